@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Brindle needs to build, run and test, and only those missing.
+set -euo pipefail
+
+PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-image-formats-plugins
+    libplist-dev libgl-dev
+    libbenchmark-dev
+    xvfb xauth
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "setup: all packages present"
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    SUDO=()
+else
+    SUDO=(sudo)
+fi
+"${SUDO[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace brindle {
+
+// One menu item: the invisible menu root, a top-level item or a sub-item. A node owns its
+// children; `parent` is a plain back reference kept by the callers.
+class Node {
+public:
+    Node() = default;
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+
+    const QString& name() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
+    const QString& iconID() const { return m_iconID; }
+    void setIconID(const QString& iconID) { m_iconID = iconID; }
+    qint64 paddingRight() const { return m_paddingRight; }
+    void setPaddingRight(qint64 value) { m_paddingRight = value; }
+    Node* parent() const { return m_parent; }
+    void setParent(Node* parent) { m_parent = parent; }
+    bool isGroup() const { return m_isGroup; }
+    void setIsGroup(bool isGroup) { m_isGroup = isGroup; }
+
+    const QImage& image() const { return m_image; }
+    void setImage(const QImage& image) { m_image = image; }
+    const QString& imageFileName() const { return m_imageFileName; }
+    void setImageFileName(const QString& fileName) { m_imageFileName = fileName; }
+    qint64 imageWidth() const { return m_imageWidth; }
+    void setImageWidth(qint64 value) { m_imageWidth = value; }
+    qint64 imageHeight() const { return m_imageHeight; }
+    void setImageHeight(qint64 value) { m_imageHeight = value; }
+
+    const QImage& retinaImage() const { return m_retinaImage; }
+    void setRetinaImage(const QImage& image) { m_retinaImage = image; }
+    const QString& retinaImageFileName() const { return m_retinaImageFileName; }
+    void setRetinaImageFileName(const QString& fileName) { m_retinaImageFileName = fileName; }
+    qint64 retinaImageWidth() const { return m_retinaImageWidth; }
+    void setRetinaImageWidth(qint64 value) { m_retinaImageWidth = value; }
+    qint64 retinaImageHeight() const { return m_retinaImageHeight; }
+    void setRetinaImageHeight(qint64 value) { m_retinaImageHeight = value; }
+    const QImage& scaledImage() const { return m_scaledImage; }
+    void setScaledImage(const QImage& image) { m_scaledImage = image; }
+
+    const QString& link() const { return m_link; }
+    void setLink(const QString& link) { m_link = link; }
+
+    // An item has an icon when either file name is set; the images do not decide.
+    bool hasIcon() const { return !m_imageFileName.isEmpty() || !m_retinaImageFileName.isEmpty(); }
+
+    // Children, owned. Changing the list never touches `parent` or `isGroup`.
+    int childCount() const { return static_cast<int>(m_children.size()); }
+    Node* childAt(int index) const { return m_children.at(static_cast<size_t>(index)).get(); }
+    int indexOfChild(const Node* child) const;
+    Node* appendChild(std::unique_ptr<Node> child);
+    Node* insertChild(int index, std::unique_ptr<Node> child);
+    std::unique_ptr<Node> takeChild(int index);
+    std::unique_ptr<Node> takeChild(const Node* child);
+    void clearChildren() { m_children.clear(); }
+
+    // Convenience for building items: a titled node with its icon class.
+    static std::unique_ptr<Node> make(const QString& name, const QString& iconID,
+                                      Node* parent = nullptr);
+
+private:
+    QString m_name;   // null: absent
+    QString m_iconID; // null: absent
+    qint64 m_paddingRight = 0;
+    std::vector<std::unique_ptr<Node>> m_children;
+    Node* m_parent = nullptr;
+    bool m_isGroup = false;
+    QImage m_image;
+    QString m_imageFileName{QLatin1String("")};
+    qint64 m_imageWidth = 0;
+    qint64 m_imageHeight = 0;
+    QImage m_retinaImage;
+    QString m_retinaImageFileName{QLatin1String("")};
+    qint64 m_retinaImageWidth = 0;
+    qint64 m_retinaImageHeight = 0;
+    QImage m_scaledImage;
+    QString m_link{QLatin1String("")};
+};
+
+} // namespace brindle

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Diagnostic lines of the application ("folderPath: …" and the like); they carry no behaviour.
+Q_DECLARE_LOGGING_CATEGORY(lcBrindle)

@@ -1,0 +1,337 @@
+#include "model/Color.h"
+#include "model/GlobalData.h"
+#include "model/Node.h"
+
+#include <QTest>
+
+using namespace brindle;
+
+Q_DECLARE_METATYPE(brindle::Color)
+
+namespace {
+Color bytes(int r, int g, int b) {
+    return Color::fromBytes(r, g, b);
+}
+} // namespace
+
+class ModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sharedData_isOneInstance();
+    void defaults_fontStacksInOrder();
+    void defaults_scalarsAndColours();
+    void defaults_gradientGroups_data();
+    void defaults_gradientGroups();
+    void settingTable_namesAndKinds();
+    void hexForm_data();
+    void hexForm();
+    void rgbaForm_data();
+    void rgbaForm();
+    void hexParse_data();
+    void hexParse();
+    void newNode_isEmpty();
+    void defaultMenu_structure();
+    void treeOperations_insertAndRemove();
+};
+
+void ModelTest::sharedData_isOneInstance() {
+    GlobalData& first = GlobalData::sharedData();
+    GlobalData& second = GlobalData::sharedData();
+    QCOMPARE(&first, &second);
+    // The defaults ran once: the default menu is not doubled.
+    QCOMPARE(first.getMenuRootNode()->childCount(), 3);
+    first.setBorderRadius(3);
+    QCOMPARE(GlobalData::sharedData().borderRadius(), qint64(3));
+    first.setBorderRadius(25);
+}
+
+void ModelTest::defaults_fontStacksInOrder() {
+    GlobalData store;
+    const QStringList& stacks = store.fontFamilyArray();
+    QCOMPARE(stacks.size(), 13);
+    QCOMPARE(stacks.at(0), QStringLiteral("Arial, Helvetica, sans-serif"));
+    QCOMPARE(stacks.at(1), QStringLiteral("\"Arial Black\", Gadget, sans-serif"));
+    QCOMPARE(stacks.at(4), QStringLiteral("\"Lucida Sans Unicode\", \"Lucida Grande\", sans-serif"));
+    QCOMPARE(stacks.at(9), QStringLiteral("\"Palatino Linotype\", \"Book Antiqua\", Palatino, serif"));
+    QCOMPARE(stacks.at(12), QStringLiteral("\"Lucida Console\", Monaco, monospace"));
+    QCOMPARE(store.mainMenufontFamily(), stacks.at(0));
+}
+
+void ModelTest::defaults_scalarsAndColours() {
+    GlobalData store;
+    QCOMPARE(store.borderRadius(), qint64(25));
+    QCOMPARE(store.borderSize(), qint64(1));
+    QCOMPARE(store.width(), qint64(100));
+    QCOMPARE(store.height(), qint64(-1));
+    QCOMPARE(store.subMenuBorderRadius(), qint64(5));
+    QCOMPARE(store.subMenuWidth(), qint64(180));
+    QCOMPARE(store.mainMenufontSize(), qint64(14));
+    QVERIFY(store.showSeparator());
+    QVERIFY(store.varSizeVerticalLock());
+    QVERIFY(store.varSizeHorizontalLock());
+    // 109/255 in single precision, widened.
+    QCOMPARE(store.borderColor().red, 0.4274509847164154);
+    QCOMPARE(store.borderColor().green, static_cast<double>(128.0f / 255.0f));
+    QCOMPARE(store.borderColor().blue, 0.0);
+    QCOMPARE(store.borderColor().alpha, 1.0);
+    QCOMPARE(store.mainMenufontColor(), bytes(62, 72, 0));
+    QCOMPARE(store.subMenufontColorActive(), bytes(20, 20, 20));
+    QCOMPARE(store.mainMenuTextShadow1Opacity(), 0.6);
+    QCOMPARE(store.mainMenuTextShadow2Size(), qint64(2));
+    QCOMPARE(store.dropShadowOpacity(), 0.5);
+    QCOMPARE(store.dropShadowYPos(), qint64(1));
+    QCOMPARE(store.dropShadowSize(), qint64(3));
+    QCOMPARE(store.innerShadowColor(), bytes(255, 255, 255));
+    QVERIFY(store.tempFolderPath().isNull());
+    QVERIFY(store.recentProjectList().isEmpty());
+}
+
+void ModelTest::defaults_gradientGroups_data() {
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<Color>("start");
+    QTest::addColumn<bool>("quartersEnabled");
+    QTest::addColumn<bool>("endEnabled");
+    QTest::addColumn<Color>("end");
+    QTest::addColumn<QString>("transparency");
+
+    QTest::newRow("main normal") << "" << "" << bytes(255, 255, 255) << true << true
+                                 << bytes(109, 128, 0) << "";
+    QTest::newRow("sub normal") << "subMenu" << "" << bytes(255, 255, 255) << false << true
+                                << bytes(235, 244, 195) << "";
+    QTest::newRow("main hover") << "" << "Hover" << bytes(255, 0, 0) << false << false
+                                << bytes(109, 128, 0) << "colorTransparencyHover";
+    QTest::newRow("sub hover") << "subMenu" << "Hover" << bytes(255, 0, 0) << false << false
+                               << bytes(109, 128, 0) << "subMenuColorTransparencyHover";
+    QTest::newRow("main active") << "" << "Active" << bytes(255, 0, 0) << false << false
+                                 << bytes(109, 128, 0) << "colorTransparencyActive";
+    QTest::newRow("sub active") << "subMenu" << "Active" << bytes(255, 0, 0) << false << false
+                                << bytes(109, 128, 0) << "subMenuColorTransparencyActive";
+}
+
+void ModelTest::defaults_gradientGroups() {
+    QFETCH(QString, prefix);
+    QFETCH(QString, suffix);
+    QFETCH(Color, start);
+    QFETCH(bool, quartersEnabled);
+    QFETCH(bool, endEnabled);
+    QFETCH(Color, end);
+    QFETCH(QString, transparency);
+
+    GlobalData store;
+    const auto setting = [&](const QString& member) {
+        QString name = member + suffix;
+        if (!prefix.isEmpty())
+            name = prefix + name.at(0).toUpper() + name.mid(1);
+        const int index = settingIndexOfName(name);
+        if (index < 0)
+            qFatal("no setting %s", qPrintable(name));
+        return static_cast<Setting>(index);
+    };
+    QCOMPARE(store.colorValue(setting(QStringLiteral("startBackgroundColor"))), start);
+    const struct {
+        const char* ordinal;
+        Color colour;
+        qint64 position;
+    } quarters[] = {{"First", bytes(199, 217, 95), 25},
+                    {"Second", bytes(199, 217, 95), 50},
+                    {"Third", bytes(173, 209, 54), 75}};
+    for (const auto& q : quarters) {
+        const QString ordinal = QLatin1String(q.ordinal);
+        const QString lower = ordinal.toLower();
+        QCOMPARE(store.booleanValue(
+                     setting(QStringLiteral("enable") + ordinal + QStringLiteral("QuarterBackgroundColor"))),
+                 quartersEnabled);
+        QCOMPARE(store.colorValue(setting(lower + QStringLiteral("QuarterBackgroundColor"))),
+                 q.colour);
+        QCOMPARE(store.integerValue(setting(lower + QStringLiteral("QuarterBackgroundColorPos"))),
+                 q.position);
+    }
+    QCOMPARE(store.booleanValue(setting(QStringLiteral("enableEndBackgroundColor"))), endEnabled);
+    QCOMPARE(store.colorValue(setting(QStringLiteral("endBackgroundColor"))), end);
+    if (!transparency.isEmpty()) {
+        const int index = settingIndexOfName(transparency);
+        QVERIFY(index >= 0);
+        QCOMPARE(store.integerValue(static_cast<Setting>(index)), qint64(10));
+    }
+}
+
+void ModelTest::settingTable_namesAndKinds() {
+    QCOMPARE(QLatin1String(settingInfo(Setting::borderRadius).name), QLatin1String("borderRadius"));
+    QCOMPARE(QLatin1String(settingInfo(Setting::innerShadowSize).name),
+             QLatin1String("innerShadowSize"));
+    // Project-file order: innerShadowSize is position 119, showSeparator is not saved.
+    QCOMPARE(static_cast<int>(Setting::innerShadowSize), kPersistedSettingCount - 1);
+    QCOMPARE(static_cast<int>(Setting::showSeparator), kSettingCount - 1);
+    QCOMPARE(settingInfo(Setting::mainMenufontFamily).kind, SettingKind::Text);
+    QCOMPARE(settingInfo(Setting::dropShadowOpacity).kind, SettingKind::Double);
+    QCOMPARE(settingInfo(Setting::subMenuColorTransparencyActive).kind, SettingKind::Integer);
+    QCOMPARE(settingIndexOfName(u"mainMenuFontFamily"), -1); // names are case-sensitive
+    int counts[5] = {};
+    for (int i = 0; i < kSettingCount; ++i)
+        ++counts[static_cast<int>(settingInfo(static_cast<Setting>(i)).kind)];
+    // 4 transparencies, 6×3 positions and 19 other integers; 4 opacities; 27 flags and locks.
+    QCOMPARE(counts[static_cast<int>(SettingKind::Double)], 4);
+    QCOMPARE(counts[static_cast<int>(SettingKind::Text)], 1);
+    QCOMPARE(counts[static_cast<int>(SettingKind::Boolean)], 6 * 4 + 3);
+    QCOMPARE(counts[static_cast<int>(SettingKind::Colour)], 6 * 5 + 2 + 6 + 4);
+}
+
+void ModelTest::hexForm_data() {
+    QTest::addColumn<Color>("colour");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("border default") << bytes(109, 128, 0) << "#6d8000";
+    QTest::newRow("white") << Color{1, 1, 1, 1} << "#ffffff";
+    QTest::newRow("black") << Color{0, 0, 0, 1} << "#000000";
+    QTest::newRow("quarter is 63") << Color{0.25, 0.5, 0, 1} << "#3f7f00";
+    QTest::newRow("alpha dropped") << Color{1, 0, 0, 0.1} << "#ff0000";
+    for (int n : {0, 1, 15, 16, 127, 128, 254, 255})
+        QTest::addRow("n/255 = %d", n) << bytes(n, n, n)
+                                       << QStringLiteral("#%1%1%1").arg(n, 2, 16, QLatin1Char('0'));
+}
+
+void ModelTest::hexForm() {
+    QFETCH(Color, colour);
+    QFETCH(QString, expected);
+    QCOMPARE(hexadecimalValueOfAnNSColor(colour), expected);
+}
+
+void ModelTest::rgbaForm_data() {
+    QTest::addColumn<Color>("colour");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("red, alpha 0.1") << bytes(255, 0, 0).withAlpha(0.1) << "rgba(255, 0, 0, 0.10)";
+    QTest::newRow("red, alpha 1") << bytes(255, 0, 0) << "rgba(255, 0, 0, 1.00)";
+    QTest::newRow("alpha 0") << bytes(199, 217, 95).withAlpha(0.0) << "rgba(199, 217, 95, 0.00)";
+    QTest::newRow("half") << Color{0.5, 0.25, 1, 0.555} << "rgba(127, 63, 255, 0.56)";
+}
+
+void ModelTest::rgbaForm() {
+    QFETCH(Color, colour);
+    QFETCH(QString, expected);
+    QCOMPARE(rgbaValueOfAnNSColor(colour), expected);
+}
+
+void ModelTest::hexParse_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("r");
+    QTest::addColumn<int>("g");
+    QTest::addColumn<int>("b");
+    QTest::newRow("plain") << "#6d8000" << 109 << 128 << 0;
+    QTest::newRow("upper case") << "#6D8000" << 109 << 128 << 0;
+    QTest::newRow("short form not expanded") << "#fff" << 0 << 15 << 255;
+    QTest::newRow("first character dropped") << "6d8000" << 13 << 128 << 0;
+    QTest::newRow("top byte ignored") << "#ff6d8000" << 109 << 128 << 0;
+    QTest::newRow("no digits") << "#zz" << 0 << 0 << 0;
+    QTest::newRow("hash alone") << "#" << 0 << 0 << 0;
+    QTest::newRow("0x prefix") << "#0x6d8000" << 109 << 128 << 0;
+    QTest::newRow("0X prefix") << "#0X0000ff" << 0 << 0 << 255;
+    QTest::newRow("leading blanks") << "#  00ff00" << 0 << 255 << 0;
+    QTest::newRow("stops at non-digit") << "#ff00g0" << 0 << 0xff << 0x00;
+    QTest::newRow("overflow saturates") << "#123456789abc" << 255 << 255 << 255;
+    QTest::newRow("empty text") << "" << 0 << 0 << 0;
+}
+
+void ModelTest::hexParse() {
+    QFETCH(QString, text);
+    QFETCH(int, r);
+    QFETCH(int, g);
+    QFETCH(int, b);
+    const Color parsed = nscolorValueOfAnHexadecimal(text);
+    QCOMPARE(parsed.red, r / 255.0);
+    QCOMPARE(parsed.green, g / 255.0);
+    QCOMPARE(parsed.blue, b / 255.0);
+    QCOMPARE(parsed.alpha, 1.0);
+    // Read-back colours give the same hex form again.
+    QCOMPARE(hexadecimalValueOfAnNSColor(parsed),
+             QStringLiteral("#%1%2%3")
+                 .arg(r, 2, 16, QLatin1Char('0'))
+                 .arg(g, 2, 16, QLatin1Char('0'))
+                 .arg(b, 2, 16, QLatin1Char('0')));
+}
+
+void ModelTest::newNode_isEmpty() {
+    Node node;
+    QVERIFY(node.name().isNull());
+    QVERIFY(node.iconID().isNull());
+    QVERIFY(!node.link().isNull());
+    QVERIFY(node.link().isEmpty());
+    QVERIFY(node.imageFileName().isEmpty());
+    QVERIFY(node.retinaImageFileName().isEmpty());
+    QCOMPARE(node.childCount(), 0);
+    QVERIFY(!node.isGroup());
+    QVERIFY(!node.hasIcon());
+    QCOMPARE(node.imageWidth() + node.imageHeight() + node.retinaImageWidth() +
+                 node.retinaImageHeight() + node.paddingRight(),
+             qint64(0));
+    QVERIFY(node.parent() == nullptr);
+    QVERIFY(node.image().isNull() && node.retinaImage().isNull() && node.scaledImage().isNull());
+}
+
+void ModelTest::defaultMenu_structure() {
+    GlobalData store;
+    Node* root = store.getMenuRootNode();
+    QVERIFY(root->name().isNull());
+    QVERIFY(root->parent() == nullptr);
+    QCOMPARE(root->childCount(), 3);
+    const QStringList titles = {QStringLiteral("Home"), QStringLiteral("Products"),
+                                QStringLiteral("Forums")};
+    const QStringList classes = {QStringLiteral("icon0"), QStringLiteral("icon1"),
+                                 QStringLiteral("icon4")};
+    for (int i = 0; i < 3; ++i) {
+        Node* item = root->childAt(i);
+        QCOMPARE(item->name(), titles.at(i));
+        QCOMPARE(item->iconID(), classes.at(i));
+        QCOMPARE(item->parent(), root);
+        QCOMPARE(item->link(), QString());
+        QVERIFY(!item->hasIcon());
+        QCOMPARE(item->isGroup(), i == 1);
+    }
+    Node* products = root->childAt(1);
+    QCOMPARE(products->childCount(), 2);
+    QCOMPARE(products->childAt(0)->name(), QStringLiteral("Tessaly"));
+    QCOMPARE(products->childAt(0)->iconID(), QStringLiteral("icon2"));
+    QCOMPARE(products->childAt(1)->name(), QStringLiteral("Brindle"));
+    QCOMPARE(products->childAt(1)->iconID(), QStringLiteral("icon3"));
+    QCOMPARE(products->childAt(1)->parent(), products);
+    QCOMPARE(products->childAt(1)->childCount(), 0);
+}
+
+void ModelTest::treeOperations_insertAndRemove() {
+    GlobalData store;
+    Node* root = store.getMenuRootNode();
+    Node* home = root->childAt(0);
+
+    // Index -1 on a parent without children appends and makes it a group.
+    Node* first = store.insertMenuRootNodeChild(std::make_unique<Node>(), home, -1);
+    QCOMPARE(home->childCount(), 1);
+    QCOMPARE(home->childAt(0), first);
+    QVERIFY(home->isGroup());
+    QVERIFY(first->parent() == nullptr); // the caller sets it
+
+    // Index 0 inserts but leaves isGroup alone.
+    Node* forums = root->childAt(2);
+    store.insertMenuRootNodeChild(std::make_unique<Node>(), forums, 0);
+    QCOMPARE(forums->childCount(), 1);
+    QVERIFY(!forums->isGroup());
+
+    // Root insertion at an index, appending, and removal by identity.
+    Node* inserted = store.insertMenuRootNodeChild(Node::make(QStringLiteral("New"), {}), 1);
+    QCOMPARE(root->childAt(1), inserted);
+    Node* appended = store.addMenuRootNodeChild(std::make_unique<Node>());
+    QCOMPARE(root->childAt(root->childCount() - 1), appended);
+    QCOMPARE(root->childCount(), 5);
+    auto removed = store.removeMenuRootNodeChild(inserted);
+    QCOMPARE(removed.get(), inserted);
+    QCOMPARE(root->childCount(), 4);
+    QCOMPARE(root->childAt(1)->name(), QStringLiteral("Products"));
+
+    // A sub-item is not a child of the root: nothing changes.
+    Node* tessaly = root->childAt(1)->childAt(0);
+    QVERIFY(store.removeMenuRootNodeChild(tessaly) == nullptr);
+    QCOMPARE(root->childCount(), 4);
+    QCOMPARE(root->childAt(1)->childCount(), 2);
+}
+
+QTEST_GUILESS_MAIN(ModelTest)
+#include "tst_model.moc"
