@@ -1,0 +1,37 @@
+#include "workspace/FileWriter.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+namespace brindle {
+
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {};
+}
+
+WriteResult writeTextFileAtomically(const QString& path, const QString& text) {
+    return writeFileAtomically(path, text.toUtf8());
+}
+
+QByteArray arrowImagePng() {
+    QImage arrow(QStringLiteral(":/images/Bottom.png"));
+    if (arrow.size() != QSize(16, 16))
+        arrow = arrow.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    arrow.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace brindle

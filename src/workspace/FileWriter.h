@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace brindle {
+
+// Atomic writes: an auxiliary file replaces the target in one step, so nobody ever reads a
+// half-written file and a failed write leaves the previous copy.
+struct WriteResult {
+    bool ok = true;
+    QString error; // a readable reason when !ok
+    explicit operator bool() const { return ok; }
+};
+
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
+WriteResult writeTextFileAtomically(const QString& path, const QString& text); // UTF-8
+
+// The built-in drop-down arrow "Bottom" as PNG bytes of logical size 16 × 16.
+QByteArray arrowImagePng();
+inline constexpr const char* kArrowFileName = "bottom.png";
+
+} // namespace brindle
