@@ -3,9 +3,7 @@
 namespace brindle {
 
 Color Color::fromBytes(int r, int g, int b) {
-    const auto scale = [](int n) {
-        return static_cast<double>(static_cast<float>(n) / 255.0f);
-    };
+    const auto scale = [](int n) { return static_cast<double>(static_cast<float>(n) / 255.0f); };
     return {scale(r), scale(g), scale(b), 1.0};
 }
 

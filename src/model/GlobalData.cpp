@@ -38,8 +38,8 @@ int settingIndexOfName(QStringView name) {
 
 SettingValue GlobalData::defaultValue(Setting setting) {
     switch (setting) {
-#define BRINDLE_SETTING(name, Name, Kind, def)                                                   \
-    case Setting::name:                                                                          \
+#define BRINDLE_SETTING(name, Name, Kind, def)                                                     \
+    case Setting::name:                                                                            \
         return settingValue(def);
 #include "model/Settings.def"
 #undef BRINDLE_SETTING
@@ -111,8 +111,7 @@ Node* GlobalData::insertMenuRootNodeChild(std::unique_ptr<Node> node, qint64 ind
     return m_menuRootNode->insertChild(static_cast<int>(index), std::move(node));
 }
 
-Node* GlobalData::insertMenuRootNodeChild(std::unique_ptr<Node> node, Node* parent,
-                                          qint64 index) {
+Node* GlobalData::insertMenuRootNodeChild(std::unique_ptr<Node> node, Node* parent, qint64 index) {
     if (index < 0) {
         parent->setIsGroup(true);
         return parent->appendChild(std::move(node));

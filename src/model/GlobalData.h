@@ -71,28 +71,42 @@ public:
 #define BRINDLE_KIND_Boolean bool
 #define BRINDLE_KIND_Colour Color
 #define BRINDLE_KIND_Text QString
-#define BRINDLE_SETTING(name, Name, Kind, def)                                                   \
-    const BRINDLE_KIND_##Kind& name() const {                                                   \
-        return std::get<BRINDLE_KIND_##Kind>(m_values[static_cast<size_t>(Setting::name)]);     \
-    }                                                                                            \
-    void set##Name(const BRINDLE_KIND_##Kind& v) {                                               \
-        m_values[static_cast<size_t>(Setting::name)] = v;                                       \
+#define BRINDLE_SETTING(name, Name, Kind, def)                                                     \
+    const BRINDLE_KIND_##Kind& name() const {                                                      \
+        return std::get<BRINDLE_KIND_##Kind>(m_values[static_cast<size_t>(Setting::name)]);        \
+    }                                                                                              \
+    void set##Name(const BRINDLE_KIND_##Kind& v) {                                                 \
+        m_values[static_cast<size_t>(Setting::name)] = v;                                          \
     }
 #include "model/Settings.def"
 #undef BRINDLE_SETTING
 
     // The font stacks offered to the user, in their fixed order.
-    const QStringList& fontFamilyArray() const { return m_fontFamilyArray; }
+    const QStringList& fontFamilyArray() const {
+        return m_fontFamilyArray;
+    }
     static const QStringList& defaultFontStacks();
 
-    const QString& tempFolderPath() const { return m_tempFolderPath; }
-    void setTempFolderPath(const QString& path) { m_tempFolderPath = path; }
-    const QList<QByteArray>& recentProjectList() const { return m_recentProjectList; }
-    QList<QByteArray>& recentProjectList() { return m_recentProjectList; }
-    void setRecentProjectList(const QList<QByteArray>& list) { m_recentProjectList = list; }
+    const QString& tempFolderPath() const {
+        return m_tempFolderPath;
+    }
+    void setTempFolderPath(const QString& path) {
+        m_tempFolderPath = path;
+    }
+    const QList<QByteArray>& recentProjectList() const {
+        return m_recentProjectList;
+    }
+    QList<QByteArray>& recentProjectList() {
+        return m_recentProjectList;
+    }
+    void setRecentProjectList(const QList<QByteArray>& list) {
+        m_recentProjectList = list;
+    }
 
     // The invisible menu root and its child operations. None of them sets the node's parent.
-    Node* getMenuRootNode() const { return m_menuRootNode.get(); }
+    Node* getMenuRootNode() const {
+        return m_menuRootNode.get();
+    }
     Node* addMenuRootNodeChild(std::unique_ptr<Node> node);
     Node* insertMenuRootNodeChild(std::unique_ptr<Node> node, qint64 index);
     // A negative index appends and makes the parent a group; otherwise inserts, group unchanged.

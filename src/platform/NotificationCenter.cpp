@@ -9,10 +9,10 @@ NotificationCenter& NotificationCenter::defaultCenter() {
     return center;
 }
 
-void NotificationCenter::addObserver(const void* observer, const QString& name,
-                                     const void* sender, Handler handler) {
-    m_registrations.push_back(std::make_shared<Registration>(
-        Registration{observer, name, sender, std::move(handler)}));
+void NotificationCenter::addObserver(const void* observer, const QString& name, const void* sender,
+                                     Handler handler) {
+    m_registrations.push_back(
+        std::make_shared<Registration>(Registration{observer, name, sender, std::move(handler)}));
 }
 
 void NotificationCenter::post(const QString& name, const void* sender,

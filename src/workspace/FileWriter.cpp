@@ -1,5 +1,7 @@
 #include "workspace/FileWriter.h"
 
+#include "resources/Resources.h"
+
 #include <QBuffer>
 #include <QSaveFile>
 
@@ -24,6 +26,7 @@ WriteResult writeTextFileAtomically(const QString& path, const QString& text) {
 }
 
 QByteArray arrowImagePng() {
+    initResources();
     QImage arrow(QStringLiteral(":/images/Bottom.png"));
     if (arrow.size() != QSize(16, 16))
         arrow = arrow.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

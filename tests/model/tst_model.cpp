@@ -52,8 +52,10 @@ void ModelTest::defaults_fontStacksInOrder() {
     QCOMPARE(stacks.size(), 13);
     QCOMPARE(stacks.at(0), QStringLiteral("Arial, Helvetica, sans-serif"));
     QCOMPARE(stacks.at(1), QStringLiteral("\"Arial Black\", Gadget, sans-serif"));
-    QCOMPARE(stacks.at(4), QStringLiteral("\"Lucida Sans Unicode\", \"Lucida Grande\", sans-serif"));
-    QCOMPARE(stacks.at(9), QStringLiteral("\"Palatino Linotype\", \"Book Antiqua\", Palatino, serif"));
+    QCOMPARE(stacks.at(4),
+             QStringLiteral("\"Lucida Sans Unicode\", \"Lucida Grande\", sans-serif"));
+    QCOMPARE(stacks.at(9),
+             QStringLiteral("\"Palatino Linotype\", \"Book Antiqua\", Palatino, serif"));
     QCOMPARE(stacks.at(12), QStringLiteral("\"Lucida Console\", Monaco, monospace"));
     QCOMPARE(store.mainMenufontFamily(), stacks.at(0));
 }
@@ -96,17 +98,23 @@ void ModelTest::defaults_gradientGroups_data() {
     QTest::addColumn<Color>("end");
     QTest::addColumn<QString>("transparency");
 
-    QTest::newRow("main normal") << "" << "" << bytes(255, 255, 255) << true << true
-                                 << bytes(109, 128, 0) << "";
-    QTest::newRow("sub normal") << "subMenu" << "" << bytes(255, 255, 255) << false << true
+    QTest::newRow("main normal") << ""
+                                 << "" << bytes(255, 255, 255) << true << true << bytes(109, 128, 0)
+                                 << "";
+    QTest::newRow("sub normal") << "subMenu"
+                                << "" << bytes(255, 255, 255) << false << true
                                 << bytes(235, 244, 195) << "";
-    QTest::newRow("main hover") << "" << "Hover" << bytes(255, 0, 0) << false << false
+    QTest::newRow("main hover") << ""
+                                << "Hover" << bytes(255, 0, 0) << false << false
                                 << bytes(109, 128, 0) << "colorTransparencyHover";
-    QTest::newRow("sub hover") << "subMenu" << "Hover" << bytes(255, 0, 0) << false << false
+    QTest::newRow("sub hover") << "subMenu"
+                               << "Hover" << bytes(255, 0, 0) << false << false
                                << bytes(109, 128, 0) << "subMenuColorTransparencyHover";
-    QTest::newRow("main active") << "" << "Active" << bytes(255, 0, 0) << false << false
+    QTest::newRow("main active") << ""
+                                 << "Active" << bytes(255, 0, 0) << false << false
                                  << bytes(109, 128, 0) << "colorTransparencyActive";
-    QTest::newRow("sub active") << "subMenu" << "Active" << bytes(255, 0, 0) << false << false
+    QTest::newRow("sub active") << "subMenu"
+                                << "Active" << bytes(255, 0, 0) << false << false
                                 << bytes(109, 128, 0) << "subMenuColorTransparencyActive";
 }
 
@@ -140,8 +148,8 @@ void ModelTest::defaults_gradientGroups() {
     for (const auto& q : quarters) {
         const QString ordinal = QLatin1String(q.ordinal);
         const QString lower = ordinal.toLower();
-        QCOMPARE(store.booleanValue(
-                     setting(QStringLiteral("enable") + ordinal + QStringLiteral("QuarterBackgroundColor"))),
+        QCOMPARE(store.booleanValue(setting(QStringLiteral("enable") + ordinal +
+                                            QStringLiteral("QuarterBackgroundColor"))),
                  quartersEnabled);
         QCOMPARE(store.colorValue(setting(lower + QStringLiteral("QuarterBackgroundColor"))),
                  q.colour);
@@ -187,8 +195,8 @@ void ModelTest::hexForm_data() {
     QTest::newRow("quarter is 63") << Color{0.25, 0.5, 0, 1} << "#3f7f00";
     QTest::newRow("alpha dropped") << Color{1, 0, 0, 0.1} << "#ff0000";
     for (int n : {0, 1, 15, 16, 127, 128, 254, 255})
-        QTest::addRow("n/255 = %d", n) << bytes(n, n, n)
-                                       << QStringLiteral("#%1%1%1").arg(n, 2, 16, QLatin1Char('0'));
+        QTest::addRow("n/255 = %d", n)
+            << bytes(n, n, n) << QStringLiteral("#%1%1%1").arg(n, 2, 16, QLatin1Char('0'));
 }
 
 void ModelTest::hexForm() {
@@ -243,11 +251,10 @@ void ModelTest::hexParse() {
     QCOMPARE(parsed.blue, b / 255.0);
     QCOMPARE(parsed.alpha, 1.0);
     // Read-back colours give the same hex form again.
-    QCOMPARE(hexadecimalValueOfAnNSColor(parsed),
-             QStringLiteral("#%1%2%3")
-                 .arg(r, 2, 16, QLatin1Char('0'))
-                 .arg(g, 2, 16, QLatin1Char('0'))
-                 .arg(b, 2, 16, QLatin1Char('0')));
+    QCOMPARE(hexadecimalValueOfAnNSColor(parsed), QStringLiteral("#%1%2%3")
+                                                      .arg(r, 2, 16, QLatin1Char('0'))
+                                                      .arg(g, 2, 16, QLatin1Char('0'))
+                                                      .arg(b, 2, 16, QLatin1Char('0')));
 }
 
 void ModelTest::newNode_isEmpty() {

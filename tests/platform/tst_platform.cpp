@@ -47,8 +47,9 @@ void PlatformTest::post_carriesUserInfoSynchronously() {
     NotificationCenter center;
     int tab = 0, observer = 0;
     QVariant seen;
-    center.addObserver(&observer, QStringLiteral("SelectIndexChanged"), &tab,
-                       [&](const Notification& n) { seen = n.userInfo.value(QStringLiteral("Index")); });
+    center.addObserver(
+        &observer, QStringLiteral("SelectIndexChanged"), &tab,
+        [&](const Notification& n) { seen = n.userInfo.value(QStringLiteral("Index")); });
     center.post(QStringLiteral("SelectIndexChanged"), &tab, {{QStringLiteral("Index"), 2}});
     QCOMPARE(seen.toInt(), 2); // already delivered when post() returns
 }
@@ -57,9 +58,12 @@ void PlatformTest::removeObserver_stopsDelivery() {
     NotificationCenter center;
     int sender = 0, first = 0, second = 0;
     int firstCalls = 0, secondCalls = 0;
-    center.addObserver(&first, QStringLiteral("X"), &sender, [&](const Notification&) { ++firstCalls; });
-    center.addObserver(&first, QStringLiteral("Y"), &sender, [&](const Notification&) { ++firstCalls; });
-    center.addObserver(&second, QStringLiteral("X"), &sender, [&](const Notification&) { ++secondCalls; });
+    center.addObserver(&first, QStringLiteral("X"), &sender,
+                       [&](const Notification&) { ++firstCalls; });
+    center.addObserver(&first, QStringLiteral("Y"), &sender,
+                       [&](const Notification&) { ++firstCalls; });
+    center.addObserver(&second, QStringLiteral("X"), &sender,
+                       [&](const Notification&) { ++secondCalls; });
     center.removeObserver(&first);
     QCOMPARE(center.observerCount(), 1);
     center.post(QStringLiteral("X"), &sender);
