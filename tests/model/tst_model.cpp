@@ -1,5 +1,6 @@
 #include "model/Color.h"
 #include "model/GlobalData.h"
+#include "model/IconFileName.h"
 #include "model/Node.h"
 
 #include <QTest>
@@ -33,6 +34,9 @@ private slots:
     void newNode_isEmpty();
     void defaultMenu_structure();
     void treeOperations_insertAndRemove();
+    void iconFileName_safety_data();
+    void iconFileName_safety();
+    void iconClassNumber_parsesOnlyPlainClasses();
 };
 
 void ModelTest::sharedData_isOneInstance() {
@@ -338,6 +342,44 @@ void ModelTest::treeOperations_insertAndRemove() {
     QVERIFY(store.removeMenuRootNodeChild(tessaly) == nullptr);
     QCOMPARE(root->childCount(), 4);
     QCOMPARE(root->childAt(1)->childCount(), 2);
+}
+
+void ModelTest::iconFileName_safety_data() {
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<bool>("safeAsIs");
+    QTest::addColumn<QString>("madeSafe");
+    QTest::newRow("plain") << "home.png" << true << "home.png";
+    QTest::newRow("blank inside") << "my icon.png" << true << "my icon.png";
+    QTest::newRow("backslash") << "a\\b.png" << false << "a_b.png";
+    QTest::newRow("control character") << "a\tb.png" << false << "a_b.png";
+    QTest::newRow("generated arrow") << "bottom.png" << false << "icon-bottom.png";
+    QTest::newRow("generated page") << "index.html" << false << "icon-index.html";
+    QTest::newRow("generated stylesheet") << "styles.css" << false << "icon-styles.css";
+    QTest::newRow("other case is another file") << "Bottom.png" << true << "Bottom.png";
+    QTest::newRow("dot dot") << ".." << false << "icon-..";
+    QTest::newRow("empty") << "" << false << "icon-";
+    QTest::newRow("slash") << "../x.png" << false << ".._x.png";
+}
+
+void ModelTest::iconFileName_safety() {
+    QFETCH(QString, picked);
+    QFETCH(bool, safeAsIs);
+    QFETCH(QString, madeSafe);
+    QCOMPARE(isSafeIconFileName(picked), safeAsIs);
+    QCOMPARE(safeIconFileName(picked), madeSafe);
+    QVERIFY(isSafeIconFileName(safeIconFileName(picked)));
+}
+
+void ModelTest::iconClassNumber_parsesOnlyPlainClasses() {
+    QCOMPARE(iconClassNumber(QStringLiteral("icon0")), qint64(0));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon42")), qint64(42));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon999999999")), qint64(999999999));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon1234567890")), qint64(-1));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon")), qint64(-1));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon-1")), qint64(-1));
+    QCOMPARE(iconClassNumber(QStringLiteral("Icon1")), qint64(-1));
+    QCOMPARE(iconClassNumber(QStringLiteral("icon1 x")), qint64(-1));
+    QCOMPARE(iconClassNumber(QString()), qint64(-1));
 }
 
 QTEST_GUILESS_MAIN(ModelTest)
