@@ -1,0 +1,7 @@
+#include "widgets/Reloadable.h"
+
+namespace brindle {
+
+Reloadable::~Reloadable() = default;
+
+} // namespace brindle
