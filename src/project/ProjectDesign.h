@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/GlobalData.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace brindle {
+
+// The project-file versions this application knows.
+inline constexpr const char* kProjectVersion3 = "Version 3.0";
+inline constexpr const char* kProjectVersion2 = "Version 2.0";
+// Reported for a file that carries no version string at all.
+inline constexpr const char* kProjectVersion1 = "Version 1.0";
+
+// An icon as a project file keeps it: the file name in the preview folder and the encoded
+// image. `present` false means the item has no such icon.
+struct ProjectIcon {
+    bool present = false;
+    QString fileName;
+    QByteArray bytes;
+};
+
+struct ProjectItem {
+    QString name;
+    QString iconID;
+    QString link;
+    qint64 paddingRight = 0;
+    ProjectIcon image;
+    ProjectIcon retinaImage;
+    QList<ProjectItem> children; // sub-items; always empty below the top level
+};
+
+// A whole design read from a file and validated, before it touches the settings store.
+struct ProjectDesign {
+    std::array<SettingValue, kPersistedSettingCount> settings;
+    QList<ProjectItem> items;
+};
+
+} // namespace brindle

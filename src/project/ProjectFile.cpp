@@ -1,0 +1,86 @@
+#include "project/ProjectFile.h"
+
+#include "model/GlobalData.h"
+#include "platform/Log.h"
+#include "project/DesignApplier.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "project/PropertyList.h"
+
+#include <QFile>
+
+namespace brindle {
+
+namespace {
+
+struct FileBytes {
+    QByteArray bytes;
+    QString error;
+};
+
+FileBytes readProjectBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("the file cannot be read: ") + file.errorString()};
+    if (file.size() > kLargestProjectFileSize)
+        return {{}, QStringLiteral("the file is too large to be a project file")};
+    FileBytes result{file.readAll(), {}};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, QStringLiteral("the file cannot be read: ") + file.errorString()};
+    return result;
+}
+
+OpenResult refused(const QString& reason) {
+    return {false, reason, {}};
+}
+
+} // namespace
+
+QString checkProjectDataVersion(const QByteArray& bytes) {
+    return projectVersionOf(readPlistArray(bytes));
+}
+
+QString checkProjectFileVersion(const QString& path) {
+    qCInfo(lcBrindle) << "checkProjectFileVersion";
+    const FileBytes file = readProjectBytes(path);
+    if (!file.error.isEmpty())
+        return QLatin1String(kProjectVersion1);
+    return checkProjectDataVersion(file.bytes);
+}
+
+QByteArray projectData(const GlobalData& data) {
+    return writePlistArray(projectElements(data));
+}
+
+WriteResult saveProjectToFile(const GlobalData& data, const QString& path) {
+    const WriteResult result = writeFileAtomically(path, projectData(data));
+    qCInfo(lcBrindle).noquote() << "Path:" << path;
+    qCInfo(lcBrindle) << "Result:" << (result.ok ? 1 : 0);
+    return result;
+}
+
+OpenResult openProjectData(GlobalData& data, const QByteArray& bytes,
+                           const QString& previewFolder) {
+    const PlistArrayReadResult read = readPlistArray(bytes);
+    switch (read.status) {
+    case PlistArrayReadResult::Status::NotAPropertyList:
+        return refused(QStringLiteral("the file is not a property list"));
+    case PlistArrayReadResult::Status::NotAnArray:
+        return refused(QStringLiteral("the file is a property list but not an array"));
+    case PlistArrayReadResult::Status::Ok:
+        break;
+    }
+    auto design = readProjectDesign(read.elements);
+    if (const QString* reason = std::get_if<QString>(&design))
+        return refused(*reason);
+    return {true, {}, applyProjectDesign(data, std::get<ProjectDesign>(design), previewFolder)};
+}
+
+OpenResult openProjectFile(GlobalData& data, const QString& path) {
+    const FileBytes file = readProjectBytes(path);
+    if (!file.error.isEmpty())
+        return refused(file.error);
+    return openProjectData(data, file.bytes, data.tempFolderPath());
+}
+
+} // namespace brindle

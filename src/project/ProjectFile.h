@@ -1,0 +1,44 @@
+#pragma once
+
+#include "workspace/FileWriter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace brindle {
+
+class GlobalData;
+
+// Project files: an XML property list whose root array holds the version, the saved
+// settings and the menu tree with its icons. "Version 3.0" is written; "Version 3.0" and
+// "Version 2.0" (records without links) are read.
+
+// Larger files are refused unread: no design comes near this size.
+inline constexpr qint64 kLargestProjectFileSize = 256 * 1024 * 1024;
+
+struct OpenResult {
+    bool ok = true;
+    QString error;        // why the file was refused (the design is then unchanged)
+    QStringList warnings; // icons that were left out of an opened design
+    explicit operator bool() const { return ok; }
+};
+
+// The version string of the file: element 0 of its root array, or "Version 1.0" when the
+// file is missing, is not a property-list array, is empty or starts with something else.
+QString checkProjectFileVersion(const QString& path);
+QString checkProjectDataVersion(const QByteArray& bytes);
+
+// The current design as project-file bytes; icons come from the preview folder.
+QByteArray projectData(const GlobalData& data);
+// Writes the current design to the path, atomically.
+WriteResult saveProjectToFile(const GlobalData& data, const QString& path);
+
+// Reads and validates the whole file before anything changes. On success the saved
+// settings (all but `showSeparator`) and the menu tree are replaced and the icons are
+// written into the store's preview folder (`tempFolderPath`). A refused file changes
+// nothing and writes nothing; `error` says why.
+OpenResult openProjectFile(GlobalData& data, const QString& path);
+OpenResult openProjectData(GlobalData& data, const QByteArray& bytes, const QString& previewFolder);
+
+} // namespace brindle

@@ -1,0 +1,322 @@
+#include "project/ProjectReader.h"
+
+#include "model/IconFileName.h"
+
+#include <QSet>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace brindle {
+
+namespace {
+
+using Kind = PlistElement::Kind;
+
+// Integers larger than this cannot come from the editor's steppers; refusing them keeps
+// every later sum of a few settings far from overflowing.
+constexpr qint64 kLargestInteger = std::numeric_limits<qint32>::max();
+constexpr qint64 kSmallestInteger = std::numeric_limits<qint32>::min();
+
+constexpr qsizetype kSettingsEnd = 1 + kPersistedSettingCount; // position of the item count
+
+QString quoted(const QString& text) {
+    return QStringLiteral("“") + text + QStringLiteral("”");
+}
+
+QString expectedKindName(Kind kind) {
+    PlistElement element;
+    element.kind = kind;
+    return plistKindName(element);
+}
+
+// Reads the elements strictly in sequence, each with the kind the layout demands, and
+// remembers the first problem.
+class ElementCursor {
+public:
+    explicit ElementCursor(const QList<PlistElement>& elements) : m_elements(elements) {}
+
+    qsizetype position() const { return m_position; }
+    qsizetype remaining() const { return m_elements.size() - m_position; }
+    const QString& error() const { return m_error; }
+    bool failed() const { return !m_error.isEmpty(); }
+
+    void fail(const QString& reason) {
+        if (m_error.isEmpty())
+            m_error = reason;
+    }
+
+    // The next element if it has the kind; `what` names it in the message otherwise.
+    const PlistElement* take(Kind kind, const QString& what) {
+        if (failed())
+            return nullptr;
+        if (m_position >= m_elements.size()) {
+            fail(QStringLiteral("the file ends early: %1 is missing").arg(what));
+            return nullptr;
+        }
+        const PlistElement& element = m_elements.at(m_position);
+        if (element.kind != kind) {
+            fail(QStringLiteral("element %1 (%2) should be %3 but is %4")
+                     .arg(m_position)
+                     .arg(what, expectedKindName(kind), plistKindName(element)));
+            return nullptr;
+        }
+        ++m_position;
+        return &element;
+    }
+
+    std::optional<QString> takeText(const QString& what) {
+        const PlistElement* element = take(Kind::String, what);
+        return element ? std::optional<QString>(element->text) : std::nullopt;
+    }
+
+    std::optional<bool> takeBoolean(const QString& what) {
+        const PlistElement* element = take(Kind::Boolean, what);
+        return element ? std::optional<bool>(element->boolean) : std::nullopt;
+    }
+
+    // An integer within the range that any setting or gap can sensibly hold.
+    std::optional<qint64> takeInteger(const QString& what) {
+        const PlistElement* element = take(Kind::Integer, what);
+        if (!element)
+            return std::nullopt;
+        if (element->integer < kSmallestInteger || element->integer > kLargestInteger) {
+            fail(QStringLiteral("element %1 (%2) holds %3, which is out of range")
+                     .arg(m_position - 1)
+                     .arg(what)
+                     .arg(element->integer));
+            return std::nullopt;
+        }
+        return element->integer;
+    }
+
+    // A real; an integer is accepted in its place.
+    std::optional<double> takeReal(const QString& what) {
+        if (failed())
+            return std::nullopt;
+        if (m_position < m_elements.size() && m_elements.at(m_position).kind == Kind::Integer)
+            return static_cast<double>(take(Kind::Integer, what)->integer);
+        const PlistElement* element = take(Kind::Real, what);
+        if (!element)
+            return std::nullopt;
+        if (!std::isfinite(element->real)) {
+            fail(QStringLiteral("element %1 (%2) is not a finite number")
+                     .arg(m_position - 1)
+                     .arg(what));
+            return std::nullopt;
+        }
+        return element->real;
+    }
+
+    // A number of records that follow, each at least `minimumRecordLength` elements long.
+    std::optional<qint64> takeCount(const QString& what, qsizetype minimumRecordLength) {
+        const PlistElement* element = take(Kind::Integer, what);
+        if (!element)
+            return std::nullopt;
+        const qint64 count = element->integer;
+        if (count < 0) {
+            fail(QStringLiteral("element %1 (%2) is negative: %3")
+                     .arg(m_position - 1)
+                     .arg(what)
+                     .arg(count));
+            return std::nullopt;
+        }
+        if (count > remaining() / minimumRecordLength) {
+            fail(QStringLiteral("element %1 (%2) claims %3 items, more than the file holds")
+                     .arg(m_position - 1)
+                     .arg(what)
+                     .arg(count));
+            return std::nullopt;
+        }
+        return count;
+    }
+
+private:
+    const QList<PlistElement>& m_elements;
+    qsizetype m_position = 1; // element 0 is the version, checked before
+    QString m_error;
+};
+
+struct RecordLayout {
+    bool hasLink;
+    qsizetype minimumSubItemLength;  // fields without icons
+    qsizetype minimumTopLevelLength; // … and the sub-item count
+};
+
+RecordLayout layoutOf(const QString& version) {
+    const bool hasLink = version == QLatin1String(kProjectVersion3);
+    const qsizetype fields = hasLink ? 6 : 5;
+    return {hasLink, fields, fields + 1};
+}
+
+bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
+    for (int i = 0; i < kPersistedSettingCount; ++i) {
+        const Setting setting = static_cast<Setting>(i);
+        const SettingInfo& info = settingInfo(setting);
+        const QString what = QStringLiteral("setting ") + quoted(QLatin1String(info.name));
+        SettingValue& value = design.settings[static_cast<size_t>(i)];
+        switch (info.kind) {
+        case SettingKind::Integer:
+            if (auto number = cursor.takeInteger(what))
+                value = *number;
+            break;
+        case SettingKind::Double:
+            if (auto number = cursor.takeReal(what))
+                value = *number;
+            break;
+        case SettingKind::Boolean:
+            if (auto flag = cursor.takeBoolean(what))
+                value = *flag;
+            break;
+        case SettingKind::Colour:
+            if (auto text = cursor.takeText(what))
+                value = nscolorValueOfAnHexadecimal(*text);
+            break;
+        case SettingKind::Text:
+            if (auto text = cursor.takeText(what))
+                value = setting == Setting::mainMenufontFamily ? sanitizedFontFamily(*text) : *text;
+            break;
+        }
+        if (cursor.failed())
+            return false;
+    }
+    return true;
+}
+
+bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
+    const auto present = cursor.takeBoolean(what + QStringLiteral(", present"));
+    if (!present)
+        return false;
+    icon.present = *present;
+    if (!icon.present)
+        return true;
+    const auto fileName = cursor.takeText(what + QStringLiteral(", file name"));
+    if (!fileName)
+        return false;
+    if (!isSafeIconFileName(*fileName)) {
+        cursor.fail(QStringLiteral("%1 has the file name %2, which is not a plain file name "
+                                   "or is reserved for a generated file")
+                        .arg(what, quoted(*fileName)));
+        return false;
+    }
+    const PlistElement* bytes = cursor.take(Kind::Data, what + QStringLiteral(", image"));
+    if (!bytes)
+        return false;
+    icon.fileName = *fileName;
+    icon.bytes = bytes->data;
+    return true;
+}
+
+bool readItemFields(ElementCursor& cursor, const RecordLayout& layout, const QString& what,
+                    ProjectItem& item) {
+    const auto name = cursor.takeText(what + QStringLiteral(", title"));
+    const auto iconID = cursor.takeText(what + QStringLiteral(", icon class"));
+    std::optional<QString> link = QString(QLatin1String(""));
+    if (layout.hasLink)
+        link = cursor.takeText(what + QStringLiteral(", link"));
+    const auto gap = cursor.takeInteger(what + QStringLiteral(", icon gap"));
+    if (cursor.failed())
+        return false;
+    item.name = *name;
+    item.iconID = *iconID;
+    item.link = *link;
+    item.paddingRight = *gap;
+    return readIcon(cursor, what + QStringLiteral(", icon"), item.image) &&
+           readIcon(cursor, what + QStringLiteral(", double-resolution icon"), item.retinaImage);
+}
+
+bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign& design) {
+    const auto topLevelCount =
+        cursor.takeCount(QStringLiteral("number of menu items"), layout.minimumTopLevelLength);
+    if (!topLevelCount)
+        return false;
+    for (qint64 i = 0; i < *topLevelCount; ++i) {
+        const QString what = QStringLiteral("menu item %1").arg(i + 1);
+        ProjectItem item;
+        if (!readItemFields(cursor, layout, what, item))
+            return false;
+        const auto subItemCount = cursor.takeCount(what + QStringLiteral(", number of sub-items"),
+                                                   layout.minimumSubItemLength);
+        if (!subItemCount)
+            return false;
+        for (qint64 j = 0; j < *subItemCount; ++j) {
+            ProjectItem subItem;
+            const QString subWhat = QStringLiteral("sub-item %1 of %2").arg(j + 1).arg(what);
+            if (!readItemFields(cursor, layout, subWhat, subItem))
+                return false;
+            item.children.append(std::move(subItem));
+        }
+        design.items.append(std::move(item));
+    }
+    if (cursor.remaining() > 0) {
+        cursor.fail(QStringLiteral("the file has %1 unexpected elements after its last menu item")
+                        .arg(cursor.remaining()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString projectVersionOf(const PlistArrayReadResult& read) {
+    if (read.status != PlistArrayReadResult::Status::Ok || read.elements.isEmpty() ||
+        read.elements.first().kind != Kind::String)
+        return QLatin1String(kProjectVersion1);
+    return read.elements.first().text;
+}
+
+std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& elements) {
+    if (elements.isEmpty() || elements.first().kind != Kind::String)
+        return QStringLiteral("the file has no version, so it is not a project file");
+    const QString& version = elements.first().text;
+    if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2))
+        return QStringLiteral("the file has the version %1, which this application cannot read")
+            .arg(quoted(version));
+    if (elements.size() <= kSettingsEnd)
+        return QStringLiteral("the file ends early: it has %1 elements, too few for the settings "
+                              "and the number of menu items")
+            .arg(elements.size());
+
+    ProjectDesign design;
+    ElementCursor cursor(elements);
+    if (!readSettings(cursor, design) || !readItems(cursor, layoutOf(version), design))
+        return cursor.error();
+    repairIconClasses(design.items);
+    return design;
+}
+
+void repairIconClasses(QList<ProjectItem>& items) {
+    // File order: each top-level item, then its sub-items.
+    QList<ProjectItem*> ordered;
+    for (ProjectItem& item : items) {
+        ordered.append(&item);
+        for (ProjectItem& child : item.children)
+            ordered.append(&child);
+    }
+    qint64 next = 0;
+    for (const ProjectItem* item : ordered)
+        next = std::max(next, iconClassNumber(item->iconID) + 1);
+    QSet<QString> seen;
+    for (ProjectItem* item : ordered) {
+        if (iconClassNumber(item->iconID) >= 0 && !seen.contains(item->iconID)) {
+            seen.insert(item->iconID);
+            continue;
+        }
+        item->iconID = QStringLiteral("icon%1").arg(next++);
+    }
+}
+
+QString sanitizedFontFamily(const QString& family) {
+    QString cleaned;
+    cleaned.reserve(family.size());
+    for (QChar c : family) {
+        const char16_t u = c.unicode();
+        if (u == u';' || u == u'{' || u == u'}' || u < 0x20 || u == 0x7F)
+            continue;
+        cleaned.append(c);
+    }
+    return cleaned;
+}
+
+} // namespace brindle

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "project/ProjectDesign.h"
+#include "project/PropertyList.h"
+
+#include <QString>
+
+#include <variant>
+
+namespace brindle {
+
+// Turns the elements of a project file into a design, checking everything: the version,
+// the kind of every element, the counts and the icon file names. Icon classes are repaired
+// and the font family is cleaned; nothing else is changed. Returns the design or the reason
+// for refusing the file.
+std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& elements);
+
+// The version string of a file's elements ("Version 1.0" when it has none).
+QString projectVersionOf(const PlistArrayReadResult& read);
+
+// Gives every item a class "icon<1–9 digits>" unique in the design, in file order
+// (top-level item, then its sub-items): a malformed class or a repeat becomes icon<N>, N
+// counting up from one more than the largest valid number (0 when there is none).
+void repairIconClasses(QList<ProjectItem>& items);
+
+// Drops what could end a CSS declaration: ";", "{", "}" and control characters.
+QString sanitizedFontFamily(const QString& family);
+
+} // namespace brindle

@@ -1,0 +1,95 @@
+#include "project/ProjectWriter.h"
+
+#include "model/GlobalData.h"
+#include "model/IconFileName.h"
+#include "platform/Log.h"
+#include "project/ProjectDesign.h"
+#include "workspace/IconImage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace brindle {
+
+namespace {
+
+PlistElement settingElement(const GlobalData& data, Setting setting) {
+    switch (settingInfo(setting).kind) {
+    case SettingKind::Integer:
+        return PlistElement::fromInteger(data.integerValue(setting));
+    case SettingKind::Double:
+        return PlistElement::fromReal(data.doubleValue(setting));
+    case SettingKind::Boolean:
+        return PlistElement::fromBoolean(data.booleanValue(setting));
+    case SettingKind::Colour:
+        return PlistElement::fromString(hexadecimalValueOfAnNSColor(data.colorValue(setting)));
+    case SettingKind::Text:
+        return PlistElement::fromString(data.textValue(setting));
+    }
+    return PlistElement::fromString(QString());
+}
+
+class RecordWriter {
+public:
+    RecordWriter(QList<PlistElement>& elements, const QString& previewFolder)
+        : m_elements(elements), m_previewFolder(previewFolder) {}
+
+    void appendItem(const Node& node) {
+        m_elements.append(PlistElement::fromString(node.name()));
+        m_elements.append(PlistElement::fromString(node.iconID()));
+        m_elements.append(PlistElement::fromString(node.link()));
+        m_elements.append(PlistElement::fromInteger(node.paddingRight()));
+        appendIcon(node.imageFileName());
+        appendIcon(node.retinaImageFileName());
+    }
+
+private:
+    void appendIcon(const QString& fileName) {
+        const QByteArray tiff = iconTiff(fileName);
+        if (tiff.isEmpty()) {
+            m_elements.append(PlistElement::fromBoolean(false));
+            return;
+        }
+        m_elements.append(PlistElement::fromBoolean(true));
+        m_elements.append(PlistElement::fromString(fileName));
+        m_elements.append(PlistElement::fromData(tiff));
+    }
+
+    // The icon's picture from the preview folder, re-encoded as TIFF; empty when the icon
+    // is left out. A name the reader would refuse is never written.
+    QByteArray iconTiff(const QString& fileName) const {
+        if (fileName.isEmpty() || m_previewFolder.isEmpty() || !isSafeIconFileName(fileName))
+            return {};
+        const QString path = QDir(m_previewFolder).filePath(fileName);
+        if (!QFileInfo(path).isFile())
+            return {};
+        qCInfo(lcBrindle).noquote() << path;
+        return encodeTiffImage(loadIconImage(path));
+    }
+
+    QList<PlistElement>& m_elements;
+    const QString m_previewFolder;
+};
+
+} // namespace
+
+QList<PlistElement> projectElements(const GlobalData& data) {
+    QList<PlistElement> elements;
+    elements.append(PlistElement::fromString(QLatin1String(kProjectVersion3)));
+    for (int i = 0; i < kPersistedSettingCount; ++i)
+        elements.append(settingElement(data, static_cast<Setting>(i)));
+
+    const Node* root = data.getMenuRootNode();
+    elements.append(PlistElement::fromInteger(root->childCount()));
+    RecordWriter writer(elements, data.tempFolderPath());
+    for (int i = 0; i < root->childCount(); ++i) {
+        const Node* item = root->childAt(i);
+        writer.appendItem(*item);
+        elements.append(PlistElement::fromInteger(item->childCount()));
+        for (int j = 0; j < item->childCount(); ++j)
+            writer.appendItem(*item->childAt(j));
+    }
+    return elements;
+}
+
+} // namespace brindle

@@ -1,0 +1,186 @@
+#include "project/PropertyList.h"
+
+#include <cstdlib>
+#include <limits>
+#include <memory>
+#include <plist/plist.h>
+
+namespace brindle {
+
+namespace {
+
+struct PlistFree {
+    void operator()(void* node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<void, PlistFree>;
+
+QString otherKindName(plist_type type) {
+    switch (type) {
+    case PLIST_ARRAY:
+        return QStringLiteral("array");
+    case PLIST_DICT:
+        return QStringLiteral("dictionary");
+    case PLIST_DATE:
+        return QStringLiteral("date");
+    case PLIST_KEY:
+        return QStringLiteral("key");
+    case PLIST_UID:
+        return QStringLiteral("identifier");
+    default:
+        return QStringLiteral("unknown element");
+    }
+}
+
+PlistElement elementFromNode(plist_t node) {
+    const plist_type type = plist_get_node_type(node);
+    switch (type) {
+    case PLIST_STRING: {
+        char* value = nullptr;
+        plist_get_string_val(node, &value);
+        PlistElement element = PlistElement::fromString(QString::fromUtf8(value ? value : ""));
+        std::free(value);
+        return element;
+    }
+    case PLIST_UINT: {
+        // Negative numbers are kept in the same 64 bits; read them back as signed.
+        uint64_t value = 0;
+        plist_get_uint_val(node, &value);
+        return PlistElement::fromInteger(static_cast<qint64>(value));
+    }
+    case PLIST_REAL: {
+        double value = 0.0;
+        plist_get_real_val(node, &value);
+        return PlistElement::fromReal(value);
+    }
+    case PLIST_BOOLEAN: {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        return PlistElement::fromBoolean(value != 0);
+    }
+    case PLIST_DATA: {
+        char* value = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &value, &length);
+        PlistElement element = PlistElement::fromData(
+            value ? QByteArray(value, static_cast<qsizetype>(length)) : QByteArray());
+        std::free(value);
+        return element;
+    }
+    default: {
+        PlistElement element;
+        element.otherKindName = otherKindName(type);
+        return element;
+    }
+    }
+}
+
+plist_t nodeFromElement(const PlistElement& element) {
+    switch (element.kind) {
+    case PlistElement::Kind::String:
+        return plist_new_string(element.text.toUtf8().constData());
+    case PlistElement::Kind::Integer:
+        // The XML writer prints these 64 bits as a signed number.
+        return plist_new_uint(static_cast<uint64_t>(element.integer));
+    case PlistElement::Kind::Real:
+        return plist_new_real(element.real);
+    case PlistElement::Kind::Boolean:
+        return plist_new_bool(element.boolean ? 1 : 0);
+    case PlistElement::Kind::Data:
+        return plist_new_data(element.data.constData(), static_cast<uint64_t>(element.data.size()));
+    case PlistElement::Kind::Other:
+        break;
+    }
+    return plist_new_string("");
+}
+
+} // namespace
+
+PlistElement PlistElement::fromString(const QString& value) {
+    PlistElement element;
+    element.kind = Kind::String;
+    element.text = value;
+    return element;
+}
+
+PlistElement PlistElement::fromInteger(qint64 value) {
+    PlistElement element;
+    element.kind = Kind::Integer;
+    element.integer = value;
+    return element;
+}
+
+PlistElement PlistElement::fromReal(double value) {
+    PlistElement element;
+    element.kind = Kind::Real;
+    element.real = value;
+    return element;
+}
+
+PlistElement PlistElement::fromBoolean(bool value) {
+    PlistElement element;
+    element.kind = Kind::Boolean;
+    element.boolean = value;
+    return element;
+}
+
+PlistElement PlistElement::fromData(const QByteArray& value) {
+    PlistElement element;
+    element.kind = Kind::Data;
+    element.data = value;
+    return element;
+}
+
+QString plistKindName(const PlistElement& element) {
+    switch (element.kind) {
+    case PlistElement::Kind::String:
+        return QStringLiteral("text");
+    case PlistElement::Kind::Integer:
+        return QStringLiteral("an integer");
+    case PlistElement::Kind::Real:
+        return QStringLiteral("a real number");
+    case PlistElement::Kind::Boolean:
+        return QStringLiteral("a boolean");
+    case PlistElement::Kind::Data:
+        return QStringLiteral("data");
+    case PlistElement::Kind::Other:
+        break;
+    }
+    return QStringLiteral("a ") + element.otherKindName;
+}
+
+PlistArrayReadResult readPlistArray(const QByteArray& bytes) {
+    PlistArrayReadResult result;
+    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<uint32_t>::max())
+        return result;
+    if (plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())))
+        return result;
+    plist_t parsed = nullptr;
+    plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &parsed);
+    const PlistPtr root(parsed);
+    if (!root)
+        return result;
+    if (plist_get_node_type(root.get()) != PLIST_ARRAY) {
+        result.status = PlistArrayReadResult::Status::NotAnArray;
+        return result;
+    }
+    const uint32_t count = plist_array_get_size(root.get());
+    result.elements.reserve(count);
+    for (uint32_t i = 0; i < count; ++i)
+        result.elements.append(elementFromNode(plist_array_get_item(root.get(), i)));
+    result.status = PlistArrayReadResult::Status::Ok;
+    return result;
+}
+
+QByteArray writePlistArray(const QList<PlistElement>& elements) {
+    const PlistPtr root(plist_new_array());
+    for (const PlistElement& element : elements)
+        plist_array_append_item(root.get(), nodeFromElement(element));
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root.get(), &xml, &length);
+    QByteArray bytes(xml, static_cast<qsizetype>(length));
+    plist_to_xml_free(xml);
+    return bytes;
+}
+
+} // namespace brindle

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace brindle {
+
+// One element of a flat property-list array. Project files hold only these kinds; anything
+// else (dates, arrays, dictionaries, …) is kept as `Other` so that the reader can name it.
+struct PlistElement {
+    enum class Kind { String, Integer, Real, Boolean, Data, Other };
+
+    Kind kind = Kind::Other;
+    QString text;
+    qint64 integer = 0;
+    double real = 0.0;
+    bool boolean = false;
+    QByteArray data;
+    QString otherKindName; // for `Other`: "date", "array", "dictionary", …
+
+    static PlistElement fromString(const QString& value);
+    static PlistElement fromInteger(qint64 value);
+    static PlistElement fromReal(double value);
+    static PlistElement fromBoolean(bool value);
+    static PlistElement fromData(const QByteArray& value);
+};
+
+// A readable name of a kind, for messages ("text", "an integer", …).
+QString plistKindName(const PlistElement& element);
+
+// The outcome of reading bytes as an XML property list whose root is an array.
+struct PlistArrayReadResult {
+    enum class Status { Ok, NotAPropertyList, NotAnArray };
+    Status status = Status::NotAPropertyList;
+    QList<PlistElement> elements;
+};
+
+// Parses XML property-list bytes. Binary property lists are not project files and are
+// reported as not a property list.
+PlistArrayReadResult readPlistArray(const QByteArray& bytes);
+
+// Serialises the elements as an XML property list with a root array.
+QByteArray writePlistArray(const QList<PlistElement>& elements);
+
+} // namespace brindle

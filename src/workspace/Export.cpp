@@ -1,0 +1,117 @@
+#include "workspace/Export.h"
+
+#include "model/IconFileName.h"
+#include "model/Node.h"
+#include "platform/Log.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace brindle {
+
+namespace {
+
+void appendIconNames(const Node& node, QStringList& names) {
+    for (const QString& name : {node.imageFileName(), node.retinaImageFileName()}) {
+        if (!name.isEmpty() && !names.contains(name))
+            names.append(name);
+    }
+}
+
+// Collects one line per failed file.
+class ExportReport {
+public:
+    void add(const QString& fileName, const WriteResult& result) {
+        if (!result.ok)
+            m_errors.append(
+                QStringLiteral("“%1” could not be written: %2").arg(fileName, result.error));
+    }
+    void add(const QString& line) { m_errors.append(line); }
+    WriteResult result() const { return {m_errors.isEmpty(), m_errors.join(QLatin1Char('\n'))}; }
+
+private:
+    QStringList m_errors;
+};
+
+// The icon replaces a file of the same name in one step, so a failed copy keeps the
+// older file rather than leaving none.
+void copyIcon(const QString& name, const QDir& preview, const QDir& destination,
+              ExportReport& report) {
+    if (!isSafeIconFileName(name)) {
+        report.add(QStringLiteral("The icon “%1” was not copied: its name is not a plain file "
+                                  "name.")
+                       .arg(name));
+        return;
+    }
+    QFile source(preview.filePath(name));
+    if (!source.open(QIODevice::ReadOnly)) {
+        report.add(
+            QStringLiteral("The icon “%1” was not copied: %2").arg(name, source.errorString()));
+        return;
+    }
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        report.add(
+            QStringLiteral("The icon “%1” was not copied: %2").arg(name, source.errorString()));
+        return;
+    }
+    report.add(name, writeFileAtomically(destination.filePath(name), bytes));
+}
+
+} // namespace
+
+WriteResult exportHTMLTextToFile(const QString& htmlText, const QString& path) {
+    return writeTextFileAtomically(path, htmlText);
+}
+
+WriteResult exportCSSTextToFile(const QString& cssText, const QString& path) {
+    return writeTextFileAtomically(path, cssText);
+}
+
+QStringList exportedIconFileNames(const Node& menuRoot) {
+    QStringList names;
+    for (int i = 0; i < menuRoot.childCount(); ++i) {
+        const Node* item = menuRoot.childAt(i);
+        for (int j = 0; j < item->childCount(); ++j)
+            appendIconNames(*item->childAt(j), names);
+        appendIconNames(*item, names);
+    }
+    return names;
+}
+
+bool needsArrowImage(const Node& menuRoot) {
+    for (int i = 0; i < menuRoot.childCount(); ++i) {
+        if (menuRoot.childAt(i)->childCount() > 0)
+            return true;
+    }
+    return false;
+}
+
+WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
+                                   const Node& menuRoot, const QString& previewFolder,
+                                   const QString& folder) {
+    qCInfo(lcBrindle).noquote() << folder;
+    const QDir destination(folder);
+    ExportReport report;
+    report.add(QStringLiteral("styles.css"),
+               exportCSSTextToFile(cssText, destination.filePath(QStringLiteral("styles.css"))));
+    report.add(QStringLiteral("index.html"),
+               exportHTMLTextToFile(htmlText, destination.filePath(QStringLiteral("index.html"))));
+    const QStringList iconNames = exportedIconFileNames(menuRoot);
+    if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
+        report.add(QStringLiteral("The icons were not copied: there is no preview folder."));
+    } else {
+        const QDir preview(previewFolder);
+        for (const QString& name : iconNames)
+            copyIcon(name, preview, destination, report);
+    }
+    if (needsArrowImage(menuRoot)) {
+        qCInfo(lcBrindle) << "needToCopyDownArrowImage";
+        const QString arrowName = QLatin1String(kArrowFileName);
+        report.add(arrowName,
+                   writeFileAtomically(destination.filePath(arrowName), arrowImagePng()));
+    }
+    return report.result();
+}
+
+} // namespace brindle

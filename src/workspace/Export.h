@@ -1,0 +1,33 @@
+#pragma once
+
+#include "workspace/FileWriter.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace brindle {
+
+class Node;
+
+// Export of the generated result. Every write is atomic and every failure is reported:
+// `error` then holds one line per file that could not be written, and the remaining files
+// are still written.
+
+// The page text alone, UTF-8.
+WriteResult exportHTMLTextToFile(const QString& htmlText, const QString& path);
+// The stylesheet text alone, UTF-8.
+WriteResult exportCSSTextToFile(const QString& cssText, const QString& path);
+
+// The icon file names that the menu uses, each once, in export order: for each top-level
+// item, its sub-items' icons (normal, then double-resolution), then its own.
+QStringList exportedIconFileNames(const Node& menuRoot);
+// True when some top-level item has sub-items, so the page needs the arrow image.
+bool needsArrowImage(const Node& menuRoot);
+
+// Everything the page needs, into the folder: "styles.css", "index.html", the icons copied
+// from the preview folder (replacing files of the same name) and, when needed, "bottom.png".
+WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
+                                   const Node& menuRoot, const QString& previewFolder,
+                                   const QString& folder);
+
+} // namespace brindle

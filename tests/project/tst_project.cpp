@@ -1,0 +1,737 @@
+#include "PlistTestFile.h"
+#include "model/GlobalData.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectReader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace brindle;
+
+using Mutation = std::function<void(PlistTestFile&)>;
+Q_DECLARE_METATYPE(Mutation)
+
+namespace {
+
+// Positions in the file of `iconProjectStore()`: Home (with an icon), Products with two
+// sub-items, Forums.
+constexpr int kItemCountPosition = 120;
+constexpr int kHomeIconNamePosition = 126;
+constexpr int kHomeIconDataPosition = 127;
+constexpr int kProductsSubItemCountPosition = 136;
+constexpr int kIconProjectSize = 156;
+
+QImage solidImage(int width, int height, QColor color) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(color);
+    return image;
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}
+
+// A value for every setting that differs from its default (height keeps -1).
+SettingValue changedValue(int index) {
+    const Setting setting = static_cast<Setting>(index);
+    const SettingValue initial = GlobalData::defaultValue(setting);
+    switch (settingInfo(setting).kind) {
+    case SettingKind::Integer:
+        return setting == Setting::height ? qint64(-1) : qint64(index * 3 - 50);
+    case SettingKind::Double:
+        return (index % 10) / 10.0 + 0.05;
+    case SettingKind::Boolean:
+        return !std::get<bool>(initial);
+    case SettingKind::Colour:
+        return Color::fromBytes(index, 255 - index, (index * 7) % 256).withAlpha(0.5);
+    case SettingKind::Text:
+        return QStringLiteral("Georgia, serif");
+    }
+    return {};
+}
+
+std::unique_ptr<Node> item(const QString& name, const QString& iconID, Node* parent,
+                           const QString& link = QString(), qint64 gap = 0) {
+    auto node = Node::make(name, iconID, parent);
+    node->setLink(link.isNull() ? QStringLiteral("") : link);
+    node->setPaddingRight(gap);
+    return node;
+}
+
+// A store whose default menu's first item has an icon in the preview folder.
+void makeIconProjectStore(GlobalData& store, const QString& previewFolder) {
+    store.setTempFolderPath(previewFolder);
+    store.setBorderRadius(7);
+    store.setMainMenufontFamily(QStringLiteral("Impact, sans-serif"));
+    writeBytes(QDir(previewFolder).filePath(QStringLiteral("home.png")),
+               encoded(solidImage(12, 8, Qt::red), "PNG"));
+    store.getMenuRootNode()->childAt(0)->setImageFileName(QStringLiteral("home.png"));
+}
+
+// A version 2.0 record: title, class, gap, no icons.
+void appendVersion2Record(PlistTestFile& file, const QString& name, const QString& iconID,
+                          qint64 gap) {
+    file.text(name).text(iconID).integer(gap).boolean(false).boolean(false);
+}
+
+PlistTestFile settingsOnly(const QString& version, const GlobalData& source) {
+    PlistTestFile file;
+    file.text(version);
+    for (int i = 0; i < kPersistedSettingCount; ++i) {
+        const Setting setting = static_cast<Setting>(i);
+        switch (settingInfo(setting).kind) {
+        case SettingKind::Integer:
+            file.integer(source.integerValue(setting));
+            break;
+        case SettingKind::Double:
+            file.real(source.doubleValue(setting));
+            break;
+        case SettingKind::Boolean:
+            file.boolean(source.booleanValue(setting));
+            break;
+        case SettingKind::Colour:
+            file.text(hexadecimalValueOfAnNSColor(source.colorValue(setting)));
+            break;
+        case SettingKind::Text:
+            file.text(source.textValue(setting));
+            break;
+        }
+    }
+    return file;
+}
+
+// A version 3.0 file whose items carry the given classes: each entry is a top-level item
+// followed by its sub-items.
+QByteArray fileWithClasses(const QList<QStringList>& classes, const QString& fontFamily) {
+    GlobalData defaults;
+    defaults.setMainMenufontFamily(fontFamily);
+    PlistTestFile file = settingsOnly(QStringLiteral("Version 3.0"), defaults);
+    file.integer(classes.size());
+    for (const QStringList& group : classes) {
+        for (int i = 0; i < group.size(); ++i) {
+            file.text(QStringLiteral("Item")).text(group.at(i)).text(QString()).integer(0);
+            file.boolean(false).boolean(false);
+            if (i == 0)
+                file.integer(group.size() - 1);
+        }
+    }
+    return file.xml();
+}
+
+QStringList classesInTree(const GlobalData& store) {
+    QStringList classes;
+    const Node* root = store.getMenuRootNode();
+    for (int i = 0; i < root->childCount(); ++i) {
+        classes.append(root->childAt(i)->iconID());
+        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
+            classes.append(root->childAt(i)->childAt(j)->iconID());
+    }
+    return classes;
+}
+
+} // namespace
+
+class ProjectTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void saveThenOpen_restoresSettingsAndTree();
+    void emptyMenu_writes121Elements();
+    void recordLengths_followIconsAndLevel();
+    void version2File_readsWithEmptyLinks();
+    void retinaIcon_readsBackAtHalfSize();
+    void pngIcon_isStoredAsTiffAndComesBackUnderItsName();
+    void missingIconFile_isSavedAsAbsent();
+    void checkVersion_data();
+    void checkVersion();
+    void hostileFile_isRefusedAndChangesNothing_data();
+    void hostileFile_isRefusedAndChangesNothing();
+    void realWrittenAsInteger_isAccepted();
+    void undecodableIcon_leavesItemWithoutIcon();
+    void noPreviewFolder_leavesIconsOutAndWritesNothing();
+    void iconClasses_areRepaired_data();
+    void iconClasses_areRepaired();
+    void fontFamily_isSanitised_data();
+    void fontFamily_isSanitised();
+    void save_intoUnwritablePlace_reportsFailure();
+};
+
+void ProjectTest::initTestCase() {
+    QVERIFY(QImageWriter::supportedImageFormats().contains("tiff"));
+}
+
+void ProjectTest::saveThenOpen_restoresSettingsAndTree() {
+    QTemporaryDir sourcePreview, targetPreview, projects;
+    GlobalData source;
+    source.setTempFolderPath(sourcePreview.path());
+    for (int i = 0; i < kPersistedSettingCount; ++i)
+        source.setValue(static_cast<Setting>(i), changedValue(i));
+    source.setShowSeparator(true);
+
+    const QImage normal = solidImage(20, 10, Qt::blue);
+    const QImage retina = solidImage(40, 20, Qt::green);
+    const QImage retinaOnly = solidImage(33, 21, Qt::yellow);
+    writeBytes(sourcePreview.filePath(QStringLiteral("a.png")), encoded(normal, "PNG"));
+    writeBytes(sourcePreview.filePath(QStringLiteral("a@2x.png")), encoded(retina, "PNG"));
+    writeBytes(sourcePreview.filePath(QStringLiteral("c@2x.gif")), encoded(retinaOnly, "PNG"));
+
+    Node* root = source.getMenuRootNode();
+    root->clearChildren();
+    auto a = item(QStringLiteral("Alpha"), QStringLiteral("icon3"), root,
+                  QStringLiteral("http://example.com/a?x=1&y=2"), 4);
+    a->setImageFileName(QStringLiteral("a.png"));
+    a->setRetinaImageFileName(QStringLiteral("a@2x.png"));
+    a->appendChild(item(QStringLiteral("Beta"), QStringLiteral("icon5"), a.get(),
+                        QStringLiteral("b.html"), 2));
+    auto c = item(QStringLiteral("Gamma"), QStringLiteral("icon7"), a.get());
+    c->setRetinaImageFileName(QStringLiteral("c@2x.gif"));
+    a->appendChild(std::move(c));
+    a->setIsGroup(true);
+    source.addMenuRootNodeChild(std::move(a));
+    source.addMenuRootNodeChild(
+        item(QStringLiteral("Über & <Ärger> \"q\""), QStringLiteral("icon9"), root));
+
+    const QString path = projects.filePath(QStringLiteral("Project.brindleprj"));
+    QVERIFY(saveProjectToFile(source, path));
+
+    GlobalData target;
+    target.setTempFolderPath(targetPreview.path());
+    target.setShowSeparator(false);
+    const OpenResult opened = openProjectFile(target, path);
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QVERIFY(opened.warnings.isEmpty());
+
+    QCOMPARE(target.showSeparator(), false);
+    QCOMPARE(target.height(), qint64(-1));
+    for (int i = 0; i < kPersistedSettingCount; ++i) {
+        const Setting setting = static_cast<Setting>(i);
+        const QByteArray name = settingInfo(setting).name;
+        if (settingInfo(setting).kind == SettingKind::Colour) {
+            const Color& stored = source.colorValue(setting);
+            const Color& read = target.colorValue(setting);
+            QVERIFY2(hexadecimalValueOfAnNSColor(read) == hexadecimalValueOfAnNSColor(stored),
+                     name);
+            QVERIFY2(read.alpha == 1.0, name);
+        } else {
+            QVERIFY2(target.value(setting) == source.value(setting), name);
+        }
+    }
+
+    const Node* readRoot = target.getMenuRootNode();
+    QCOMPARE(readRoot->childCount(), 2);
+    const Node* readA = readRoot->childAt(0);
+    QCOMPARE(readA->name(), QStringLiteral("Alpha"));
+    QCOMPARE(readA->iconID(), QStringLiteral("icon3"));
+    QCOMPARE(readA->link(), QStringLiteral("http://example.com/a?x=1&y=2"));
+    QCOMPARE(readA->paddingRight(), qint64(4));
+    QCOMPARE(readA->parent(), readRoot);
+    QVERIFY(readA->isGroup());
+    QCOMPARE(readA->imageFileName(), QStringLiteral("a.png"));
+    QCOMPARE(readA->imageWidth(), qint64(20));
+    QCOMPARE(readA->imageHeight(), qint64(10));
+    QCOMPARE(readA->image().convertToFormat(QImage::Format_ARGB32), normal);
+    QCOMPARE(readA->retinaImageFileName(), QStringLiteral("a@2x.png"));
+    QCOMPARE(readA->retinaImageWidth(), qint64(20));
+    QCOMPARE(readA->retinaImageHeight(), qint64(10));
+    QCOMPARE(readA->scaledImage().size(), QSize(20, 10));
+    QCOMPARE(readA->childCount(), 2);
+
+    const Node* readB = readA->childAt(0);
+    QCOMPARE(readB->name(), QStringLiteral("Beta"));
+    QCOMPARE(readB->iconID(), QStringLiteral("icon5"));
+    QCOMPARE(readB->link(), QStringLiteral("b.html"));
+    QCOMPARE(readB->paddingRight(), qint64(2));
+    QCOMPARE(readB->parent(), readA);
+    QVERIFY(!readB->hasIcon());
+    QVERIFY(readB->image().isNull());
+
+    const Node* readC = readA->childAt(1);
+    QCOMPARE(readC->link(), QStringLiteral(""));
+    QCOMPARE(readC->imageFileName(), QStringLiteral(""));
+    QCOMPARE(readC->retinaImageFileName(), QStringLiteral("c@2x.gif"));
+    QCOMPARE(readC->retinaImageWidth(), qint64(16));
+    QCOMPARE(readC->retinaImageHeight(), qint64(10));
+    QCOMPARE(readC->parent(), readA);
+
+    const Node* readD = readRoot->childAt(1);
+    QCOMPARE(readD->name(), QStringLiteral("Über & <Ärger> \"q\""));
+    QVERIFY(!readD->isGroup());
+    QCOMPARE(readD->childCount(), 0);
+
+    QCOMPARE(entries(targetPreview.path()),
+             QStringList({QStringLiteral("a.png"), QStringLiteral("a@2x.png"),
+                          QStringLiteral("c@2x.gif")}));
+}
+
+void ProjectTest::emptyMenu_writes121Elements() {
+    GlobalData store;
+    store.getMenuRootNode()->clearChildren();
+    const PlistTestFile file(projectData(store));
+    QVERIFY(file.isArray());
+    QCOMPARE(file.size(), 121);
+    QCOMPARE(file.stringAt(0), QStringLiteral("Version 3.0"));
+    QCOMPARE(file.typeAt(1), PLIST_UINT);
+    QCOMPARE(file.integerAt(1), qint64(25));               // borderRadius
+    QCOMPARE(file.stringAt(3), QStringLiteral("#6d8000")); // borderColor
+    QCOMPARE(file.integerAt(9), qint64(-1));               // height
+    QCOMPARE(file.typeAt(14), PLIST_BOOLEAN);
+    QCOMPARE(file.typeAt(25), PLIST_REAL);
+    QCOMPARE(file.realAt(25), 0.6);
+    QCOMPARE(file.stringAt(16), QStringLiteral("Arial, Helvetica, sans-serif"));
+    QCOMPARE(file.typeAt(120), PLIST_UINT);
+    QCOMPARE(file.integerAt(120), qint64(0));
+}
+
+void ProjectTest::recordLengths_followIconsAndLevel() {
+    QTemporaryDir preview;
+    GlobalData store;
+    store.setTempFolderPath(preview.path());
+    writeBytes(preview.filePath(QStringLiteral("n.png")),
+               encoded(solidImage(4, 4, Qt::red), "PNG"));
+    writeBytes(preview.filePath(QStringLiteral("r.png")),
+               encoded(solidImage(8, 8, Qt::red), "PNG"));
+    Node* root = store.getMenuRootNode();
+    root->clearChildren();
+    auto top = item(QStringLiteral("Top"), QStringLiteral("icon0"), root, QStringLiteral("t"), 1);
+    auto both = item(QStringLiteral("Both"), QStringLiteral("icon1"), top.get());
+    both->setImageFileName(QStringLiteral("n.png"));
+    both->setRetinaImageFileName(QStringLiteral("r.png"));
+    top->appendChild(std::move(both));
+    top->appendChild(item(QStringLiteral("None"), QStringLiteral("icon2"), top.get()));
+    top->setIsGroup(true);
+    store.addMenuRootNodeChild(std::move(top));
+
+    const PlistTestFile file(projectData(store));
+    QCOMPARE(file.size(), 121 + 7 + 10 + 6);
+    QCOMPARE(file.integerAt(120), qint64(1));
+    // Top-level record: four fields, two absent icons, its sub-item count.
+    QCOMPARE(file.stringAt(121), QStringLiteral("Top"));
+    QCOMPARE(file.stringAt(122), QStringLiteral("icon0"));
+    QCOMPARE(file.stringAt(123), QStringLiteral("t"));
+    QCOMPARE(file.integerAt(124), qint64(1));
+    QCOMPARE(file.booleanAt(125), false);
+    QCOMPARE(file.booleanAt(126), false);
+    QCOMPARE(file.integerAt(127), qint64(2));
+    // Sub-item with both icons: 4 + 3 + 3.
+    QCOMPARE(file.stringAt(128), QStringLiteral("Both"));
+    QCOMPARE(file.booleanAt(132), true);
+    QCOMPARE(file.stringAt(133), QStringLiteral("n.png"));
+    QCOMPARE(file.typeAt(134), PLIST_DATA);
+    QCOMPARE(file.booleanAt(135), true);
+    QCOMPARE(file.stringAt(136), QStringLiteral("r.png"));
+    QCOMPARE(file.typeAt(137), PLIST_DATA);
+    // Sub-item without icons: 4 + 1 + 1.
+    QCOMPARE(file.stringAt(138), QStringLiteral("None"));
+    QCOMPARE(file.booleanAt(142), false);
+    QCOMPARE(file.booleanAt(143), false);
+}
+
+void ProjectTest::version2File_readsWithEmptyLinks() {
+    GlobalData source;
+    source.setBorderRadius(11);
+    PlistTestFile single = settingsOnly(QStringLiteral("Version 2.0"), source);
+    single.integer(1);
+    appendVersion2Record(single, QStringLiteral("Only"), QStringLiteral("icon0"), 3);
+    single.integer(0);
+    QCOMPARE(single.size(), 127);
+
+    QTemporaryDir preview;
+    GlobalData target;
+    target.setTempFolderPath(preview.path());
+    target.getMenuRootNode()->childAt(0)->setLink(QStringLiteral("kept?"));
+    QCOMPARE(checkProjectDataVersion(single.xml()), QStringLiteral("Version 2.0"));
+    QVERIFY(openProjectData(target, single.xml(), preview.path()));
+    QCOMPARE(target.borderRadius(), qint64(11));
+    QCOMPARE(target.getMenuRootNode()->childCount(), 1);
+    const Node* only = target.getMenuRootNode()->childAt(0);
+    QCOMPARE(only->name(), QStringLiteral("Only"));
+    QCOMPARE(only->paddingRight(), qint64(3));
+    QCOMPARE(only->link(), QStringLiteral(""));
+    QVERIFY(!only->isGroup());
+
+    PlistTestFile grouped = settingsOnly(QStringLiteral("Version 2.0"), source);
+    grouped.integer(2);
+    appendVersion2Record(grouped, QStringLiteral("Group"), QStringLiteral("icon0"), 0);
+    grouped.integer(1);
+    appendVersion2Record(grouped, QStringLiteral("Child"), QStringLiteral("icon1"), 0);
+    appendVersion2Record(grouped, QStringLiteral("Last"), QStringLiteral("icon2"), 0);
+    grouped.integer(0);
+    const OpenResult opened = openProjectData(target, grouped.xml(), preview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    const Node* root = target.getMenuRootNode();
+    QCOMPARE(root->childCount(), 2);
+    QVERIFY(root->childAt(0)->isGroup());
+    QCOMPARE(root->childAt(0)->childAt(0)->name(), QStringLiteral("Child"));
+    QCOMPARE(root->childAt(0)->childAt(0)->link(), QStringLiteral(""));
+    QCOMPARE(root->childAt(0)->childAt(0)->parent(), root->childAt(0));
+    QCOMPARE(root->childAt(1)->name(), QStringLiteral("Last"));
+
+    // A 3.0 layout labelled 2.0 is refused: its link strings sit where integers belong.
+    QTemporaryDir projects;
+    GlobalData v3;
+    PlistTestFile mislabelled(projectData(v3));
+    mislabelled.set(0, plist_new_string("Version 2.0"));
+    QVERIFY(!openProjectData(target, mislabelled.xml(), preview.path()).ok);
+}
+
+void ProjectTest::retinaIcon_readsBackAtHalfSize() {
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    source.setTempFolderPath(sourcePreview.path());
+    writeBytes(sourcePreview.filePath(QStringLiteral("big.png")),
+               encoded(solidImage(33, 21, Qt::cyan), "PNG"));
+    source.getMenuRootNode()->childAt(2)->setRetinaImageFileName(QStringLiteral("big.png"));
+
+    GlobalData target;
+    QVERIFY(openProjectData(target, projectData(source), targetPreview.path()));
+    const Node* forums = target.getMenuRootNode()->childAt(2);
+    QCOMPARE(forums->retinaImage().size(), QSize(33, 21));
+    QCOMPARE(forums->retinaImageWidth(), qint64(16));
+    QCOMPARE(forums->retinaImageHeight(), qint64(10));
+    QCOMPARE(forums->scaledImage().size(), QSize(16, 10));
+    QVERIFY(forums->image().isNull());
+}
+
+void ProjectTest::pngIcon_isStoredAsTiffAndComesBackUnderItsName() {
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    source.setTempFolderPath(sourcePreview.path());
+    const QByteArray png = encoded(solidImage(6, 5, Qt::magenta), "PNG");
+    writeBytes(sourcePreview.filePath(QStringLiteral("pic.png")), png);
+    source.getMenuRootNode()->childAt(0)->setImageFileName(QStringLiteral("pic.png"));
+
+    const QByteArray bytes = projectData(source);
+    const PlistTestFile file(bytes);
+    QCOMPARE(file.stringAt(126), QStringLiteral("pic.png"));
+    const QByteArray stored = file.dataAt(127);
+    QVERIFY(stored.startsWith(QByteArray("II*\0", 4)) || stored.startsWith(QByteArray("MM\0*", 4)));
+    QVERIFY(stored != png);
+
+    GlobalData target;
+    QVERIFY(openProjectData(target, bytes, targetPreview.path()));
+    QCOMPARE(readBytes(targetPreview.filePath(QStringLiteral("pic.png"))), stored);
+    QCOMPARE(target.getMenuRootNode()->childAt(0)->imageWidth(), qint64(6));
+    QCOMPARE(target.getMenuRootNode()->childAt(0)->imageHeight(), qint64(5));
+}
+
+void ProjectTest::missingIconFile_isSavedAsAbsent() {
+    QTemporaryDir preview;
+    GlobalData store;
+    store.setTempFolderPath(preview.path());
+    store.getMenuRootNode()->childAt(0)->setImageFileName(QStringLiteral("gone.png"));
+    const PlistTestFile file(projectData(store));
+    QCOMPARE(file.booleanAt(125), false);
+    QCOMPARE(file.size(), 121 + 7 + 7 + 6 + 6 + 7);
+}
+
+void ProjectTest::checkVersion_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("version 3") << PlistTestFile().text(QStringLiteral("Version 3.0")).xml()
+                               << QStringLiteral("Version 3.0");
+    QTest::newRow("version 2") << PlistTestFile().text(QStringLiteral("Version 2.0")).xml()
+                               << QStringLiteral("Version 2.0");
+    QTest::newRow("other text") << PlistTestFile().text(QStringLiteral("Version 9.1")).xml()
+                                << QStringLiteral("Version 9.1");
+    QTest::newRow("number first")
+        << PlistTestFile().integer(5).text(QStringLiteral("Version 3.0")).xml()
+        << QStringLiteral("Version 1.0");
+    QTest::newRow("empty array") << PlistTestFile().xml() << QStringLiteral("Version 1.0");
+    QTest::newRow("not a property list")
+        << QByteArray("Version 3.0\nhello") << QStringLiteral("Version 1.0");
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("Version 1.0");
+    QTest::newRow("dictionary root")
+        << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key>"
+                      "<string>Version 3.0</string></dict></plist>")
+        << QStringLiteral("Version 1.0");
+}
+
+void ProjectTest::checkVersion() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, version);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("p.brindleprj"));
+    writeBytes(path, bytes);
+    QCOMPARE(checkProjectFileVersion(path), version);
+    QCOMPARE(checkProjectDataVersion(bytes), version);
+    QCOMPARE(checkProjectFileVersion(folder.filePath(QStringLiteral("missing"))),
+             QStringLiteral("Version 1.0"));
+}
+
+void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
+    QTest::addColumn<Mutation>("mutation");
+    QTest::addColumn<QString>("reasonMentions");
+
+    const auto setText = [](int i, const char* text) {
+        return Mutation([=](PlistTestFile& f) { f.set(i, plist_new_string(text)); });
+    };
+    const auto setInteger = [](int i, qint64 value) {
+        return Mutation([=](PlistTestFile& f) { f.set(i, plist_new_uint(uint64_t(value))); });
+    };
+    const auto setNode = [](int i, std::function<plist_t()> make) {
+        return Mutation([=](PlistTestFile& f) { f.set(i, make()); });
+    };
+
+    QTest::newRow("icon name climbs out")
+        << setText(kHomeIconNamePosition, "../evil.png") << QStringLiteral("../evil.png");
+    QTest::newRow("icon name absolute")
+        << setText(kHomeIconNamePosition, "/tmp/evil.png") << QStringLiteral("/tmp/evil.png");
+    QTest::newRow("icon name backslash")
+        << setText(kHomeIconNamePosition, "..\\evil.png") << QStringLiteral("evil.png");
+    QTest::newRow("icon name styles.css")
+        << setText(kHomeIconNamePosition, "styles.css") << QStringLiteral("styles.css");
+    QTest::newRow("icon name index.html")
+        << setText(kHomeIconNamePosition, "index.html") << QStringLiteral("index.html");
+    QTest::newRow("icon name bottom.png")
+        << setText(kHomeIconNamePosition, "bottom.png") << QStringLiteral("bottom.png");
+    QTest::newRow("icon name dot-dot")
+        << setText(kHomeIconNamePosition, "..") << QStringLiteral("“..”");
+    QTest::newRow("icon name empty")
+        << setText(kHomeIconNamePosition, "") << QStringLiteral("file name");
+    QTest::newRow("truncated in the settings")
+        << Mutation([](PlistTestFile& f) { f.truncate(60); }) << QStringLiteral("ends early");
+    QTest::newRow("truncated before the item count")
+        << Mutation([](PlistTestFile& f) { f.truncate(120); }) << QStringLiteral("ends early");
+    QTest::newRow("truncated in a record")
+        << Mutation([](PlistTestFile& f) { f.truncate(150); }) << QStringLiteral("ends early");
+    QTest::newRow("truncated after an icon flag")
+        << Mutation([](PlistTestFile& f) { f.truncate(kHomeIconNamePosition); })
+        << QStringLiteral("");
+    QTest::newRow("boolean as integer setting")
+        << setNode(1, [] { return plist_new_bool(1); }) << QStringLiteral("borderRadius");
+    QTest::newRow("real as integer setting")
+        << setNode(1, [] { return plist_new_real(2.5); }) << QStringLiteral("borderRadius");
+    QTest::newRow("integer as boolean setting")
+        << setInteger(14, 1) << QStringLiteral("varSizeVerticalLock");
+    QTest::newRow("integer as colour") << setInteger(3, 0x6d8000) << QStringLiteral("borderColor");
+    QTest::newRow("boolean as real setting")
+        << setNode(25, [] { return plist_new_bool(0); }) << QStringLiteral("Opacity");
+    QTest::newRow("real not finite")
+        << setNode(25, [] { return plist_new_real(qInf()); }) << QStringLiteral("finite");
+    QTest::newRow("integer out of range")
+        << setInteger(1, qint64(1) << 40) << QStringLiteral("out of range");
+    QTest::newRow("date as setting")
+        << setNode(2, [] { return plist_new_date(0, 0); }) << QStringLiteral("date");
+    QTest::newRow("dictionary as title")
+        << setNode(121, [] { return plist_new_dict(); }) << QStringLiteral("dictionary");
+    QTest::newRow("data as title")
+        << setNode(121, [] { return plist_new_data("x", 1); }) << QStringLiteral("title");
+    QTest::newRow("text as item count")
+        << setText(kItemCountPosition, "3") << QStringLiteral("number of menu items");
+    QTest::newRow("integer as icon flag") << setInteger(125, 1) << QStringLiteral("icon");
+    QTest::newRow("text as icon image")
+        << setText(kHomeIconDataPosition, "AAAA") << QStringLiteral("image");
+    QTest::newRow("count larger than the array")
+        << setInteger(kItemCountPosition, 6) << QStringLiteral("more than the file holds");
+    QTest::newRow("count of a billion")
+        << setInteger(kItemCountPosition, 1000000000) << QStringLiteral("1000000000");
+    QTest::newRow("negative count")
+        << setInteger(kItemCountPosition, -1) << QStringLiteral("negative");
+    QTest::newRow("negative sub-item count")
+        << setInteger(kProductsSubItemCountPosition, -2) << QStringLiteral("negative");
+    QTest::newRow("sub-item count of a billion")
+        << setInteger(kProductsSubItemCountPosition, 1000000000)
+        << QStringLiteral("more than the file holds");
+    QTest::newRow("sub-item count one too large")
+        << setInteger(kProductsSubItemCountPosition, 3) << QStringLiteral("");
+    QTest::newRow("count one too small")
+        << setInteger(kItemCountPosition, 2) << QStringLiteral("unexpected elements");
+    QTest::newRow("trailing element")
+        << Mutation([](PlistTestFile& f) { f.text(QStringLiteral("extra")); })
+        << QStringLiteral("unexpected elements");
+    QTest::newRow("unknown version") << setText(0, "Version 4.0") << QStringLiteral("Version 4.0");
+    QTest::newRow("version 1") << setText(0, "Version 1.0") << QStringLiteral("Version 1.0");
+    QTest::newRow("number as version") << setInteger(0, 3) << QStringLiteral("no version");
+    QTest::newRow("empty array") << Mutation([](PlistTestFile& f) { f.truncate(0); })
+                                 << QStringLiteral("no version");
+}
+
+void ProjectTest::hostileFile_isRefusedAndChangesNothing() {
+    QFETCH(Mutation, mutation);
+    QFETCH(QString, reasonMentions);
+
+    QTemporaryDir sourcePreview, targetPreview, projects;
+    GlobalData source;
+    makeIconProjectStore(source, sourcePreview.path());
+    PlistTestFile file(projectData(source));
+    QCOMPARE(file.size(), kIconProjectSize);
+    QCOMPARE(file.stringAt(kHomeIconNamePosition), QStringLiteral("home.png"));
+    // The unmodified file opens: the refusal below comes from the change alone.
+    {
+        GlobalData check;
+        QTemporaryDir checkPreview;
+        QVERIFY(openProjectData(check, file.xml(), checkPreview.path()));
+    }
+    mutation(file);
+    const QString path = projects.filePath(QStringLiteral("hostile.brindleprj"));
+    writeBytes(path, file.xml());
+
+    GlobalData target;
+    target.setTempFolderPath(targetPreview.path());
+    target.setShowSeparator(false);
+    const QByteArray before = projectData(target);
+    const QStringList projectFolderBefore = entries(projects.path());
+
+    const OpenResult opened = openProjectFile(target, path);
+    QVERIFY(!opened.ok);
+    QVERIFY(!opened.error.isEmpty());
+    QVERIFY2(opened.error.contains(reasonMentions), qPrintable(opened.error));
+    QCOMPARE(projectData(target), before);
+    QCOMPARE(target.showSeparator(), false);
+    QCOMPARE(entries(targetPreview.path()), QStringList());
+    QCOMPARE(entries(projects.path()), projectFolderBefore);
+    QCOMPARE(entries(sourcePreview.path()), QStringList({QStringLiteral("home.png")}));
+}
+
+void ProjectTest::realWrittenAsInteger_isAccepted() {
+    GlobalData source;
+    PlistTestFile file(projectData(source));
+    file.set(25, plist_new_uint(1)); // mainMenuTextShadow1Opacity
+    GlobalData target;
+    QTemporaryDir preview;
+    const OpenResult opened = openProjectData(target, file.xml(), preview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QCOMPARE(target.mainMenuTextShadow1Opacity(), 1.0);
+}
+
+void ProjectTest::undecodableIcon_leavesItemWithoutIcon() {
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    makeIconProjectStore(source, sourcePreview.path());
+    PlistTestFile file(projectData(source));
+    file.set(kHomeIconDataPosition, plist_new_data("not an image", 12));
+
+    GlobalData target;
+    const OpenResult opened = openProjectData(target, file.xml(), targetPreview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QCOMPARE(opened.warnings.size(), 1);
+    QVERIFY(opened.warnings.first().contains(QStringLiteral("home.png")));
+    const Node* home = target.getMenuRootNode()->childAt(0);
+    QCOMPARE(home->imageFileName(), QStringLiteral(""));
+    QVERIFY(home->image().isNull());
+    QCOMPARE(home->imageWidth(), qint64(0));
+    QCOMPARE(target.borderRadius(), qint64(7));
+    QCOMPARE(entries(targetPreview.path()), QStringList());
+}
+
+void ProjectTest::noPreviewFolder_leavesIconsOutAndWritesNothing() {
+    QTemporaryDir sourcePreview, workingFolder;
+    GlobalData source;
+    makeIconProjectStore(source, sourcePreview.path());
+    const QString previousWorkingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingFolder.path()));
+    GlobalData target;
+    const OpenResult opened = openProjectData(target, projectData(source), QString());
+    QDir::setCurrent(previousWorkingFolder);
+    QVERIFY(opened.ok);
+    QCOMPARE(opened.warnings.size(), 1);
+    QVERIFY(!target.getMenuRootNode()->childAt(0)->hasIcon());
+    QCOMPARE(entries(workingFolder.path()), QStringList());
+}
+
+void ProjectTest::iconClasses_areRepaired_data() {
+    QTest::addColumn<QList<QStringList>>("classes");
+    QTest::addColumn<QStringList>("expected");
+    using L = QList<QStringList>;
+    using S = QStringList;
+    QTest::newRow("valid and unique")
+        << L{{"icon3", "icon1"}, {"icon0"}} << S{"icon3", "icon1", "icon0"};
+    QTest::newRow("repeat becomes next") << L{{"icon2"}, {"icon2"}} << S{"icon2", "icon3"};
+    QTest::newRow("sub-item repeats its parent")
+        << L{{"icon1", "icon1"}, {"icon1"}} << S{"icon1", "icon2", "icon3"};
+    QTest::newRow("malformed before the largest") << L{{"x"}, {"icon5"}} << S{"icon6", "icon5"};
+    QTest::newRow("none valid counts from zero")
+        << L{{"a", "b"}, {""}} << S{"icon0", "icon1", "icon2"};
+    QTest::newRow("not icon plus digits")
+        << L{{"icon"}, {"Icon3"}, {"icon-1"}, {"icon 3"}, {"icon3x"}, {"icon4"}}
+        << S{"icon5", "icon6", "icon7", "icon8", "icon9", "icon4"};
+    QTest::newRow("ten digits is malformed")
+        << L{{"icon1234567890"}, {"icon4"}} << S{"icon5", "icon4"};
+    QTest::newRow("nine digits is valid")
+        << L{{"icon999999999"}, {"bad"}} << S{"icon999999999", "icon1000000000"};
+    QTest::newRow("non-ASCII digits") << L{{QStringLiteral("icon\u0663")}} << S{"icon0"};
+    QTest::newRow("leading zeros kept, own text")
+        << L{{"icon05"}, {"icon5"}, {"icon05"}} << S{"icon05", "icon5", "icon6"};
+}
+
+void ProjectTest::iconClasses_areRepaired() {
+    QFETCH(QList<QStringList>, classes);
+    QFETCH(QStringList, expected);
+    QTemporaryDir preview;
+    GlobalData target;
+    const OpenResult opened =
+        openProjectData(target, fileWithClasses(classes, QStringLiteral("Arial")), preview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QCOMPARE(classesInTree(target), expected);
+}
+
+void ProjectTest::fontFamily_isSanitised_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain stack") << QStringLiteral("\"Times New Roman\", Times, serif")
+                                 << QStringLiteral("\"Times New Roman\", Times, serif");
+    QTest::newRow("declaration breakout") << QStringLiteral("Arial; } body { color: red")
+                                          << QStringLiteral("Arial  body  color: red");
+    QTest::newRow("control characters") << QStringLiteral("Ari\u0000al\n,\tsans\u001f-serif\u007f")
+                                        << QStringLiteral("Arial,sans-serif");
+    QTest::newRow("other characters kept")
+        << QStringLiteral("\"Ünïcode Sans\" / 'x' (y) <z> \u00a0")
+        << QStringLiteral("\"Ünïcode Sans\" / 'x' (y) <z> \u00a0");
+    QTest::newRow("only forbidden") << QStringLiteral(";{}") << QStringLiteral("");
+}
+
+void ProjectTest::fontFamily_isSanitised() {
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    QCOMPARE(sanitizedFontFamily(stored), expected);
+    // Through a file; libplist cannot carry U+0000, so the file test skips it.
+    if (stored.contains(QChar(0)))
+        return;
+    QTemporaryDir preview;
+    GlobalData target;
+    QVERIFY(openProjectData(target, fileWithClasses({}, stored), preview.path()));
+    QCOMPARE(target.mainMenufontFamily(), expected);
+}
+
+void ProjectTest::save_intoUnwritablePlace_reportsFailure() {
+    QTemporaryDir folder;
+    const QString notAFolder = folder.filePath(QStringLiteral("plain-file"));
+    writeBytes(notAFolder, "x");
+    GlobalData store;
+    const WriteResult result =
+        saveProjectToFile(store, notAFolder + QStringLiteral("/Project.brindleprj"));
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(readBytes(notAFolder), QByteArray("x"));
+}
+
+QTEST_GUILESS_MAIN(ProjectTest)
+#include "tst_project.moc"

@@ -1,0 +1,340 @@
+#include "model/GlobalData.h"
+#include "workspace/Export.h"
+#include "workspace/FileWriter.h"
+#include "workspace/IconImage.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace brindle;
+
+namespace {
+
+const QString kCss = QStringLiteral("body {\n\tfont-family: \"Ünï\";\n}\n");
+const QString kHtml = QStringLiteral("<p>Caf\u00e9\u00a0&amp; Bar</p>\n");
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray pngOf(int width, int height, QColor color) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(color);
+    return encoded(image, "PNG");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}
+
+Node* addItem(Node* parent, const QString& name, const QString& image = QString(),
+              const QString& retinaImage = QString()) {
+    auto node = Node::make(name, QStringLiteral("icon0"), parent);
+    if (!image.isNull())
+        node->setImageFileName(image);
+    if (!retinaImage.isNull())
+        node->setRetinaImageFileName(retinaImage);
+    parent->setIsGroup(true);
+    return parent->appendChild(std::move(node));
+}
+
+enum class Menu { Default, NoSubItems, Empty, SubItemWithBothIcons, SharedIconName, ManyIcons };
+
+// Builds the menu into the root and the icons it names into the preview folder.
+void buildMenu(Menu menu, Node* root, const QString& previewFolder) {
+    const QDir preview(previewFolder);
+    if (menu != Menu::Default)
+        root->clearChildren();
+    switch (menu) {
+    case Menu::Default:
+    case Menu::Empty:
+        break;
+    case Menu::NoSubItems:
+        addItem(root, QStringLiteral("One"));
+        addItem(root, QStringLiteral("Two"));
+        root->setIsGroup(false);
+        break;
+    case Menu::SubItemWithBothIcons: {
+        Node* top = addItem(root, QStringLiteral("Top"));
+        addItem(top, QStringLiteral("Sub"), QStringLiteral("s.png"), QStringLiteral("s@2x.png"));
+        writeBytes(preview.filePath(QStringLiteral("s.png")), pngOf(8, 8, Qt::red));
+        writeBytes(preview.filePath(QStringLiteral("s@2x.png")), pngOf(16, 16, Qt::red));
+        break;
+    }
+    case Menu::SharedIconName:
+        addItem(root, QStringLiteral("One"), QStringLiteral("same.png"));
+        addItem(root, QStringLiteral("Two"), QString(), QStringLiteral("same.png"));
+        writeBytes(preview.filePath(QStringLiteral("same.png")), pngOf(8, 8, Qt::blue));
+        break;
+    case Menu::ManyIcons: {
+        Node* top = addItem(root, QStringLiteral("Top"), QStringLiteral("top.png"));
+        addItem(top, QStringLiteral("Sub"), QString(), QStringLiteral("sub@2x.gif"));
+        addItem(root, QStringLiteral("Plain"));
+        writeBytes(preview.filePath(QStringLiteral("top.png")), pngOf(8, 8, Qt::green));
+        writeBytes(preview.filePath(QStringLiteral("sub@2x.gif")), pngOf(4, 4, Qt::green));
+        break;
+    }
+    }
+}
+
+} // namespace
+
+class WorkspaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportAll_writesExactlyTheNeededFiles_data();
+    void exportAll_writesExactlyTheNeededFiles();
+    void exportAll_replacesExistingFiles();
+    void exportAll_reportsFailuresAndStillWritesTheRest_data();
+    void exportAll_reportsFailuresAndStillWritesTheRest();
+    void exportAll_destinationNotAFolder_reportsFailure();
+    void exportAll_readOnlyFolder_reportsFailure();
+    void exportSingleText_writesUtf8Exactly();
+    void iconFileNames_followExportOrder();
+    void decodeIcon_acceptsOnlyIconFormatsOfSafeSize_data();
+    void decodeIcon_acceptsOnlyIconFormatsOfSafeSize();
+    void retinaIcon_halfSizeTruncated();
+};
+
+void WorkspaceTest::exportAll_writesExactlyTheNeededFiles_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("default menu") << int(Menu::Default)
+                                  << QStringList{QStringLiteral("bottom.png"),
+                                                 QStringLiteral("index.html"),
+                                                 QStringLiteral("styles.css")};
+    QTest::newRow("no sub-items") << int(Menu::NoSubItems)
+                                  << QStringList{QStringLiteral("index.html"),
+                                                 QStringLiteral("styles.css")};
+    QTest::newRow("empty menu") << int(Menu::Empty)
+                                << QStringList{QStringLiteral("index.html"),
+                                               QStringLiteral("styles.css")};
+    QTest::newRow("sub-item with both icons")
+        << int(Menu::SubItemWithBothIcons)
+        << QStringList{QStringLiteral("bottom.png"), QStringLiteral("index.html"),
+                       QStringLiteral("s.png"), QStringLiteral("s@2x.png"),
+                       QStringLiteral("styles.css")};
+    QTest::newRow("same icon name twice")
+        << int(Menu::SharedIconName)
+        << QStringList{QStringLiteral("index.html"), QStringLiteral("same.png"),
+                       QStringLiteral("styles.css")};
+}
+
+void WorkspaceTest::exportAll_writesExactlyTheNeededFiles() {
+    QFETCH(int, menu);
+    QFETCH(QStringList, files);
+    QTemporaryDir preview, destination;
+    GlobalData store;
+    buildMenu(Menu(menu), store.getMenuRootNode(), preview.path());
+
+    const WriteResult result = exportAllFilesToFolder(kCss, kHtml, *store.getMenuRootNode(),
+                                                      preview.path(), destination.path());
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(entries(destination.path()), files);
+    QCOMPARE(readBytes(destination.filePath(QStringLiteral("styles.css"))), kCss.toUtf8());
+    QCOMPARE(readBytes(destination.filePath(QStringLiteral("index.html"))), kHtml.toUtf8());
+    for (const QString& name : files) {
+        if (name == QLatin1String("bottom.png"))
+            QCOMPARE(readBytes(destination.filePath(name)), arrowImagePng());
+        else if (name.endsWith(QLatin1String(".png")))
+            QCOMPARE(readBytes(destination.filePath(name)), readBytes(preview.filePath(name)));
+    }
+}
+
+void WorkspaceTest::exportAll_replacesExistingFiles() {
+    QTemporaryDir preview, destination;
+    GlobalData store;
+    buildMenu(Menu::SharedIconName, store.getMenuRootNode(), preview.path());
+    writeBytes(destination.filePath(QStringLiteral("same.png")), "older icon");
+    writeBytes(destination.filePath(QStringLiteral("styles.css")), "older stylesheet");
+    writeBytes(destination.filePath(QStringLiteral("unrelated.txt")), "kept");
+
+    QVERIFY(exportAllFilesToFolder(kCss, kHtml, *store.getMenuRootNode(), preview.path(),
+                                   destination.path()));
+    QCOMPARE(readBytes(destination.filePath(QStringLiteral("same.png"))),
+             readBytes(preview.filePath(QStringLiteral("same.png"))));
+    QCOMPARE(readBytes(destination.filePath(QStringLiteral("styles.css"))), kCss.toUtf8());
+    QCOMPARE(readBytes(destination.filePath(QStringLiteral("unrelated.txt"))), QByteArray("kept"));
+}
+
+void WorkspaceTest::exportAll_reportsFailuresAndStillWritesTheRest_data() {
+    QTest::addColumn<QString>("blocked"); // a folder of this name stands in the way
+    QTest::addColumn<QString>("missing"); // an icon removed from the preview folder
+    QTest::addColumn<QString>("mentioned");
+    QTest::newRow("stylesheet blocked")
+        << QStringLiteral("styles.css") << QString() << QStringLiteral("styles.css");
+    QTest::newRow("page blocked") << QStringLiteral("index.html") << QString()
+                                  << QStringLiteral("index.html");
+    QTest::newRow("icon blocked") << QStringLiteral("top.png") << QString()
+                                  << QStringLiteral("top.png");
+    QTest::newRow("arrow blocked")
+        << QStringLiteral("bottom.png") << QString() << QStringLiteral("bottom.png");
+    QTest::newRow("icon missing from the preview")
+        << QString() << QStringLiteral("sub@2x.gif") << QStringLiteral("sub@2x.gif");
+}
+
+void WorkspaceTest::exportAll_reportsFailuresAndStillWritesTheRest() {
+    QFETCH(QString, blocked);
+    QFETCH(QString, missing);
+    QFETCH(QString, mentioned);
+    QTemporaryDir preview, destination;
+    GlobalData store;
+    buildMenu(Menu::ManyIcons, store.getMenuRootNode(), preview.path());
+    if (!blocked.isEmpty())
+        QVERIFY(QDir(destination.path()).mkdir(blocked));
+    if (!missing.isEmpty())
+        QVERIFY(QFile::remove(preview.filePath(missing)));
+
+    const WriteResult result = exportAllFilesToFolder(kCss, kHtml, *store.getMenuRootNode(),
+                                                      preview.path(), destination.path());
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(mentioned), qPrintable(result.error));
+    QCOMPARE(result.error.count(QLatin1Char('\n')), 0); // one failure, one line
+    const QStringList expected = {QStringLiteral("bottom.png"), QStringLiteral("index.html"),
+                                  QStringLiteral("styles.css"), QStringLiteral("sub@2x.gif"),
+                                  QStringLiteral("top.png")};
+    for (const QString& name : expected) {
+        if (name == missing)
+            QVERIFY(!QFile::exists(destination.filePath(name)));
+        else if (name != blocked)
+            QVERIFY2(QFileInfo(destination.filePath(name)).isFile(), qPrintable(name));
+    }
+}
+
+void WorkspaceTest::exportAll_destinationNotAFolder_reportsFailure() {
+    QTemporaryDir preview, destination;
+    GlobalData store;
+    // A destination that is a plain file can be written by nobody, not even by root.
+    const QString plainFile = destination.filePath(QStringLiteral("file"));
+    writeBytes(plainFile, "x");
+    const WriteResult result =
+        exportAllFilesToFolder(kCss, kHtml, *store.getMenuRootNode(), preview.path(), plainFile);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("styles.css")));
+    QVERIFY(result.error.contains(QStringLiteral("index.html")));
+    QVERIFY(result.error.contains(QStringLiteral("bottom.png")));
+    QVERIFY(!exportCSSTextToFile(kCss, plainFile + QStringLiteral("/styles.css")).ok);
+    QCOMPARE(readBytes(plainFile), QByteArray("x"));
+}
+
+void WorkspaceTest::exportAll_readOnlyFolder_reportsFailure() {
+    QTemporaryDir preview, destination;
+    GlobalData store;
+    if (geteuid() == 0)
+        QSKIP("permissions do not restrict root");
+    const QString readOnly = destination.filePath(QStringLiteral("read-only"));
+    QVERIFY(QDir().mkdir(readOnly));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    const WriteResult result =
+        exportAllFilesToFolder(kCss, kHtml, *store.getMenuRootNode(), preview.path(), readOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("styles.css")));
+    QCOMPARE(entries(readOnly), QStringList());
+}
+
+void WorkspaceTest::exportSingleText_writesUtf8Exactly() {
+    QTemporaryDir destination;
+    const QString page = destination.filePath(QStringLiteral("index.html"));
+    const QString sheet = destination.filePath(QStringLiteral("styles.css"));
+    writeBytes(page, "older page");
+    QVERIFY(exportHTMLTextToFile(kHtml, page));
+    QVERIFY(exportCSSTextToFile(kCss, sheet));
+    // The non-breaking space stays one (UTF-8 C2 A0), accents stay UTF-8.
+    QCOMPARE(readBytes(page), QByteArray("<p>Caf\xc3\xa9\xc2\xa0&amp; Bar</p>\n"));
+    QCOMPARE(readBytes(sheet), QByteArray("body {\n\tfont-family: \"\xc3\x9cn\xc3\xaf\";\n}\n"));
+    QCOMPARE(entries(destination.path()),
+             QStringList({QStringLiteral("index.html"), QStringLiteral("styles.css")}));
+}
+
+void WorkspaceTest::iconFileNames_followExportOrder() {
+    Node root;
+    Node* first =
+        addItem(&root, QStringLiteral("First"), QStringLiteral("f.png"), QStringLiteral("f2.png"));
+    addItem(first, QStringLiteral("A"), QStringLiteral("a.png"));
+    addItem(first, QStringLiteral("B"), QString(), QStringLiteral("b2.png"));
+    addItem(&root, QStringLiteral("Second"), QStringLiteral("a.png"));
+    QCOMPARE(exportedIconFileNames(root),
+             QStringList({QStringLiteral("a.png"), QStringLiteral("b2.png"),
+                          QStringLiteral("f.png"), QStringLiteral("f2.png")}));
+    QVERIFY(needsArrowImage(root));
+    first->clearChildren();
+    QVERIFY(!needsArrowImage(root));
+}
+
+void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize_data() {
+    QImage small(10, 7, QImage::Format_ARGB32);
+    small.fill(Qt::red);
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size"); // invalid: refused
+    QTest::newRow("png") << encoded(small, "PNG") << QSize(10, 7);
+    QTest::newRow("tiff") << encoded(small, "TIFF") << QSize(10, 7);
+    QTest::newRow("jpeg") << encoded(small, "JPEG") << QSize(10, 7);
+    QTest::newRow("bmp is not an icon format") << encoded(small, "BMP") << QSize();
+    QTest::newRow("empty") << QByteArray() << QSize();
+    QTest::newRow("not an image") << QByteArray("hello, world") << QSize();
+    QTest::newRow("truncated png") << encoded(small, "PNG").left(30) << QSize();
+    QImage wide(kLargestIconSide + 1, 1, QImage::Format_Mono);
+    wide.fill(0);
+    QTest::newRow("wider than allowed") << encoded(wide, "PNG") << QSize();
+    QImage square(kLargestIconSide, kLargestIconSide / 2 + 1, QImage::Format_Mono);
+    square.fill(0);
+    QTest::newRow("too many pixels") << encoded(square, "PNG") << QSize();
+}
+
+void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    const QImage image = decodeIconImage(bytes);
+    QCOMPARE(image.isNull(), !size.isValid());
+    if (size.isValid())
+        QCOMPARE(image.size(), size);
+    // From a file the content decides, not the name.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("icon.gif"));
+    writeBytes(path, bytes);
+    const QImage loaded = loadIconImage(path);
+    QCOMPARE(loaded.isNull(), !size.isValid());
+    if (size.isValid())
+        QCOMPARE(loaded.size(), size);
+}
+
+void WorkspaceTest::retinaIcon_halfSizeTruncated() {
+    QImage image(33, 21, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    Node node;
+    setNodeRetinaImage(node, QStringLiteral("r.png"), image);
+    QCOMPARE(node.retinaImageFileName(), QStringLiteral("r.png"));
+    QCOMPARE(node.retinaImageWidth(), qint64(16));
+    QCOMPARE(node.retinaImageHeight(), qint64(10));
+    QCOMPARE(node.scaledImage().size(), QSize(16, 10));
+    QCOMPARE(node.scaledImage().pixelColor(8, 5), QColor(Qt::blue));
+    setNodeImage(node, QStringLiteral("n.png"), image);
+    QCOMPARE(node.imageWidth(), qint64(33));
+    QCOMPARE(node.imageHeight(), qint64(21));
+}
+
+QTEST_GUILESS_MAIN(WorkspaceTest)
+#include "tst_workspace.moc"
