@@ -1,0 +1,57 @@
+#include "cli/CommandLine.h"
+
+namespace brindle::cli {
+
+namespace {
+
+ParsedCommandLine usageError(const QString& message) {
+    ParsedCommandLine parsed;
+    parsed.error = message;
+    return parsed;
+}
+
+bool looksLikeOption(const QString& argument) {
+    return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
+}
+
+} // namespace
+
+QString usageText() {
+    return QStringLiteral("usage: brindle-export --defaults OUTDIR\n"
+                          "       brindle-export PROJECT OUTDIR\n"
+                          "Writes styles.css, index.html and the images the page needs into "
+                          "OUTDIR (created if missing).\n");
+}
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
+                                  arguments.first() == QLatin1String("-h"))) {
+        ParsedCommandLine parsed;
+        parsed.helpRequested = true;
+        return parsed;
+    }
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("missing arguments"));
+
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--defaults")) {
+        if (arguments.size() != 2)
+            return usageError(QStringLiteral("--defaults takes exactly one output folder"));
+        if (arguments.at(1).isEmpty())
+            return usageError(QStringLiteral("the output folder name is empty"));
+        ParsedCommandLine parsed;
+        parsed.request = ExportRequest{QString(), arguments.at(1)};
+        return parsed;
+    }
+    if (looksLikeOption(first))
+        return usageError(QStringLiteral("unknown option %1").arg(first));
+    if (arguments.size() != 2)
+        return usageError(QStringLiteral("expected a project file and an output folder"));
+    if (first.isEmpty() || arguments.at(1).isEmpty())
+        return usageError(QStringLiteral("the project or output folder name is empty"));
+    ParsedCommandLine parsed;
+    parsed.request = ExportRequest{first, arguments.at(1)};
+    return parsed;
+}
+
+} // namespace brindle::cli

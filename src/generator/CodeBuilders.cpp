@@ -1,0 +1,291 @@
+#include "generator/CodeBuilders.h"
+
+#include "generator/Declarations.h"
+#include "generator/Gradient.h"
+#include "generator/Shadow.h"
+#include "platform/Log.h"
+
+#include <array>
+
+namespace brindle {
+
+namespace {
+
+using Builder = void (CodeBuilders::*)();
+
+// The builder of every fragment, in fragment order.
+constexpr std::array<Builder, kFragmentCount> kBuilders = {
+    &CodeBuilders::constructWidthCommand,
+    &CodeBuilders::constructPaddingCommand,
+    &CodeBuilders::constructBackgroundCommand,
+    &CodeBuilders::constructBorderRadiusCommand,
+    &CodeBuilders::constructBorderSizeColorCommand,
+    &CodeBuilders::constructDropAndInnerShadowCommand,
+    &CodeBuilders::constructBorderLeftRightSizeColorCommand,
+    &CodeBuilders::constructBackgroundHoverCommand,
+    &CodeBuilders::constructBackgroundActiveCommand,
+    &CodeBuilders::constructFontFamilyCommand,
+    &CodeBuilders::constructFontColorCommand,
+    &CodeBuilders::constructFontSizeCommand,
+    &CodeBuilders::constructMainMenuTextShadowCommand,
+    &CodeBuilders::constructFontColorHoverCommand,
+    &CodeBuilders::constructFontColorActiveCommand,
+    &CodeBuilders::constructSubMenuTopCommand,
+    &CodeBuilders::constructSubMenuBackgroundCommand,
+    &CodeBuilders::constructSubMenuBorderRadiusCommand,
+    &CodeBuilders::constructSubMenuBorderSizeColorCommand,
+    &CodeBuilders::constructSubMenuBackgroundHoverCommand,
+    &CodeBuilders::constructSubMenuBackgroundActiveCommand,
+    &CodeBuilders::constructSubMenuFontColorCommand,
+    &CodeBuilders::constructSubMenuItemHeightCommand,
+    &CodeBuilders::constructSubMenuWidthCommand,
+    &CodeBuilders::constructSubMenuFontColorHoverCommand,
+    &CodeBuilders::constructSubMenuFontColorActiveCommand,
+    &CodeBuilders::constructSubMenuItemFirstChildCommand,
+    &CodeBuilders::constructSubMenuItemLastChildCommand,
+    &CodeBuilders::constructMenuIconCommand,
+    &CodeBuilders::constructMenuStructureCommand,
+};
+
+} // namespace
+
+CodeBuilders::CodeBuilders(const GlobalData& data, FragmentRegistry& registry)
+    : m_data(data), m_registry(registry) {}
+
+void CodeBuilders::build(Fragment fragment) {
+    (this->*kBuilders[fragmentSlot(fragment)])();
+}
+
+void CodeBuilders::store(Fragment fragment, QString text) {
+    m_registry.setText(fragment, std::move(text));
+}
+
+void CodeBuilders::resetLineHeights() {
+    m_currentMainMenuLineHeight = -1;
+    m_currentSubMenuLineHeight = -1;
+}
+
+// Box and text declarations ---------------------------------------------------------------
+
+void CodeBuilders::constructBorderRadiusCommand() {
+    store(Fragment::borderRadius, cornerRadiusDeclarations(m_data.borderRadius()));
+}
+
+void CodeBuilders::constructBorderSizeColorCommand() {
+    store(Fragment::borderSizeColor, borderDeclaration(m_data.borderSize(), m_data.borderColor()));
+}
+
+void CodeBuilders::constructBorderLeftRightSizeColorCommand() {
+    store(Fragment::borderLeftRightSizeColor,
+          separatorDeclarations(m_data.showSeparator(), m_data.borderSize(), m_data.borderColor()));
+}
+
+void CodeBuilders::constructSubMenuBorderRadiusCommand() {
+    store(Fragment::subMenuBorderRadius,
+          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius()));
+}
+
+void CodeBuilders::constructSubMenuBorderSizeColorCommand() {
+    store(Fragment::subMenuBorderSizeColor,
+          borderDeclaration(m_data.subMenuBorderSize(), m_data.subMenuBorderColor()));
+}
+
+void CodeBuilders::constructSubMenuItemFirstChildCommand() {
+    store(Fragment::subMenuItemFirstChild, borderRadiusDeclarations(QStringLiteral("0")));
+}
+
+void CodeBuilders::constructSubMenuItemLastChildCommand() {
+    store(Fragment::subMenuItemLastChild,
+          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius()));
+}
+
+void CodeBuilders::constructWidthCommand() {
+    store(Fragment::width, percentWidthDeclaration(m_data.width()));
+}
+
+void CodeBuilders::constructPaddingCommand() {
+    store(Fragment::padding, paddingDeclaration(m_data.paddingTop(), m_data.paddingRight(),
+                                                m_data.paddingBottom(), m_data.paddingLeft()));
+}
+
+void CodeBuilders::constructSubMenuWidthCommand() {
+    store(Fragment::subMenuWidth, pixelWidthDeclaration(m_data.subMenuWidth()));
+}
+
+void CodeBuilders::constructFontFamilyCommand() {
+    store(Fragment::mainMenuFontFamily, fontFamilyDeclaration(m_data.mainMenufontFamily()));
+}
+
+void CodeBuilders::constructFontColorCommand() {
+    store(Fragment::mainMenuFontColor, colorDeclaration(m_data.mainMenufontColor()));
+}
+
+void CodeBuilders::constructFontColorHoverCommand() {
+    store(Fragment::mainMenuFontColorHover, colorDeclaration(m_data.mainMenufontColorHover()));
+}
+
+void CodeBuilders::constructFontColorActiveCommand() {
+    store(Fragment::mainMenuFontColorActive, colorDeclaration(m_data.mainMenufontColorActive()));
+}
+
+void CodeBuilders::constructSubMenuFontColorCommand() {
+    store(Fragment::subMenuFontColor, colorDeclaration(m_data.subMenufontColor()));
+}
+
+void CodeBuilders::constructSubMenuFontColorHoverCommand() {
+    store(Fragment::subMenuFontColorHover, colorDeclaration(m_data.subMenufontColorHover()));
+}
+
+void CodeBuilders::constructSubMenuFontColorActiveCommand() {
+    store(Fragment::subMenuFontColorActive, colorDeclaration(m_data.subMenufontColorActive()));
+}
+
+void CodeBuilders::constructFontSizeCommand() {
+    store(Fragment::mainMenuFontSize, fontSizeDeclaration(m_data.mainMenufontSize()));
+}
+
+// Gradient backgrounds ---------------------------------------------------------------------
+
+void CodeBuilders::buildGradient(Fragment fragment, GradientGroupId group) {
+    store(fragment, gradientDeclaration(readGradientValues(m_data, gradientGroup(group))));
+}
+
+void CodeBuilders::constructBackgroundCommand() {
+    buildGradient(Fragment::backgroundColor, GradientGroupId::MainNormal);
+}
+
+void CodeBuilders::constructSubMenuBackgroundCommand() {
+    buildGradient(Fragment::subMenuBackgroundColor, GradientGroupId::SubNormal);
+}
+
+void CodeBuilders::constructBackgroundHoverCommand() {
+    buildGradient(Fragment::backgroundColorHover, GradientGroupId::MainHover);
+}
+
+void CodeBuilders::constructSubMenuBackgroundHoverCommand() {
+    buildGradient(Fragment::subMenuBackgroundColorHover, GradientGroupId::SubHover);
+}
+
+void CodeBuilders::constructBackgroundActiveCommand() {
+    buildGradient(Fragment::backgroundColorActive, GradientGroupId::MainActive);
+}
+
+void CodeBuilders::constructSubMenuBackgroundActiveCommand() {
+    buildGradient(Fragment::subMenuBackgroundColorActive, GradientGroupId::SubActive);
+}
+
+// Shadows ----------------------------------------------------------------------------------
+
+void CodeBuilders::constructDropAndInnerShadowCommand() {
+    const QString pair = shadowEntry(readShadowValues(m_data, shadowSettings(ShadowId::Drop)),
+                                     false, ShadowEntryEnd::Comma) +
+                         shadowEntry(readShadowValues(m_data, shadowSettings(ShadowId::Inner)),
+                                     true, ShadowEntryEnd::Semicolon);
+    store(Fragment::dropAndInnerShadow, QLatin1String("\t-moz-box-shadow:\n") + pair +
+                                            QLatin1String("\t-webkit-box-shadow:\n") + pair +
+                                            QLatin1String("\tbox-shadow:\n") + pair);
+}
+
+void CodeBuilders::constructMainMenuTextShadowCommand() {
+    store(Fragment::mainMenuTextShadow,
+          QLatin1String("\ttext-shadow:\n") +
+              shadowEntry(readShadowValues(m_data, shadowSettings(ShadowId::Text1)), false,
+                          ShadowEntryEnd::Comma) +
+              shadowEntry(readShadowValues(m_data, shadowSettings(ShadowId::Text2)), false,
+                          ShadowEntryEnd::Semicolon));
+}
+
+// Menu markup and icon rules ---------------------------------------------------------------
+
+void CodeBuilders::constructMenuStructureCommand() {
+    qCInfo(lcBrindle) << "constructMenuStructureCommand";
+    const Node& root = *m_data.getMenuRootNode();
+    QString markup(QLatin1String(""));
+    markup.reserve(root.childCount() * 96);
+    for (int i = 0; i < root.childCount(); ++i) {
+        const Node& item = *root.childAt(i);
+        if (item.childCount() == 0)
+            markup += menuItemLine(item);
+        else
+            markup += subMenuBlock(item);
+    }
+    store(Fragment::menuStructure, std::move(markup));
+}
+
+void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
+    const Node& root = *m_data.getMenuRootNode();
+    if (topLevelIndex < 0 || topLevelIndex >= root.childCount())
+        return;
+    m_registry.appendText(Fragment::menuStructure, subMenuBlock(*root.childAt(topLevelIndex)));
+}
+
+void CodeBuilders::getLineHeight() {
+    const LineHeights heights = computeLineHeights(*m_data.getMenuRootNode());
+    m_currentMainMenuLineHeight = heights.mainMenu;
+    m_currentSubMenuLineHeight = heights.subMenu;
+}
+
+void CodeBuilders::constructSubMenuTopCommand() {
+    if (m_currentMainMenuLineHeight == -1)
+        getLineHeight();
+    store(Fragment::subMenuTop, QLatin1String("\ttop: ") +
+                                    pixels(m_currentMainMenuLineHeight + 20) +
+                                    QLatin1String(";\n"));
+}
+
+void CodeBuilders::constructSubMenuItemHeightCommand() {
+    if (m_currentSubMenuLineHeight == -1)
+        getLineHeight();
+    store(Fragment::subMenuItemHeight,
+          QLatin1String("\theight: ") + pixels(m_currentSubMenuLineHeight) + QLatin1String(";\n"));
+}
+
+void CodeBuilders::constructMenuIconCommand() {
+    getLineHeight();
+    store(Fragment::menuIcon,
+          baseIconRules({m_currentMainMenuLineHeight, m_currentSubMenuLineHeight}));
+    // A drop-down's sub-items come before the item that owns them.
+    const Node& root = *m_data.getMenuRootNode();
+    for (int i = 0; i < root.childCount(); ++i) {
+        const Node& item = *root.childAt(i);
+        for (int j = 0; j < item.childCount(); ++j)
+            appendItemIconRules(*item.childAt(j), false);
+        appendItemIconRules(item, true);
+    }
+}
+
+void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
+    IconRule rule;
+    rule.iconID = item.iconID();
+    rule.paddingRight = item.paddingRight();
+    rule.isMainMenu = isMainMenu;
+    rule.childCount = item.childCount();
+    if (!item.imageFileName().isEmpty()) {
+        rule.fileName = item.imageFileName();
+        rule.iconWidth = item.imageWidth();
+        rule.iconHeight = item.imageHeight();
+        rule.isRetina = false;
+        constructMenuIconCommand(rule);
+    }
+    if (!item.retinaImageFileName().isEmpty()) {
+        if (isMainMenu)
+            qCInfo(lcBrindle).noquote() << "Retina file name:" << item.retinaImageFileName();
+        rule.fileName = item.retinaImageFileName();
+        rule.iconWidth = item.retinaImageWidth();
+        rule.iconHeight = item.retinaImageHeight();
+        rule.isRetina = true;
+        constructMenuIconCommand(rule);
+    }
+    if (!item.hasIcon() && rule.childCount >= 1)
+        constructMainMenuWithChildIconCommand(item.iconID());
+}
+
+void CodeBuilders::constructMenuIconCommand(const IconRule& rule) {
+    m_registry.appendText(Fragment::menuIcon, iconRule(rule));
+}
+
+void CodeBuilders::constructMainMenuWithChildIconCommand(const QString& iconID) {
+    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID));
+}
+
+} // namespace brindle

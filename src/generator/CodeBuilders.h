@@ -1,0 +1,80 @@
+#pragma once
+
+#include "generator/FragmentRegistry.h"
+#include "generator/MenuMarkup.h"
+#include "model/GlobalData.h"
+
+namespace brindle {
+
+enum class GradientGroupId;
+
+// The builders: each reads the store when called and rebuilds one fragment's text from
+// scratch in the registry. They never touch a document text or a position.
+class CodeBuilders {
+public:
+    CodeBuilders(const GlobalData& data, FragmentRegistry& registry);
+
+    // Runs the builder of `fragment`.
+    void build(Fragment fragment);
+
+    // Box and text declarations.
+    void constructBorderRadiusCommand();
+    void constructBorderSizeColorCommand();
+    void constructBorderLeftRightSizeColorCommand();
+    void constructSubMenuBorderRadiusCommand();
+    void constructSubMenuBorderSizeColorCommand();
+    void constructSubMenuItemFirstChildCommand();
+    void constructSubMenuItemLastChildCommand();
+    void constructWidthCommand();
+    void constructPaddingCommand();
+    void constructSubMenuWidthCommand();
+    void constructFontFamilyCommand();
+    void constructFontColorCommand();
+    void constructFontColorHoverCommand();
+    void constructFontColorActiveCommand();
+    void constructSubMenuFontColorCommand();
+    void constructSubMenuFontColorHoverCommand();
+    void constructSubMenuFontColorActiveCommand();
+    void constructFontSizeCommand();
+
+    // Gradient backgrounds.
+    void constructBackgroundCommand();
+    void constructSubMenuBackgroundCommand();
+    void constructBackgroundHoverCommand();
+    void constructSubMenuBackgroundHoverCommand();
+    void constructBackgroundActiveCommand();
+    void constructSubMenuBackgroundActiveCommand();
+
+    // Shadows.
+    void constructDropAndInnerShadowCommand();
+    void constructMainMenuTextShadowCommand();
+
+    // Menu markup and icon rules.
+    void constructMenuStructureCommand();
+    void constructSubMenuStructureCommand(int topLevelIndex); // appends that item's block
+    void getLineHeight();
+    void constructSubMenuTopCommand();
+    void constructSubMenuItemHeightCommand();
+    void constructMenuIconCommand();
+    void constructMenuIconCommand(const IconRule& rule);               // appends one icon rule
+    void constructMainMenuWithChildIconCommand(const QString& iconID); // appends one arrow rule
+
+    // -1 until computed; the icon build recomputes them, top and height reuse them.
+    qint64 currentMainMenuLineHeight() const { return m_currentMainMenuLineHeight; }
+    qint64 currentSubMenuLineHeight() const { return m_currentSubMenuLineHeight; }
+    void resetLineHeights();
+
+    const GlobalData& data() const { return m_data; }
+
+private:
+    void store(Fragment fragment, QString text);
+    void buildGradient(Fragment fragment, GradientGroupId group);
+    void appendItemIconRules(const Node& item, bool isMainMenu);
+
+    const GlobalData& m_data;
+    FragmentRegistry& m_registry;
+    qint64 m_currentMainMenuLineHeight = -1;
+    qint64 m_currentSubMenuLineHeight = -1;
+};
+
+} // namespace brindle

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "generator/CodeBuilders.h"
+#include "generator/Fragment.h"
+#include "generator/FragmentRegistry.h"
+
+#include <QObject>
+#include <QString>
+
+namespace brindle {
+
+class GlobalData;
+
+// The two generated texts, the stylesheet and the page, with the fragment registry that
+// records where each generated piece stands. Each text is built once; afterwards it changes
+// only by splicing one fragment at a time, and every splice is announced so that the source
+// views can mirror it. Positions are UTF-16 code units, always taken from string lengths.
+class CodeDocuments : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CodeDocuments(const GlobalData& data, QObject* parent = nullptr);
+
+    // Builds the page text (replacing any earlier one) and records the list markup's position.
+    void insertHTML5Code();
+    // Builds the stylesheet text (replacing any earlier one) and records every stylesheet
+    // fragment's position.
+    void insertCSS3Code();
+
+    const QString& cssText() const { return m_cssText; }
+    const QString& htmlText() const { return m_htmlText; }
+    const QString& fragmentText(Fragment f) const { return m_registry.text(f); }
+    qint64 fragmentIndex(Fragment f) const { return m_registry.index(f); }
+
+    // Rebuilds `f` and replaces its old characters in its text with the new ones; for a
+    // stylesheet fragment the later positions move by the change in length. Announces the
+    // splice with cssSpliced or htmlSpliced. Before its text is built, only the builder runs.
+    void spliceFragment(Fragment f);
+    // Every stylesheet fragment starting strictly after `position` moves by `change`.
+    void calculatePosIndex(qint64 position, qint64 change);
+
+    CodeBuilders& builders() { return m_builders; }
+    const CodeBuilders& builders() const { return m_builders; }
+    qint64 currentMainMenuLineHeight() const { return m_builders.currentMainMenuLineHeight(); }
+    qint64 currentSubMenuLineHeight() const { return m_builders.currentSubMenuLineHeight(); }
+
+signals:
+    void cssSpliced(qint64 position, qint64 oldLength, const QString& newText);
+    void htmlSpliced(qint64 position, qint64 oldLength, const QString& newText);
+
+private:
+    FragmentRegistry m_registry;
+    CodeBuilders m_builders;
+    QString m_cssText;
+    QString m_htmlText;
+};
+
+} // namespace brindle

@@ -1,0 +1,82 @@
+#include "generator/Declarations.h"
+
+#include <cstdio>
+
+namespace brindle {
+
+QString decimal(qint64 value) {
+    return QString::number(value);
+}
+
+QString pixels(qint64 value) {
+    return QString::number(value) + QLatin1String("px");
+}
+
+QString fixedDecimals(double value, int decimals) {
+    // printf's own rounding (half to even on the exact binary value), as the formats promise.
+    char buffer[64];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    if (length < 0 || length >= static_cast<int>(sizeof buffer))
+        return QString::asprintf("%.*f", decimals, value);
+    return QString::fromLatin1(buffer, length);
+}
+
+QString borderRadiusDeclarations(const QString& value) {
+    return QLatin1String("\t-moz-border-radius: ") + value +
+           QLatin1String(";\n\t-webkit-border-radius: ") + value +
+           QLatin1String(";\n\tborder-radius: ") + value + QLatin1String(";\n");
+}
+
+QString cornerRadiusDeclarations(qint64 radius) {
+    return borderRadiusDeclarations(pixels(radius));
+}
+
+QString bottomCornerRadiusDeclarations(qint64 radius) {
+    const QString r = pixels(radius);
+    return borderRadiusDeclarations(QLatin1String("0 0 ") + r + QLatin1Char(' ') + r);
+}
+
+QString borderDeclaration(qint64 size, const Color& color) {
+    return QLatin1String("\tborder: ") + pixels(size) + QLatin1String(" solid ") +
+           hexadecimalValueOfAnNSColor(color) + QLatin1String(";\n");
+}
+
+QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color) {
+    if (!showSeparator)
+        return QString(QLatin1String(""));
+    // The left line is always 1 px of opaque white, whatever the bar's border is.
+    return QLatin1String("\tborder-right: ") + pixels(size) + QLatin1String(" solid ") +
+           hexadecimalValueOfAnNSColor(color) +
+           QLatin1String(";\n\tborder-left: 1px solid rgba(255,255,255,1);\n");
+}
+
+QString percentWidthDeclaration(qint64 percent) {
+    return QLatin1String("\twidth: ") + decimal(percent) + QLatin1String("%;\n");
+}
+
+QString pixelWidthDeclaration(qint64 width) {
+    return QLatin1String("\twidth: ") + pixels(width) + QLatin1String(";\n");
+}
+
+QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left) {
+    const auto length = [](qint64 value) {
+        return value == 0 ? QString(QLatin1String("0")) : pixels(value);
+    };
+    return QLatin1String("\tpadding: ") + length(top) + QLatin1Char(' ') + length(right) +
+           QLatin1Char(' ') + length(bottom) + QLatin1Char(' ') + length(left) +
+           QLatin1String(";\n");
+}
+
+QString fontFamilyDeclaration(const QString& family) {
+    return QLatin1String("\tfont-family: ") + family + QLatin1String(";\n");
+}
+
+QString colorDeclaration(const Color& color) {
+    return QLatin1String("\tcolor: ") + hexadecimalValueOfAnNSColor(color) + QLatin1String(";\n");
+}
+
+QString fontSizeDeclaration(qint64 size) {
+    return QLatin1String("\tfont-size: ") + pixels(size) + QLatin1String(";\n");
+}
+
+} // namespace brindle

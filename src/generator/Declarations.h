@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/Color.h"
+
+#include <QString>
+
+namespace brindle {
+
+// Text pieces of the box and text declarations. Every declaration starts with a tab and ends
+// with a line feed; vendor-prefixed forms come before the standard one.
+
+// "%ld" of a whole number, and the same followed by "px".
+QString decimal(qint64 value);
+QString pixels(qint64 value);
+// printf's "%.*f": the number rounded to `decimals` decimals.
+QString fixedDecimals(double value, int decimals);
+
+// "-moz-border-radius", "-webkit-border-radius" and "border-radius", all set to `value`.
+QString borderRadiusDeclarations(const QString& value);
+// All four corners: "25px".
+QString cornerRadiusDeclarations(qint64 radius);
+// Bottom corners only: "0 0 5px 5px".
+QString bottomCornerRadiusDeclarations(qint64 radius);
+
+QString borderDeclaration(qint64 size, const Color& color);
+// The separator between top-level items, or nothing when they are switched off.
+QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color);
+QString percentWidthDeclaration(qint64 percent);
+QString pixelWidthDeclaration(qint64 width);
+// CSS order: top, right, bottom, left; exactly 0 is written "0".
+QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left);
+QString fontFamilyDeclaration(const QString& family);
+QString colorDeclaration(const Color& color);
+QString fontSizeDeclaration(qint64 size);
+
+} // namespace brindle

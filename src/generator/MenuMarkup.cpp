@@ -1,0 +1,121 @@
+#include "generator/MenuMarkup.h"
+
+#include "generator/Declarations.h"
+#include "generator/TextEscaping.h"
+
+#include <algorithm>
+
+namespace brindle {
+
+namespace {
+
+QString writtenLink(const Node& item) {
+    return item.link().isEmpty() ? QString(QLatin1String("#")) : escapeHtmlAttribute(item.link());
+}
+
+// One link: <a class="BASE[ ICON]" href="LINK">TITLE</a>
+QString anchor(const char* baseClass, const QString* iconID, const Node& item) {
+    QString classes = QLatin1String(baseClass);
+    if (iconID != nullptr)
+        classes += QLatin1Char(' ') + escapeHtmlAttribute(*iconID);
+    return QLatin1String("<a class=\"") + classes + QLatin1String("\" href=\"") +
+           writtenLink(item) + QLatin1String("\">") + escapeHtmlText(item.name()) +
+           QLatin1String("</a>");
+}
+
+const QString* iconClassIfIcon(const Node& item) {
+    return item.hasIcon() ? &item.iconID() : nullptr;
+}
+
+} // namespace
+
+QString menuItemLine(const Node& item) {
+    return QLatin1String("\t<li>") + anchor("mainmenuicondata", iconClassIfIcon(item), item) +
+           QLatin1String("</li>\n");
+}
+
+QString subMenuBlock(const Node& item) {
+    // The owner's icon class is written even without an icon: the arrow rule selects on it.
+    QString markup = QLatin1String("\t<li>\n\t\t") +
+                     anchor("mainmenuicondata", &item.iconID(), item) +
+                     QLatin1String("\n\t\t<ul>\n");
+    for (int i = 0; i < item.childCount(); ++i) {
+        const Node& subItem = *item.childAt(i);
+        markup += QLatin1String("\t\t\t<li>") +
+                  anchor("submenuicondata", iconClassIfIcon(subItem), subItem) +
+                  QLatin1String("</li>\n");
+    }
+    markup += QLatin1String("\t\t</ul>\n\t</li>\n");
+    return markup;
+}
+
+LineHeights computeLineHeights(const Node& menuRoot) {
+    LineHeights heights;
+    for (int i = 0; i < menuRoot.childCount(); ++i) {
+        const Node& item = *menuRoot.childAt(i);
+        for (int j = 0; j < item.childCount(); ++j) {
+            const Node& subItem = *item.childAt(j);
+            heights.subMenu =
+                std::max({heights.subMenu, subItem.imageHeight(), subItem.retinaImageHeight()});
+        }
+        heights.mainMenu =
+            std::max({heights.mainMenu, item.imageHeight(), item.retinaImageHeight()});
+    }
+    return heights;
+}
+
+QString baseIconRules(const LineHeights& heights) {
+    // Two newlines first; the two rules then follow each other without a blank line.
+    const auto rule = [](const char* selector, qint64 lineHeight) -> QString {
+        return QLatin1Char('.') + QLatin1String(selector) + QLatin1String(" {\n\tline-height: ") +
+               pixels(lineHeight) + QLatin1String(";\n\tfloat: left;\n\tpadding-right: 10px;\n}\n");
+    };
+    return QLatin1String("\n\n") + rule("mainmenuicondata", heights.mainMenu) +
+           rule("submenuicondata", heights.subMenu);
+}
+
+QString iconRule(const IconRule& rule) {
+    const QLatin1String levelClass(rule.isMainMenu ? "mainmenuicondata" : "submenuicondata");
+    const bool withArrow = rule.childCount >= 1;
+    // A double-resolution rule sits in a media query, one level deeper, and names the icon
+    // class first.
+    const QLatin1String in(rule.isRetina ? "\t\t" : "\t");
+    const QString size = pixels(rule.iconWidth) + QLatin1Char(' ') + pixels(rule.iconHeight);
+
+    QString text;
+    text.reserve(480);
+    if (rule.isRetina)
+        text +=
+            QLatin1String("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n\t.") +
+            rule.iconID + QLatin1Char('.') + levelClass;
+    else
+        text += QLatin1String("\n.") + levelClass + QLatin1Char('.') + rule.iconID;
+    text += QLatin1String(" {\n") + in + QLatin1String("padding-left: ") +
+            pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
+    if (withArrow)
+        text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
+    text += in + QLatin1String("background: url(\"") + escapeCssString(rule.fileName) +
+            QLatin1String("\") no-repeat 0 -4px");
+    if (withArrow)
+        text += QLatin1String(", url(\"bottom.png\") no-repeat 0 -4px");
+    text += QLatin1String(";\n") + in + QLatin1String("background-size: ") + size;
+    if (withArrow)
+        text += QLatin1String(", 8px 8px");
+    text += QLatin1String(";\n") + in + QLatin1String("background-position: 20px 10px");
+    if (withArrow)
+        text += QLatin1String(", right center");
+    text += QLatin1String(";\n") + in + QLatin1String("min-height: ") + pixels(rule.iconHeight) +
+            QLatin1String(";\n");
+    text += QLatin1String(rule.isRetina ? "\t}\n}\n" : "}\n");
+    return text;
+}
+
+QString arrowRule(const QString& iconID) {
+    // Always the top-level class, also when asked for a sub-item.
+    return QLatin1String("\n.mainmenuicondata.") + iconID +
+           QLatin1String(" {\n\tpadding-right: 18px;\n\tbackground: url(\"bottom.png\") "
+                         "no-repeat 0 -4px;\n\tbackground-size: 8px 8px;\n\t"
+                         "background-position: right center;\n\tmin-height: 8px;\n}\n");
+}
+
+} // namespace brindle

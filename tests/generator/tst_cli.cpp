@@ -1,0 +1,117 @@
+#include "tst_cli.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+#ifdef BRINDLE_EXPORT_PATH
+const QString kExportTool = QStringLiteral(BRINDLE_EXPORT_PATH);
+#else
+const QString kExportTool;
+#endif
+
+struct Run {
+    int exitCode = -1;
+    QByteArray standardError;
+};
+
+Run runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(kExportTool, arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.standardError = process.readAllStandardError();
+    return run;
+}
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+void CliTest::initTestCase() {
+    if (kExportTool.isEmpty())
+        QSKIP("brindle-export is not part of this build");
+    QVERIFY2(QFile::exists(kExportTool), qPrintable(kExportTool));
+}
+
+void CliTest::defaults_writesPageStylesheetAndArrow() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    // A folder that does not exist yet is created.
+    const QString out = temporary.filePath(QStringLiteral("export/here"));
+    const Run run = runTool({QStringLiteral("--defaults"), out});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+
+    QStringList files = QDir(out).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("index.html"),
+                                 QStringLiteral("styles.css")}));
+    QCOMPARE(readFile(out + QStringLiteral("/styles.css")),
+             testing::readTestData(QStringLiteral("default.css")));
+    QCOMPARE(readFile(out + QStringLiteral("/index.html")),
+             testing::readTestData(QStringLiteral("default.html")));
+    const QImage arrow(out + QStringLiteral("/bottom.png"), "PNG");
+    QVERIFY(!arrow.isNull());
+    QCOMPARE(arrow.size(), QSize(16, 16));
+
+    // Exporting again over the same files replaces them.
+    QCOMPARE(runTool({QStringLiteral("--defaults"), out}).exitCode, 0);
+    QCOMPARE(readFile(out + QStringLiteral("/index.html")),
+             testing::readTestData(QStringLiteral("default.html")));
+}
+
+void CliTest::usageErrors_exitWithTwo_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("--defaults without folder") << QStringList{QStringLiteral("--defaults")};
+    QTest::newRow("--defaults with two folders")
+        << QStringList{QStringLiteral("--defaults"), QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus"), QStringLiteral("a")};
+    QTest::newRow("project without folder") << QStringList{QStringLiteral("design.brindleprj")};
+}
+
+void CliTest::usageErrors_exitWithTwo() {
+    QFETCH(QStringList, arguments);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QProcess process;
+    process.setWorkingDirectory(temporary.path());
+    process.start(kExportTool, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY(error.startsWith("brindle-export: "));
+    QCOMPARE(error.count('\n'), 1);
+    QVERIFY(QDir(temporary.path()).isEmpty());
+}
+
+void CliTest::unwritableOutput_exitsWithOne() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    // A plain file stands where the folder would go.
+    const QString blocker = temporary.filePath(QStringLiteral("file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    for (const QString& out : QStringList{blocker, blocker + QStringLiteral("/sub")}) {
+        const Run run = runTool({QStringLiteral("--defaults"), out});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.standardError.startsWith("brindle-export: "));
+        QCOMPARE(run.standardError.count('\n'), 1);
+    }
+}

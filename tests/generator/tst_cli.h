@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+// The brindle-export command-line tool, run as a separate process.
+class CliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaults_writesPageStylesheetAndArrow();
+    void usageErrors_exitWithTwo_data();
+    void usageErrors_exitWithTwo();
+    void unwritableOutput_exitsWithOne();
+};

@@ -1,0 +1,337 @@
+#include "tst_documents.h"
+
+#include "TestSupport.h"
+#include "generator/CodeDocuments.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <array>
+#include <functional>
+
+using namespace brindle;
+using testing::applySettings;
+using testing::readTestData;
+
+namespace {
+
+Fragment fragmentAt(int i) {
+    return static_cast<Fragment>(i);
+}
+
+// Every fragment's text stands at its recorded position in its document.
+void verifyRegistry(const CodeDocuments& documents) {
+    for (int i = 0; i < kFragmentCount; ++i) {
+        const Fragment f = fragmentAt(i);
+        const QString& text = isStylesheetFragment(f) ? documents.cssText() : documents.htmlText();
+        const qint64 index = documents.fragmentIndex(f);
+        QVERIFY2(index >= 0, qPrintable(fragmentName(f)));
+        QVERIFY2(text.mid(index, documents.fragmentText(f).size()) == documents.fragmentText(f),
+                 qPrintable(fragmentName(f)));
+    }
+    // Document order: each stylesheet fragment starts no earlier than the previous one ends.
+    for (int i = 1; i < kStylesheetFragmentCount; ++i) {
+        const Fragment before = fragmentAt(i - 1);
+        QVERIFY2(documents.fragmentIndex(fragmentAt(i)) >=
+                     documents.fragmentIndex(before) + documents.fragmentText(before).size(),
+                 qPrintable(fragmentName(fragmentAt(i))));
+    }
+}
+
+std::array<qint64, kFragmentCount> allIndexes(const CodeDocuments& documents) {
+    std::array<qint64, kFragmentCount> indexes{};
+    for (int i = 0; i < kFragmentCount; ++i)
+        indexes[static_cast<std::size_t>(i)] = documents.fragmentIndex(fragmentAt(i));
+    return indexes;
+}
+
+void buildBoth(CodeDocuments& documents) {
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+}
+
+} // namespace
+
+void DocumentsTest::fragmentNames_inDocumentOrder() {
+    QCOMPARE(kStylesheetFragmentCount, 29);
+    QCOMPARE(fragmentName(Fragment::width), QStringLiteral("width"));
+    QCOMPARE(fragmentName(Fragment::borderRadius), QStringLiteral("borderRadius"));
+    QCOMPARE(fragmentName(Fragment::subMenuItemHeight), QStringLiteral("subMenuItemHeight"));
+    QCOMPARE(fragmentName(Fragment::menuIcon), QStringLiteral("menuIcon"));
+    QCOMPARE(fragmentName(Fragment::menuStructure), QStringLiteral("menuStructure"));
+    QCOMPARE(static_cast<int>(Fragment::menuIcon), 28);
+    for (int i = 0; i < kFragmentCount; ++i)
+        QCOMPARE(fragmentOfName(fragmentName(fragmentAt(i))), std::optional(fragmentAt(i)));
+    QCOMPARE(fragmentOfName(u"BorderRadius"), std::nullopt);
+}
+
+void DocumentsTest::defaultStylesheet_matchesHandWrittenFile() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const QString expected = readTestData(QStringLiteral("default.css"));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(documents.cssText(), expected);
+    QCOMPARE(documents.currentMainMenuLineHeight(), qint64(16));
+    QCOMPARE(documents.currentSubMenuLineHeight(), qint64(16));
+}
+
+void DocumentsTest::defaultPage_matchesHandWrittenFile() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const QString expected = readTestData(QStringLiteral("default.html"));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(documents.htmlText(), expected);
+    QCOMPARE(documents.htmlText().count(QLatin1Char('\n')), 22);
+    // The page fragment begins at the tab that opens its first line.
+    const qint64 index = documents.fragmentIndex(Fragment::menuStructure);
+    QCOMPARE(documents.htmlText().left(index).count(QLatin1Char('\n')), 10);
+    QCOMPARE(documents.htmlText().at(index), QLatin1Char('\t'));
+}
+
+void DocumentsTest::build_everyFragmentSitsAtItsIndex() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    verifyRegistry(documents);
+    QCOMPARE(documents.fragmentIndex(Fragment::width),
+             qint64(QStringLiteral(".brindlenav {\n").size()));
+    QVERIFY(documents.cssText().endsWith(documents.fragmentText(Fragment::menuIcon)));
+
+    // Building again starts from scratch rather than appending.
+    const QString css = documents.cssText();
+    const QString html = documents.htmlText();
+    buildBoth(documents);
+    QCOMPARE(documents.cssText(), css);
+    QCOMPARE(documents.htmlText(), html);
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::emptyMenu_pageFragmentIsEmpty() {
+    GlobalData data;
+    data.getMenuRootNode()->clearChildren();
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const QString head = QStringLiteral("<ul class=\"brindlenav\">\n");
+    const qint64 index = documents.fragmentIndex(Fragment::menuStructure);
+    QVERIFY(documents.fragmentText(Fragment::menuStructure).isEmpty());
+    QCOMPARE(documents.htmlText().mid(index - head.size(), head.size()), head);
+    QCOMPARE(documents.htmlText().mid(index), QStringLiteral("</ul>\n</body>\n</html>\n"));
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::splice_matchesFreshBuild_data() {
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<QList<Fragment>>("fragments");
+
+    QTest::newRow("gradient at the start of a run")
+        << QVariantMap{{"enableSecondQuarterBackgroundColor", false},
+                       {"enableEndBackgroundColor", false}}
+        << QList<Fragment>{Fragment::backgroundColor};
+    QTest::newRow("gradient collapses to a plain colour")
+        << QVariantMap{{"enableFirstQuarterBackgroundColor", false},
+                       {"enableSecondQuarterBackgroundColor", false},
+                       {"enableThirdQuarterBackgroundColor", false},
+                       {"enableEndBackgroundColor", false}}
+        << QList<Fragment>{Fragment::backgroundColor};
+    QTest::newRow("border size: two fragments")
+        << QVariantMap{{"borderSize", 12345}}
+        << QList<Fragment>{Fragment::borderSizeColor, Fragment::borderLeftRightSizeColor};
+    QTest::newRow("separator off empties its fragment")
+        << QVariantMap{{"showSeparator", false}}
+        << QList<Fragment>{Fragment::borderLeftRightSizeColor};
+    QTest::newRow("font family run")
+        << QVariantMap{{"mainMenufontFamily", "Georgia, serif"}, {"mainMenufontSize", 9}}
+        << QList<Fragment>{Fragment::mainMenuFontFamily, Fragment::mainMenuFontSize};
+    QTest::newRow("sub-menu run and the last fragment")
+        << QVariantMap{{"subMenuEnableFirstQuarterBackgroundColor", true},
+                       {"subMenuBorderRadius", 100},
+                       {"subMenuWidth", 7}}
+        << QList<Fragment>{Fragment::subMenuBackgroundColor, Fragment::subMenuBorderRadius,
+                           Fragment::subMenuItemFirstChild, Fragment::subMenuItemLastChild,
+                           Fragment::subMenuWidth};
+    QTest::newRow("shadows") << QVariantMap{{"dropShadowOpacity", 0.0},
+                                            {"mainMenuTextShadow2XPos", -1000}}
+                             << QList<Fragment>{Fragment::dropAndInnerShadow,
+                                                Fragment::mainMenuTextShadow};
+}
+
+void DocumentsTest::splice_matchesFreshBuild() {
+    QFETCH(QVariantMap, settings);
+    QFETCH(QList<Fragment>, fragments);
+
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    applySettings(data, settings);
+    for (Fragment f : fragments)
+        documents.spliceFragment(f);
+    verifyRegistry(documents);
+
+    CodeDocuments fresh(data);
+    buildBoth(fresh);
+    QCOMPARE(documents.cssText(), fresh.cssText());
+    for (int i = 0; i < kFragmentCount; ++i)
+        QCOMPARE(documents.fragmentIndex(fragmentAt(i)), fresh.fragmentIndex(fragmentAt(i)));
+}
+
+void DocumentsTest::splice_fiveLongerMovesExactlyTheLaterFragments() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const auto before = allIndexes(documents);
+
+    data.setMainMenufontFamily(data.mainMenufontFamily() + QStringLiteral(",Abcd"));
+    documents.spliceFragment(Fragment::mainMenuFontFamily);
+    const auto after = allIndexes(documents);
+    const int spliced = static_cast<int>(Fragment::mainMenuFontFamily);
+    for (int i = 0; i < kFragmentCount; ++i) {
+        const qint64 expectedShift = (i > spliced && i < kStylesheetFragmentCount) ? 5 : 0;
+        QCOMPARE(after[static_cast<std::size_t>(i)],
+                 before[static_cast<std::size_t>(i)] + expectedShift);
+    }
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::splice_equalLengthMovesNothing() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const auto before = allIndexes(documents);
+    data.setBorderColor(Color::fromBytes(1, 2, 3));
+    data.setWidth(555);
+    documents.spliceFragment(Fragment::borderSizeColor);
+    documents.spliceFragment(Fragment::width);
+    QCOMPARE(allIndexes(documents), before);
+    QVERIFY(documents.cssText().contains(QStringLiteral("\tborder: 1px solid #010203;\n")));
+    QVERIFY(documents.cssText().startsWith(QStringLiteral(".brindlenav {\n\twidth: 555%;\n")));
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::splice_outsideBmpKeepsPositions() {
+    GlobalData data;
+    // Characters outside the basic plane count two code units each.
+    data.getMenuRootNode()->childAt(0)->setName(QStringLiteral("Home \U0001F3E0"));
+    data.setMainMenufontFamily(QStringLiteral("\"\U0001D4D5ancy\", serif"));
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    verifyRegistry(documents);
+
+    data.setMainMenufontFamily(QStringLiteral("\"\U0001D4D5\U0001D4D5\", serif"));
+    documents.spliceFragment(Fragment::mainMenuFontFamily);
+    data.setMainMenufontSize(100);
+    documents.spliceFragment(Fragment::mainMenuFontSize);
+    data.getMenuRootNode()->childAt(2)->setName(QStringLiteral("\U0001F4AC Forums"));
+    documents.spliceFragment(Fragment::menuStructure);
+    verifyRegistry(documents);
+
+    CodeDocuments fresh(data);
+    buildBoth(fresh);
+    QCOMPARE(documents.cssText(), fresh.cssText());
+    QCOMPARE(documents.htmlText(), fresh.htmlText());
+}
+
+void DocumentsTest::splice_pageNeverMovesStylesheetIndexes() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const auto before = allIndexes(documents);
+
+    Node* root = data.getMenuRootNode();
+    data.addMenuRootNodeChild(
+        Node::make(QStringLiteral("Blog & News"), QStringLiteral("icon7"), root));
+    documents.spliceFragment(Fragment::menuStructure);
+    QCOMPARE(allIndexes(documents), before);
+    QVERIFY(documents.htmlText().contains(
+        QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Blog &amp; News</a></li>\n"
+                       "</ul>\n")));
+
+    // And a stylesheet splice never moves the page fragment.
+    root->childAt(0)->setImageFileName(QStringLiteral("home.png"));
+    root->childAt(0)->setImageHeight(30);
+    documents.spliceFragment(Fragment::menuIcon);
+    documents.spliceFragment(Fragment::subMenuTop);
+    QCOMPARE(documents.fragmentIndex(Fragment::menuStructure),
+             before[fragmentSlot(Fragment::menuStructure)]);
+    QVERIFY(documents.cssText().contains(QStringLiteral("\ttop: 50px;\n")));
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::splice_signalsDescribeEachSplice() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+
+    QString cssMirror = documents.cssText();
+    QString htmlMirror = documents.htmlText();
+    connect(&documents, &CodeDocuments::cssSpliced, this,
+            [&cssMirror](qint64 position, qint64 oldLength, const QString& newText) {
+                cssMirror.replace(position, oldLength, newText);
+            });
+    connect(&documents, &CodeDocuments::htmlSpliced, this,
+            [&htmlMirror](qint64 position, qint64 oldLength, const QString& newText) {
+                htmlMirror.replace(position, oldLength, newText);
+            });
+    QSignalSpy cssSpy(&documents, &CodeDocuments::cssSpliced);
+    QSignalSpy htmlSpy(&documents, &CodeDocuments::htmlSpliced);
+
+    const qint64 radiusIndex = documents.fragmentIndex(Fragment::borderRadius);
+    const qint64 radiusLength = documents.fragmentText(Fragment::borderRadius).size();
+    data.setBorderRadius(7);
+    documents.spliceFragment(Fragment::borderRadius);
+    QCOMPARE(cssSpy.count(), 1);
+    QCOMPARE(htmlSpy.count(), 0);
+    const QList<QVariant> arguments = cssSpy.takeFirst();
+    QCOMPARE(arguments.at(0).toLongLong(), radiusIndex);
+    QCOMPARE(arguments.at(1).toLongLong(), radiusLength);
+    QCOMPARE(arguments.at(2).toString(), documents.fragmentText(Fragment::borderRadius));
+
+    // The menu change: icon rules, top, item height, then the page.
+    testing::fillMenuWithIcons(data, 7);
+    for (Fragment f : {Fragment::menuIcon, Fragment::subMenuTop, Fragment::subMenuItemHeight,
+                       Fragment::menuStructure})
+        documents.spliceFragment(f);
+    data.setShowSeparator(false);
+    documents.spliceFragment(Fragment::borderLeftRightSizeColor);
+    data.setSubMenuBorderRadius(0);
+    documents.spliceFragment(Fragment::subMenuItemLastChild);
+
+    QCOMPARE(cssSpy.count(), 5);
+    QCOMPARE(htmlSpy.count(), 1);
+    QCOMPARE(cssMirror, documents.cssText());
+    QCOMPARE(htmlMirror, documents.htmlText());
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::splice_beforeBuildOnlyRunsTheBuilder() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    QSignalSpy cssSpy(&documents, &CodeDocuments::cssSpliced);
+    QSignalSpy htmlSpy(&documents, &CodeDocuments::htmlSpliced);
+    documents.spliceFragment(Fragment::width);
+    documents.spliceFragment(Fragment::menuStructure);
+    QCOMPARE(documents.fragmentText(Fragment::width), QStringLiteral("\twidth: 100%;\n"));
+    QCOMPARE(documents.fragmentIndex(Fragment::width), qint64(-1));
+    QVERIFY(documents.cssText().isEmpty());
+    QVERIFY(documents.htmlText().isEmpty());
+    QCOMPARE(cssSpy.count(), 0);
+    QCOMPARE(htmlSpy.count(), 0);
+}
+
+void DocumentsTest::calculatePosIndex_strictlyGreater() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const auto before = allIndexes(documents);
+    const qint64 position = documents.fragmentIndex(Fragment::borderRadius);
+    documents.calculatePosIndex(position, 7);
+    for (int i = 0; i < kFragmentCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        const bool moves = i < kStylesheetFragmentCount && before[slot] > position;
+        QCOMPARE(documents.fragmentIndex(fragmentAt(i)), before[slot] + (moves ? 7 : 0));
+    }
+    QCOMPARE(documents.fragmentIndex(Fragment::borderRadius), position);
+    QCOMPARE(documents.fragmentIndex(Fragment::borderSizeColor),
+             before[fragmentSlot(Fragment::borderSizeColor)] + 7);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+// The stylesheet and page documents and the fragment registry.
+class DocumentsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fragmentNames_inDocumentOrder();
+    void defaultStylesheet_matchesHandWrittenFile();
+    void defaultPage_matchesHandWrittenFile();
+    void build_everyFragmentSitsAtItsIndex();
+    void emptyMenu_pageFragmentIsEmpty();
+    void splice_matchesFreshBuild_data();
+    void splice_matchesFreshBuild();
+    void splice_fiveLongerMovesExactlyTheLaterFragments();
+    void splice_equalLengthMovesNothing();
+    void splice_outsideBmpKeepsPositions();
+    void splice_pageNeverMovesStylesheetIndexes();
+    void splice_signalsDescribeEachSplice();
+    void splice_beforeBuildOnlyRunsTheBuilder();
+    void calculatePosIndex_strictlyGreater();
+};

@@ -1,0 +1,401 @@
+#include "tst_menu.h"
+
+#include "TestSupport.h"
+#include "generator/CodeBuilders.h"
+#include "generator/TextEscaping.h"
+
+#include <QTest>
+
+using namespace brindle;
+
+Q_DECLARE_METATYPE(brindle::IconRule)
+
+namespace {
+
+Node* topLevel(GlobalData& data, int index) {
+    return data.getMenuRootNode()->childAt(index);
+}
+
+void setIcon(Node* node, const QString& file, qint64 width, qint64 height) {
+    node->setImageFileName(file);
+    node->setImageWidth(width);
+    node->setImageHeight(height);
+}
+
+void setRetinaIcon(Node* node, const QString& file, qint64 pixelWidth, qint64 pixelHeight) {
+    node->setRetinaImageFileName(file);
+    node->setRetinaImageWidth(pixelWidth / 2);
+    node->setRetinaImageHeight(pixelHeight / 2);
+}
+
+const char* const kBaseRules16 = "\n\n.mainmenuicondata {\n\tline-height: 16px;\n\tfloat: left;\n"
+                                 "\tpadding-right: 10px;\n}\n"
+                                 ".submenuicondata {\n\tline-height: 16px;\n\tfloat: left;\n"
+                                 "\tpadding-right: 10px;\n}\n";
+
+QString arrowFor(const char* iconClass) {
+    return QStringLiteral("\n.mainmenuicondata.") + QLatin1String(iconClass) +
+           QStringLiteral(" {\n\tpadding-right: 18px;\n"
+                          "\tbackground: url(\"bottom.png\") no-repeat 0 -4px;\n"
+                          "\tbackground-size: 8px 8px;\n\tbackground-position: right center;\n"
+                          "\tmin-height: 8px;\n}\n");
+}
+
+} // namespace
+
+void MenuTest::markup_defaultMenu() {
+    GlobalData data;
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuStructureCommand();
+    QCOMPARE(registry.text(Fragment::menuStructure),
+             QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Home</a></li>\n"
+                            "\t<li>\n"
+                            "\t\t<a class=\"mainmenuicondata icon1\" href=\"#\">Products</a>\n"
+                            "\t\t<ul>\n"
+                            "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Tessaly</a></li>\n"
+                            "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Brindle</a></li>\n"
+                            "\t\t</ul>\n"
+                            "\t</li>\n"
+                            "\t<li><a class=\"mainmenuicondata\" href=\"#\">Forums</a></li>\n"));
+
+    // Appending one block for the item at index 1 gives the same block again.
+    builders.constructSubMenuStructureCommand(1);
+    QVERIFY(registry.text(Fragment::menuStructure)
+                .endsWith(QStringLiteral("\t\t</ul>\n\t</li>\n\t<li><a class=\"mainmenuicondata\" "
+                                         "href=\"#\">Forums</a></li>\n\t<li>\n\t\t<a class="
+                                         "\"mainmenuicondata icon1\" href=\"#\">Products</a>\n"
+                                         "\t\t<ul>\n\t\t\t<li><a class=\"submenuicondata\" href="
+                                         "\"#\">Tessaly</a></li>\n\t\t\t<li><a class="
+                                         "\"submenuicondata\" href=\"#\">Brindle</a></li>\n"
+                                         "\t\t</ul>\n\t</li>\n")));
+}
+
+void MenuTest::markup_iconsEmptyTitlesAndEmptyTree() {
+    GlobalData data;
+    setIcon(topLevel(data, 0), QStringLiteral("home.png"), 16, 16);
+    setRetinaIcon(topLevel(data, 1)->childAt(0), QStringLiteral("t@2x.png"), 32, 32);
+    topLevel(data, 2)->setName(QString());
+    topLevel(data, 2)->setLink(QStringLiteral("forums.html"));
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuStructureCommand();
+    QCOMPARE(
+        registry.text(Fragment::menuStructure),
+        QStringLiteral("\t<li><a class=\"mainmenuicondata icon0\" href=\"#\">Home</a></li>\n"
+                       "\t<li>\n"
+                       "\t\t<a class=\"mainmenuicondata icon1\" href=\"#\">Products</a>\n"
+                       "\t\t<ul>\n"
+                       "\t\t\t<li><a class=\"submenuicondata icon2\" href=\"#\">Tessaly</a>"
+                       "</li>\n"
+                       "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Brindle</a></li>\n"
+                       "\t\t</ul>\n"
+                       "\t</li>\n"
+                       "\t<li><a class=\"mainmenuicondata\" href=\"forums.html\"></a></li>\n"));
+
+    data.getMenuRootNode()->clearChildren();
+    builders.constructMenuStructureCommand();
+    QVERIFY(registry.text(Fragment::menuStructure).isEmpty());
+}
+
+void MenuTest::markup_escapesTitlesAndLinks_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("expectedLine");
+
+    QTest::newRow("plain") << QStringLiteral("Über uns") << QStringLiteral("about.html")
+                           << QStringLiteral("\t<li><a class=\"mainmenuicondata\" "
+                                             "href=\"about.html\">Über uns</a></li>\n");
+    QTest::newRow("ampersand and angle brackets in the title")
+        << QStringLiteral("Fish & <b>Chips</b>") << QString()
+        << QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Fish &amp; "
+                          "&lt;b&gt;Chips&lt;/b&gt;</a></li>\n");
+    QTest::newRow("quotes stay in the title, not in the link")
+        << QStringLiteral("Say \"hi\"") << QStringLiteral("q.php?a=1&b=\"2\"><script>")
+        << QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"q.php?a=1&amp;b=&quot;2"
+                          "&quot;&gt;&lt;script&gt;\">Say \"hi\"</a></li>\n");
+}
+
+void MenuTest::markup_escapesTitlesAndLinks() {
+    QFETCH(QString, title);
+    QFETCH(QString, link);
+    QFETCH(QString, expectedLine);
+    GlobalData data;
+    Node* root = data.getMenuRootNode();
+    root->clearChildren();
+    auto item = Node::make(title, QStringLiteral("icon0"), root);
+    item->setLink(link);
+    data.addMenuRootNodeChild(std::move(item));
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuStructureCommand();
+    QCOMPARE(registry.text(Fragment::menuStructure), expectedLine);
+}
+
+void MenuTest::iconRule_data() {
+    QTest::addColumn<IconRule>("rule");
+    QTest::addColumn<QString>("expected");
+
+    IconRule rule;
+    rule.fileName = QStringLiteral("home.png");
+    rule.iconID = QStringLiteral("icon0");
+    rule.paddingRight = 4;
+    rule.iconWidth = 16;
+    rule.iconHeight = 16;
+    rule.isMainMenu = true;
+    QTest::newRow("no children, normal")
+        << rule
+        << QStringLiteral("\n.mainmenuicondata.icon0 {\n"
+                          "\tpadding-left: 40px;\n"
+                          "\tbackground: url(\"home.png\") no-repeat 0 -4px;\n"
+                          "\tbackground-size: 16px 16px;\n"
+                          "\tbackground-position: 20px 10px;\n"
+                          "\tmin-height: 16px;\n"
+                          "}\n");
+
+    IconRule retina = rule;
+    retina.fileName = QStringLiteral("home@2x.png");
+    retina.isRetina = true;
+    QTest::newRow("no children, double resolution")
+        << retina
+        << QStringLiteral("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n"
+                          "\t.icon0.mainmenuicondata {\n"
+                          "\t\tpadding-left: 40px;\n"
+                          "\t\tbackground: url(\"home@2x.png\") no-repeat 0 -4px;\n"
+                          "\t\tbackground-size: 16px 16px;\n"
+                          "\t\tbackground-position: 20px 10px;\n"
+                          "\t\tmin-height: 16px;\n"
+                          "\t}\n"
+                          "}\n");
+
+    IconRule withChildren = rule;
+    withChildren.iconID = QStringLiteral("icon1");
+    withChildren.fileName = QStringLiteral("box.png");
+    withChildren.paddingRight = 0;
+    withChildren.iconWidth = 24;
+    withChildren.iconHeight = 12;
+    withChildren.childCount = 2;
+    QTest::newRow("children, normal")
+        << withChildren
+        << QStringLiteral("\n.mainmenuicondata.icon1 {\n"
+                          "\tpadding-left: 44px;\n"
+                          "\tpadding-right: 18px;\n"
+                          "\tbackground: url(\"box.png\") no-repeat 0 -4px, url(\"bottom.png\") "
+                          "no-repeat 0 -4px;\n"
+                          "\tbackground-size: 24px 12px, 8px 8px;\n"
+                          "\tbackground-position: 20px 10px, right center;\n"
+                          "\tmin-height: 12px;\n"
+                          "}\n");
+
+    IconRule retinaWithChildren = withChildren;
+    retinaWithChildren.isRetina = true;
+    retinaWithChildren.isMainMenu = false;
+    retinaWithChildren.childCount = 1;
+    QTest::newRow("children, double resolution: one-tab padding-right")
+        << retinaWithChildren
+        << QStringLiteral("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n"
+                          "\t.icon1.submenuicondata {\n"
+                          "\t\tpadding-left: 44px;\n"
+                          "\tpadding-right: 18px;\n"
+                          "\t\tbackground: url(\"box.png\") no-repeat 0 -4px, url(\"bottom.png\") "
+                          "no-repeat 0 -4px;\n"
+                          "\t\tbackground-size: 24px 12px, 8px 8px;\n"
+                          "\t\tbackground-position: 20px 10px, right center;\n"
+                          "\t\tmin-height: 12px;\n"
+                          "\t}\n"
+                          "}\n");
+
+    IconRule awkwardName = rule;
+    awkwardName.isMainMenu = false;
+    awkwardName.fileName = QStringLiteral("my \"best\" \\icon.png");
+    QTest::newRow("file name escaped inside url(\"…\")")
+        << awkwardName
+        << QStringLiteral("\n.submenuicondata.icon0 {\n"
+                          "\tpadding-left: 40px;\n"
+                          "\tbackground: url(\"my \\\"best\\\" \\\\icon.png\") no-repeat 0 -4px;\n"
+                          "\tbackground-size: 16px 16px;\n"
+                          "\tbackground-position: 20px 10px;\n"
+                          "\tmin-height: 16px;\n"
+                          "}\n");
+}
+
+void MenuTest::iconRule() {
+    QFETCH(IconRule, rule);
+    QFETCH(QString, expected);
+    GlobalData data;
+    FragmentRegistry registry;
+    registry.setText(Fragment::menuIcon, QStringLiteral("before"));
+    CodeBuilders builders(data, registry);
+    builders.constructMenuIconCommand(rule);
+    QCOMPARE(registry.text(Fragment::menuIcon), QStringLiteral("before") + expected);
+}
+
+void MenuTest::arrowRule_alwaysTopLevelClass() {
+    GlobalData data;
+    // A sub-item that has children of its own (not made by the editor, but readable).
+    Node* subItem = topLevel(data, 1)->childAt(1);
+    subItem->appendChild(Node::make(QStringLiteral("Deep"), QStringLiteral("icon9"), subItem));
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuIconCommand();
+    QCOMPARE(registry.text(Fragment::menuIcon),
+             QString::fromLatin1(kBaseRules16) + arrowFor("icon3") + arrowFor("icon1"));
+}
+
+void MenuTest::menuIcon_rulesInTreeOrder() {
+    GlobalData data;
+    Node* products = topLevel(data, 1);
+    setIcon(products, QStringLiteral("p.png"), 16, 16);
+    setRetinaIcon(products, QStringLiteral("p@2x.png"), 32, 32);
+    setRetinaIcon(products->childAt(0), QStringLiteral("t@2x.png"), 20, 20);
+    setIcon(products->childAt(1), QStringLiteral("b.png"), 8, 8);
+    setIcon(topLevel(data, 2), QStringLiteral("f.png"), 10, 10);
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuIconCommand();
+    const QString expected =
+        QString::fromLatin1(kBaseRules16) +
+        // Products' sub-items first, then Products (normal, then double resolution), then
+        // Forums; Home has neither icon nor children.
+        QStringLiteral("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n"
+                       "\t.icon2.submenuicondata {\n"
+                       "\t\tpadding-left: 30px;\n"
+                       "\t\tbackground: url(\"t@2x.png\") no-repeat 0 -4px;\n"
+                       "\t\tbackground-size: 10px 10px;\n"
+                       "\t\tbackground-position: 20px 10px;\n"
+                       "\t\tmin-height: 10px;\n"
+                       "\t}\n"
+                       "}\n"
+                       "\n.submenuicondata.icon3 {\n"
+                       "\tpadding-left: 28px;\n"
+                       "\tbackground: url(\"b.png\") no-repeat 0 -4px;\n"
+                       "\tbackground-size: 8px 8px;\n"
+                       "\tbackground-position: 20px 10px;\n"
+                       "\tmin-height: 8px;\n"
+                       "}\n"
+                       "\n.mainmenuicondata.icon1 {\n"
+                       "\tpadding-left: 36px;\n"
+                       "\tpadding-right: 18px;\n"
+                       "\tbackground: url(\"p.png\") no-repeat 0 -4px, url(\"bottom.png\") "
+                       "no-repeat 0 -4px;\n"
+                       "\tbackground-size: 16px 16px, 8px 8px;\n"
+                       "\tbackground-position: 20px 10px, right center;\n"
+                       "\tmin-height: 16px;\n"
+                       "}\n"
+                       "\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n"
+                       "\t.icon1.mainmenuicondata {\n"
+                       "\t\tpadding-left: 36px;\n"
+                       "\tpadding-right: 18px;\n"
+                       "\t\tbackground: url(\"p@2x.png\") no-repeat 0 -4px, url(\"bottom.png\") "
+                       "no-repeat 0 -4px;\n"
+                       "\t\tbackground-size: 16px 16px, 8px 8px;\n"
+                       "\t\tbackground-position: 20px 10px, right center;\n"
+                       "\t\tmin-height: 16px;\n"
+                       "\t}\n"
+                       "}\n"
+                       "\n.mainmenuicondata.icon4 {\n"
+                       "\tpadding-left: 30px;\n"
+                       "\tbackground: url(\"f.png\") no-repeat 0 -4px;\n"
+                       "\tbackground-size: 10px 10px;\n"
+                       "\tbackground-position: 20px 10px;\n"
+                       "\tmin-height: 10px;\n"
+                       "}\n");
+    QCOMPARE(registry.text(Fragment::menuIcon), expected);
+}
+
+void MenuTest::menuIcon_emptyTreeHasBaseRulesOnly() {
+    GlobalData data;
+    data.getMenuRootNode()->clearChildren();
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuIconCommand();
+    QCOMPARE(registry.text(Fragment::menuIcon), QString::fromLatin1(kBaseRules16));
+}
+
+void MenuTest::lineHeights_data() {
+    QTest::addColumn<int>("topIndex");
+    QTest::addColumn<int>("subIndex"); // -1: the top-level item itself
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("retinaPixelHeight");
+    QTest::addColumn<bool>("clearFileNames");
+    QTest::addColumn<qint64>("mainHeight");
+    QTest::addColumn<qint64>("subHeight");
+
+    QTest::newRow("no icons") << 0 << -1 << 0 << 0 << false << qint64(16) << qint64(16);
+    QTest::newRow("40-pixel sub-item icon")
+        << 1 << 0 << 40 << 0 << false << qint64(16) << qint64(40);
+    QTest::newRow("48x48 double-resolution top-level icon")
+        << 2 << -1 << 0 << 48 << false << qint64(24) << qint64(16);
+    QTest::newRow("48x48 double-resolution sub-item icon")
+        << 1 << 1 << 0 << 48 << false << qint64(16) << qint64(24);
+    QTest::newRow("small icons never lower 16")
+        << 0 << -1 << 10 << 20 << false << qint64(16) << qint64(16);
+    QTest::newRow("size of a cleared icon still counts")
+        << 0 << -1 << 30 << 0 << true << qint64(30) << qint64(16);
+}
+
+void MenuTest::lineHeights() {
+    QFETCH(int, topIndex);
+    QFETCH(int, subIndex);
+    QFETCH(int, height);
+    QFETCH(int, retinaPixelHeight);
+    QFETCH(bool, clearFileNames);
+    QFETCH(qint64, mainHeight);
+    QFETCH(qint64, subHeight);
+
+    GlobalData data;
+    Node* node = topLevel(data, topIndex);
+    if (subIndex >= 0)
+        node = node->childAt(subIndex);
+    if (height > 0)
+        setIcon(node, QStringLiteral("i.png"), height, height);
+    if (retinaPixelHeight > 0)
+        setRetinaIcon(node, QStringLiteral("i@2x.png"), retinaPixelHeight, retinaPixelHeight);
+    if (clearFileNames) {
+        node->setImageFileName(QString());
+        node->setRetinaImageFileName(QString());
+    }
+
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    QCOMPARE(builders.currentMainMenuLineHeight(), qint64(-1));
+    builders.constructMenuIconCommand();
+    builders.constructSubMenuTopCommand();
+    builders.constructSubMenuItemHeightCommand();
+    QCOMPARE(builders.currentMainMenuLineHeight(), mainHeight);
+    QCOMPARE(builders.currentSubMenuLineHeight(), subHeight);
+    QCOMPARE(registry.text(Fragment::subMenuTop),
+             QStringLiteral("\ttop: %1px;\n").arg(mainHeight + 20));
+    QCOMPARE(registry.text(Fragment::subMenuItemHeight),
+             QStringLiteral("\theight: %1px;\n").arg(subHeight));
+    QVERIFY(
+        registry.text(Fragment::menuIcon)
+            .startsWith(
+                QStringLiteral("\n\n.mainmenuicondata {\n\tline-height: %1px;\n").arg(mainHeight)));
+    QVERIFY(
+        registry.text(Fragment::menuIcon)
+            .contains(
+                QStringLiteral("}\n.submenuicondata {\n\tline-height: %1px;\n").arg(subHeight)));
+}
+
+void MenuTest::lineHeights_topAndHeightReuseTheLastIconBuild() {
+    GlobalData data;
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    // Not computed yet: the top declaration computes them itself.
+    builders.constructSubMenuTopCommand();
+    QCOMPARE(registry.text(Fragment::subMenuTop), QStringLiteral("\ttop: 36px;\n"));
+
+    setIcon(topLevel(data, 0), QStringLiteral("big.png"), 50, 50);
+    builders.constructSubMenuTopCommand();
+    QCOMPARE(registry.text(Fragment::subMenuTop), QStringLiteral("\ttop: 36px;\n"));
+    builders.constructMenuIconCommand();
+    builders.constructSubMenuTopCommand();
+    QCOMPARE(registry.text(Fragment::subMenuTop), QStringLiteral("\ttop: 70px;\n"));
+
+    builders.resetLineHeights();
+    QCOMPARE(builders.currentSubMenuLineHeight(), qint64(-1));
+    builders.constructSubMenuItemHeightCommand();
+    QCOMPARE(registry.text(Fragment::subMenuItemHeight), QStringLiteral("\theight: 16px;\n"));
+    QCOMPARE(builders.currentMainMenuLineHeight(), qint64(50));
+}
