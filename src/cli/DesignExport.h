@@ -10,12 +10,11 @@ class GlobalData;
 
 namespace brindle::cli {
 
-// Generates the page and the stylesheet for `data` and writes them into `outputDirectory`
-// (created when missing), with "bottom.png" when some top-level item has sub-items. Stops
-// at the first failure and says which file it was.
-WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory);
-
-// True when some top-level item has sub-items, so the page shows the drop-down arrow.
-bool needsArrowImage(const GlobalData& data);
+// Generates the page and the stylesheet for `data` as a freshly started application would,
+// and writes into `outputDirectory` (created when missing) what "export everything" writes:
+// both texts, the icons found in `iconFolder` and, when some top-level item has sub-items,
+// "bottom.png". On failure `error` is one line.
+WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
+                         const QString& iconFolder = QString());
 
 } // namespace brindle::cli
