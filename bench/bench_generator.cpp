@@ -1,0 +1,105 @@
+// Cost of generating the two texts and of one live splice, for the default design and for a
+// large menu with icons on every item.
+
+#include "generator/CodeDocuments.h"
+#include "model/GlobalData.h"
+
+#include <QLoggingCategory>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace brindle;
+
+namespace {
+
+// 0: the default menu; otherwise that many top-level items, every third one with three
+// sub-items, every item with a normal and a double-resolution icon.
+std::unique_ptr<GlobalData> makeDesign(int topLevelItems) {
+    auto data = std::make_unique<GlobalData>();
+    if (topLevelItems == 0)
+        return data;
+    Node* root = data->getMenuRootNode();
+    root->clearChildren();
+    int number = 0;
+    const auto item = [&number](Node* parent) {
+        auto node = Node::make(QStringLiteral("Item %1").arg(number),
+                               QStringLiteral("icon%1").arg(number), parent);
+        node->setLink(QStringLiteral("page%1.html").arg(number));
+        node->setImageFileName(QStringLiteral("icon%1.png").arg(number));
+        node->setImageWidth(16);
+        node->setImageHeight(16);
+        node->setRetinaImageFileName(QStringLiteral("icon%1@2x.png").arg(number));
+        node->setRetinaImageWidth(16);
+        node->setRetinaImageHeight(16);
+        ++number;
+        return node;
+    };
+    for (int i = 0; i < topLevelItems; ++i) {
+        Node* parent = data->addMenuRootNodeChild(item(root));
+        if (i % 3 == 1) {
+            for (int j = 0; j < 3; ++j)
+                parent->appendChild(item(parent));
+            parent->setIsGroup(true);
+        }
+    }
+    return data;
+}
+
+void BM_BuildBothTexts(benchmark::State& state) {
+    const auto data = makeDesign(static_cast<int>(state.range(0)));
+    qint64 length = 0;
+    for (auto _ : state) {
+        CodeDocuments documents(*data);
+        documents.insertHTML5Code();
+        documents.insertCSS3Code();
+        length = documents.cssText().size() + documents.htmlText().size();
+        benchmark::DoNotOptimize(length);
+    }
+    state.counters["chars"] = static_cast<double>(length);
+}
+
+// One setting change: rebuild the corner radius, splice it near the start of the stylesheet
+// and shift every later position (the length alternates, so something always moves).
+void BM_SpliceBorderRadius(benchmark::State& state) {
+    const auto data = makeDesign(static_cast<int>(state.range(0)));
+    CodeDocuments documents(*data);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    bool wide = false;
+    for (auto _ : state) {
+        data->setBorderRadius(wide ? 25 : 2500);
+        wide = !wide;
+        documents.spliceFragment(Fragment::borderRadius);
+    }
+}
+
+// A menu change: the icon rules, the drop-down top and item height, then the page markup.
+void BM_SpliceMenuChange(benchmark::State& state) {
+    const auto data = makeDesign(static_cast<int>(state.range(0)));
+    CodeDocuments documents(*data);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    for (auto _ : state) {
+        for (Fragment f : {Fragment::menuIcon, Fragment::subMenuTop, Fragment::subMenuItemHeight,
+                           Fragment::menuStructure})
+            documents.spliceFragment(f);
+    }
+}
+
+BENCHMARK(BM_BuildBothTexts)->Arg(0)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpliceBorderRadius)->Arg(0)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpliceMenuChange)->Arg(0)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The generators' diagnostic lines would swamp the measurement.
+    QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
