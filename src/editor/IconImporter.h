@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace brindle {
+
+class Node;
+
+// The outcome of taking one icon file into the preview folder.
+struct ImportedIcon {
+    bool ok = false;
+    QString error;    // a readable reason when !ok
+    QString fileName; // the copy's name in the preview folder
+    QImage image;     // decoded from the copied bytes
+};
+
+// Copies a picked icon file into the preview folder, where the generated stylesheet refers
+// to it by its bare name. The file is decoded before anything is written, so a file that is
+// not a picture we can show never reaches the folder.
+class IconImporter {
+public:
+    // Limits that keep a hostile or mistaken pick from exhausting memory.
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr int kMaxSide = 4096;
+
+    explicit IconImporter(QString previewFolder);
+
+    // Reads, checks and decodes `sourcePath`, then writes its bytes atomically to the preview
+    // folder under safeIconFileName() of its last path component, replacing a file of that
+    // name. On failure the folder is unchanged.
+    ImportedIcon import(const QString& sourcePath) const;
+
+    // Decodes PNG, JPEG or GIF bytes within the limits; a null image otherwise.
+    static QImage decode(const QByteArray& bytes, QString* error = nullptr);
+
+private:
+    QString m_folder;
+};
+
+// Gives the node its normal icon: file name, picture and pixel size.
+void applyNormalIcon(Node& node, const ImportedIcon& icon);
+// Gives the node its double-resolution icon: shown at half its pixel size (truncated), with
+// a picture redrawn at that size for the outline.
+void applyRetinaIcon(Node& node, const ImportedIcon& icon);
+void clearNormalIcon(Node& node);
+void clearRetinaIcon(Node& node);
+
+} // namespace brindle

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace brindle {
+
+class IconGapStepper;
+class Node;
+
+// The add and edit form of the menu structure editor, shown as a popover under its button.
+// It only collects input; MenuStructureView applies it to the tree on confirm.
+class MenuItemForm : public QDialog {
+    Q_OBJECT
+public:
+    enum class IconSlot { Normal = 0, Retina = 1 };
+
+    // What the user did with an icon field since the form was opened. An untouched field
+    // keeps the item's icon; only a file chosen in this form gives the item a new one.
+    struct IconChoice {
+        enum class Kind { Unchanged, Chosen, Cleared };
+        Kind kind = Kind::Unchanged;
+        QString path; // the chosen file, for Kind::Chosen
+    };
+
+    // Opens a file chooser without blocking and calls `done` with the picked path.
+    using FileChooser =
+        std::function<void(QWidget* parent, IconSlot slot, std::function<void(QString)> done)>;
+
+    static constexpr qint64 kIconGapMinimum = 0;
+    static constexpr qint64 kIconGapMaximum = 100;
+
+    explicit MenuItemForm(QWidget* parent = nullptr);
+
+    // Fills the form for a new item; "Sub Menu" is offered (and preselected) only when the
+    // new item can go below the selected top-level item. The link field keeps its text.
+    void prepareForAdd(bool offerSubMenu);
+    // Fills the form from an existing item; its kind cannot be changed here.
+    void prepareForEdit(const Node& item, bool isSubItem);
+    // Shows the form under `anchor`, kept on the anchor's screen.
+    void showUnder(QWidget* anchor);
+
+    bool isEditing() const { return m_editing; }
+    QString title() const;
+    bool isSubMenuKind() const;
+    QString link() const;
+    qint64 iconGap() const;
+    IconChoice iconChoice(IconSlot slot) const { return m_icons[index(slot)].choice; }
+    QStringList kindEntries() const;
+
+    // Replaces the file dialog (tests, or a platform chooser).
+    void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
+
+public slots:
+    void selectImageFile() { selectIconFile(IconSlot::Normal); }
+    void selectRetinaImageFile() { selectIconFile(IconSlot::Retina); }
+    void chooseImageFile(const QString& path) { chooseIconFile(IconSlot::Normal, path); }
+    void chooseRetinaImageFile(const QString& path) { chooseIconFile(IconSlot::Retina, path); }
+    void clearImageFile() { clearIconFile(IconSlot::Normal); }
+    void clearRetinaImageFile() { clearIconFile(IconSlot::Retina); }
+    void selectIconFile(IconSlot slot);
+    void chooseIconFile(IconSlot slot, const QString& path);
+    void clearIconFile(IconSlot slot);
+
+    // The icon-gap field–stepper pair.
+    void updatePaddingRightTextFieldValue();
+    void updatePaddingRightStepperValue();
+
+signals:
+    // The confirm button ("Create" or "Save") was pressed.
+    void confirmed();
+
+private:
+    struct IconRow {
+        QLineEdit* field = nullptr;
+        QPushButton* clear = nullptr;
+        IconChoice choice;
+    };
+    static size_t index(IconSlot slot) { return static_cast<size_t>(slot); }
+    void addIconRow(QGridLayout* grid, int row, IconSlot slot, const QString& label,
+                    const QString& fieldName);
+    void showIconName(IconSlot slot, const QString& name);
+    void setIconGap(qint64 value);
+    void openFileDialog(IconSlot slot, std::function<void(QString)> done);
+
+    QLineEdit* m_title;
+    QComboBox* m_kind;
+    QLineEdit* m_link;
+    std::array<IconRow, 2> m_icons;
+    QLineEdit* m_gapField;
+    IconGapStepper* m_gapStepper;
+    QPushButton* m_confirm;
+    FileChooser m_chooser;
+    QPointer<QWidget> m_anchor; // the button the popover was last shown under
+    bool m_editing = false;
+    bool m_formReady = true; // re-entrancy guard of the icon-gap pair
+};
+
+} // namespace brindle

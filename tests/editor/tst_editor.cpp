@@ -1,0 +1,923 @@
+#include "editor/IconClassCounter.h"
+#include "editor/IconGapStepper.h"
+#include "editor/IconImporter.h"
+#include "editor/MenuItemForm.h"
+#include "editor/MenuStructureView.h"
+#include "editor/MenuTreeModel.h"
+#include "model/GlobalData.h"
+#include "model/IconFileName.h"
+#include "model/Node.h"
+#include "platform/NotificationCenter.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace brindle;
+using IconSlot = MenuItemForm::IconSlot;
+
+namespace {
+
+const QString kUpdated = QStringLiteral("MenuStructureDataUpdated");
+
+// Records every "MenuStructureDataUpdated" with its sender.
+struct NotificationLog {
+    explicit NotificationLog(NotificationCenter& center) : center(center) {
+        center.addObserver(this, kUpdated, nullptr,
+                           [this](const Notification& n) { senders << n.sender; });
+    }
+    ~NotificationLog() { center.removeObserver(this); }
+    NotificationCenter& center;
+    QList<const void*> senders;
+};
+
+// The tree as text: titles in order, sub-items in brackets.
+QString describe(const Node& node) {
+    QStringList parts;
+    for (int i = 0; i < node.childCount(); ++i) {
+        const Node* child = node.childAt(i);
+        QString part = child->name();
+        if (child->childCount() > 0)
+            part += QLatin1Char('[') + describe(*child) + QLatin1Char(']');
+        parts << part;
+    }
+    return parts.join(QLatin1Char(','));
+}
+
+// Every parent reference and group flag agrees with the lists.
+bool treeIsConsistent(const Node& root) {
+    for (int i = 0; i < root.childCount(); ++i) {
+        const Node* item = root.childAt(i);
+        if (item->parent() != &root || item->isGroup() != (item->childCount() > 0))
+            return false;
+        for (int j = 0; j < item->childCount(); ++j) {
+            const Node* sub = item->childAt(j);
+            if (sub->parent() != item || sub->childCount() != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+// "Products/Brindle" → the index of that item; "" → the top level.
+QModelIndex indexAt(const MenuTreeModel& model, const QString& path) {
+    QModelIndex index;
+    if (path.isEmpty())
+        return index;
+    for (const QString& title : path.split(QLatin1Char('/'))) {
+        QModelIndex found;
+        for (int row = 0; row < model.rowCount(index); ++row) {
+            const QModelIndex candidate = model.index(row, 0, index);
+            if (candidate.data().toString() == title)
+                found = candidate;
+        }
+        if (!found.isValid())
+            return {};
+        index = found;
+    }
+    return index;
+}
+
+bool writePicture(const QString& path, QSize size, QColor colour, const char* format = "PNG") {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path, format);
+}
+
+// A store with the default menu, a preview folder, its own notification centre and a view.
+struct Fixture {
+    Fixture() {
+        store.setTempFolderPath(preview.path());
+        view = std::make_unique<MenuStructureView>(store, center);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            view->treeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+    MenuTreeModel& model() const { return *view->treeModel(); }
+    MenuItemForm& form() const { return *view->popover(); }
+    Node& root() const { return *store.getMenuRootNode(); }
+    void select(const QString& path) const {
+        const QModelIndex index = indexAt(model(), path);
+        if (index.isValid())
+            view->outLineView()->setCurrentIndex(index);
+        else
+            view->outLineView()->selectionModel()->clear();
+    }
+    Node* node(const QString& path) const { return model().nodeFromIndex(indexAt(model(), path)); }
+    QString source(const QString& name) const { return sources.filePath(name); }
+    // Fills and confirms the add form.
+    Node* add(const QString& title, const QString& icon = {}, const QString& retina = {}) {
+        view->showAddMenuPopOver();
+        form().findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))->setText(title);
+        if (!icon.isEmpty())
+            form().chooseImageFile(icon);
+        if (!retina.isEmpty())
+            form().chooseRetinaImageFile(retina);
+        return confirm();
+    }
+    // Presses the form's confirm button; returns the item it added, if any.
+    Node* confirm() {
+        const QList<Node*> before = allItems();
+        view->saveButtonClicked();
+        for (Node* item : allItems())
+            if (!before.contains(item))
+                newest = item;
+        return newest;
+    }
+    QList<Node*> allItems() const {
+        QList<Node*> items;
+        for (int i = 0; i < root().childCount(); ++i) {
+            items << root().childAt(i);
+            for (int j = 0; j < root().childAt(i)->childCount(); ++j)
+                items << root().childAt(i)->childAt(j);
+        }
+        return items;
+    }
+    // The item that the last add placed in the tree.
+    Node* lastAdded() const { return newest; }
+    QMessageBox* alert(const QString& name) const { return view->findChild<QMessageBox*>(name); }
+
+    QTemporaryDir preview;
+    QTemporaryDir sourceDir;
+    QDir sources{sourceDir.path()};
+    GlobalData store;
+    NotificationCenter center;
+    NotificationLog log{center};
+    std::unique_ptr<MenuStructureView> view;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+    Node* newest = nullptr;
+};
+
+} // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void addForm_offersKindsBySelection_data();
+    void addForm_offersKindsBySelection();
+    void addMenu_placesItemByKind_data();
+    void addMenu_placesItemByKind();
+    void addMenu_numbersIconClassesFromSix();
+    void iconClasses_stayUniqueAfterProjectOpened_data();
+    void iconClasses_stayUniqueAfterProjectOpened();
+    void icons_sizedFromPixels_data();
+    void icons_sizedFromPixels();
+    void icons_sameNameSharesOneFile();
+    void icons_copyGetsSafeName_data();
+    void icons_copyGetsSafeName();
+    void icons_unusableFileLeavesItemWithoutIt_data();
+    void icons_unusableFileLeavesItemWithoutIt();
+    void icons_onlyWhenChosenInThisForm();
+    void edit_iconFields_data();
+    void edit_iconFields();
+    void edit_keepsLinkAndFields();
+    void remove_onlySubItemMakesParentPlain();
+    void remove_selectsRowAbove();
+    void remove_byDeleteKey();
+    void deleteAlert_data();
+    void deleteAlert();
+    void drop_data();
+    void drop();
+    void drop_foreignDragChangesNothing();
+    void drop_lastSubItemOutMakesParentPlain();
+    void rename_inPlace();
+    void iconGapPair_data();
+    void iconGapPair();
+    void iconGapField_refusesLetters();
+    void outline_showsIconPictures();
+    void reloadData_showsReplacedTree();
+    void fileChooser_opensWithoutBlocking();
+};
+
+void EditorTest::initTestCase() {
+    QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
+}
+
+void EditorTest::addForm_offersKindsBySelection_data() {
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<QString>("preselected");
+    const QStringList mainOnly{QStringLiteral("Main Menu")};
+    const QStringList both{QStringLiteral("Main Menu"), QStringLiteral("Sub Menu")};
+    QTest::newRow("nothing selected") << "" << mainOnly << "Main Menu";
+    QTest::newRow("top-level item") << "Products" << both << "Sub Menu";
+    QTest::newRow("sub-item") << "Products/Brindle" << mainOnly << "Main Menu";
+}
+
+void EditorTest::addForm_offersKindsBySelection() {
+    QFETCH(QString, selection);
+    QFETCH(QStringList, kinds);
+    QFETCH(QString, preselected);
+    Fixture f;
+    f.select(selection);
+    f.view->showAddMenuPopOver();
+    QVERIFY(f.form().isVisible());
+    QCOMPARE(f.form().kindEntries(), kinds);
+    auto* kind = f.form().findChild<QComboBox*>(QStringLiteral("newMenuComboBox"));
+    QCOMPARE(kind->currentText(), preselected);
+    QVERIFY(kind->isEnabled());
+    QCOMPARE(f.form().findChild<QPushButton*>(QStringLiteral("createMenuButton"))->text(),
+             QStringLiteral("Create"));
+    // The add button toggles the popover.
+    f.view->showAddMenuPopOver();
+    QVERIFY(!f.form().isVisible());
+    QVERIFY(f.log.senders.isEmpty());
+}
+
+void EditorTest::addMenu_placesItemByKind_data() {
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("tree");
+    QTest::newRow("main menu, nothing selected") << ""
+                                                 << "Main Menu"
+                                                 << "Home,Products[Tessaly,Brindle],Forums,New";
+    QTest::newRow("main menu goes last whatever is selected")
+        << "Home"
+        << "Main Menu"
+        << "Home,Products[Tessaly,Brindle],Forums,New";
+    QTest::newRow("sub menu under the selected item")
+        << "Home"
+        << "Sub Menu"
+        << "Home[New],Products[Tessaly,Brindle],Forums";
+    QTest::newRow("sub menu appended to the list") << "Products"
+                                                   << "Sub Menu"
+                                                   << "Home,Products[Tessaly,Brindle,New],Forums";
+}
+
+void EditorTest::addMenu_placesItemByKind() {
+    QFETCH(QString, selection);
+    QFETCH(QString, kind);
+    QFETCH(QString, tree);
+    Fixture f;
+    f.select(selection);
+    f.view->showAddMenuPopOver();
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("New"));
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("linkTextField"))
+        ->setText(QStringLiteral("https://example.org/new"));
+    f.form().findChild<QComboBox*>(QStringLiteral("newMenuComboBox"))->setCurrentText(kind);
+    f.confirm();
+    QVERIFY(!f.form().isVisible());
+    QCOMPARE(describe(f.root()), tree);
+    QVERIFY(treeIsConsistent(f.root()));
+    const Node* added = f.lastAdded();
+    QCOMPARE(added->name(), QStringLiteral("New"));
+    QCOMPARE(added->link(), QStringLiteral("https://example.org/new"));
+    QVERIFY(!added->hasIcon());
+    QCOMPARE(f.log.senders, QList<const void*>{f.view.get()});
+    if (added->parent() != &f.root())
+        QVERIFY(f.view->outLineView()->isExpanded(f.model().indexOfNode(added->parent())));
+}
+
+void EditorTest::addMenu_numbersIconClassesFromSix() {
+    Fixture f;
+    QStringList classes;
+    for (const char* title : {"One", "Two", "Three"})
+        classes << f.add(QString::fromLatin1(title))->iconID();
+    QCOMPARE(classes, (QStringList{QStringLiteral("icon6"), QStringLiteral("icon7"),
+                                   QStringLiteral("icon8")}));
+    QCOMPARE(f.log.senders.size(), 3);
+}
+
+void EditorTest::iconClasses_stayUniqueAfterProjectOpened_data() {
+    QTest::addColumn<QStringList>("openedClasses");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("small classes: counter starts at 6")
+        << QStringList{QStringLiteral("icon0"), QStringLiteral("icon2")} << "icon6";
+    QTest::newRow("past six: one more than the largest")
+        << QStringList{QStringLiteral("icon3"), QStringLiteral("icon12"), QStringLiteral("icon7")}
+        << "icon13";
+    QTest::newRow("largest kept class: smallest free number")
+        << QStringList{QStringLiteral("icon6"), QStringLiteral("icon999999999")} << "icon7";
+}
+
+void EditorTest::iconClasses_stayUniqueAfterProjectOpened() {
+    QFETCH(QStringList, openedClasses);
+    QFETCH(QString, expected);
+    Fixture f;
+    // What opening a project does: the children are replaced without notice.
+    f.root().clearChildren();
+    for (const QString& iconClass : openedClasses)
+        f.root().appendChild(Node::make(iconClass.toUpper(), iconClass, &f.root()));
+    f.view->reloadData();
+    QVERIFY(f.log.senders.isEmpty());
+    QCOMPARE(f.add(QStringLiteral("New"))->iconID(), expected);
+    QStringList all;
+    for (int i = 0; i < f.root().childCount(); ++i)
+        all << f.root().childAt(i)->iconID();
+    QCOMPARE(all.removeDuplicates(), 0);
+}
+
+void EditorTest::icons_sizedFromPixels_data() {
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("32 x 32") << QSize(32, 32) << QSize(16, 16);
+    QTest::newRow("33 wide") << QSize(33, 32) << QSize(16, 16);
+    QTest::newRow("odd both") << QSize(41, 21) << QSize(20, 10);
+}
+
+void EditorTest::icons_sizedFromPixels() {
+    QFETCH(QSize, pixels);
+    QFETCH(QSize, shown);
+    Fixture f;
+    QVERIFY(writePicture(f.source(QStringLiteral("retina.png")), pixels, Qt::red));
+    QVERIFY(writePicture(f.source(QStringLiteral("normal.gif")), pixels, Qt::blue, "GIF") ||
+            writePicture(f.source(QStringLiteral("normal.gif")), pixels, Qt::blue, "PNG"));
+    const Node* item = f.add(QStringLiteral("Pictured"), f.source(QStringLiteral("normal.gif")),
+                             f.source(QStringLiteral("retina.png")));
+    QCOMPARE(item->imageFileName(), QStringLiteral("normal.gif"));
+    QCOMPARE(item->imageWidth(), qint64(pixels.width()));
+    QCOMPARE(item->imageHeight(), qint64(pixels.height()));
+    QCOMPARE(item->retinaImageFileName(), QStringLiteral("retina.png"));
+    QCOMPARE(item->retinaImage().size(), pixels);
+    QCOMPARE(item->retinaImageWidth(), qint64(shown.width()));
+    QCOMPARE(item->retinaImageHeight(), qint64(shown.height()));
+    QCOMPARE(item->scaledImage().size(), shown);
+    QCOMPARE(item->scaledImage().pixelColor(shown.width() / 2, shown.height() / 2),
+             QColor(Qt::red));
+    QVERIFY(QFile::exists(QDir(f.preview.path()).filePath(QStringLiteral("normal.gif"))));
+    QVERIFY(QFile::exists(QDir(f.preview.path()).filePath(QStringLiteral("retina.png"))));
+}
+
+void EditorTest::icons_sameNameSharesOneFile() {
+    Fixture f;
+    QVERIFY(f.sources.mkpath(QStringLiteral("a")) && f.sources.mkpath(QStringLiteral("b")));
+    QVERIFY(writePicture(f.source(QStringLiteral("a/star.png")), QSize(8, 8), Qt::red));
+    QVERIFY(writePicture(f.source(QStringLiteral("b/star.png")), QSize(12, 12), Qt::blue));
+    const Node* first = f.add(QStringLiteral("First"), f.source(QStringLiteral("a/star.png")));
+    const Node* second = f.add(QStringLiteral("Second"), f.source(QStringLiteral("b/star.png")));
+    QCOMPARE(first->imageFileName(), QStringLiteral("star.png"));
+    QCOMPARE(second->imageFileName(), QStringLiteral("star.png"));
+    const QStringList files = QDir(f.preview.path()).entryList(QDir::Files);
+    QCOMPARE(files, QStringList{QStringLiteral("star.png")});
+    const QImage copy(QDir(f.preview.path()).filePath(QStringLiteral("star.png")));
+    QCOMPARE(copy.size(), QSize(12, 12)); // the later copy replaced the earlier
+    QCOMPARE(copy.pixelColor(0, 0), QColor(Qt::blue));
+}
+
+void EditorTest::icons_copyGetsSafeName_data() {
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("arrow image's name") << "bottom.png"
+                                        << "icon-bottom.png";
+    QTest::newRow("page's name") << "index.html"
+                                 << "icon-index.html";
+    QTest::newRow("stylesheet's name") << "styles.css"
+                                       << "icon-styles.css";
+    QTest::newRow("backslash") << "a\\b.png"
+                               << "a_b.png";
+    QTest::newRow("plain name") << "logo.png"
+                                << "logo.png";
+}
+
+void EditorTest::icons_copyGetsSafeName() {
+    QFETCH(QString, picked);
+    QFETCH(QString, stored);
+    Fixture f;
+    const QDir preview(f.preview.path());
+    // Generated files already in the folder must survive.
+    for (const char* generated : {"bottom.png", "index.html", "styles.css"}) {
+        QFile file(preview.filePath(QString::fromLatin1(generated)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("generated");
+    }
+    QVERIFY(writePicture(f.source(picked), QSize(4, 4), Qt::green));
+    const Node* item = f.add(QStringLiteral("Safe"), f.source(picked));
+    QCOMPARE(item->imageFileName(), stored);
+    QVERIFY(!QImage(preview.filePath(stored)).isNull());
+    for (const char* generated : {"bottom.png", "index.html", "styles.css"}) {
+        QFile file(preview.filePath(QString::fromLatin1(generated)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("generated"));
+    }
+}
+
+void EditorTest::icons_unusableFileLeavesItemWithoutIt_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("not a picture") << QByteArray("just some text") << QSize();
+    QTest::newRow("truncated picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << QSize();
+    QTest::newRow("too many pixels") << QByteArray() << QSize(IconImporter::kMaxSide + 1, 1);
+    QTest::newRow("unsupported format") << QByteArray("BMP") << QSize(4, 4);
+    QTest::newRow("missing file") << QByteArray("missing") << QSize();
+}
+
+void EditorTest::icons_unusableFileLeavesItemWithoutIt() {
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, pixels);
+    Fixture f;
+    const QString path = f.source(QStringLiteral("broken.png"));
+    if (content == "BMP") {
+        QVERIFY(writePicture(path, pixels, Qt::red, "BMP"));
+    } else if (pixels.isValid()) {
+        QVERIFY(writePicture(path, pixels, Qt::red));
+    } else if (content != "missing") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const Node* item = f.add(QStringLiteral("Plain"), path, path);
+    QVERIFY(!item->hasIcon());
+    QVERIFY(item->image().isNull());
+    QVERIFY(item->retinaImage().isNull());
+    QCOMPARE(f.log.senders.size(), 1); // the item itself was added
+    QVERIFY(QDir(f.preview.path()).entryList(QDir::Files).isEmpty());
+    QMessageBox* alert = f.alert(QStringLiteral("iconProblemAlert"));
+    QVERIFY(alert);
+    QVERIFY(alert->isVisible());
+    QCOMPARE(alert->windowModality(), Qt::WindowModal);
+    QVERIFY(alert->informativeText().contains(QStringLiteral("broken.png")));
+}
+
+void EditorTest::icons_onlyWhenChosenInThisForm() {
+    Fixture f;
+    QVERIFY(writePicture(f.source(QStringLiteral("a.png")), QSize(8, 8), Qt::red));
+    const Node* first = f.add(QStringLiteral("First"), f.source(QStringLiteral("a.png")),
+                              f.source(QStringLiteral("a.png")));
+    QVERIFY(first->hasIcon());
+    const Node* second = f.add(QStringLiteral("Second"));
+    QVERIFY(!second->hasIcon());
+    QVERIFY(second->image().isNull());
+    QVERIFY(second->scaledImage().isNull());
+    // The add form shows empty icon fields again.
+    f.view->showAddMenuPopOver();
+    QVERIFY(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text().isEmpty());
+    QCOMPARE(f.form().iconChoice(IconSlot::Normal).kind, MenuItemForm::IconChoice::Kind::Unchanged);
+}
+
+void EditorTest::edit_iconFields_data() {
+    QTest::addColumn<QString>("action"); // untouched, cleared, replaced, broken
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<int>("expectedWidth");
+    QTest::addColumn<bool>("alert");
+    QTest::newRow("untouched keeps") << "untouched"
+                                     << "old.png" << 8 << false;
+    QTest::newRow("cleared drops") << "cleared"
+                                   << "" << 0 << false;
+    QTest::newRow("new choice replaces") << "replaced"
+                                         << "new.png" << 20 << false;
+    QTest::newRow("unusable choice keeps") << "broken"
+                                           << "old.png" << 8 << true;
+}
+
+void EditorTest::edit_iconFields() {
+    QFETCH(QString, action);
+    QFETCH(QString, expectedName);
+    QFETCH(int, expectedWidth);
+    QFETCH(bool, alert);
+    Fixture f;
+    QVERIFY(writePicture(f.source(QStringLiteral("old.png")), QSize(8, 8), Qt::red));
+    QVERIFY(writePicture(f.source(QStringLiteral("new.png")), QSize(20, 20), Qt::blue));
+    QFile broken(f.source(QStringLiteral("broken.png")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("nope");
+    broken.close();
+    Node* item = f.add(QStringLiteral("Item"), f.source(QStringLiteral("old.png")),
+                       f.source(QStringLiteral("old.png")));
+    f.log.senders.clear();
+
+    f.select(QStringLiteral("Item"));
+    f.view->showEditMenuPopOver();
+    QVERIFY(f.form().isVisible());
+    QCOMPARE(f.form().findChild<QPushButton*>(QStringLiteral("createMenuButton"))->text(),
+             QStringLiteral("Save"));
+    QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text(),
+             QStringLiteral("old.png"));
+    QVERIFY(!f.form().findChild<QComboBox*>(QStringLiteral("newMenuComboBox"))->isEnabled());
+    for (IconSlot slot : {IconSlot::Normal, IconSlot::Retina}) {
+        if (action == QLatin1String("cleared"))
+            f.form().clearIconFile(slot);
+        else if (action == QLatin1String("replaced"))
+            f.form().chooseIconFile(slot, f.source(QStringLiteral("new.png")));
+        else if (action == QLatin1String("broken"))
+            f.form().chooseIconFile(slot, f.source(QStringLiteral("broken.png")));
+    }
+    f.view->saveButtonClicked();
+
+    QCOMPARE(f.log.senders, QList<const void*>{f.view.get()});
+    QCOMPARE(item->imageFileName(), expectedName);
+    QCOMPARE(item->retinaImageFileName(), expectedName);
+    QCOMPARE(item->imageWidth(), qint64(expectedWidth));
+    QCOMPARE(item->image().width(), expectedWidth);
+    QCOMPARE(item->retinaImageWidth(), qint64(expectedWidth / 2));
+    QCOMPARE(item->scaledImage().width(), expectedWidth / 2);
+    QCOMPARE(f.alert(QStringLiteral("iconProblemAlert")) != nullptr, alert);
+}
+
+void EditorTest::edit_keepsLinkAndFields() {
+    Fixture f;
+    Node* home = f.node(QStringLiteral("Home"));
+    f.select(QStringLiteral("Home"));
+    f.view->showEditMenuPopOver();
+    auto* link = f.form().findChild<QLineEdit*>(QStringLiteral("linkTextField"));
+    QVERIFY(link->text().isEmpty()); // "http://www." is only a placeholder
+    QCOMPARE(link->placeholderText(), QStringLiteral("http://www."));
+    f.view->saveButtonClicked();
+    QCOMPARE(home->link(), QString());
+    QCOMPARE(home->name(), QStringLiteral("Home"));
+    QCOMPARE(home->iconID(), QStringLiteral("icon0"));
+
+    f.select(QStringLiteral("Products/Tessaly"));
+    f.view->showEditMenuPopOver();
+    QCOMPARE(f.form().findChild<QComboBox*>(QStringLiteral("newMenuComboBox"))->currentText(),
+             QStringLiteral("Sub Menu"));
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("Tessaly Pro"));
+    link->setText(QStringLiteral("https://example.org/t"));
+    auto* gap = f.form().findChild<QLineEdit*>(QStringLiteral("paddingRightTextField"));
+    gap->setText(QStringLiteral("7")); // still being typed when Save is pressed
+    f.view->saveButtonClicked();
+    const Node* tessaly = f.node(QStringLiteral("Products/Tessaly Pro"));
+    QVERIFY(tessaly);
+    QCOMPARE(tessaly->link(), QStringLiteral("https://example.org/t"));
+    QCOMPARE(tessaly->paddingRight(), qint64(7));
+    QCOMPARE(f.log.senders.size(), 2);
+}
+
+void EditorTest::remove_onlySubItemMakesParentPlain() {
+    Fixture f;
+    f.select(QStringLiteral("Home"));
+    f.add(QStringLiteral("Only"));
+    f.select(QStringLiteral("Home"));
+    // Added as "Sub Menu" (preselected with a top-level item selected).
+    const QModelIndex home = indexAt(f.model(), QStringLiteral("Home"));
+    QVERIFY(f.model().hasChildren(home));
+    QVERIFY(f.node(QStringLiteral("Home"))->isGroup());
+    f.log.senders.clear();
+
+    f.select(QStringLiteral("Home/Only"));
+    f.view->removeMenu();
+    QVERIFY(!f.alert(QStringLiteral("deleteAlert"))); // no sub-items: no question
+    QCOMPARE(describe(f.root()), QStringLiteral("Home,Products[Tessaly,Brindle],Forums"));
+    QVERIFY(!f.node(QStringLiteral("Home"))->isGroup());
+    QVERIFY(!f.model().hasChildren(indexAt(f.model(), QStringLiteral("Home"))));
+    QCOMPARE(f.log.senders, QList<const void*>{f.view.get()});
+}
+
+void EditorTest::remove_selectsRowAbove() {
+    Fixture f;
+    f.select(QStringLiteral("Forums"));
+    f.view->removeMenu();
+    QCOMPARE(f.view->currentNode(), f.node(QStringLiteral("Products/Brindle")));
+    QVERIFY(f.view->removeButton()->isEnabled());
+    f.select(QStringLiteral("Home"));
+    f.view->removeMenu();
+    QCOMPARE(f.view->currentNode(), &f.root()); // the first row: nothing above
+    QVERIFY(!f.view->removeButton()->isEnabled());
+    QVERIFY(!f.view->editButton()->isEnabled());
+    QCOMPARE(describe(f.root()), QStringLiteral("Products[Tessaly,Brindle]"));
+    QCOMPARE(f.log.senders.size(), 2);
+}
+
+void EditorTest::remove_byDeleteKey() {
+    Fixture f;
+    f.view->show();
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    f.select(QStringLiteral("Forums"));
+    f.view->outLineView()->setFocus();
+    QTest::keyClick(f.view->outLineView(), Qt::Key_Delete);
+    QCOMPARE(describe(f.root()), QStringLiteral("Home,Products[Tessaly,Brindle]"));
+    QCOMPARE(f.log.senders.size(), 1);
+}
+
+void EditorTest::deleteAlert_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<int>("notifications");
+    QTest::newRow("cancel") << "Cancel"
+                            << "Home,Products[Tessaly,Brindle],Forums" << 0;
+    QTest::newRow("escape") << ""
+                            << "Home,Products[Tessaly,Brindle],Forums" << 0;
+    QTest::newRow("delete") << "Delete"
+                            << "Home,Forums" << 1;
+}
+
+void EditorTest::deleteAlert() {
+    QFETCH(QString, answer);
+    QFETCH(QString, tree);
+    QFETCH(int, notifications);
+    Fixture f;
+    f.select(QStringLiteral("Products"));
+    f.view->removeMenu();
+    QMessageBox* alert = f.alert(QStringLiteral("deleteAlert"));
+    QVERIFY(alert);
+    QVERIFY(alert->isVisible()); // opened, not run: nothing blocks
+    QCOMPARE(alert->windowModality(), Qt::WindowModal);
+    QCOMPARE(alert->text(), QStringLiteral("Delete Menu"));
+    QCOMPARE(
+        alert->informativeText(),
+        QStringLiteral("Are you sure you want to delete \"Products\" and all of its sub menus?"));
+    QCOMPARE(alert->buttons().size(), 2);
+    for (const QLabel* label : alert->findChildren<QLabel*>())
+        QCOMPARE(label->textFormat(), Qt::PlainText); // a title is never read as markup
+    QCOMPARE(describe(f.root()), QStringLiteral("Home,Products[Tessaly,Brindle],Forums"));
+    if (answer.isEmpty()) {
+        QTest::keyClick(alert, Qt::Key_Escape);
+    } else {
+        for (QAbstractButton* button : alert->buttons())
+            if (button->text() == answer)
+                button->click();
+    }
+    QCOMPARE(describe(f.root()), tree);
+    QCOMPARE(f.log.senders.size(), notifications);
+    if (notifications == 1)
+        QCOMPARE(f.view->currentNode(), f.node(QStringLiteral("Home")));
+    else
+        QCOMPARE(f.view->currentNode(), f.node(QStringLiteral("Products")));
+}
+
+void EditorTest::drop_data() {
+    QTest::addColumn<QString>("dragged");
+    QTest::addColumn<QString>("target"); // "" for the top level
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("tree");
+    const QString unchanged = QStringLiteral("Home,Products[Tessaly,Brindle],Forums");
+    QTest::newRow("sub-item onto another top-level item")
+        << "Products/Tessaly"
+        << "Home" << -1 << "Home[Tessaly],Products[Brindle],Forums";
+    QTest::newRow("sub-item between top-level items")
+        << "Products/Tessaly"
+        << "" << 2 << "Home,Products[Brindle],Tessaly,Forums";
+    QTest::newRow("onto a sub-item refused") << "Home"
+                                             << "Products/Brindle" << -1 << unchanged;
+    QTest::newRow("between a sub-item's children refused") << "Home"
+                                                           << "Products/Brindle" << 0 << unchanged;
+    QTest::newRow("first of three after the third")
+        << "Home"
+        << "" << 3 << "Products[Tessaly,Brindle],Forums,Home";
+    QTest::newRow("last of three to the front")
+        << "Forums"
+        << "" << 0 << "Forums,Home,Products[Tessaly,Brindle]";
+    QTest::newRow("item with sub-items moved within the top level keeps them")
+        << "Products"
+        << "" << 0 << "Products[Tessaly,Brindle],Home,Forums";
+    QTest::newRow("item with sub-items moved to the end keeps them")
+        << "Products"
+        << "" << 3 << "Home,Forums,Products[Tessaly,Brindle]";
+    QTest::newRow("item with sub-items onto another item refused") << "Products"
+                                                                   << "Home" << -1 << unchanged;
+    QTest::newRow("item with sub-items between sub-items refused") << "Products"
+                                                                   << "Home" << 0 << unchanged;
+    QTest::newRow("top-level item onto itself refused") << "Home"
+                                                        << "Home" << -1 << unchanged;
+    QTest::newRow("top-level item into its own list refused") << "Home"
+                                                              << "Home" << 0 << unchanged;
+    QTest::newRow("top-level item becomes a sub-item")
+        << "Forums"
+        << "Products" << -1 << "Home,Products[Tessaly,Brindle,Forums]";
+    QTest::newRow("top-level item between sub-items")
+        << "Forums"
+        << "Products" << 1 << "Home,Products[Tessaly,Forums,Brindle]";
+    QTest::newRow("sub-items reordered")
+        << "Products/Brindle"
+        << "Products" << 0 << "Home,Products[Brindle,Tessaly],Forums";
+    QTest::newRow("sub-item onto its own parent goes last")
+        << "Products/Tessaly"
+        << "Products" << -1 << "Home,Products[Brindle,Tessaly],Forums";
+    QTest::newRow("same place before itself") << "Home"
+                                              << "" << 0 << unchanged;
+    QTest::newRow("same place after itself") << "Home"
+                                             << "" << 1 << unchanged;
+    QTest::newRow("last sub-item onto its own parent") << "Products/Brindle"
+                                                       << "Products" << -1 << unchanged;
+    QTest::newRow("below the last row refused") << "Home"
+                                                << "" << -1 << unchanged;
+}
+
+void EditorTest::drop() {
+    QFETCH(QString, dragged);
+    QFETCH(QString, target);
+    QFETCH(int, row);
+    QFETCH(QString, tree);
+    Fixture f;
+    const bool changes = tree != describe(f.root());
+    const QModelIndex source = indexAt(f.model(), dragged);
+    QVERIFY(source.isValid());
+    const QPersistentModelIndex movedItem(source);
+    std::unique_ptr<QMimeData> data(f.model().mimeData({source}));
+    QVERIFY(data);
+    QCOMPARE(data->text(), dragged.section(QLatin1Char('/'), -1));
+    QVERIFY(data->hasFormat(QStringLiteral("text/plain")));
+    const QModelIndex parent = indexAt(f.model(), target);
+    QVERIFY(target.isEmpty() || parent.isValid());
+
+    QCOMPARE(f.model().canDropMimeData(data.get(), Qt::MoveAction, row, 0, parent), changes);
+    // Never reported as accepted: the view must not remove rows after the model moved them.
+    QVERIFY(!f.model().dropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+    QCOMPARE(describe(f.root()), tree);
+    QVERIFY(treeIsConsistent(f.root()));
+    QCOMPARE(f.log.senders, changes ? QList<const void*>{f.view.get()} : QList<const void*>{});
+    // The moved item kept its identity (and so its icon class, icons and link).
+    QVERIFY(movedItem.isValid());
+    QCOMPARE(movedItem.data().toString(), dragged.section(QLatin1Char('/'), -1));
+    if (changes && movedItem.parent().isValid())
+        QVERIFY(f.view->outLineView()->isExpanded(movedItem.parent()));
+}
+
+void EditorTest::drop_foreignDragChangesNothing() {
+    Fixture f;
+    const QString before = describe(f.root());
+    const QModelIndex home = indexAt(f.model(), QStringLiteral("Home"));
+    const QModelIndex products = indexAt(f.model(), QStringLiteral("Products"));
+
+    QMimeData text; // plain text from another application
+    text.setText(QStringLiteral("Home"));
+    QVERIFY(!f.model().canDropMimeData(&text, Qt::MoveAction, -1, 0, products));
+    QVERIFY(!f.model().dropMimeData(&text, Qt::MoveAction, -1, 0, products));
+
+    // An item dragged from another outline on the same tree.
+    MenuTreeModel other(f.store);
+    std::unique_ptr<QMimeData> foreign(other.mimeData({other.index(0, 0)}));
+    QVERIFY(!f.model().dropMimeData(foreign.get(), Qt::MoveAction, -1, 0, products));
+
+    // Not a move.
+    std::unique_ptr<QMimeData> own(f.model().mimeData({home}));
+    QVERIFY(!f.model().canDropMimeData(own.get(), Qt::CopyAction, -1, 0, products));
+    QVERIFY(!f.model().dropMimeData(own.get(), Qt::CopyAction, -1, 0, products));
+
+    // The dragged item was removed before the drop.
+    f.select(QStringLiteral("Home"));
+    f.view->removeMenu();
+    f.log.senders.clear();
+    const QString afterRemoval = describe(f.root());
+    QVERIFY(!f.model().dropMimeData(own.get(), Qt::MoveAction, -1, 0,
+                                    indexAt(f.model(), QStringLiteral("Products"))));
+    QCOMPARE(describe(f.root()), afterRemoval);
+    QVERIFY(f.log.senders.isEmpty());
+    QVERIFY(before != afterRemoval);
+}
+
+void EditorTest::drop_lastSubItemOutMakesParentPlain() {
+    Fixture f;
+    for (const char* name : {"Products/Tessaly", "Products/Brindle"}) {
+        std::unique_ptr<QMimeData> data(
+            f.model().mimeData({indexAt(f.model(), QString::fromLatin1(name))}));
+        f.model().dropMimeData(data.get(), Qt::MoveAction, 0, 0, QModelIndex());
+    }
+    QCOMPARE(describe(f.root()), QStringLiteral("Brindle,Tessaly,Home,Products,Forums"));
+    QVERIFY(!f.node(QStringLiteral("Products"))->isGroup());
+    QVERIFY(!f.model().hasChildren(indexAt(f.model(), QStringLiteral("Products"))));
+    QVERIFY(treeIsConsistent(f.root()));
+    QCOMPARE(f.log.senders.size(), 2);
+}
+
+void EditorTest::rename_inPlace() {
+    Fixture f;
+    f.view->show();
+    QTreeView* outline = f.view->outLineView();
+    const QModelIndex forums = indexAt(f.model(), QStringLiteral("Forums"));
+    outline->setCurrentIndex(forums);
+    outline->edit(forums);
+    auto* editor = outline->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Community"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(); // the delegate commits through a queued call
+    QCOMPARE(describe(f.root()), QStringLiteral("Home,Products[Tessaly,Brindle],Community"));
+    QCOMPARE(f.log.senders, QList<const void*>{f.view.get()});
+    // Setting the same title again is no change.
+    QVERIFY(f.model().setData(forums, QStringLiteral("Community")));
+    QCOMPARE(f.log.senders.size(), 1);
+}
+
+void EditorTest::iconGapPair_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("steps"); // stepper clicks after typing, negative: down
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("in range") << "12" << 0 << qint64(12) << "12";
+    QTest::newRow("above the maximum") << "150" << 0 << MenuItemForm::kIconGapMaximum << "100";
+    QTest::newRow("below the minimum") << "-5" << 0 << qint64(0) << "0";
+    QTest::newRow("empty") << "" << 0 << qint64(0) << "0";
+    QTest::newRow("signed, with spaces") << " +5 " << 0 << qint64(5) << " +5 ";
+    QTest::newRow("stepper up") << "5" << 2 << qint64(7) << "7";
+    QTest::newRow("stepper down stops at 0") << "1" << -3 << qint64(0) << "0";
+    QTest::newRow("stepper up stops at maximum") << "99" << 4 << qint64(100) << "100";
+}
+
+void EditorTest::iconGapPair() {
+    QFETCH(QString, typed);
+    QFETCH(int, steps);
+    QFETCH(qint64, stored);
+    QFETCH(QString, shown);
+    Fixture f;
+    f.view->showAddMenuPopOver();
+    auto* field = f.form().findChild<QLineEdit*>(QStringLiteral("paddingRightTextField"));
+    auto* stepper = f.form().findChild<IconGapStepper*>(QStringLiteral("paddingRightStepper"));
+    QCOMPARE(field->text(), QStringLiteral("0"));
+    field->setText(typed);
+    f.form().updatePaddingRightTextFieldValue();
+    for (int i = 0; i < std::abs(steps); ++i)
+        steps > 0 ? stepper->stepUp() : stepper->stepDown();
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(f.form().iconGap(), stored);
+    f.confirm();
+    QCOMPARE(f.lastAdded()->paddingRight(), stored);
+}
+
+void EditorTest::iconGapField_refusesLetters() {
+    Fixture f;
+    f.view->showAddMenuPopOver();
+    auto* field = f.form().findChild<QLineEdit*>(QStringLiteral("paddingRightTextField"));
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("12a"));
+    QCOMPARE(field->text(), QStringLiteral("12"));
+}
+
+void EditorTest::outline_showsIconPictures() {
+    Fixture f;
+    QVERIFY(writePicture(f.source(QStringLiteral("n.png")), QSize(16, 16), Qt::red));
+    QVERIFY(writePicture(f.source(QStringLiteral("r.png")), QSize(32, 32), Qt::blue));
+    f.add(QStringLiteral("Normal"), f.source(QStringLiteral("n.png")));
+    f.add(QStringLiteral("Retina"), {}, f.source(QStringLiteral("r.png")));
+    auto pictureOf = [&](const char* title) {
+        const QVariant decoration =
+            indexAt(f.model(), QString::fromLatin1(title)).data(Qt::DecorationRole);
+        return decoration.value<QIcon>().pixmap(16, 16).toImage();
+    };
+    QVERIFY(!indexAt(f.model(), QStringLiteral("Home")).data(Qt::DecorationRole).isValid());
+    QCOMPARE(pictureOf("Normal").pixelColor(8, 8), QColor(Qt::red));
+    QCOMPARE(pictureOf("Retina").pixelColor(8, 8), QColor(Qt::blue));
+}
+
+void EditorTest::reloadData_showsReplacedTree() {
+    Fixture f;
+    f.select(QStringLiteral("Products"));
+    f.view->showAddMenuPopOver();
+    // Opening a project: new children with parents left unset by the reader.
+    f.root().clearChildren();
+    Node* about =
+        f.root().appendChild(Node::make(QStringLiteral("About"), QStringLiteral("icon1")));
+    about->appendChild(Node::make(QStringLiteral("Team"), QStringLiteral("icon2")));
+    about->setIsGroup(true);
+    f.view->reloadData();
+    QVERIFY(!f.form().isVisible());
+    QCOMPARE(f.model().rowCount(), 1);
+    QCOMPARE(indexAt(f.model(), QStringLiteral("About/Team")).data().toString(),
+             QStringLiteral("Team"));
+    QVERIFY(treeIsConsistent(f.root()));
+    QCOMPARE(f.view->currentNode(), &f.root());
+    QVERIFY(!f.view->editButton()->isEnabled());
+    QVERIFY(f.log.senders.isEmpty());
+}
+
+void EditorTest::fileChooser_opensWithoutBlocking() {
+    Fixture f;
+    f.view->show();
+    f.view->showAddMenuPopOver();
+    f.form().selectImageFile();
+    // A sheet on the panel's window, not a child of the popover.
+    auto* dialog = f.view->findChild<QFileDialog*>(QStringLiteral("iconFileDialog"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+    const QString filter = dialog->nameFilters().join(QLatin1Char(' '));
+    for (const char* suffix : {"*.png", "*.jpeg", "*.jpg", "*.gif"})
+        QVERIFY(filter.contains(QLatin1String(suffix)));
+    QVERIFY(!filter.contains(QLatin1String("*.bmp")));
+    QVERIFY(writePicture(f.source(QStringLiteral("pick.png")), QSize(4, 4), Qt::red));
+    dialog->fileSelected(f.source(QStringLiteral("pick.png"))); // what confirming does
+    dialog->close();
+    QVERIFY(f.form().isVisible()); // the popover is back, with the choice in it
+    QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text(),
+             QStringLiteral("pick.png"));
+
+    // A replaced chooser gets the slot and answers later.
+    std::function<void(QString)> pending;
+    IconSlot asked = IconSlot::Normal;
+    f.form().setFileChooser([&](QWidget*, IconSlot slot, std::function<void(QString)> done) {
+        asked = slot;
+        pending = std::move(done);
+    });
+    f.form().selectRetinaImageFile();
+    QCOMPARE(asked, IconSlot::Retina);
+    QVERIFY(pending);
+    pending(f.source(QStringLiteral("pick.png")));
+    QCOMPARE(f.form().iconChoice(IconSlot::Retina).path, f.source(QStringLiteral("pick.png")));
+    f.confirm();
+    QCOMPARE(f.lastAdded()->retinaImageFileName(), QStringLiteral("pick.png"));
+    QCOMPARE(f.lastAdded()->imageFileName(), QStringLiteral("pick.png"));
+}
+
+QTEST_MAIN(EditorTest)
+#include "tst_editor.moc"
