@@ -1,0 +1,24 @@
+#include "widgets/AppInfo.h"
+
+#include <QCoreApplication>
+
+namespace brindle::AppInfo {
+
+QString applicationName() {
+    return QStringLiteral("Brindle");
+}
+
+QString version() {
+    const QString set = QCoreApplication::applicationVersion();
+    return set.isEmpty() ? QStringLiteral("1.0.0") : set;
+}
+
+QString copyrightLine() {
+    return QStringLiteral("Copyright \u00a9 2026 The Brindle developers");
+}
+
+QString licenceLine() {
+    return QStringLiteral("Released under the MIT License.");
+}
+
+} // namespace brindle::AppInfo

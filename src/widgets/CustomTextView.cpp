@@ -1,0 +1,104 @@
+#include "widgets/CustomTextView.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace brindle {
+
+CustomTextView::CustomTextView(QWidget* parent)
+    : QPlainTextEdit(parent), m_textViewSelectColor(209, 226, 242, 102),
+      m_textViewSelectColorBorder(120, 174, 229, 102) {
+    setReadOnly(true);
+    // Read-only drops keyboard selection; a source view is for reading and copying.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setAcceptDrops(false);
+    // Every splice would otherwise pile up in an undo stack nobody can use.
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setTabStopDistance(QFontMetricsF(font()).horizontalAdvance(u' ') * 4);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, viewport(),
+            qOverload<>(&QWidget::update));
+    connect(this, &QPlainTextEdit::selectionChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+void CustomTextView::setText(const QString& text) {
+    setPlainText(text);
+}
+
+bool CustomTextView::replaceCharacters(qint64 position, qint64 length, const QString& text) {
+    QTextDocument* doc = document();
+    // The document counts a final paragraph separator that the text does not have.
+    const qint64 textLength = doc->characterCount() - 1;
+    if (position < 0 || length < 0 || position > textLength || length > textLength - position)
+        return false;
+    const int horizontal = horizontalScrollBar()->value();
+    const int vertical = verticalScrollBar()->value();
+    QTextCursor cursor(doc);
+    cursor.setPosition(static_cast<int>(position));
+    cursor.setPosition(static_cast<int>(position + length), QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+    verticalScrollBar()->setValue(vertical);
+    horizontalScrollBar()->setValue(horizontal);
+    return true;
+}
+
+QRect CustomTextView::highlightRect() const {
+    const QTextCursor cursor = textCursor();
+    QTextCursor start(document());
+    start.setPosition(cursor.selectionStart());
+    QTextCursor end(document());
+    end.setPosition(cursor.selectionEnd());
+    const QRect top = cursorRect(start);
+    const QRect bottom = cursorRect(end);
+    return QRect(0, top.top(), viewport()->width(), bottom.bottom() - top.top() + 1);
+}
+
+void CustomTextView::setVerticalRuler(QWidget* ruler) {
+    m_ruler = ruler;
+    if (m_ruler) {
+        m_ruler->setParent(this);
+        m_ruler->show();
+    }
+    setRulerThickness(m_ruler ? m_rulerThickness : 0);
+}
+
+void CustomTextView::setRulerThickness(int thickness) {
+    m_rulerThickness = std::max(0, thickness);
+    setViewportMargins(m_ruler ? m_rulerThickness : 0, 0, 0, 0);
+    placeRuler();
+}
+
+void CustomTextView::placeRuler() {
+    if (!m_ruler)
+        return;
+    const QRect area = contentsRect();
+    m_ruler->setGeometry(area.left(), area.top(), m_rulerThickness, viewport()->height());
+}
+
+void CustomTextView::paintEvent(QPaintEvent* event) {
+    {
+        // Drawn first, so the text lies on top of the band.
+        QPainter painter(viewport());
+        const QRectF band = QRectF(highlightRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setPen(m_textViewSelectColorBorder);
+        painter.setBrush(m_textViewSelectColor);
+        painter.drawRect(band);
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+void CustomTextView::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    placeRuler();
+}
+
+bool CustomTextView::canInsertFromMimeData(const QMimeData*) const {
+    return false;
+}
+
+void CustomTextView::insertFromMimeData(const QMimeData*) {}
+
+} // namespace brindle

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+namespace brindle {
+
+// A source view: shows a generated text that only the program changes. The user can select,
+// copy and scroll; typing, pasting and dropping never change the text. A band behind the
+// selected lines (or the caret's line) follows the selection across the full width.
+class CustomTextView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CustomTextView(QWidget* parent = nullptr);
+
+    // Replaces the whole text and shows it from the top.
+    void setText(const QString& text);
+
+    // Replaces `length` characters at `position` with `text` (positions in UTF-16 code units),
+    // leaving the scroll position and the user's selection where they were. Returns false and
+    // changes nothing when the range lies outside the text.
+    bool replaceCharacters(qint64 position, qint64 length, const QString& text);
+
+    const QColor& textViewSelectColor() const { return m_textViewSelectColor; }
+    const QColor& textViewSelectColorBorder() const { return m_textViewSelectColorBorder; }
+
+    // The band behind the selection, in viewport coordinates.
+    QRect highlightRect() const;
+
+    // The vertical ruler sits in a left margin of this width, beside the viewport.
+    void setVerticalRuler(QWidget* ruler);
+    QWidget* verticalRuler() const { return m_ruler; }
+    void setRulerThickness(int thickness);
+    int rulerThickness() const { return m_rulerThickness; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void placeRuler();
+
+    QColor m_textViewSelectColor;
+    QColor m_textViewSelectColorBorder;
+    QPointer<QWidget> m_ruler;
+    int m_rulerThickness = 0;
+};
+
+} // namespace brindle
