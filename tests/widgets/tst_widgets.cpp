@@ -7,20 +7,28 @@
 #include "widgets/RecentProjectsMenu.h"
 #include "widgets/RelatedAppsSheet.h"
 #include "widgets/SideBarContainer.h"
+#include "widgets/SourceCodeArea.h"
 #include "widgets/TabStripView.h"
 #include "widgets/WebLabel.h"
+#include "widgets/WindowStateKeeper.h"
+#include "widgets/WorkspaceModes.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCommandLinkButton>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -82,6 +90,7 @@ class TestWidgets : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void lineStarts_data();
     void lineStarts();
     void lineNumberForCharacterIndex_data();
@@ -123,9 +132,20 @@ private slots:
     void about_isWindowModalAndShowsVersion();
     void recentMenu_choices();
 
+    void sourceArea_switch_data();
+    void sourceArea_switch();
+    void workspaceModes_switch_data();
+    void workspaceModes_switch();
+    void workspaceModes_refreshRules();
+    void windowState_restoredAfterClose();
+
 private:
     struct SideBarFixture;
 };
+
+void TestWidgets::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void TestWidgets::lineStarts_data() {
     QTest::addColumn<QString>("text");
@@ -859,6 +879,177 @@ void TestWidgets::recentMenu_choices() {
     menu.rebuild({});
     QVERIFY(submenu.actions().isEmpty());
     QVERIFY(!submenu.menuAction()->isEnabled());
+}
+
+void TestWidgets::sourceArea_switch_data() {
+    QTest::addColumn<QString>("strip");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("index 0") << "main" << 0 << "css3TextView";
+    QTest::newRow("index 1") << "main" << 1 << "htmlTextView";
+    QTest::newRow("any other index") << "main" << 4 << "htmlTextView";
+    QTest::newRow("negative index") << "main" << -1 << "htmlTextView";
+    QTest::newRow("side-bar strip") << "side" << 1 << "css3TextView";
+}
+
+void TestWidgets::sourceArea_switch() {
+    QFETCH(QString, strip);
+    QFETCH(int, index);
+    QFETCH(QString, shown);
+    SourceCodeArea area;
+    area.mainTabView()->setSelectIndex(0);
+    QCOMPARE(area.shownSourceView(), area.css3TextView());
+    TabStripView sideStrip(TabStripView::Config::SideTabView);
+    if (strip == QLatin1StringView("main"))
+        area.mainTabView()->setSelectIndex(index);
+    else
+        sideStrip.setSelectIndex(index);
+    QCOMPARE(area.shownSourceView()->objectName(), shown);
+    // Both views carry a gutter.
+    QCOMPARE(area.css3TextView()->verticalRuler(), area.css3LineNumberView());
+    QCOMPARE(area.htmlTextView()->verticalRuler(), area.htmlLineNumberView());
+}
+
+namespace {
+
+struct ModesFixture {
+    QWidget area;
+    QList<QWidget*> views;
+    QStringList refreshed;
+    WorkspaceModes modes{&area};
+
+    ModesFixture() {
+        const QStringList names{"menuStructureView", "quickSideBarView", "sideBarView",
+                                "subMenuSideBarView"};
+        for (int i = 0; i < WorkspaceModes::kModeCount; ++i) {
+            auto* view = new QWidget;
+            view->setObjectName(names[i]);
+            views.append(view);
+            modes.setModeView(static_cast<WorkspaceModes::Mode>(i), view,
+                              [this, name = names[i]] { refreshed.append(name); });
+        }
+        area.resize(300, 500);
+        area.show();
+    }
+
+    QStringList shownViews() const {
+        QStringList shown;
+        for (QWidget* view : views) {
+            if (view->isVisible())
+                shown.append(view->objectName());
+        }
+        return shown;
+    }
+};
+
+} // namespace
+
+void TestWidgets::workspaceModes_switch_data() {
+    QTest::addColumn<QList<int>>("modes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("menu structure") << QList<int>{0} << "menuStructureView";
+    QTest::newRow("quick") << QList<int>{0, 1} << "quickSideBarView";
+    QTest::newRow("main menu twice") << QList<int>{2, 2} << "sideBarView";
+    QTest::newRow("sub-menu after main menu") << QList<int>{2, 3} << "subMenuSideBarView";
+    QTest::newRow("round trip") << QList<int>{0, 1, 2, 3, 0} << "menuStructureView";
+}
+
+void TestWidgets::workspaceModes_switch() {
+    QFETCH(QList<int>, modes);
+    QFETCH(QString, shown);
+    ModesFixture fixture;
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.area));
+    for (int mode : modes)
+        fixture.modes.showMode(static_cast<WorkspaceModes::Mode>(mode));
+    QCOMPARE(fixture.area.layout()->count(), 1);
+    QCOMPARE(fixture.modes.currentModeView()->objectName(), shown);
+    QCOMPARE(fixture.shownViews(), QStringList{shown});
+    QCOMPARE(fixture.refreshed.size(), modes.size());
+    QCOMPARE(fixture.refreshed.last(), shown);
+    QCOMPARE(fixture.modes.currentModeView()->geometry(), fixture.area.rect());
+    // Exactly one action checked: the shown mode's.
+    int checked = 0;
+    for (QAction* action : fixture.modes.actionGroup()->actions())
+        checked += action->isChecked() ? 1 : 0;
+    QCOMPARE(checked, 1);
+    QVERIFY(fixture.modes.action(static_cast<WorkspaceModes::Mode>(modes.last()))->isChecked());
+}
+
+void TestWidgets::workspaceModes_refreshRules() {
+    SideBarFixture main(QStringLiteral("main"));
+    SideBarFixture sub(QStringLiteral("sub"));
+    auto* menuStructure = new QWidget;
+    QWidget area;
+    WorkspaceModes modes(&area);
+    QCOMPARE(modes.action(WorkspaceModes::Mode::MenuStructure)->objectName(),
+             QStringLiteral("menuStructure"));
+    QVERIFY(modes.actionGroup()->isExclusive());
+    QVERIFY(!modes.action(WorkspaceModes::Mode::Quick)->isEnabled());
+    modes.setModeView(WorkspaceModes::Mode::MenuStructure, menuStructure);
+    // The area takes the views over and deletes them.
+    auto* mainView = main.view.release();
+    SideBarContainer* mainContainer = mainView->container();
+    modes.setModeView(WorkspaceModes::Mode::MainMenu, mainView, mainMenuModeRefresh(mainContainer));
+    auto* subView = sub.view.release();
+    modes.setModeView(WorkspaceModes::Mode::SubMenu, subView,
+                      subMenuModeRefresh(subView->container(),
+                                         sub.panels.value(QStringLiteral("subBackground"))));
+
+    // Main menu: back to "Normal" with every panel refilled, in the reload order.
+    mainContainer->tabStrip()->setSelectIndex(1);
+    modes.action(WorkspaceModes::Mode::MainMenu)->trigger();
+    QCOMPARE(mainContainer->tabStrip()->selectIndex(), 0);
+    QCOMPARE(mainContainer->currentPage(), 0);
+    QCOMPARE(main.reloads.size(), 12);
+    QCOMPARE(main.reloads.first(), QStringLiteral("size"));
+    QCOMPARE(main.reloads.last(), QStringLiteral("textShadow2"));
+
+    // Sub-menu: only the normal background panel is refilled, and the first page shown.
+    subView->tabStrip()->setSelectIndex(2);
+    modes.action(WorkspaceModes::Mode::SubMenu)->trigger();
+    QCOMPARE(sub.reloads, QStringList{"subBackground"});
+    QCOMPARE(subView->tabStrip()->selectIndex(), 0);
+    QCOMPARE(subView->container()->currentPage(), 0);
+    QCOMPARE(modes.currentModeView(), subView);
+
+    // Menu structure refreshes nothing.
+    main.reloads.clear();
+    sub.reloads.clear();
+    modes.action(WorkspaceModes::Mode::MenuStructure)->trigger();
+    QVERIFY(main.reloads.isEmpty() && sub.reloads.isEmpty());
+    QCOMPARE(modes.currentModeView(), menuStructure);
+    QCOMPARE(area.layout()->count(), 1);
+}
+
+void TestWidgets::windowState_restoredAfterClose() {
+    QSettings(QStringLiteral("Brindle"), QStringLiteral("Brindle"))
+        .remove(QStringLiteral("testWindow"));
+    QList<int> sizes;
+    {
+        QWidget window;
+        auto* splitter = new QSplitter(&window);
+        splitter->setObjectName(QStringLiteral("mainSplitter"));
+        splitter->addWidget(new QWidget);
+        splitter->addWidget(new QWidget);
+        window.resize(640, 480);
+        WindowStateKeeper keeper(&window, {splitter}, QStringLiteral("testWindow"));
+        QVERIFY(!keeper.restore());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        splitter->resize(600, 400);
+        splitter->setSizes({150, 450});
+        sizes = splitter->sizes();
+        window.close();
+    }
+    QWidget window;
+    auto* splitter = new QSplitter(&window);
+    splitter->setObjectName(QStringLiteral("mainSplitter"));
+    splitter->addWidget(new QWidget);
+    splitter->addWidget(new QWidget);
+    splitter->resize(600, 400);
+    WindowStateKeeper keeper(&window, {splitter}, QStringLiteral("testWindow"));
+    QCOMPARE(window.size(), QSize(640, 480));
+    QCOMPARE(splitter->sizes(), sizes);
 }
 
 QTEST_MAIN(TestWidgets)

@@ -1,0 +1,119 @@
+#include "widgets/WorkspaceModes.h"
+
+#include "widgets/SideBarContainer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace brindle {
+
+namespace {
+
+struct ModeInfo {
+    const char* objectName;
+    const char* label;
+    const char* toolTip;
+    const char* shortcut;
+};
+
+// In the toolbar's order.
+constexpr std::array<ModeInfo, WorkspaceModes::kModeCount> kModeInfo{{
+    {"menuStructure", QT_TRANSLATE_NOOP("WorkspaceModes", "Menu Structure"),
+     QT_TRANSLATE_NOOP("WorkspaceModes", "Edit the menu items, their links and icons"), "Ctrl+1"},
+    {"quickMode", QT_TRANSLATE_NOOP("WorkspaceModes", "Quick Mode"),
+     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the whole menu from a few colours"), "Ctrl+2"},
+    {"mainMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Main Menu"),
+     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the menu bar: normal, hover and active"), "Ctrl+3"},
+    {"subMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Sub-Menu"),
+     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the drop-down lists: normal, hover and active"),
+     "Ctrl+4"},
+}};
+
+} // namespace
+
+WorkspaceModes::WorkspaceModes(QWidget* sideBarViewContainer, QObject* parent)
+    : QObject(parent), m_sideBarViewContainer(sideBarViewContainer),
+      m_group(new QActionGroup(this)) {
+    m_group->setExclusive(true);
+    if (!sideBarViewContainer->layout()) {
+        auto* layout = new QVBoxLayout(sideBarViewContainer);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+    }
+    for (int i = 0; i < kModeCount; ++i) {
+        const ModeInfo& info = kModeInfo[static_cast<size_t>(i)];
+        auto* action = new QAction(tr(info.label), m_group);
+        action->setObjectName(QLatin1StringView(info.objectName));
+        action->setToolTip(tr(info.toolTip));
+        action->setShortcut(QKeySequence(QLatin1StringView(info.shortcut)));
+        action->setCheckable(true);
+        action->setEnabled(false);
+        const auto mode = static_cast<Mode>(i);
+        connect(action, &QAction::triggered, this, [this, mode] { showMode(mode); });
+        m_modes[static_cast<size_t>(i)].action = action;
+    }
+}
+
+void WorkspaceModes::setModeView(Mode mode, QWidget* view, std::function<void()> refresh) {
+    ModeEntry& entry = m_modes[static_cast<size_t>(index(mode))];
+    if (entry.view && entry.view != view && entry.view == currentModeView())
+        m_sideBarViewContainer->layout()->removeWidget(entry.view);
+    entry.view = view;
+    entry.refresh = std::move(refresh);
+    entry.action->setEnabled(view != nullptr);
+    // Mode views live in the area, hidden while another mode is shown.
+    if (view && view->parentWidget() != m_sideBarViewContainer) {
+        view->setParent(m_sideBarViewContainer);
+        view->hide();
+    }
+}
+
+QWidget* WorkspaceModes::modeView(Mode mode) const {
+    return m_modes[static_cast<size_t>(index(mode))].view;
+}
+
+QWidget* WorkspaceModes::currentModeView() const {
+    QLayout* layout = m_sideBarViewContainer ? m_sideBarViewContainer->layout() : nullptr;
+    if (!layout || layout->count() == 0)
+        return nullptr;
+    return layout->itemAt(0)->widget();
+}
+
+void WorkspaceModes::showMode(Mode mode) {
+    ModeEntry& chosen = m_modes[static_cast<size_t>(index(mode))];
+    if (!chosen.view || !m_sideBarViewContainer)
+        return;
+    QLayout* layout = m_sideBarViewContainer->layout();
+    for (const ModeEntry& other : m_modes) {
+        if (other.view && other.view != chosen.view) {
+            layout->removeWidget(other.view);
+            other.view->hide();
+        }
+    }
+    if (layout->indexOf(chosen.view) < 0)
+        layout->addWidget(chosen.view);
+    chosen.view->show();
+    if (chosen.refresh)
+        chosen.refresh();
+    chosen.action->setChecked(true);
+    emit modeChanged(mode);
+}
+
+std::function<void()> mainMenuModeRefresh(SideBarContainer* sideBarContainer) {
+    return [sideBarContainer] {
+        sideBarContainer->reloadData();
+        sideBarContainer->showFirstPage();
+    };
+}
+
+std::function<void()> subMenuModeRefresh(SideBarContainer* subMenuSideBarContainer,
+                                         Reloadable* subMenuBackgroundView) {
+    return [subMenuSideBarContainer, subMenuBackgroundView] {
+        subMenuBackgroundView->reloadData();
+        subMenuSideBarContainer->showFirstPage();
+    };
+}
+
+} // namespace brindle
