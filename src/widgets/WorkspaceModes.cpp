@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QPainter>
+#include <QPainterPath>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -31,6 +33,59 @@ constexpr std::array<ModeInfo, WorkspaceModes::kModeCount> kModeInfo{{
      "Ctrl+4"},
 }};
 
+// Small drawn pictures of what each mode edits, so the toolbar needs no image files.
+QIcon modeIcon(WorkspaceModes::Mode mode) {
+    constexpr int kSize = 32;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor bar(58, 110, 165);
+    const QColor light(170, 200, 230);
+    const QColor ink(60, 60, 60);
+    switch (mode) {
+    case WorkspaceModes::Mode::MenuStructure:
+        // An outline: two items, the second with two sub-items.
+        p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(8, 8), QPointF(8, 25));
+        p.drawLine(QPointF(8, 25), QPointF(13, 25));
+        p.drawLine(QPointF(8, 18), QPointF(13, 18));
+        p.fillRect(QRectF(3, 3, 20, 5), bar);
+        p.fillRect(QRectF(14, 15.5, 15, 5), light);
+        p.fillRect(QRectF(14, 22.5, 15, 5), light);
+        break;
+    case WorkspaceModes::Mode::Quick: {
+        QPainterPath bolt;
+        bolt.moveTo(19, 2);
+        bolt.lineTo(7, 18);
+        bolt.lineTo(15, 18);
+        bolt.lineTo(12, 30);
+        bolt.lineTo(25, 13);
+        bolt.lineTo(17, 13);
+        bolt.closeSubpath();
+        p.fillPath(bolt, QColor(240, 180, 40));
+        p.strokePath(bolt, QPen(QColor(160, 110, 20), 1.5));
+        break;
+    }
+    case WorkspaceModes::Mode::MainMenu:
+        // A bar of three items.
+        p.fillRect(QRectF(2, 11, 28, 10), bar);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.drawLine(QPointF(11.5, 13), QPointF(11.5, 19));
+        p.drawLine(QPointF(20.5, 13), QPointF(20.5, 19));
+        break;
+    case WorkspaceModes::Mode::SubMenu:
+        // A bar with a list dropping from its first item.
+        p.fillRect(QRectF(2, 3, 28, 8), bar);
+        p.fillRect(QRectF(4, 12, 14, 17), light);
+        p.setPen(QPen(bar, 1.5));
+        p.drawLine(QPointF(6, 17.5), QPointF(16, 17.5));
+        p.drawLine(QPointF(6, 23.5), QPointF(16, 23.5));
+        break;
+    }
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 WorkspaceModes::WorkspaceModes(QWidget* sideBarViewContainer, QObject* parent)
@@ -51,6 +106,7 @@ WorkspaceModes::WorkspaceModes(QWidget* sideBarViewContainer, QObject* parent)
         action->setCheckable(true);
         action->setEnabled(false);
         const auto mode = static_cast<Mode>(i);
+        action->setIcon(modeIcon(mode));
         connect(action, &QAction::triggered, this, [this, mode] { showMode(mode); });
         m_modes[static_cast<size_t>(i)].action = action;
     }
