@@ -1,0 +1,141 @@
+#include "panels/SizeView.h"
+
+#include "panels/Formatters.h"
+#include "panels/PanelRanges.h"
+#include "platform/NotificationCenter.h"
+#include "widgets/ColorPickerImageView.h"
+#include "widgets/LockImageView.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace brindle {
+
+namespace {
+
+const ShapeSettings kMainMenuShape = {
+    Setting::borderRadius, QStringLiteral("BorderRadiusDataUpdated"),
+    Setting::borderSize,   QStringLiteral("BorderSizeDataUpdated"),
+    Setting::borderColor,  QStringLiteral("BorderColorDataUpdated"),
+    Setting::width,        QStringLiteral("WidthDataUpdated"),
+    ranges::kWidth,        true,
+};
+
+const ShapeSettings kSubMenuShape = {
+    Setting::subMenuBorderRadius, QStringLiteral("SubMenuBorderRadiusDataUpdated"),
+    Setting::subMenuBorderSize,   QStringLiteral("SubMenuBorderSizeDataUpdated"),
+    Setting::subMenuBorderColor,  QStringLiteral("SubMenuBorderColorDataUpdated"),
+    Setting::subMenuWidth,        QStringLiteral("SubMenuWidthDataUpdated"),
+    ranges::kSubMenuWidth,        false,
+};
+
+struct PaddingRow {
+    const char* name;
+    const char* label;
+    Setting setting;
+    int row;
+    int column;
+};
+
+// Left and right share a row with the horizontal padlock, top and bottom with the vertical.
+constexpr PaddingRow kPaddings[] = {
+    {"paddingLeft", QT_TR_NOOP("Left"), Setting::paddingLeft, 5, 0},
+    {"paddingRight", QT_TR_NOOP("Right"), Setting::paddingRight, 5, 3},
+    {"paddingTop", QT_TR_NOOP("Top"), Setting::paddingTop, 6, 0},
+    {"paddingBottom", QT_TR_NOOP("Bottom"), Setting::paddingBottom, 6, 3},
+};
+
+bool startDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace
+
+ShapePanel::ShapePanel(const ShapeSettings& settings, GlobalData& data, NotificationCenter& center,
+                       QWidget* parent)
+    : StylePanel(tr("Shape"), data, center, parent) {
+    m_borderRadius =
+        makePair(QStringLiteral("borderRadius"), FieldStepperPair::Kind::Integer, ranges::kRadius);
+    m_borderSize = makePair(QStringLiteral("borderSize"), FieldStepperPair::Kind::Integer,
+                            ranges::kBorderSize);
+    m_borderColorImage = makeWell(QStringLiteral("borderColorImage"));
+    m_width =
+        makePair(QStringLiteral("width"), FieldStepperPair::Kind::Integer, settings.widthRange);
+    // Radius and border size refuse letters; width (and paddings) read what leads the text.
+    m_borderRadius->setFormatter(integerFormatter());
+    m_borderSize->setFormatter(integerFormatter());
+
+    addLabel(tr("Radius"), 0, 0);
+    placePair(m_borderRadius, 0, 1, tr("px"));
+    addLabel(tr("Border"), 1, 0);
+    placePair(m_borderSize, 1, 1, tr("px"));
+    addLabel(tr("Colour"), 1, 3);
+    form()->addWidget(m_borderColorImage, 1, 4);
+    addLabel(tr("Width"), 2, 0);
+    placePair(m_width, 2, 1, settings.widthInPercent ? tr("%") : tr("px"));
+
+    bindPair(m_borderRadius, settings.borderRadius, settings.borderRadiusNotification);
+    bindPair(m_borderSize, settings.borderSize, settings.borderSizeNotification);
+    bindWell(m_borderColorImage, settings.borderColor, settings.borderColorNotification);
+    bindPair(m_width, settings.width, settings.widthNotification);
+    form()->setColumnStretch(5, 1);
+}
+
+SizeView::SizeView(QWidget* parent)
+    : SizeView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+SizeView::SizeView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : ShapePanel(kMainMenuShape, data, center, parent),
+      m_paddingVertical(new LockImageView(center, this)),
+      m_paddingHorizontal(new LockImageView(center, this)), m_launcher(startDetached) {
+    const QString padding = QStringLiteral("PaddingDataUpdated");
+    auto* heading = addLabel(tr("Padding"), 4, 0, 5);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    for (const PaddingRow& row : kPaddings) {
+        const QString name = QLatin1String(row.name);
+        auto* pair = makePair(name, FieldStepperPair::Kind::Integer, ranges::kPadding);
+        addLabel(tr(row.label), row.row, row.column);
+        placePair(pair, row.row, row.column + 1);
+        bindPair(pair, row.setting, padding);
+    }
+    m_paddingHorizontal->setObjectName(QStringLiteral("paddingHorizontal"));
+    m_paddingVertical->setObjectName(QStringLiteral("paddingVertical"));
+    m_paddingHorizontal->setFixedSize(16, 16);
+    m_paddingVertical->setFixedSize(16, 16);
+    form()->addWidget(m_paddingHorizontal, 5, 2, Qt::AlignCenter);
+    form()->addWidget(m_paddingVertical, 6, 2, Qt::AlignCenter);
+
+    auto* firefox = new QPushButton(tr("Preview in Firefox"), this);
+    firefox->setObjectName(QStringLiteral("showFireFoxButton"));
+    firefox->setFont(panelLabelFont(firefox->font()));
+    connect(firefox, &QPushButton::clicked, this, &SizeView::showFireFox);
+    form()->addWidget(firefox, 7, 0, 1, 5, Qt::AlignLeft);
+}
+
+void SizeView::showFireFox() {
+    const QString firefox = QStandardPaths::findExecutable(QStringLiteral("firefox"));
+    if (firefox.isEmpty()) {
+        emit statusMessage(tr("Firefox was not found on this computer."));
+        return;
+    }
+    const QUrl address = m_previewAddress ? m_previewAddress() : QUrl();
+    if (!address.isValid() || address.isEmpty()) {
+        emit statusMessage(tr("The preview is not ready yet."));
+        return;
+    }
+    if (!m_launcher || !m_launcher(firefox, {address.toString()}))
+        emit statusMessage(tr("Firefox could not be started."));
+}
+
+SubMenuSizeView::SubMenuSizeView(QWidget* parent)
+    : SubMenuSizeView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+SubMenuSizeView::SubMenuSizeView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : ShapePanel(kSubMenuShape, data, center, parent) {}
+
+} // namespace brindle

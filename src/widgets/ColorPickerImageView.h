@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/Color.h"
+
+#include <QWidget>
+
+class QColorDialog;
+
+namespace brindle {
+
+class NotificationCenter;
+
+// The colour well of the style panels: a small rounded swatch showing one colour. A click
+// opens the one shared colour dialog aimed at this well; every assignment of the colour —
+// also of an equal colour — posts "ColorChanged" with the well as sender.
+class ColorPickerImageView : public QWidget {
+    Q_OBJECT
+
+public:
+    // Posts on the default notification centre.
+    explicit ColorPickerImageView(QWidget* parent = nullptr);
+    ColorPickerImageView(NotificationCenter& center, QWidget* parent = nullptr);
+    ~ColorPickerImageView() override;
+
+    const Color& backgroundColor() const { return m_backgroundColor; }
+    void setBackgroundColor(const Color& color);
+
+    bool isColorNotSet() const { return m_isColorNotSet; }
+    // A display flag only; it does not redraw by itself.
+    void setIsColorNotSet(bool isColorNotSet) { m_isColorNotSet = isColorNotSet; }
+
+    void sendUpdateDataNotification(const QString& name);
+
+    // The action of the shared colour dialog: takes its current colour.
+    void colorUpdate();
+
+    // The one non-modal colour dialog shared by every well (created on first use).
+    static QColorDialog* sharedColorDialog();
+    // The well the shared dialog currently edits, or nullptr.
+    static ColorPickerImageView* colorDialogTarget();
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    NotificationCenter& m_center;
+    Color m_backgroundColor; // black
+    bool m_isColorNotSet = false;
+};
+
+} // namespace brindle

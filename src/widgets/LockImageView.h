@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+namespace brindle {
+
+class NotificationCenter;
+
+// A padlock toggle. A click flips isLock, swaps the picture and posts "LockStatusChanged"
+// with the new state under "Lock". Pictures come from ":/images/lock.png" and
+// ":/images/unlock.png" (register them with initResources()).
+class LockImageView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LockImageView(QWidget* parent = nullptr);
+    LockImageView(NotificationCenter& center, QWidget* parent = nullptr);
+
+    bool isLock() const { return m_isLock; }
+    // Changes the state only; the picture changes on clicks.
+    void setIsLock(bool isLock) { m_isLock = isLock; }
+    // The picture currently shown: true for the closed padlock.
+    bool showsLockedImage() const { return m_showsLocked; }
+
+    void sendMessage(bool isLock);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    NotificationCenter& m_center;
+    bool m_isLock = true;
+    bool m_showsLocked = true;
+};
+
+} // namespace brindle

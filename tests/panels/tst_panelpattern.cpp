@@ -1,0 +1,685 @@
+#include "tst_panelpattern.h"
+
+#include "PanelTestSupport.h"
+#include "panels/BackgroundView.h"
+#include "panels/Formatters.h"
+#include "panels/SizeView.h"
+#include "widgets/ColorPickerImageView.h"
+#include "widgets/LockImageView.h"
+#include "widgets/Stepper.h"
+#include "widgets/TitleBarView.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace brindle;
+
+namespace {
+
+Color byteColor(int r, int g, int b) {
+    return Color::fromBytes(r, g, b);
+}
+
+// Restores PATH when a test has replaced it.
+struct PathGuard {
+    QByteArray saved = qgetenv("PATH");
+    ~PathGuard() { qputenv("PATH", saved); }
+};
+
+} // namespace
+
+void PanelPatternTest::initTestCase() {
+    PanelFixture fixture;
+    QCOMPARE(fixture.panels.all().size(), fixture.panels.namedPanels().size());
+    for (StylePanel* panel : fixture.panels.all()) {
+        QVERIFY(panel != nullptr);
+        QCOMPARE(panel->parentWidget(), fixture.host.get());
+    }
+}
+
+void PanelPatternTest::formatter_decidesEachText_data() {
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("integer empty") << false << "" << true;
+    QTest::newRow("integer digits") << false << "12" << true;
+    QTest::newRow("integer leading space") << false << " 12" << true;
+    QTest::newRow("integer trailing space") << false << "12 " << true;
+    QTest::newRow("integer negative") << false << "-5" << true;
+    QTest::newRow("integer plus") << false << "+5" << true;
+    QTest::newRow("integer letter after") << false << "12a" << false;
+    QTest::newRow("integer letter") << false << "a" << false;
+    QTest::newRow("integer lone minus") << false << "-" << false;
+    QTest::newRow("integer fraction") << false << "1.5" << false;
+    QTest::newRow("integer inner space") << false << "1 2" << false;
+    QTest::newRow("decimal point") << true << "0.5" << true;
+    QTest::newRow("decimal comma") << true << "0,5" << false;
+    QTest::newRow("decimal whole") << true << "1" << true;
+    QTest::newRow("decimal leading point") << true << ".5" << true;
+    QTest::newRow("decimal trailing point") << true << "5." << true;
+    QTest::newRow("decimal negative") << true << "-0.5" << true;
+    QTest::newRow("decimal two points") << true << "0.5.1" << false;
+    QTest::newRow("decimal letters") << true << "abc" << false;
+    QTest::newRow("decimal empty") << true << "" << true;
+}
+
+void PanelPatternTest::formatter_decidesEachText() {
+    QFETCH(bool, decimal);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    OnlyIntegerValueFormatter integer;
+    OnlyDecimalValueFormatter decimalFormatter;
+    int pos = 0;
+    QString input = text;
+    const QValidator::State state =
+        decimal ? decimalFormatter.validate(input, pos) : integer.validate(input, pos);
+    QCOMPARE(state, accepted ? QValidator::Acceptable : QValidator::Invalid);
+    QCOMPARE(input, text); // never rewritten
+}
+
+void PanelPatternTest::formatter_refusesKeystrokeWithBeep() {
+    PanelFixture f;
+    auto* field = f.control<QLineEdit>(QStringLiteral("sizeViewContainer"),
+                                       QStringLiteral("borderRadiusTextField"));
+    QVERIFY(field != nullptr);
+    PostRecorder posts(f.center);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::keyClicks(field, QStringLiteral("a"));
+    QCOMPARE(field->text(), QStringLiteral("12"));
+
+    // A leading blank is a whole number too; the field then shows the number read.
+    typeInto(field, QStringLiteral(" 12"));
+    QCOMPARE(f.data.borderRadius(), 12);
+    QCOMPARE(field->text(), QStringLiteral("12"));
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("BorderRadiusDataUpdated")});
+}
+
+void PanelPatternTest::decimalFormatter_showsTenthsHalfUp_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("quarter rounds up") << 0.25 << "0.3";
+    QTest::newRow("three quarters") << 0.75 << "0.8";
+    QTest::newRow("one") << 1.0 << "1";
+    QTest::newRow("float 0.3") << double(0.3f) << "0.3";
+    QTest::newRow("small") << 0.04 << "0";
+    QTest::newRow("zero") << 0.0 << "0";
+}
+
+void PanelPatternTest::decimalFormatter_showsTenthsHalfUp() {
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QCOMPARE(OnlyDecimalValueFormatter::stringForValue(value), shown);
+}
+
+void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("notification");
+    QTest::addColumn<bool>("atOnce"); // pasted rather than typed key by key
+
+    const QString size = QStringLiteral("sizeViewContainer");
+    const QString sub = QStringLiteral("subMenuSizeViewContainer");
+    QTest::newRow("radius above maximum") << size << "borderRadiusTextField"
+                                          << "150"
+                                          << "borderRadius" << qint64(100) << "100"
+                                          << "BorderRadiusDataUpdated" << false;
+    // A lone minus is not a whole number: typed key by key, "-3" becomes "3"; pasted whole,
+    // it is read as -3 and clamped.
+    QTest::newRow("radius typed minus refused") << size << "borderRadiusTextField"
+                                                << "-3"
+                                                << "borderRadius" << qint64(3) << "3"
+                                                << "BorderRadiusDataUpdated" << false;
+    QTest::newRow("radius below minimum") << size << "borderRadiusTextField"
+                                          << "-3"
+                                          << "borderRadius" << qint64(0) << "0"
+                                          << "BorderRadiusDataUpdated" << true;
+    QTest::newRow("border above maximum") << size << "borderSizeTextField"
+                                          << "25"
+                                          << "borderSize" << qint64(20) << "20"
+                                          << "BorderSizeDataUpdated" << false;
+    QTest::newRow("width below minimum") << size << "widthTextField"
+                                         << "5"
+                                         << "width" << qint64(10) << "10"
+                                         << "WidthDataUpdated" << false;
+    QTest::newRow("width unformatted reads leading number") << size << "widthTextField"
+                                                            << "80%"
+                                                            << "width" << qint64(80) << "80"
+                                                            << "WidthDataUpdated" << false;
+    QTest::newRow("padding above maximum") << size << "paddingLeftTextField"
+                                           << "250"
+                                           << "paddingLeft" << qint64(200) << "200"
+                                           << "PaddingDataUpdated" << false;
+    QTest::newRow("sub-menu width above maximum") << sub << "widthTextField"
+                                                  << "900"
+                                                  << "subMenuWidth" << qint64(600) << "600"
+                                                  << "SubMenuWidthDataUpdated" << false;
+    QTest::newRow("sub-menu radius in range") << sub << "borderRadiusTextField"
+                                              << "30"
+                                              << "subMenuBorderRadius" << qint64(30) << "30"
+                                              << "SubMenuBorderRadiusDataUpdated" << false;
+    QTest::newRow("stop position above maximum")
+        << "backgroundViewContainer"
+        << "firstQuarterBackgroundColorTextField"
+        << "120"
+        << "firstQuarterBackgroundColorPos" << qint64(100) << "100"
+        << "BackgroundColorDataUpdated" << false;
+    QTest::newRow("stop positions in any order")
+        << "backgroundViewContainer"
+        << "secondQuarterBackgroundColorTextField"
+        << "10"
+        << "secondQuarterBackgroundColorPos" << qint64(10) << "10"
+        << "BackgroundColorDataUpdated" << false;
+    QTest::newRow("transparency above maximum")
+        << "subMenuBackgroundActiveViewContainer"
+        << "colorTransparencyTextField"
+        << "150"
+        << "subMenuColorTransparencyActive" << qint64(100) << "100"
+        << "SubMenuBackgroundColorActiveDataUpdated" << false;
+    QTest::newRow("huge number saturates then clamps") << size << "paddingTopTextField"
+                                                       << "99999999999999999999999"
+                                                       << "paddingTop" << qint64(200) << "200"
+                                                       << "PaddingDataUpdated" << false;
+}
+
+void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce() {
+    QFETCH(QString, panel);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, setting);
+    QFETCH(qint64, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, notification);
+    QFETCH(bool, atOnce);
+
+    PanelFixture f;
+    auto* lineEdit = f.control<QLineEdit>(panel, field);
+    QVERIFY(lineEdit != nullptr);
+    const Setting s = static_cast<Setting>(settingIndexOfName(setting));
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+
+    if (atOnce) {
+        lineEdit->selectAll();
+        lineEdit->insert(typed);
+        QTest::keyClick(lineEdit, Qt::Key_Return);
+    } else {
+        typeInto(lineEdit, typed);
+    }
+
+    QCOMPARE(f.data.integerValue(s), stored);
+    QCOMPARE(lineEdit->text(), shown);
+    auto* stepper = f.control<Stepper>(panel, field.chopped(9) + QStringLiteral("Stepper"));
+    QVERIFY(stepper != nullptr);
+    QCOMPARE(stepper->integerValue(), stored);
+    QCOMPARE(posts.names(), QStringList{notification});
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(f.panel(panel)));
+    QCOMPARE(changedSettings(before, f.data), QStringList{setting});
+}
+
+void PanelPatternTest::stepperClick_storesAndPostsOnce_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("stepper");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("notification");
+
+    QTest::newRow("radius up") << "sizeViewContainer"
+                               << "borderRadiusStepper" << true << "borderRadius" << qint64(26)
+                               << "BorderRadiusDataUpdated";
+    QTest::newRow("width up at maximum")
+        << "sizeViewContainer"
+        << "widthStepper" << true << "width" << qint64(100) << "WidthDataUpdated";
+    QTest::newRow("padding down at minimum")
+        << "sizeViewContainer"
+        << "paddingTopStepper" << false << "paddingTop" << qint64(0) << "PaddingDataUpdated";
+    QTest::newRow("sub-menu border down") << "subMenuSizeViewContainer"
+                                          << "borderSizeStepper" << false << "subMenuBorderSize"
+                                          << qint64(0) << "SubMenuBorderSizeDataUpdated";
+    QTest::newRow("hover transparency up")
+        << "backgroundHoverViewContainer"
+        << "colorTransparencyStepper" << true << "colorTransparencyHover" << qint64(11)
+        << "BackgroundColorHoverDataUpdated";
+    QTest::newRow("third stop down")
+        << "backgroundViewContainer"
+        << "thirdQuarterBackgroundColorStepper" << false << "thirdQuarterBackgroundColorPos"
+        << qint64(74) << "BackgroundColorDataUpdated";
+}
+
+void PanelPatternTest::stepperClick_storesAndPostsOnce() {
+    QFETCH(QString, panel);
+    QFETCH(QString, stepper);
+    QFETCH(bool, up);
+    QFETCH(QString, setting);
+    QFETCH(qint64, stored);
+    QFETCH(QString, notification);
+
+    PanelFixture f;
+    auto* control = f.control<Stepper>(panel, stepper);
+    QVERIFY(control != nullptr);
+    auto* field = f.control<QLineEdit>(panel, stepper.chopped(7) + QStringLiteral("TextField"));
+    QVERIFY(field != nullptr);
+    PostRecorder posts(f.center);
+
+    clickStepper(control, up);
+
+    QCOMPARE(f.data.integerValue(static_cast<Setting>(settingIndexOfName(setting))), stored);
+    QCOMPARE(field->text(), QString::number(stored));
+    QCOMPARE(posts.names(), QStringList{notification});
+}
+
+void PanelPatternTest::padding_changesOnlyItself_data() {
+    QTest::addColumn<QString>("side");
+    QTest::newRow("left") << "paddingLeft";
+    QTest::newRow("right") << "paddingRight";
+    QTest::newRow("top") << "paddingTop";
+    QTest::newRow("bottom") << "paddingBottom";
+}
+
+void PanelPatternTest::padding_changesOnlyItself() {
+    QFETCH(QString, side);
+    PanelFixture f;
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+    typeInto(f.control<QLineEdit>(QStringLiteral("sizeViewContainer"),
+                                  side + QStringLiteral("TextField")),
+             QStringLiteral("7"));
+    QCOMPARE(changedSettings(before, f.data), QStringList{side});
+    QCOMPARE(f.data.integerValue(static_cast<Setting>(settingIndexOfName(side))), 7);
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("PaddingDataUpdated")});
+}
+
+void PanelPatternTest::reloadData_postsOnlyThroughWellsAfterSetUp_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("notification");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("size") << "sizeViewContainer"
+                          << "BorderColorDataUpdated" << 1;
+    QTest::newRow("sub-menu size") << "subMenuSizeViewContainer"
+                                   << "SubMenuBorderColorDataUpdated" << 1;
+    QTest::newRow("background") << "backgroundViewContainer"
+                                << "BackgroundColorDataUpdated" << 5;
+    QTest::newRow("hover background") << "backgroundHoverViewContainer"
+                                      << "BackgroundColorHoverDataUpdated" << 5;
+    QTest::newRow("active background") << "backgroundActiveViewContainer"
+                                       << "BackgroundColorActiveDataUpdated" << 5;
+    QTest::newRow("sub-menu background") << "subMenuBackgroundViewContainer"
+                                         << "SubMenuBackgroundColorDataUpdated" << 5;
+    QTest::newRow("sub-menu hover background") << "subMenuBackgroundHoverViewContainer"
+                                               << "SubMenuBackgroundColorHoverDataUpdated" << 5;
+    QTest::newRow("sub-menu active background") << "subMenuBackgroundActiveViewContainer"
+                                                << "SubMenuBackgroundColorActiveDataUpdated" << 5;
+}
+
+void PanelPatternTest::reloadData_postsOnlyThroughWellsAfterSetUp() {
+    QFETCH(QString, panel);
+    QFETCH(QString, notification);
+    QFETCH(int, count);
+
+    GlobalData data;
+    NotificationCenter center;
+    PostRecorder posts(center);
+    QWidget host;
+    StylePanels panels = createStylePanels(&host, data, center, PanelSetUp::Defer);
+    StylePanel* target = panels.panelNamed(panel);
+    QVERIFY(target != nullptr);
+
+    target->setUp();
+    QCOMPARE(posts.names(), QStringList());
+    target->setUp(); // only once
+    QCOMPARE(posts.names(), QStringList());
+
+    const auto before = snapshot(data);
+    target->reloadData();
+    QCOMPARE(posts.names(), QStringList(count, notification));
+    for (const void* sender : posts.senders())
+        QCOMPARE(sender, static_cast<const void*>(target));
+    QCOMPARE(changedSettings(before, data), QStringList()); // the same colours stored back
+}
+
+void PanelPatternTest::checkBox_switchesExactlyItsStop_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("position"); // empty for the end stop
+    QTest::addColumn<QStringList>("components");
+    QTest::addColumn<QString>("notification");
+
+    const QString main = QStringLiteral("backgroundViewContainer");
+    auto stop = [](const char* name) {
+        const QString n = QLatin1String(name);
+        return QStringList{n + QStringLiteral("Image"), n + QStringLiteral("TextField"),
+                           n + QStringLiteral("Stepper")};
+    };
+    QTest::newRow("first") << main << "firstQuarterBackgroundColor"
+                           << "enableFirstQuarterBackgroundColor"
+                           << "firstQuarterBackgroundColor"
+                           << "firstQuarterBackgroundColorPos"
+                           << stop("firstQuarterBackgroundColor") << "BackgroundColorDataUpdated";
+    QTest::newRow("second") << main << "secondQuarterBackgroundColor"
+                            << "enableSecondQuarterBackgroundColor"
+                            << "secondQuarterBackgroundColor"
+                            << "secondQuarterBackgroundColorPos"
+                            << stop("secondQuarterBackgroundColor") << "BackgroundColorDataUpdated";
+    QTest::newRow("third") << main << "thirdQuarterBackgroundColor"
+                           << "enableThirdQuarterBackgroundColor"
+                           << "thirdQuarterBackgroundColor"
+                           << "thirdQuarterBackgroundColorPos"
+                           << stop("thirdQuarterBackgroundColor") << "BackgroundColorDataUpdated";
+    QTest::newRow("end") << main << "endBackgroundColor"
+                         << "enableEndBackgroundColor"
+                         << "endBackgroundColor"
+                         << "" << QStringList{"endBackgroundColorImage", "endBackgroundColorLabel"}
+                         << "BackgroundColorDataUpdated";
+    QTest::newRow("sub-menu end") << "subMenuBackgroundViewContainer"
+                                  << "endBackgroundColor"
+                                  << "subMenuEnableEndBackgroundColor"
+                                  << "subMenuEndBackgroundColor"
+                                  << ""
+                                  << QStringList{"endBackgroundColorImage",
+                                                 "endBackgroundColorLabel"}
+                                  << "SubMenuBackgroundColorDataUpdated";
+}
+
+void PanelPatternTest::checkBox_switchesExactlyItsStop() {
+    QFETCH(QString, panel);
+    QFETCH(QString, stop);
+    QFETCH(QString, flag);
+    QFETCH(QString, colour);
+    QFETCH(QString, position);
+    QFETCH(QStringList, components);
+    QFETCH(QString, notification);
+
+    PanelFixture f;
+    StylePanel* target = f.panel(panel);
+    auto* box = target->findChild<QCheckBox*>(stop + QStringLiteral("CheckBox"));
+    QVERIFY(box != nullptr);
+    QVERIFY(box->isChecked());
+
+    // Every control that can be switched off, and which of them are on.
+    auto enabledControls = [target] {
+        QStringList on;
+        for (QWidget* w : target->findChildren<QWidget*>()) {
+            if (!w->objectName().isEmpty() && w->isEnabled())
+                on << w->objectName();
+        }
+        on.sort();
+        return on;
+    };
+    const QStringList allOn = enabledControls();
+    for (const QString& component : components)
+        QVERIFY2(allOn.contains(component), qPrintable(component));
+
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+    box->click();
+
+    QStringList expectedOn = allOn;
+    for (const QString& component : components)
+        expectedOn.removeAll(component);
+    QCOMPARE(enabledControls(), expectedOn);
+    QCOMPARE(changedSettings(before, f.data), QStringList{flag});
+    QCOMPARE(f.data.booleanValue(static_cast<Setting>(settingIndexOfName(flag))), false);
+    QCOMPARE(posts.names(), QStringList{notification});
+
+    // Back on: the same colour and position, every control enabled again.
+    box->click();
+    QCOMPARE(enabledControls(), allOn);
+    QCOMPARE(changedSettings(before, f.data), QStringList());
+    QVERIFY(f.data.colorValue(static_cast<Setting>(settingIndexOfName(colour))) ==
+            std::get<Color>(before[static_cast<size_t>(settingIndexOfName(colour))]));
+    if (!position.isEmpty()) {
+        QCOMPARE(f.data.integerValue(static_cast<Setting>(settingIndexOfName(position))),
+                 std::get<qint64>(before[static_cast<size_t>(settingIndexOfName(position))]));
+    }
+    QCOMPARE(posts.names().size(), 2);
+}
+
+void PanelPatternTest::gradientPanel_writesItsOwnGroup_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("notification");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("main normal") << "backgroundViewContainer"
+                                 << ""
+                                 << ""
+                                 << "BackgroundColorDataUpdated"
+                                 << "Background";
+    QTest::newRow("main hover") << "backgroundHoverViewContainer"
+                                << ""
+                                << "Hover"
+                                << "BackgroundColorHoverDataUpdated"
+                                << "Background";
+    QTest::newRow("main active") << "backgroundActiveViewContainer"
+                                 << ""
+                                 << "Active"
+                                 << "BackgroundColorActiveDataUpdated"
+                                 << "Background";
+    QTest::newRow("sub normal") << "subMenuBackgroundViewContainer"
+                                << "subMenu"
+                                << ""
+                                << "SubMenuBackgroundColorDataUpdated"
+                                << "Background";
+    QTest::newRow("sub hover") << "subMenuBackgroundHoverViewContainer"
+                               << "subMenu"
+                               << "Hover"
+                               << "SubMenuBackgroundColorHoverDataUpdated"
+                               << "Background";
+    QTest::newRow("sub active") << "subMenuBackgroundActiveViewContainer"
+                                << "subMenu"
+                                << "Active"
+                                << "SubMenuBackgroundColorActiveDataUpdated"
+                                << "Background";
+}
+
+void PanelPatternTest::gradientPanel_writesItsOwnGroup() {
+    QFETCH(QString, panel);
+    QFETCH(QString, prefix);
+    QFETCH(QString, suffix);
+    QFETCH(QString, notification);
+    QFETCH(QString, title);
+
+    PanelFixture f;
+    StylePanel* target = f.panel(panel);
+    QCOMPARE(target->titleBarView()->text(), title);
+    // Names written out: "subMenu" + capitalised name, then the state.
+    auto name = [&](const QString& mainName) -> QString {
+        if (prefix.isEmpty())
+            return mainName + suffix;
+        return prefix + mainName.left(1).toUpper() + mainName.mid(1) + suffix;
+    };
+
+    const Color picked = byteColor(10, 20, 30);
+    const QStringList wells = {"startBackgroundColor", "firstQuarterBackgroundColor",
+                               "secondQuarterBackgroundColor", "thirdQuarterBackgroundColor",
+                               "endBackgroundColor"};
+    for (const QString& well : wells) {
+        auto* control = target->findChild<ColorPickerImageView*>(well + QStringLiteral("Image"));
+        QVERIFY(control != nullptr);
+        const auto before = snapshot(f.data);
+        PostRecorder posts(f.center);
+        control->setBackgroundColor(picked); // what the colour dialog does
+        QCOMPARE(changedSettings(before, f.data), QStringList{name(well)});
+        QCOMPARE(posts.names(), QStringList{notification});
+    }
+    const QStringList positions = {"firstQuarterBackgroundColor", "secondQuarterBackgroundColor",
+                                   "thirdQuarterBackgroundColor"};
+    for (const QString& position : positions) {
+        // Switched-off stops keep their position controls disabled.
+        auto* box = target->findChild<QCheckBox*>(position + QStringLiteral("CheckBox"));
+        if (!box->isChecked())
+            box->click();
+        const auto before = snapshot(f.data);
+        PostRecorder posts(f.center);
+        clickStepper(target->findChild<Stepper*>(position + QStringLiteral("Stepper")), true);
+        QCOMPARE(changedSettings(before, f.data), QStringList{name(position + "Pos")});
+        QCOMPARE(posts.names(), QStringList{notification});
+    }
+    auto* transparency =
+        target->findChild<QLineEdit*>(QStringLiteral("colorTransparencyTextField"));
+    if (suffix.isEmpty()) {
+        QVERIFY(transparency == nullptr);
+    } else {
+        QVERIFY(transparency != nullptr);
+        const auto before = snapshot(f.data);
+        typeInto(transparency, QStringLiteral("40"));
+        QCOMPARE(changedSettings(before, f.data), QStringList{name("colorTransparency")});
+    }
+}
+
+void PanelPatternTest::colorWell_announcesEveryAssignment() {
+    NotificationCenter center;
+    ColorPickerImageView well(center);
+    QVERIFY(well.backgroundColor() == (Color{0, 0, 0, 1})); // a new well is black
+    const int none = countColorChanged(center, &well, [] {});
+    QCOMPARE(none, 0);
+    const Color red = byteColor(255, 0, 0);
+    const int twice = countColorChanged(center, &well, [&] {
+        well.setBackgroundColor(red);
+        well.setBackgroundColor(red);
+    });
+    QCOMPARE(twice, 2);
+    QVERIFY(well.backgroundColor() == red);
+}
+
+void PanelPatternTest::colorWell_disabledIgnoresClicks() {
+    NotificationCenter center;
+    QWidget host;
+    auto* enabled = new ColorPickerImageView(center, &host);
+    auto* disabled = new ColorPickerImageView(center, &host);
+    enabled->resize(40, 22);
+    disabled->resize(40, 22);
+    host.show();
+    QTest::mouseClick(enabled, Qt::LeftButton);
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), enabled);
+    disabled->setEnabled(false);
+    const int posts = countColorChanged(center, disabled, [&] {
+        QTest::mouseClick(disabled, Qt::LeftButton);
+        ColorPickerImageView::sharedColorDialog()->setCurrentColor(Qt::green);
+    });
+    QCOMPARE(posts, 0);
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), enabled);
+}
+
+void PanelPatternTest::colorWell_sharedDialogEditsLastClickedWell() {
+    PanelFixture f;
+    StylePanel* size = f.panel(QStringLiteral("sizeViewContainer"));
+    StylePanel* sub = f.panel(QStringLiteral("subMenuSizeViewContainer"));
+    auto* wellA = size->findChild<ColorPickerImageView*>(QStringLiteral("borderColorImage"));
+    auto* wellB = sub->findChild<ColorPickerImageView*>(QStringLiteral("borderColorImage"));
+    const Color colourA = f.data.borderColor();
+    PostRecorder posts(f.center);
+
+    QTest::mouseClick(wellA, Qt::LeftButton);
+    QTest::mouseClick(wellB, Qt::LeftButton);
+    QColorDialog* dialog = ColorPickerImageView::sharedColorDialog();
+    QVERIFY(dialog->isVisible());
+    // Clicking loads the well's colour into the dialog and changes nothing.
+    QCOMPARE(posts.names(), QStringList());
+    dialog->setCurrentColor(QColor(0, 0, 255));
+
+    QVERIFY(f.data.borderColor() == colourA);
+    QVERIFY(f.data.subMenuBorderColor() == byteColor(0, 0, 255));
+    QVERIFY(wellB->backgroundColor() == byteColor(0, 0, 255));
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("SubMenuBorderColorDataUpdated")});
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(sub));
+}
+
+void PanelPatternTest::lock_togglesPictureAndAnnounces() {
+    PanelFixture f;
+    auto* lock = f.control<LockImageView>(QStringLiteral("sizeViewContainer"),
+                                          QStringLiteral("paddingVertical"));
+    QVERIFY(lock != nullptr);
+    QVERIFY(lock->isLock());
+    QVERIFY(lock->showsLockedImage());
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+
+    QTest::mouseClick(lock, Qt::LeftButton);
+    QVERIFY(!lock->isLock());
+    QVERIFY(!lock->showsLockedImage());
+    QTest::mouseClick(lock, Qt::LeftButton);
+    QVERIFY(lock->isLock());
+    QVERIFY(lock->showsLockedImage());
+
+    QCOMPARE(posts.names(), QStringList(2, QStringLiteral("LockStatusChanged")));
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(lock));
+    QCOMPARE(posts.userInfos().at(0).value(QStringLiteral("Lock")).toBool(), false);
+    QCOMPARE(posts.userInfos().at(1).value(QStringLiteral("Lock")).toBool(), true);
+    QCOMPARE(changedSettings(before, f.data), QStringList());
+}
+
+void PanelPatternTest::showFireFox_launchesOrTells() {
+    PathGuard pathGuard;
+    QTemporaryDir emptyDir;
+    QTemporaryDir binDir;
+    QVERIFY(emptyDir.isValid() && binDir.isValid());
+
+    GlobalData data;
+    NotificationCenter center;
+    SizeView view(data, center);
+    view.setUp();
+    QStringList launched;
+    view.setLauncher([&](const QString& program, const QStringList& arguments) {
+        launched << program << arguments;
+        return true;
+    });
+    const QUrl page = QUrl::fromLocalFile(QStringLiteral("/tmp/WebFolder1/index.html"));
+    view.setPreviewAddress([page] { return page; });
+    QSignalSpy messages(&view, &SizeView::statusMessage);
+
+    qputenv("PATH", QFile::encodeName(emptyDir.path()));
+    view.showFireFox();
+    QCOMPARE(launched, QStringList());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(!messages.at(0).at(0).toString().isEmpty());
+
+    const QString firefox = binDir.filePath(QStringLiteral("firefox"));
+    QFile script(firefox);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(binDir.path()));
+    view.showFireFox();
+    QCOMPARE(launched, (QStringList{firefox, page.toString()}));
+    QCOMPARE(messages.size(), 1);
+
+    // A launch that fails is told, not hidden.
+    view.setLauncher([](const QString&, const QStringList&) { return false; });
+    view.showFireFox();
+    QCOMPARE(messages.size(), 2);
+}
+
+void PanelPatternTest::stylePanels_senderIsThePanel() {
+    PanelFixture f;
+    PostRecorder posts(f.center);
+    for (const auto& [name, panel] : f.panels.namedPanels()) {
+        posts.clear();
+        panel->sendUpdateDataNotification(QStringLiteral("WidthDataUpdated"));
+        QCOMPARE(posts.senders(), QList<const void*>{static_cast<const void*>(panel)});
+    }
+    // The derived pointer the controller registers with is the same object address.
+    posts.clear();
+    typeInto(f.panels.sizeViewContainer->findChild<QLineEdit*>(QStringLiteral("widthTextField")),
+             QStringLiteral("50"));
+    QCOMPARE(posts.senders(),
+             QList<const void*>{static_cast<const void*>(f.panels.sizeViewContainer)});
+}

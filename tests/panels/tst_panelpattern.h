@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+// The panel pattern, the controls it is made of, the shape panels and the gradient panels.
+class PanelPatternTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void formatter_decidesEachText_data();
+    void formatter_decidesEachText();
+    void formatter_refusesKeystrokeWithBeep();
+    void decimalFormatter_showsTenthsHalfUp_data();
+    void decimalFormatter_showsTenthsHalfUp();
+
+    void typedValue_isClampedStoredShownAndPostedOnce_data();
+    void typedValue_isClampedStoredShownAndPostedOnce();
+    void stepperClick_storesAndPostsOnce_data();
+    void stepperClick_storesAndPostsOnce();
+    void padding_changesOnlyItself_data();
+    void padding_changesOnlyItself();
+    void reloadData_postsOnlyThroughWellsAfterSetUp_data();
+    void reloadData_postsOnlyThroughWellsAfterSetUp();
+
+    void checkBox_switchesExactlyItsStop_data();
+    void checkBox_switchesExactlyItsStop();
+    void gradientPanel_writesItsOwnGroup_data();
+    void gradientPanel_writesItsOwnGroup();
+
+    void colorWell_announcesEveryAssignment();
+    void colorWell_disabledIgnoresClicks();
+    void colorWell_sharedDialogEditsLastClickedWell();
+    void lock_togglesPictureAndAnnounces();
+    void showFireFox_launchesOrTells();
+    void stylePanels_senderIsThePanel();
+};
