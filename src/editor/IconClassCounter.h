@@ -21,8 +21,6 @@ public:
     // Moves the counter past every class in the tree (after a project was opened).
     void catchUp(const Node& root);
 
-    qint64 peek() const { return m_next; }
-
 private:
     qint64 m_next = kFirstNumber;
 };

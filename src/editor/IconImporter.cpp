@@ -3,6 +3,7 @@
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/Log.h"
+#include "workspace/IconImage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 #include <QSaveFile>
 
 namespace brindle {
@@ -27,34 +27,20 @@ ImportedIcon failure(const QString& reason) {
     return result;
 }
 
-} // namespace
-
-IconImporter::IconImporter(QString previewFolder) : m_folder(std::move(previewFolder)) {}
-
-QImage IconImporter::decode(const QByteArray& bytes, QString* error) {
-    auto fail = [error](const QString& reason) {
-        if (error)
-            *error = reason;
-        return QImage();
-    };
+// Only what the chooser offers: pictures a browser shows under an icon's file name.
+bool isChooserFormat(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "gif")
-        return fail(tr("It is not a PNG, JPEG or GIF picture."));
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return fail(tr("Its picture size cannot be read."));
-    if (size.width() > kMaxSide || size.height() > kMaxSide)
-        return fail(tr("The picture is larger than %1 × %1 pixels.").arg(kMaxSide));
-    QImage image = reader.read();
-    if (image.isNull())
-        return fail(tr("The picture cannot be decoded (%1).").arg(reader.errorString()));
-    return image;
+    return format == "png" || format == "jpeg" || format == "gif";
 }
+
+} // namespace
+
+IconImporter::IconImporter(QString previewFolder) : m_folder(std::move(previewFolder)) {}
 
 ImportedIcon IconImporter::import(const QString& sourcePath) const {
     if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir())
@@ -62,20 +48,26 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     const QFileInfo source(sourcePath);
     if (!source.isFile() || !source.isReadable())
         return failure(tr("The file cannot be read."));
+    const QString tooLarge = tr("The file is larger than %1 MB.").arg(kMaxFileBytes >> 20);
     if (source.size() > kMaxFileBytes)
-        return failure(tr("The file is larger than %1 MB.").arg(kMaxFileBytes / (1024 * 1024)));
+        return failure(tooLarge);
 
     QFile in(sourcePath);
     if (!in.open(QIODevice::ReadOnly))
         return failure(tr("The file cannot be read (%1).").arg(in.errorString()));
     const QByteArray bytes = in.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes)
-        return failure(tr("The file is larger than %1 MB.").arg(kMaxFileBytes / (1024 * 1024)));
+        return failure(tooLarge);
+    if (!isChooserFormat(bytes))
+        return failure(tr("It is not a PNG, JPEG or GIF picture."));
 
     ImportedIcon result;
-    result.image = decode(bytes, &result.error);
+    result.image = decodeIconImage(bytes);
     if (result.image.isNull())
-        return result;
+        return failure(tr("The picture cannot be decoded, or it is larger than %1 pixels on a "
+                          "side or %2 million pixels in all.")
+                           .arg(kLargestIconSide)
+                           .arg(kLargestIconPixelCount >> 20));
 
     result.fileName = safeIconFileName(source.fileName());
     const QString destination = QDir(m_folder).filePath(result.fileName);
@@ -89,35 +81,15 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
 }
 
 void applyNormalIcon(Node& node, const ImportedIcon& icon) {
-    node.setImageFileName(icon.fileName);
-    node.setImage(icon.image);
-    node.setImageWidth(icon.image.width());
-    node.setImageHeight(icon.image.height());
+    setNodeImage(node, icon.fileName, icon.image);
     qCInfo(lcBrindle, "imageSize: %f, %f", double(icon.image.width()), double(icon.image.height()));
 }
 
 void applyRetinaIcon(Node& node, const ImportedIcon& icon) {
-    // Integer division truncates: a 33-pixel-wide picture is shown 16 CSS pixels wide.
-    const int width = icon.image.width() / 2;
-    const int height = icon.image.height() / 2;
-    node.setRetinaImageFileName(icon.fileName);
-    node.setRetinaImage(icon.image);
-    node.setRetinaImageWidth(width);
-    node.setRetinaImageHeight(height);
-    QImage scaled;
-    if (width > 0 && height > 0) {
-        scaled = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-        scaled.fill(Qt::transparent);
-        QPainter painter(&scaled);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(0, 0, width, height), icon.image);
-    }
-    node.setScaledImage(scaled);
+    setNodeRetinaImage(node, icon.fileName, icon.image);
     qCInfo(lcBrindle).noquote() << "retinaFileName:" << icon.fileName;
 }
 
-// A cleared icon drops its picture and sizes too, so the outline and a saved project never
-// show or keep an icon the item no longer has.
 void clearNormalIcon(Node& node) {
     node.setImageFileName(QLatin1String(""));
     node.setImage(QImage());

@@ -20,9 +20,9 @@ struct ImportedIcon {
 // not a picture we can show never reaches the folder.
 class IconImporter {
 public:
-    // Limits that keep a hostile or mistaken pick from exhausting memory.
+    // The largest file read at all; the picture limits are those of project files, so an
+    // icon taken here always loads again from a saved project.
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-    static constexpr int kMaxSide = 4096;
 
     explicit IconImporter(QString previewFolder);
 
@@ -30,9 +30,6 @@ public:
     // folder under safeIconFileName() of its last path component, replacing a file of that
     // name. On failure the folder is unchanged.
     ImportedIcon import(const QString& sourcePath) const;
-
-    // Decodes PNG, JPEG or GIF bytes within the limits; a null image otherwise.
-    static QImage decode(const QByteArray& bytes, QString* error = nullptr);
 
 private:
     QString m_folder;
@@ -43,6 +40,8 @@ void applyNormalIcon(Node& node, const ImportedIcon& icon);
 // Gives the node its double-resolution icon: shown at half its pixel size (truncated), with
 // a picture redrawn at that size for the outline.
 void applyRetinaIcon(Node& node, const ImportedIcon& icon);
+// A cleared icon drops its picture and sizes too, so neither the outline nor a saved project
+// keeps an icon the item no longer has.
 void clearNormalIcon(Node& node);
 void clearRetinaIcon(Node& node);
 

@@ -37,8 +37,6 @@ public:
 
     // The selected item; the menu root when nothing is selected.
     Node* currentNode() const;
-    // The number the next new item's icon class will get.
-    qint64 nextIconIndex() const { return m_iconIndex.peek(); }
 
 public slots:
     // The whole tree was replaced (a project was opened).

@@ -8,12 +8,14 @@
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/NotificationCenter.h"
+#include "workspace/IconImage.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -413,8 +415,10 @@ void EditorTest::icons_unusableFileLeavesItemWithoutIt_data() {
     QTest::addColumn<QSize>("pixels");
     QTest::newRow("not a picture") << QByteArray("just some text") << QSize();
     QTest::newRow("truncated picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << QSize();
-    QTest::newRow("too many pixels") << QByteArray() << QSize(IconImporter::kMaxSide + 1, 1);
-    QTest::newRow("unsupported format") << QByteArray("BMP") << QSize(4, 4);
+    QTest::newRow("too many pixels") << QByteArray() << QSize(kLargestIconSide + 1, 1);
+    QTest::newRow("BMP picture") << QByteArray("BMP") << QSize(4, 4);
+    if (QImageWriter::supportedImageFormats().contains("tiff"))
+        QTest::newRow("TIFF picture") << QByteArray("TIFF") << QSize(4, 4);
     QTest::newRow("missing file") << QByteArray("missing") << QSize();
 }
 
@@ -423,8 +427,8 @@ void EditorTest::icons_unusableFileLeavesItemWithoutIt() {
     QFETCH(QSize, pixels);
     Fixture f;
     const QString path = f.source(QStringLiteral("broken.png"));
-    if (content == "BMP") {
-        QVERIFY(writePicture(path, pixels, Qt::red, "BMP"));
+    if (content == "BMP" || content == "TIFF") {
+        QVERIFY(writePicture(path, pixels, Qt::red, content.constData()));
     } else if (pixels.isValid()) {
         QVERIFY(writePicture(path, pixels, Qt::red));
     } else if (content != "missing") {
