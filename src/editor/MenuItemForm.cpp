@@ -1,8 +1,10 @@
 #include "editor/MenuItemForm.h"
 
-#include "editor/IconGapStepper.h"
 #include "model/Node.h"
+#include "panels/FieldStepperPair.h"
+#include "panels/Formatters.h"
 #include "platform/Log.h"
+#include "widgets/Stepper.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -24,20 +25,6 @@ namespace {
 
 const QString kMainMenu = QStringLiteral("Main Menu");
 const QString kSubMenu = QStringLiteral("Sub Menu");
-
-// Whole numbers only; anything else is refused with the system beep.
-class WholeNumberValidator : public QRegularExpressionValidator {
-public:
-    explicit WholeNumberValidator(QObject* parent)
-        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*[+-]?\\d{0,9}\\s*")),
-                                      parent) {}
-    State validate(QString& input, int& pos) const override {
-        const State state = QRegularExpressionValidator::validate(input, pos);
-        if (state == Invalid)
-            QApplication::beep();
-        return state;
-    }
-};
 
 QLabel* formLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -49,8 +36,11 @@ QLabel* formLabel(const QString& text, QWidget* parent) {
 
 MenuItemForm::MenuItemForm(QWidget* parent)
     : QDialog(parent, Qt::Popup), m_title(new QLineEdit(this)), m_kind(new QComboBox(this)),
-      m_link(new QLineEdit(this)), m_gapField(new QLineEdit(this)),
-      m_gapStepper(new IconGapStepper(this)), m_confirm(new QPushButton(tr("Create"), this)) {
+      m_link(new QLineEdit(this)),
+      m_gap(new FieldStepperPair(FieldStepperPair::Kind::Integer,
+                                 {double(kIconGapMinimum), double(kIconGapMaximum), 1.0},
+                                 m_formReady, this)),
+      m_confirm(new QPushButton(tr("Create"), this)) {
     setObjectName(QStringLiteral("popover"));
     // A click outside only closes the popover; a click on the add or edit button then does
     // not open it again at once, so those buttons toggle it.
@@ -59,8 +49,9 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     m_kind->setObjectName(QStringLiteral("newMenuComboBox"));
     m_link->setObjectName(QStringLiteral("linkTextField"));
     m_link->setPlaceholderText(QStringLiteral("http://www."));
-    m_gapField->setObjectName(QStringLiteral("paddingRightTextField"));
-    m_gapStepper->setObjectName(QStringLiteral("paddingRightStepper"));
+    m_gap->setName(QStringLiteral("paddingRight"));
+    m_gap->setFormatter(new OnlyIntegerValueFormatter(m_gap));
+    m_gap->textField()->setToolTip(tr("Space between the icon and the title"));
     m_confirm->setObjectName(QStringLiteral("createMenuButton"));
 
     // A popup has no window frame of its own; the panel's edge sets it off from the window.
@@ -85,13 +76,8 @@ MenuItemForm::MenuItemForm(QWidget* parent)
 
     auto* gapRow = new QHBoxLayout;
     gapRow->setSpacing(2);
-    m_gapField->setValidator(new WholeNumberValidator(m_gapField));
-    m_gapField->setAlignment(Qt::AlignRight);
-    m_gapField->setFixedWidth(48);
-    m_gapField->setToolTip(tr("Space between the icon and the title"));
-    m_gapStepper->setRange(kIconGapMinimum, kIconGapMaximum);
-    gapRow->addWidget(m_gapField);
-    gapRow->addWidget(m_gapStepper);
+    gapRow->addWidget(m_gap->textField());
+    gapRow->addWidget(m_gap->stepper());
     gapRow->addWidget(new QLabel(tr("px"), this));
     gapRow->addStretch(1);
     grid->addWidget(formLabel(tr("Icon gap:"), this), 5, 0);
@@ -109,13 +95,9 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     setMinimumWidth(300);
 
     m_kind->addItems({kMainMenu, kSubMenu});
-    setIconGap(0);
+    m_gap->setValue(0);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_confirm, &QPushButton::clicked, this, &MenuItemForm::confirmed);
-    connect(m_gapField, &QLineEdit::editingFinished, this,
-            &MenuItemForm::updatePaddingRightTextFieldValue);
-    connect(m_gapStepper, &IconGapStepper::activated, this,
-            &MenuItemForm::updatePaddingRightStepperValue);
 }
 
 void MenuItemForm::addIconRow(QGridLayout* grid, int row, IconSlot slot, const QString& label,
@@ -151,7 +133,7 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
         m_icons[index(slot)].choice = {};
         showIconName(slot, QString());
     }
-    setIconGap(0);
+    m_gap->setValue(0);
     m_confirm->setText(tr("Create"));
     m_confirm->setEnabled(true);
 }
@@ -169,7 +151,7 @@ void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
     showIconName(IconSlot::Retina, item.retinaImageFileName());
     // An empty link stays empty unless the user types one; the placeholder shows the form.
     m_link->setText(item.link());
-    setIconGap(item.paddingRight());
+    m_gap->setValue(double(item.paddingRight()));
     m_confirm->setText(tr("Save"));
     m_confirm->setEnabled(true);
 }
@@ -206,7 +188,7 @@ QString MenuItemForm::link() const {
 }
 
 qint64 MenuItemForm::iconGap() const {
-    return m_gapStepper->value();
+    return qint64(m_gap->value());
 }
 
 QStringList MenuItemForm::kindEntries() const {
@@ -267,30 +249,14 @@ void MenuItemForm::showIconName(IconSlot slot, const QString& name) {
     icon.clear->setEnabled(!name.isEmpty());
 }
 
-void MenuItemForm::setIconGap(qint64 value) {
-    m_gapStepper->setValue(value);
-    m_gapField->setText(QString::number(m_gapStepper->value()));
-}
-
+// The pair's handlers run under the form's guard; the value is read when the form is
+// confirmed.
 void MenuItemForm::updatePaddingRightTextFieldValue() {
-    if (!m_formReady)
-        return;
-    m_formReady = false;
-    bool ok = false;
-    const qint64 typed = m_gapField->text().trimmed().toLongLong(&ok);
-    m_gapStepper->setValue(ok ? typed : 0);
-    // The stepper's range is the only range check; the field shows what was kept.
-    if (!ok || typed > m_gapStepper->maximum() || typed < m_gapStepper->minimum())
-        m_gapField->setText(QString::number(m_gapStepper->value()));
-    m_formReady = true;
+    m_gap->updateTextFieldValue();
 }
 
 void MenuItemForm::updatePaddingRightStepperValue() {
-    if (!m_formReady)
-        return;
-    m_formReady = false;
-    m_gapField->setText(QString::number(m_gapStepper->value()));
-    m_formReady = true;
+    m_gap->updateStepperValue();
 }
 
 } // namespace brindle

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace brindle {
 
-class IconGapStepper;
+class FieldStepperPair;
 class Node;
 
 // The add and edit form of the menu structure editor, shown as a popover under its button.
@@ -88,15 +88,13 @@ private:
     void addIconRow(QGridLayout* grid, int row, IconSlot slot, const QString& label,
                     const QString& fieldName);
     void showIconName(IconSlot slot, const QString& name);
-    void setIconGap(qint64 value);
     void openFileDialog(IconSlot slot, std::function<void(QString)> done);
 
     QLineEdit* m_title;
     QComboBox* m_kind;
     QLineEdit* m_link;
     std::array<IconRow, 2> m_icons;
-    QLineEdit* m_gapField;
-    IconGapStepper* m_gapStepper;
+    FieldStepperPair* m_gap;
     QPushButton* m_confirm;
     FileChooser m_chooser;
     QPointer<QWidget> m_anchor; // the button the popover was last shown under
