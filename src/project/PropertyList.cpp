@@ -1,6 +1,5 @@
 #include "project/PropertyList.h"
 
-#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <plist/plist.h>
@@ -35,11 +34,11 @@ PlistElement elementFromNode(plist_t node) {
     const plist_type type = plist_get_node_type(node);
     switch (type) {
     case PLIST_STRING: {
-        char* value = nullptr;
-        plist_get_string_val(node, &value);
-        PlistElement element = PlistElement::fromString(QString::fromUtf8(value ? value : ""));
-        std::free(value);
-        return element;
+        // Not plist_get_string_val(): it asserts on text it cannot copy whole.
+        uint64_t length = 0;
+        const char* value = plist_get_string_ptr(node, &length);
+        return PlistElement::fromString(
+            value ? QString::fromUtf8(value, static_cast<qsizetype>(length)) : QString());
     }
     case PLIST_UINT: {
         // Negative numbers are kept in the same 64 bits; read them back as signed.
@@ -58,13 +57,10 @@ PlistElement elementFromNode(plist_t node) {
         return PlistElement::fromBoolean(value != 0);
     }
     case PLIST_DATA: {
-        char* value = nullptr;
         uint64_t length = 0;
-        plist_get_data_val(node, &value, &length);
-        PlistElement element = PlistElement::fromData(
-            value ? QByteArray(value, static_cast<qsizetype>(length)) : QByteArray());
-        std::free(value);
-        return element;
+        const char* value = plist_get_data_ptr(node, &length);
+        return PlistElement::fromData(value ? QByteArray(value, static_cast<qsizetype>(length))
+                                            : QByteArray());
     }
     default: {
         PlistElement element;
@@ -153,6 +149,9 @@ PlistArrayReadResult readPlistArray(const QByteArray& bytes) {
     if (bytes.isEmpty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return result;
     if (plist_is_binary(bytes.constData(), static_cast<uint32_t>(bytes.size())))
+        return result;
+    // XML text never holds a NUL character; the parser would cut strings at it.
+    if (bytes.contains('\0'))
         return result;
     plist_t parsed = nullptr;
     plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &parsed);

@@ -174,6 +174,12 @@ private slots:
     void checkVersion();
     void hostileFile_isRefusedAndChangesNothing_data();
     void hostileFile_isRefusedAndChangesNothing();
+    void rawBytes_areRefused_data();
+    void rawBytes_areRefused();
+    void fuzzFinding_isRefusedCleanly_data();
+    void fuzzFinding_isRefusedCleanly();
+    void seedFiles_open_data();
+    void seedFiles_open();
     void realWrittenAsInteger_isAccepted();
     void undecodableIcon_leavesItemWithoutIcon();
     void noPreviewFolder_leavesIconsOutAndWritesNothing();
@@ -609,6 +615,117 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing() {
     QCOMPARE(entries(targetPreview.path()), QStringList());
     QCOMPARE(entries(projects.path()), projectFolderBefore);
     QCOMPARE(entries(sourcePreview.path()), QStringList({QStringLiteral("home.png")}));
+}
+
+void ProjectTest::rawBytes_areRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reasonMentions");
+    GlobalData defaults;
+    const QByteArray valid = projectData(defaults);
+    QByteArray nul = valid;
+    nul.replace("<string>Home</string>", QByteArray("<string>Ho\0me</string>", 23));
+    QVERIFY(nul != valid);
+    QTest::newRow("NUL inside a title") << nul << QStringLiteral("not a property list");
+    QTest::newRow("not a property list")
+        << QByteArray("Version 3.0") << QStringLiteral("not a property list");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("not a property list");
+    QTest::newRow("binary property list")
+        << QByteArray("bplist00\xd0\x08\0\0\0\0\0\0", 16) << QStringLiteral("not a property list");
+    QTest::newRow("dictionary root")
+        << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>")
+        << QStringLiteral("not an array");
+    QTest::newRow("cut in the middle")
+        << valid.left(valid.size() / 2) << QStringLiteral("not a property list");
+}
+
+void ProjectTest::rawBytes_areRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reasonMentions);
+    QTemporaryDir preview;
+    GlobalData target;
+    target.setBorderRadius(3);
+    const QByteArray before = projectData(target);
+    const OpenResult opened = openProjectData(target, bytes, preview.path());
+    QVERIFY(!opened.ok);
+    QVERIFY2(opened.error.contains(reasonMentions), qPrintable(opened.error));
+    QCOMPARE(projectData(target), before);
+    QCOMPARE(entries(preview.path()), QStringList());
+    QCOMPARE(checkProjectDataVersion(bytes), QStringLiteral("Version 1.0"));
+}
+
+// Inputs the fuzzer found troublesome, kept as files; each must be refused cleanly.
+void ProjectTest::fuzzFinding_isRefusedCleanly_data() {
+    QTest::addColumn<QString>("path");
+    const QDir data(QStringLiteral(BRINDLE_TEST_DATA_DIR));
+    const QStringList names = data.entryList({QStringLiteral("fuzz-*")}, QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << data.filePath(name);
+}
+
+void ProjectTest::fuzzFinding_isRefusedCleanly() {
+    QFETCH(QString, path);
+    QTemporaryDir preview;
+    GlobalData target;
+    target.setTempFolderPath(preview.path());
+    const QByteArray before = projectData(target);
+    const OpenResult opened = openProjectFile(target, path);
+    QVERIFY(!opened.ok);
+    QVERIFY(!opened.error.isEmpty());
+    QCOMPARE(projectData(target), before);
+    QCOMPARE(entries(preview.path()), QStringList());
+}
+
+// The fuzzer's seeds are written by an independent tool; they must open as they are.
+void ProjectTest::seedFiles_open_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("classes");
+    QTest::addColumn<QStringList>("previewFiles");
+    const QDir seeds(QStringLiteral(BRINDLE_TEST_DATA_DIR "/../../../fuzz/corpus/project"));
+    QTest::newRow("default menu") << seeds.filePath(QStringLiteral("v3-default.brindleprj"))
+                                  << QStringLiteral("Version 3.0")
+                                  << QStringList{"Home", "Products", "Tessaly", "Brindle", "Forums"}
+                                  << QStringList{"icon0", "icon1", "icon2", "icon3", "icon4"}
+                                  << QStringList();
+    QTest::newRow("empty menu") << seeds.filePath(QStringLiteral("v3-empty.brindleprj"))
+                                << QStringLiteral("Version 3.0") << QStringList() << QStringList()
+                                << QStringList();
+    QTest::newRow("icons") << seeds.filePath(QStringLiteral("v3-icons.brindleprj"))
+                           << QStringLiteral("Version 3.0") << QStringList{"Start", "More", "Sub"}
+                           << QStringList{"icon0", "icon7", "icon8"}
+                           << QStringList{"a.tif", "b.png", "b@2x.png"};
+    QTest::newRow("version 2 with icons")
+        << seeds.filePath(QStringLiteral("v2-icons.brindleprj")) << QStringLiteral("Version 2.0")
+        << QStringList{"Old", "Child", "Plain"} << QStringList{"icon0", "icon1", "icon2"}
+        << QStringList{"o@2x.gif"};
+}
+
+void ProjectTest::seedFiles_open() {
+    QFETCH(QString, path);
+    QFETCH(QString, version);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, classes);
+    QFETCH(QStringList, previewFiles);
+    QCOMPARE(checkProjectFileVersion(path), version);
+    QTemporaryDir preview;
+    GlobalData target;
+    target.setTempFolderPath(preview.path());
+    const OpenResult opened = openProjectFile(target, path);
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QVERIFY2(opened.warnings.isEmpty(), qPrintable(opened.warnings.join(QLatin1Char('\n'))));
+    QCOMPARE(classesInTree(target), classes);
+    QStringList readTitles;
+    const Node* root = target.getMenuRootNode();
+    for (int i = 0; i < root->childCount(); ++i) {
+        readTitles.append(root->childAt(i)->name());
+        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
+            readTitles.append(root->childAt(i)->childAt(j)->name());
+    }
+    QCOMPARE(readTitles, titles);
+    QCOMPARE(entries(preview.path()), previewFiles);
+    QCOMPARE(target.borderRadius(), qint64(25));
 }
 
 void ProjectTest::realWrittenAsInteger_isAccepted() {

@@ -1,0 +1,77 @@
+// Feeds arbitrary bytes to the project reader. Besides "no crash, no undefined behaviour",
+// it checks that a file the reader accepts can be saved and read again, and that a refused
+// file leaves the design as it was.
+
+#include "model/GlobalData.h"
+#include "project/ProjectFile.h"
+#include "project/PropertyList.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QCoreApplication* application = nullptr;
+QTemporaryDir* previewFolder = nullptr;
+
+void check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_project: %s\n", what);
+        std::abort();
+    }
+}
+
+// Two saved designs are the same when every element but the image bytes is the same
+// (re-encoding an image need not give the same bytes).
+bool sameDesign(const QByteArray& first, const QByteArray& second) {
+    const auto a = brindle::readPlistArray(first).elements;
+    const auto b = brindle::readPlistArray(second).elements;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const brindle::PlistElement& x = a.at(i);
+        const brindle::PlistElement& y = b.at(i);
+        if (x.kind != y.kind || x.text != y.text || x.integer != y.integer ||
+            x.boolean != y.boolean || !(x.real == y.real))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Image plug-ins need an application object.
+    application = new QCoreApplication(*argc, *argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
+    previewFolder = new QTemporaryDir();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                     static_cast<qsizetype>(size));
+    const QString preview = previewFolder->path();
+    (void)brindle::checkProjectDataVersion(bytes);
+
+    brindle::GlobalData store;
+    store.setTempFolderPath(preview);
+    const QByteArray before = brindle::projectData(store);
+    const brindle::OpenResult opened = brindle::openProjectData(store, bytes, preview);
+    if (!opened.ok) {
+        check(!opened.error.isEmpty(), "a refusal without a reason");
+        check(brindle::projectData(store) == before, "a refused file changed the design");
+        return 0;
+    }
+    // What was accepted must survive a save and a second reading unchanged.
+    const QByteArray saved = brindle::projectData(store);
+    brindle::GlobalData again;
+    again.setTempFolderPath(preview);
+    check(brindle::openProjectData(again, saved, preview).ok, "a saved design was refused");
+    check(sameDesign(brindle::projectData(again), saved), "a saved design read back differently");
+    return 0;
+}
