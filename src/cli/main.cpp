@@ -3,9 +3,12 @@
 #include "cli/CommandLine.h"
 #include "cli/DesignExport.h"
 #include "model/GlobalData.h"
+#include "project/ProjectFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 using namespace brindle;
@@ -17,24 +20,34 @@ void printError(const QString& message) {
     QTextStream(stderr) << "brindle-export: " << message << '\n';
 }
 
-// Opens or makes the design the request names into `data`; false with a message on failure.
-bool loadDesign(const ExportRequest& request, GlobalData& data, QString* error) {
-    Q_UNUSED(data);
-    if (request.projectPath.isEmpty())
-        return true; // a fresh store holds the default design
-    *error = QStringLiteral("cannot open %1: project files are not supported by this build")
-                 .arg(request.projectPath);
-    return false;
+void printWarning(const QString& message) {
+    QTextStream(stderr) << "brindle-export: warning: " << message << '\n';
 }
 
 int runExport(const ExportRequest& request) {
+    // A freshly started application: the default design, separator lines on. An opened
+    // project's icons go into a private preview folder that is removed afterwards.
     GlobalData data;
-    QString error;
-    if (!loadDesign(request, data, &error)) {
-        printError(error);
-        return kExitFailure;
+    QTemporaryDir previewFolder;
+    if (!request.projectPath.isEmpty()) {
+        if (!previewFolder.isValid()) {
+            printError(QStringLiteral("cannot create a temporary folder: %1")
+                           .arg(previewFolder.errorString()));
+            return kExitFailure;
+        }
+        data.setTempFolderPath(previewFolder.path());
+        const OpenResult opened = openProjectFile(data, request.projectPath);
+        if (!opened) {
+            printError(QStringLiteral("cannot open %1: %2")
+                           .arg(QDir::toNativeSeparators(request.projectPath), opened.error));
+            return kExitFailure;
+        }
+        for (const QString& warning : opened.warnings)
+            printWarning(warning);
     }
-    if (const WriteResult written = exportDesign(data, request.outputDirectory); !written) {
+    if (const WriteResult written =
+            exportDesign(data, request.outputDirectory, data.tempFolderPath());
+        !written) {
         printError(written.error);
         return kExitFailure;
     }

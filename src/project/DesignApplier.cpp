@@ -1,6 +1,7 @@
 #include "project/DesignApplier.h"
 
 #include "model/GlobalData.h"
+#include "project/ProjectReader.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 
@@ -35,8 +36,8 @@ private:
     QImage takeIcon(const ProjectItem& item, const ProjectIcon& icon) {
         if (!icon.present)
             return {};
-        const QString title = QStringLiteral("“") + item.name + QStringLiteral("”");
-        const QString fileName = QStringLiteral("“") + icon.fileName + QStringLiteral("”");
+        const QString title = quotedForMessage(item.name);
+        const QString fileName = quotedForMessage(icon.fileName);
         if (m_previewFolder.isEmpty()) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 was left out: there is no "
                                              "preview folder.")

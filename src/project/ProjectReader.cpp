@@ -21,10 +21,6 @@ constexpr qint64 kSmallestInteger = std::numeric_limits<qint32>::min();
 
 constexpr qsizetype kSettingsEnd = 1 + kPersistedSettingCount; // position of the item count
 
-QString quoted(const QString& text) {
-    return QStringLiteral("“") + text + QStringLiteral("”");
-}
-
 QString expectedKindName(Kind kind) {
     PlistElement element;
     element.kind = kind;
@@ -154,7 +150,8 @@ bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
     for (int i = 0; i < kPersistedSettingCount; ++i) {
         const Setting setting = static_cast<Setting>(i);
         const SettingInfo& info = settingInfo(setting);
-        const QString what = QStringLiteral("setting ") + quoted(QLatin1String(info.name));
+        const QString what =
+            QStringLiteral("setting ") + quotedForMessage(QLatin1String(info.name));
         SettingValue& value = design.settings[static_cast<size_t>(i)];
         switch (info.kind) {
         case SettingKind::Integer:
@@ -197,7 +194,7 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
     if (!isSafeIconFileName(*fileName)) {
         cursor.fail(QStringLiteral("%1 has the file name %2, which is not a plain file name "
                                    "or is reserved for a generated file")
-                        .arg(what, quoted(*fileName)));
+                        .arg(what, quotedForMessage(*fileName)));
         return false;
     }
     const PlistElement* bytes = cursor.take(Kind::Data, what + QStringLiteral(", image"));
@@ -259,6 +256,18 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
 
 } // namespace
 
+QString quotedForMessage(const QString& text) {
+    constexpr qsizetype kLongest = 80;
+    QString shown = text.left(kLongest);
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QChar(0xFFFD);
+    }
+    if (text.size() > kLongest)
+        shown += QStringLiteral("…");
+    return QStringLiteral("“") + shown + QStringLiteral("”");
+}
+
 QString projectVersionOf(const PlistArrayReadResult& read) {
     if (read.status != PlistArrayReadResult::Status::Ok || read.elements.isEmpty() ||
         read.elements.first().kind != Kind::String)
@@ -272,7 +281,7 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
     const QString& version = elements.first().text;
     if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2))
         return QStringLiteral("the file has the version %1, which this application cannot read")
-            .arg(quoted(version));
+            .arg(quotedForMessage(version));
     if (elements.size() <= kSettingsEnd)
         return QStringLiteral("the file ends early: it has %1 elements, too few for the settings "
                               "and the number of menu items")

@@ -23,6 +23,10 @@ QString projectVersionOf(const PlistArrayReadResult& read);
 // counting up from one more than the largest valid number (0 when there is none).
 void repairIconClasses(QList<ProjectItem>& items);
 
+// Text from a file, quoted for a one-line message: control characters are replaced and
+// long text is shortened.
+QString quotedForMessage(const QString& text);
+
 // Drops what could end a CSS declaration: ";", "{", "}" and control characters.
 QString sanitizedFontFamily(const QString& family);
 

@@ -30,6 +30,11 @@ QByteArray arrowImagePng() {
     QImage arrow(QStringLiteral(":/images/Bottom.png"));
     if (arrow.size() != QSize(16, 16))
         arrow = arrow.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Logical size 16 × 16 points: 72 dots per inch. Set explicitly, because the default
+    // resolution depends on the process and the bytes must not.
+    constexpr int kDotsPerMeterAt72Dpi = 2835;
+    arrow.setDotsPerMeterX(kDotsPerMeterAt72Dpi);
+    arrow.setDotsPerMeterY(kDotsPerMeterAt72Dpi);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -575,6 +575,8 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
         << QStringLiteral("unexpected elements");
     QTest::newRow("unknown version") << setText(0, "Version 4.0") << QStringLiteral("Version 4.0");
     QTest::newRow("version 1") << setText(0, "Version 1.0") << QStringLiteral("Version 1.0");
+    QTest::newRow("version on two lines")
+        << setText(0, "Version\n3.0") << QStringLiteral("“Version\ufffd3.0”");
     QTest::newRow("number as version") << setInteger(0, 3) << QStringLiteral("no version");
     QTest::newRow("empty array") << Mutation([](PlistTestFile& f) { f.truncate(0); })
                                  << QStringLiteral("no version");
@@ -610,6 +612,7 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing() {
     QVERIFY(!opened.ok);
     QVERIFY(!opened.error.isEmpty());
     QVERIFY2(opened.error.contains(reasonMentions), qPrintable(opened.error));
+    QVERIFY(!opened.error.contains(QLatin1Char('\n')));
     QCOMPARE(projectData(target), before);
     QCOMPARE(target.showSeparator(), false);
     QCOMPARE(entries(targetPreview.path()), QStringList());

@@ -116,6 +116,7 @@ private slots:
     void decodeIcon_acceptsOnlyIconFormatsOfSafeSize_data();
     void decodeIcon_acceptsOnlyIconFormatsOfSafeSize();
     void retinaIcon_halfSizeTruncated();
+    void arrowImage_isSixteenPointsAt72Dpi();
 };
 
 void WorkspaceTest::exportAll_writesExactlyTheNeededFiles_data() {
@@ -334,6 +335,17 @@ void WorkspaceTest::retinaIcon_halfSizeTruncated() {
     setNodeImage(node, QStringLiteral("n.png"), image);
     QCOMPARE(node.imageWidth(), qint64(33));
     QCOMPARE(node.imageHeight(), qint64(21));
+}
+
+void WorkspaceTest::arrowImage_isSixteenPointsAt72Dpi() {
+    // The resolution is written explicitly, so every process writes the same bytes.
+    const QByteArray png = arrowImagePng();
+    QVERIFY(png.startsWith("\x89PNG"));
+    const QImage arrow = QImage::fromData(png, "PNG");
+    QCOMPARE(arrow.size(), QSize(16, 16));
+    QCOMPARE(arrow.dotsPerMeterX(), 2835);
+    QCOMPARE(arrow.dotsPerMeterY(), 2835);
+    QCOMPARE(arrowImagePng(), png);
 }
 
 QTEST_GUILESS_MAIN(WorkspaceTest)
