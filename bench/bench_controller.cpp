@@ -1,0 +1,104 @@
+// Live-update costs, measured offscreen:
+//   BM_NotificationToStylesheetWritten — a panel's notification until styles.css is rewritten;
+//   BM_NotificationToPreviewReloaded  — the same until the preview has finished reloading.
+// Process start to first preview load is measured by scripts/bench-startup.sh.
+#include "controller/CSSNavMenu.h"
+#include "controller/MainWindow.h"
+#include "controller/PreviewView.h"
+#include "model/GlobalData.h"
+#include "platform/NotificationCenter.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+using namespace brindle;
+
+namespace {
+
+QObject sizeViewStandIn;
+
+// Google Benchmark reports means; the median of the single iterations is added as a counter.
+void reportMedian(benchmark::State& state, std::vector<double>& samples, const char* name) {
+    if (samples.empty())
+        return;
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    state.counters[name] = samples[samples.size() / 2];
+}
+
+CSSNavMenu::SenderDirectory senders() {
+    return {{QStringLiteral("sizeViewContainer"), &sizeViewStandIn}};
+}
+
+void BM_NotificationToStylesheetWritten(benchmark::State& state) {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders());
+    controller.generateTexts();
+    controller.createHTMLIndexFile(base.path());
+    qint64 radius = 0;
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        data.setBorderRadius(radius++ % 100);
+        center.post(QStringLiteral("BorderRadiusDataUpdated"), &sizeViewStandIn);
+        samples.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    reportMedian(state, samples, "median_ms");
+}
+BENCHMARK(BM_NotificationToStylesheetWritten)->Iterations(500)->Unit(benchmark::kMicrosecond);
+
+void BM_NotificationToPreviewReloaded(benchmark::State& state) {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.resize(1000, 700);
+    QEventLoop loop;
+    QObject::connect(window.previewView(), &QWebEngineView::loadFinished, &loop,
+                     &QEventLoop::quit);
+    window.setUp(senders(), base.path());
+    window.show();
+    loop.exec(); // the first load
+    QTimer guard; // never hang on a lost load
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    qint64 radius = 0;
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        data.setBorderRadius(radius++ % 100);
+        center.post(QStringLiteral("BorderRadiusDataUpdated"), &sizeViewStandIn);
+        guard.start(5000);
+        loop.exec();
+        guard.stop();
+        samples.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    reportMedian(state, samples, "median_ms");
+}
+BENCHMARK(BM_NotificationToPreviewReloaded)
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

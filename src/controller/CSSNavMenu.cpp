@@ -1,0 +1,84 @@
+#include "controller/CSSNavMenu.h"
+
+#include "model/GlobalData.h"
+#include "platform/Log.h"
+#include "platform/NotificationCenter.h"
+
+#include <QFile>
+
+namespace brindle {
+
+CSSNavMenu::CSSNavMenu(GlobalData& data, NotificationCenter& center, QObject* parent)
+    : QObject(parent), m_data(data), m_center(center), m_documents(data) {}
+
+CSSNavMenu::~CSSNavMenu() {
+    m_center.removeObserver(this);
+}
+
+void CSSNavMenu::registerUpdateHandlers(const SenderDirectory& senders) {
+    for (const Registration& row : routingTable()) {
+        const QObject* sender = senders.value(QLatin1String(row.senderOutlet));
+        if (sender == nullptr)
+            continue; // that panel is not part of this window
+        const UpdateHandler handler = row.handler;
+        m_center.addObserver(this, QLatin1String(row.notification), sender,
+                             [this, handler](const Notification&) { runHandler(handler); });
+    }
+}
+
+void CSSNavMenu::generateTexts() {
+    m_documents.insertHTML5Code();
+    m_documents.insertCSS3Code();
+}
+
+bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
+    m_previewFolder = PreviewFolder::create(baseDir);
+    if (!m_previewFolder)
+        return false;
+    m_data.setTempFolderPath(m_previewFolder->folderPath());
+    qCInfo(lcBrindle) << "htmlPath:" << m_previewFolder->htmlPath();
+    m_previewFolder->writeHTML(m_documents.htmlText());
+    m_previewFolder->writeCSS(m_documents.cssText());
+    m_previewFolder->writeArrow();
+    emit previewFolderCreated(m_previewFolder->htmlPath());
+    return true;
+}
+
+void CSSNavMenu::runHandler(UpdateHandler handler) {
+    for (const HandlerStep& step : handlerSpec(handler).steps) {
+        switch (step.kind) {
+        case HandlerStep::Kind::Splice:
+            m_documents.spliceFragment(step.fragment);
+            break;
+        case HandlerStep::Kind::WriteCSS:
+            writeCSSFile();
+            break;
+        case HandlerStep::Kind::WriteHTML:
+            writeHTMLFile();
+            break;
+        case HandlerStep::Kind::Run:
+            runHandler(step.handler);
+            break;
+        }
+    }
+}
+
+void CSSNavMenu::reloadData() {
+    for (UpdateHandler handler : reloadOrder())
+        runHandler(handler);
+}
+
+void CSSNavMenu::writeCSSFile() {
+    // Without a preview folder there is nothing to rewrite; the texts stay current.
+    const bool ok = m_previewFolder && m_previewFolder->writeCSS(m_documents.cssText()).ok;
+    emit cssFileWritten(ok);
+    emit previewReloadRequested();
+}
+
+void CSSNavMenu::writeHTMLFile() {
+    const bool ok = m_previewFolder && m_previewFolder->writeHTML(m_documents.htmlText()).ok;
+    emit htmlFileWritten(ok);
+    emit previewReloadRequested();
+}
+
+} // namespace brindle

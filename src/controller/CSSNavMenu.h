@@ -1,0 +1,64 @@
+#pragma once
+
+#include "controller/RoutingTable.h"
+#include "generator/CodeDocuments.h"
+#include "workspace/PreviewFolder.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace brindle {
+
+class GlobalData;
+class NotificationCenter;
+
+// The document controller: owns the generated texts with their fragment registry and the
+// preview folder, routes every change notification to its update handler, splices the
+// affected fragments and rewrites the preview files.
+class CSSNavMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // Outlet name (as in the routing table) → the panel object that sends under that name.
+    using SenderDirectory = QHash<QString, const QObject*>;
+
+    CSSNavMenu(GlobalData& data, NotificationCenter& center, QObject* parent = nullptr);
+    ~CSSNavMenu() override;
+
+    // Makes one registration per routing row whose sending outlet is in the directory.
+    void registerUpdateHandlers(const SenderDirectory& senders);
+    // Builds the page text, then the stylesheet text.
+    void generateTexts();
+    // Creates the preview folder in baseDir, writes index.html, styles.css and bottom.png.
+    // False when the folder could not be made; the rest keeps working without previews.
+    bool createHTMLIndexFile(const QString& baseDir);
+
+    void runHandler(UpdateHandler handler);
+    // The full refresh after a project was opened: every handler in its fixed order.
+    void reloadData();
+
+    void writeCSSFile();
+    void writeHTMLFile();
+
+    CodeDocuments& documents() { return m_documents; }
+    const CodeDocuments& documents() const { return m_documents; }
+    const std::optional<PreviewFolder>& previewFolder() const { return m_previewFolder; }
+
+signals:
+    void previewFolderCreated(const QString& htmlPath);
+    void cssFileWritten(bool ok);
+    void htmlFileWritten(bool ok);
+    // The preview should reload index.html (it was rewritten, or one of its files was).
+    void previewReloadRequested();
+
+private:
+    GlobalData& m_data;
+    NotificationCenter& m_center;
+    CodeDocuments m_documents;
+    std::optional<PreviewFolder> m_previewFolder;
+};
+
+} // namespace brindle

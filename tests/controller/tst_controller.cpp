@@ -1,0 +1,362 @@
+#include "controller/CSSNavMenu.h"
+#include "controller/MainWindow.h"
+#include "controller/PreviewView.h"
+#include "generator/CodeDocuments.h"
+#include "model/GlobalData.h"
+#include "platform/NotificationCenter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace brindle;
+
+namespace {
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<unreadable>");
+    return QString::fromUtf8(file.readAll());
+}
+
+// A stand-in for a panel: only its identity matters to the routing.
+struct Senders {
+    QObject sizeView, subMenuSizeView, menuStructureView, quickModeNormalView, backgroundView,
+        stranger;
+    CSSNavMenu::SenderDirectory directory() const {
+        return {{QStringLiteral("sizeViewContainer"), &sizeView},
+                {QStringLiteral("subMenuSizeViewContainer"), &subMenuSizeView},
+                {QStringLiteral("menuStructureView"), &menuStructureView},
+                {QStringLiteral("quickModeNormalView"), &quickModeNormalView},
+                {QStringLiteral("backgroundViewContainer"), &backgroundView}};
+    }
+};
+
+// Marks a file as old so that a rewrite is visible without waiting for the clock.
+void ageFile(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
+                             QFileDevice::FileModificationTime));
+}
+
+QDateTime modified(const QString& path) {
+    return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
+}
+
+void compareWithFreshBuild(const GlobalData& data, const CodeDocuments& documents) {
+    CodeDocuments fresh(data);
+    fresh.insertHTML5Code();
+    fresh.insertCSS3Code();
+    QCOMPARE(documents.cssText(), fresh.cssText());
+    QCOMPARE(documents.htmlText(), fresh.htmlText());
+    for (int i = 0; i <= kStylesheetFragmentCount; ++i) {
+        const auto fragment = static_cast<Fragment>(i);
+        QCOMPARE(documents.fragmentIndex(fragment), fresh.fragmentIndex(fragment));
+        QCOMPARE(documents.fragmentText(fragment), fresh.fragmentText(fragment));
+    }
+}
+
+} // namespace
+
+class ControllerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void registeredSender_splicesAndRewritesOnlyTheStylesheet();
+    void otherSender_changesNothing();
+    void borderSizeChange_leavesFragmentsWhereAFreshBuildPutsThem();
+    void menuChange_writesStylesheetThriceThenPage();
+    void sameValue_stillRewrites();
+    void quickBackground_matchesDetailedBackground();
+    void reloadData_afterReplacingTheStore_equalsFreshBuild();
+    void previewFolder_skipsTakenNames();
+    void routingTable_hasOneRowPerNameAndSender();
+    void sourceViews_mirrorSplicesAndRefuseTyping();
+    void preview_showsTheChange();
+
+private:
+    QTemporaryDir m_temp;
+};
+
+void ControllerTest::initTestCase() {
+    QVERIFY(m_temp.isValid());
+}
+
+void ControllerTest::registeredSender_splicesAndRewritesOnlyTheStylesheet() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+    QVERIFY(controller.createHTMLIndexFile(base.path()));
+    const PreviewFolder& folder = *controller.previewFolder();
+    QCOMPARE(QDir(folder.folderPath()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             (QStringList{QStringLiteral("bottom.png"), QStringLiteral("index.html"),
+                          QStringLiteral("styles.css")}));
+    QCOMPARE(data.tempFolderPath(), folder.folderPath());
+    ageFile(folder.htmlPath());
+    ageFile(folder.cssPath());
+    const QDateTime htmlTime = modified(folder.htmlPath());
+
+    data.setBorderRadius(7);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.sizeView);
+
+    const QString css = readFile(folder.cssPath());
+    QVERIFY(css.contains(QStringLiteral("\t-moz-border-radius: 7px;\n\t-webkit-border-radius: "
+                                        "7px;\n\tborder-radius: 7px;\n")));
+    QCOMPARE(css, controller.documents().cssText());
+    QVERIFY(modified(folder.cssPath()) > htmlTime);
+    QCOMPARE(modified(folder.htmlPath()), htmlTime);
+}
+
+void ControllerTest::otherSender_changesNothing() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+    QVERIFY(controller.createHTMLIndexFile(base.path()));
+    const QString before = controller.documents().cssText();
+    QSignalSpy writes(&controller, &CSSNavMenu::cssFileWritten);
+
+    data.setBorderRadius(9);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.subMenuSizeView);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.stranger);
+    QCOMPARE(controller.documents().cssText(), before);
+    QCOMPARE(writes.count(), 0);
+    QCOMPARE(readFile(controller.previewFolder()->cssPath()), before);
+}
+
+void ControllerTest::borderSizeChange_leavesFragmentsWhereAFreshBuildPutsThem() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+
+    data.setBorderSize(1234);
+    center.post(QStringLiteral("BorderSizeDataUpdated"), &senders.sizeView);
+    compareWithFreshBuild(data, controller.documents());
+    data.setBorderSize(0);
+    data.setBorderColor(Color::fromBytes(1, 2, 3));
+    center.post(QStringLiteral("BorderColorDataUpdated"), &senders.sizeView);
+    compareWithFreshBuild(data, controller.documents());
+}
+
+void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+    QVERIFY(controller.createHTMLIndexFile(base.path()));
+    QStringList writes;
+    connect(&controller, &CSSNavMenu::cssFileWritten, this,
+            [&](bool ok) { writes << (ok ? QStringLiteral("css") : QStringLiteral("css failed")); });
+    connect(&controller, &CSSNavMenu::htmlFileWritten, this,
+            [&](bool ok) { writes << (ok ? QStringLiteral("html") : QStringLiteral("html failed")); });
+
+    Node* root = data.getMenuRootNode();
+    Node* added = data.addMenuRootNodeChild(Node::make(QStringLiteral("Contact"), QStringLiteral("icon6")));
+    added->setParent(root);
+    center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+
+    QCOMPARE(writes, (QStringList{QStringLiteral("css"), QStringLiteral("css"), QStringLiteral("css"),
+                                  QStringLiteral("html")}));
+    const QString html = readFile(controller.previewFolder()->htmlPath());
+    QVERIFY(html.contains(
+        QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
+    compareWithFreshBuild(data, controller.documents());
+}
+
+void ControllerTest::sameValue_stillRewrites() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+    QVERIFY(controller.createHTMLIndexFile(base.path()));
+    ageFile(controller.previewFolder()->cssPath());
+    const QDateTime old = modified(controller.previewFolder()->cssPath());
+    QSignalSpy writes(&controller, &CSSNavMenu::cssFileWritten);
+    QSignalSpy reloads(&controller, &CSSNavMenu::previewReloadRequested);
+
+    center.post(QStringLiteral("WidthDataUpdated"), &senders.sizeView); // width unchanged
+    QCOMPARE(writes.count(), 1);
+    QCOMPARE(writes.at(0).at(0).toBool(), true);
+    QCOMPARE(reloads.count(), 1);
+    QVERIFY(modified(controller.previewFolder()->cssPath()) > old);
+}
+
+void ControllerTest::quickBackground_matchesDetailedBackground() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders.directory());
+    controller.generateTexts();
+    data.setStartBackgroundColor(Color::fromBytes(10, 20, 30));
+    data.setEnableSecondQuarterBackgroundColor(false);
+
+    center.post(QStringLiteral("QuickModeBackgroundNormalDataUpdated"), &senders.quickModeNormalView);
+    const QString viaQuick = controller.documents().cssText();
+    center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
+    QCOMPARE(controller.documents().cssText(), viaQuick);
+    compareWithFreshBuild(data, controller.documents());
+}
+
+void ControllerTest::reloadData_afterReplacingTheStore_equalsFreshBuild() {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.generateTexts();
+    QVERIFY(controller.createHTMLIndexFile(base.path()));
+
+    // What opening a project does: every setting and the tree replaced, nothing posted.
+    data.setBorderRadius(0);
+    data.setWidth(55);
+    data.setPaddingTop(4);
+    data.setMainMenufontFamily(QStringLiteral("Georgia, serif"));
+    data.setMainMenufontSize(22);
+    data.setSubMenuBorderRadius(12);
+    data.setEnableEndBackgroundColorHover(true);
+    data.setColorTransparencyActive(55);
+    data.setDropShadowOpacity(0.25);
+    data.setMainMenuTextShadow2Size(7);
+    data.setSubMenufontColorHover(Color::fromBytes(200, 100, 50));
+    Node* root = data.getMenuRootNode();
+    root->clearChildren();
+    Node* only = data.addMenuRootNodeChild(Node::make(QStringLiteral("Only"), QStringLiteral("icon9")));
+    only->setParent(root);
+    Node* sub = data.insertMenuRootNodeChild(Node::make(QStringLiteral("Sub é"), QStringLiteral("icon10")),
+                                             only, -1);
+    sub->setParent(only);
+
+    controller.reloadData();
+    compareWithFreshBuild(data, controller.documents());
+    QCOMPARE(readFile(controller.previewFolder()->cssPath()), controller.documents().cssText());
+    QCOMPARE(readFile(controller.previewFolder()->htmlPath()), controller.documents().htmlText());
+}
+
+void ControllerTest::previewFolder_skipsTakenNames() {
+    QTemporaryDir base;
+    QVERIFY(QDir(base.path()).mkdir(QStringLiteral("WebFolder0")));
+    QFile taken(QDir(base.path()).filePath(QStringLiteral("WebFolder1")));
+    QVERIFY(taken.open(QIODevice::WriteOnly));
+    taken.close();
+
+    const auto folder = PreviewFolder::create(base.path());
+    QVERIFY(folder.has_value());
+    QCOMPARE(QFileInfo(folder->folderPath()).fileName(), QStringLiteral("WebFolder2"));
+    QCOMPARE(QFileInfo(folder->folderPath()).permissions() &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+    const auto next = PreviewFolder::create(base.path());
+    QVERIFY(next.has_value());
+    QCOMPARE(QFileInfo(next->folderPath()).fileName(), QStringLiteral("WebFolder3"));
+
+    QVERIFY(!PreviewFolder::create(QDir(base.path()).filePath(QStringLiteral("missing/deeper"))));
+}
+
+void ControllerTest::routingTable_hasOneRowPerNameAndSender() {
+    QCOMPARE(static_cast<int>(routingTable().size()), 47);
+    QSet<QString> pairs;
+    for (const Registration& row : routingTable())
+        pairs.insert(QLatin1String(row.notification) + QLatin1Char('/') +
+                     QLatin1String(row.senderOutlet));
+    QCOMPARE(pairs.size(), 47);
+    QCOMPARE(static_cast<int>(reloadOrder().size()), 34);
+    QVERIFY(!reloadOrder().empty());
+    QCOMPARE(handlerIndexOfName("updateMenuStructureDataUpdatedNotification"),
+             static_cast<int>(UpdateHandler::MenuStructure));
+    QCOMPARE(handlerIndexOfName("updateShowSeparator"), -1);
+}
+
+void ControllerTest::sourceViews_mirrorSplicesAndRefuseTyping() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.setUp(senders.directory(), base.path());
+    QPlainTextEdit* css = window.css3TextView();
+    QCOMPARE(css->toPlainText(), window.controller()->documents().cssText());
+
+    css->verticalScrollBar()->setValue(0);
+    data.setSubMenuWidth(222);
+    center.post(QStringLiteral("SubMenuWidthDataUpdated"), &senders.subMenuSizeView);
+    data.setBorderRadius(123456);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.sizeView);
+    QCOMPARE(css->toPlainText(), window.controller()->documents().cssText());
+    QCOMPARE(window.htmlTextView()->toPlainText(), window.controller()->documents().htmlText());
+
+    const QString before = css->toPlainText();
+    css->setFocus();
+    QTest::keyClicks(css, QStringLiteral("typed"));
+    QTest::keyClick(css, Qt::Key_Delete);
+    QTest::keyClick(css, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(css->toPlainText(), before);
+
+    window.showSourceView(1);
+    QVERIFY(window.htmlTextView()->isVisibleTo(&window) || !window.isVisible());
+}
+
+void ControllerTest::preview_showsTheChange() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    QSignalSpy loaded(window.previewView(), &QWebEngineView::loadFinished);
+    window.setUp(senders.directory(), base.path());
+    window.resize(1000, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(loaded.wait(20000));
+    QVERIFY(loaded.last().at(0).toBool());
+
+    const auto countBlue = [&] {
+        const QImage image = window.previewView()->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 240 && c.red() < 15 && c.green() < 15)
+                    ++blue;
+            }
+        return blue;
+    };
+    QCOMPARE(countBlue(), 0);
+
+    // A plain blue bar: no stop enabled beyond the start.
+    data.setStartBackgroundColor(Color::fromBytes(0, 0, 255));
+    data.setEnableFirstQuarterBackgroundColor(false);
+    data.setEnableSecondQuarterBackgroundColor(false);
+    data.setEnableThirdQuarterBackgroundColor(false);
+    data.setEnableEndBackgroundColor(false);
+    center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
+    QVERIFY(loaded.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(countBlue() > 100, 10000);
+}
+
+QTEST_MAIN(ControllerTest)
+#include "tst_controller.moc"
