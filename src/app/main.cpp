@@ -38,6 +38,7 @@ void storeRecentList(const brindle::GlobalData& data) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     brindle::initResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -88,6 +89,7 @@ private:
 };
 
 void ControllerTest::initTestCase() {
+    QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
     QVERIFY(m_temp.isValid());
 }
 
