@@ -1,5 +1,7 @@
 #include "resources/Resources.h"
 #include "tst_panelpattern.h"
+#include "tst_quickmode.h"
+#include "tst_textshadow.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -12,6 +14,14 @@ int main(int argc, char* argv[]) {
     int status = 0;
     {
         PanelPatternTest test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TextAndShadowTest test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        QuickModeTest test;
         status |= QTest::qExec(&test, argc, argv);
     }
     return status;

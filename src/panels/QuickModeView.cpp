@@ -1,0 +1,235 @@
+#include "panels/QuickModeView.h"
+
+#include "panels/PanelRanges.h"
+#include "panels/QuickColor.h"
+#include "platform/NotificationCenter.h"
+#include "widgets/ColorPickerImageView.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace brindle {
+
+namespace {
+
+// Corner radius of each shape item, and the items' texts.
+constexpr qint64 kShapeRadii[] = {0, 15, 25};
+constexpr const char* kShapeNames[] = {
+    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Square"),
+    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Rounded"),
+    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Round"),
+};
+
+QString stateName(MenuState state) {
+    switch (state) {
+    case MenuState::Normal:
+        return QStringLiteral("Normal");
+    case MenuState::Hover:
+        return QStringLiteral("Hover");
+    case MenuState::Active:
+        return QStringLiteral("Active");
+    }
+    return {};
+}
+
+// "QuickModeBackgroundNormalDataUpdated", "QuickModeSubMenuBackgroundHoverDataUpdated", …
+QString quickBackgroundNotification(MenuLevel level, MenuState state) {
+    return QStringLiteral("QuickMode") +
+           (level == MenuLevel::SubMenu ? QStringLiteral("SubMenu") : QString()) +
+           QStringLiteral("Background") + stateName(state) + QStringLiteral("DataUpdated");
+}
+
+// Which optional stops a quick pick switches on: the main menu's normal bar keeps its full
+// gradient, the lists' normal background fades to its end colour, hover and active are flat.
+QuickStopFlags quickStopFlags(MenuLevel level, MenuState state) {
+    if (state != MenuState::Normal)
+        return {false, false, false, false};
+    if (level == MenuLevel::Main)
+        return {true, true, true, true};
+    return {false, false, false, true};
+}
+
+// What a reload shows for a text colour: its brightness above 0.6, in percent.
+double shownTextIntensity(const Color& color) {
+    const auto intensity = static_cast<qint64>((hsbOf(color).brightness - 0.6) * 100.0);
+    return static_cast<double>(std::clamp<qint64>(intensity, 0, 100));
+}
+
+QString quickTitle(MenuState state) {
+    switch (state) {
+    case MenuState::Normal:
+        return QuickBackgroundPanel::tr("Background (Normal)");
+    case MenuState::Hover:
+        return QuickBackgroundPanel::tr("Background (Hover)");
+    case MenuState::Active:
+        return QuickBackgroundPanel::tr("Background (Active)");
+    }
+    return {};
+}
+
+} // namespace
+
+QuickModeGeneralView::QuickModeGeneralView(QWidget* parent)
+    : QuickModeGeneralView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+QuickModeGeneralView::QuickModeGeneralView(GlobalData& data, NotificationCenter& center,
+                                           QWidget* parent)
+    : StylePanel(tr("Shape"), data, center, parent), m_shapeComboBox(new QComboBox(this)) {
+    m_shapeComboBox->setObjectName(QStringLiteral("shapeComboBox"));
+    m_shapeComboBox->setFont(panelLabelFont(m_shapeComboBox->font()));
+    for (const char* name : kShapeNames)
+        m_shapeComboBox->addItem(tr(name));
+    addLabel(tr("Corners"), 0, 0);
+    form()->addWidget(m_shapeComboBox, 0, 1);
+    form()->setColumnStretch(2, 1);
+    addReloader([this] {
+        const qint64 radius = this->data().borderRadius();
+        m_shapeComboBox->setCurrentIndex(radius == 0 ? 0 : radius <= 14 ? 1 : 2);
+    });
+    connect(m_shapeComboBox, &QComboBox::activated, this,
+            &QuickModeGeneralView::updateShapeComboBoxValue);
+}
+
+void QuickModeGeneralView::updateShapeComboBoxValue() {
+    const int index = m_shapeComboBox->currentIndex();
+    data().setBorderRadius(index == 0 || index == 1 ? kShapeRadii[index] : kShapeRadii[2]);
+    sendUpdateDataNotification(QStringLiteral("BorderRadiusDataUpdated"));
+}
+
+QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
+                                           NotificationCenter& center, QWidget* parent)
+    : StylePanel(quickTitle(state), data, center, parent), m_state(state) {
+    struct Column {
+        MenuLevel level;
+        const char* prefix; // outlet prefix
+        int column;
+    };
+    const Column columns[] = {{MenuLevel::Main, "", 1}, {MenuLevel::SubMenu, "subMenu", 2}};
+    auto outlet = [](const char* prefix, const char* name) {
+        QString outletName = QLatin1String(name);
+        if (*prefix != '\0') {
+            outletName[0] = outletName[0].toUpper();
+            outletName.prepend(QLatin1String(prefix));
+        }
+        return outletName;
+    };
+
+    addLabel(tr("Main menu"), 0, 1);
+    addLabel(tr("Sub-menu"), 0, 2);
+    addLabel(tr("Colour"), 1, 0);
+    addLabel(tr("Text"), 2, 0);
+    if (state != MenuState::Normal)
+        addLabel(tr("Opacity"), 3, 0);
+
+    std::vector<FieldStepperPair*> intensities;
+    for (const Column& c : columns) {
+        auto* well = makeWell(outlet(c.prefix, "backgroundColorImage"));
+        form()->addWidget(well, 1, c.column);
+        const GradientSettings gradient = gradientSettings(c.level, state);
+        addReloader([this, well, gradient] {
+            well->setBackgroundColor(lastEnabledStopColor(this->data(), gradient));
+        });
+        const MenuLevel level = c.level;
+        observeWell(well, [this, level, well] { deriveGradient(level, well); });
+
+        auto* intensity = makePair(outlet(c.prefix, "textColorIntensity"),
+                                   FieldStepperPair::Kind::Integer, ranges::kTextIntensity);
+        placePair(intensity, 2, c.column, tr("%"));
+        intensity->setCommit([this, level](double value) { setTextIntensity(level, value); });
+        intensities.push_back(intensity);
+    }
+    // Reload order: both wells, both intensities, then both transparencies.
+    for (size_t i = 0; i < intensities.size(); ++i) {
+        FieldStepperPair* pair = intensities[i];
+        const Setting fontColor = fontColorSetting(columns[i].level, state);
+        addReloader([this, pair, fontColor] {
+            pair->setValue(shownTextIntensity(this->data().colorValue(fontColor)));
+        });
+    }
+    if (state != MenuState::Normal) {
+        for (const Column& c : columns) {
+            auto* transparency = makePair(outlet(c.prefix, "transparency"),
+                                          FieldStepperPair::Kind::Integer, ranges::kTransparency);
+            placePair(transparency, 3, c.column, tr("%"));
+            bindPair(transparency, *gradientSettings(c.level, state).transparency,
+                     backgroundNotification(c.level, state));
+        }
+    }
+    form()->setColumnStretch(3, 1);
+}
+
+void QuickBackgroundPanel::awake() {
+    registerColorObservers();
+}
+
+void QuickBackgroundPanel::reloadData() {
+    setFormReady(false);
+    StylePanel::reloadData();
+    setFormReady(true);
+}
+
+void QuickBackgroundPanel::deriveGradient(MenuLevel level, ColorPickerImageView* well) {
+    if (!formReady())
+        return;
+    const Hsb base = hsbOf(well->backgroundColor());
+    if (level == MenuLevel::Main && m_state == MenuState::Normal)
+        data().setBorderColor(offsetBrightness(base, kQuickDarkOffset));
+    writeQuickGradient(data(), gradientSettings(level, m_state), base,
+                       quickStopFlags(level, m_state));
+    sendUpdateDataNotification(quickBackgroundNotification(level, m_state));
+}
+
+void QuickBackgroundPanel::setTextIntensity(MenuLevel level, double intensity) {
+    const Setting fontColor = fontColorSetting(level, m_state);
+    const Hsb current = hsbOf(data().colorValue(fontColor));
+    data().setValue(fontColor, colorFromHsb(current.hue, current.saturation, intensity / 100.0));
+    sendUpdateDataNotification(fontColorNotification(level, m_state));
+}
+
+#define BRINDLE_QUICK_PANEL(ClassName, State)                                                      \
+    ClassName::ClassName(QWidget* parent)                                                          \
+        : ClassName(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}      \
+    ClassName::ClassName(GlobalData& data, NotificationCenter& center, QWidget* parent)            \
+        : QuickBackgroundPanel(MenuState::State, data, center, parent) {}
+
+BRINDLE_QUICK_PANEL(QuickModeNormalView, Normal)
+BRINDLE_QUICK_PANEL(QuickModeHoverView, Hover)
+BRINDLE_QUICK_PANEL(QuickModeActiveView, Active)
+
+#undef BRINDLE_QUICK_PANEL
+
+QuickModeView::QuickModeView(QWidget* parent)
+    : QuickModeView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+QuickModeView::QuickModeView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : StylePanel(QString(), data, center, parent),
+      m_well(makeWell(QStringLiteral("backgroundColorColorImage"))) {
+    addLabel(tr("Menu colour"), 0, 0);
+    form()->addWidget(m_well, 0, 1);
+    form()->setColumnStretch(2, 1);
+    observeWell(m_well, [this] { backgroundColorDidChangeNotification(); });
+}
+
+void QuickModeView::awake() {
+    registerColorObservers();
+}
+
+void QuickModeView::backgroundColorDidChangeNotification() {
+    if (!formReady())
+        return;
+    const Hsb base = hsbOf(m_well->backgroundColor());
+    const Color dark = offsetBrightness(base, kQuickDarkOffset);
+    data().setMainMenufontColor(dark);
+    data().setMainMenufontColorActive(dark);
+    data().setMainMenufontColorHover(dark);
+    data().setBorderColor(dark);
+    // The end stop keeps its switch.
+    writeQuickGradient(data(), gradientSettings(MenuLevel::Main, MenuState::Normal), base,
+                       {true, true, true, std::nullopt});
+    sendUpdateDataNotification(QStringLiteral("QuickModeDataUpdated"));
+}
+
+} // namespace brindle

@@ -1,0 +1,123 @@
+#include "panels/TextView.h"
+
+#include "panels/Formatters.h"
+#include "panels/GradientSettings.h"
+#include "panels/PanelRanges.h"
+#include "platform/NotificationCenter.h"
+#include "widgets/ColorPickerImageView.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+namespace brindle {
+
+namespace {
+
+QComboBox* makeComboBox(const QString& name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setFont(panelLabelFont(box->font()));
+    // Long font stacks must not widen the side bar; the list shows them whole.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(8);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return box;
+}
+
+} // namespace
+
+TextView::TextView(QWidget* parent)
+    : TextView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+TextView::TextView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : StylePanel(tr("Main Menu Text"), data, center, parent),
+      m_fontFamilies(data.fontFamilyArray()),
+      m_fontFamilyPopUpButton(makeComboBox(QStringLiteral("fontFamilyPopUpButton"), this)) {
+    auto* colour = makeWell(QStringLiteral("textColorImage"));
+    auto* size =
+        makePair(QStringLiteral("fontSize"), FieldStepperPair::Kind::Integer, ranges::kFontSize);
+    size->setFormatter(integerFormatter());
+    m_fontFamilyPopUpButton->addItems(m_fontFamilies);
+    for (int i = 0; i < m_fontFamilies.size(); ++i)
+        m_fontFamilyPopUpButton->setItemData(i, m_fontFamilies.at(i), Qt::ToolTipRole);
+
+    addLabel(tr("Font"), 0, 0);
+    form()->addWidget(m_fontFamilyPopUpButton, 0, 1, 1, 4);
+    addLabel(tr("Size"), 1, 0);
+    placePair(size, 1, 1, tr("px"));
+    addLabel(tr("Colour"), 2, 0);
+    form()->addWidget(colour, 2, 1);
+    form()->setColumnStretch(4, 1);
+
+    // Reload order: family, size, colour.
+    addReloader([this] {
+        m_fontFamilyPopUpButton->setCurrentIndex(
+            getFontFamilyIndex(this->data().mainMenufontFamily()));
+    });
+    bindPair(size, Setting::mainMenufontSize, QStringLiteral("MainMenuFontSizeDataUpdated"));
+    bindWell(colour, Setting::mainMenufontColor, QStringLiteral("MainMenuFontColorDataUpdated"));
+    connect(m_fontFamilyPopUpButton, &QComboBox::activated, this,
+            &TextView::updateFontFamilyPopUpButtonValue);
+}
+
+int TextView::getFontFamilyIndex(const QString& family) const {
+    return static_cast<int>(m_fontFamilies.indexOf(family));
+}
+
+void TextView::updateFontFamilyPopUpButtonValue() {
+    const int index = m_fontFamilyPopUpButton->currentIndex();
+    if (index < 0 || index >= m_fontFamilies.size())
+        return;
+    data().setMainMenufontFamily(m_fontFamilies.at(index));
+    sendUpdateDataNotification(QStringLiteral("MainMenuFontFamilyDataUpdated"));
+}
+
+TextColorPanel::TextColorPanel(const QString& title, Setting colour, const QString& notification,
+                               GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : StylePanel(title, data, center, parent),
+      m_textColorImage(makeWell(QStringLiteral("textColorImage"))) {
+    addLabel(tr("Colour"), 0, 0);
+    form()->addWidget(m_textColorImage, 0, 1);
+    form()->setColumnStretch(2, 1);
+    bindWell(m_textColorImage, colour, notification);
+}
+
+#define BRINDLE_TEXT_COLOR_PANEL(ClassName, Title, Level, State)                                   \
+    ClassName::ClassName(QWidget* parent)                                                          \
+        : ClassName(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}      \
+    ClassName::ClassName(GlobalData& data, NotificationCenter& center, QWidget* parent)            \
+        : TextColorPanel(Title, fontColorSetting(MenuLevel::Level, MenuState::State),              \
+                         fontColorNotification(MenuLevel::Level, MenuState::State), data, center,  \
+                         parent) {}
+
+BRINDLE_TEXT_COLOR_PANEL(TextHoverView, tr("Main Menu Text"), Main, Hover)
+BRINDLE_TEXT_COLOR_PANEL(TextActiveView, tr("Main Menu Text"), Main, Active)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextView, tr("Sub Menu Text"), SubMenu, Normal)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextHoverView, tr("Sub Menu Text"), SubMenu, Hover)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextActiveView, tr("Sub Menu Text"), SubMenu, Active)
+
+#undef BRINDLE_TEXT_COLOR_PANEL
+
+SeparatorView::SeparatorView(QWidget* parent)
+    : SeparatorView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+SeparatorView::SeparatorView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : StylePanel(tr("Separator"), data, center, parent),
+      m_showSeparatorComboBox(makeComboBox(QStringLiteral("showSeparatorComboBox"), this)) {
+    m_showSeparatorComboBox->addItems({tr("Show"), tr("Hide")});
+    m_showSeparatorComboBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    addLabel(tr("Lines between items"), 0, 0);
+    form()->addWidget(m_showSeparatorComboBox, 0, 1);
+    form()->setColumnStretch(2, 1);
+    addReloader(
+        [this] { m_showSeparatorComboBox->setCurrentIndex(this->data().showSeparator() ? 0 : 1); });
+    connect(m_showSeparatorComboBox, &QComboBox::activated, this,
+            &SeparatorView::updateShowSeparatorComboBoxValue);
+}
+
+void SeparatorView::updateShowSeparatorComboBoxValue() {
+    data().setShowSeparator(m_showSeparatorComboBox->currentIndex() == 0);
+    sendUpdateDataNotification(QStringLiteral("ShowSeparatorDataUpdated"));
+}
+
+} // namespace brindle

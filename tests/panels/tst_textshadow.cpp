@@ -1,0 +1,332 @@
+#include "tst_textshadow.h"
+
+#include "PanelTestSupport.h"
+#include "panels/ShadowView.h"
+#include "panels/TextView.h"
+#include "widgets/ColorPickerImageView.h"
+#include "widgets/Stepper.h"
+#include "widgets/TitleBarView.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace brindle;
+
+namespace {
+
+Setting settingNamed(const QString& name) {
+    const int index = settingIndexOfName(name);
+    Q_ASSERT(index >= 0);
+    return static_cast<Setting>(index);
+}
+
+// Picks an item the way a user does: open the list, click the item.
+void chooseItem(QComboBox* box, int index) {
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+} // namespace
+
+void TextAndShadowTest::fontFamily_choiceStoresTheEntryText() {
+    PanelFixture f;
+    auto* popUp = f.panels.textViewContainer->fontFamilyPopUpButton();
+    QCOMPARE(popUp->count(), 13);
+    QCOMPARE(popUp->currentIndex(), 0);
+    QCOMPARE(f.panels.textViewContainer->titleBarView()->text(), QStringLiteral("Main Menu Text"));
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+
+    chooseItem(popUp, 2);
+
+    QCOMPARE(f.data.mainMenufontFamily(), QStringLiteral("\"Comic Sans MS\", cursive, sans-serif"));
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("MainMenuFontFamilyDataUpdated")});
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(f.panels.textViewContainer));
+    QCOMPARE(changedSettings(before, f.data), QStringList{QStringLiteral("mainMenufontFamily")});
+}
+
+void TextAndShadowTest::fontFamily_reloadMatchesLetterCaseExactly_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("exact entry") << "Georgia, serif" << 8;
+    QTest::newRow("letter case differs") << "georgia, serif" << -1;
+    QTest::newRow("not in the list") << "Papyrus, fantasy" << -1;
+}
+
+void TextAndShadowTest::fontFamily_reloadMatchesLetterCaseExactly() {
+    QFETCH(QString, stored);
+    QFETCH(int, shown);
+    PanelFixture f;
+    f.data.setMainMenufontFamily(stored);
+    PostRecorder posts(f.center);
+    f.panels.textViewContainer->reloadData();
+    QCOMPARE(f.panels.textViewContainer->fontFamilyPopUpButton()->currentIndex(), shown);
+    QCOMPARE(f.panels.textViewContainer->getFontFamilyIndex(stored), shown);
+    // The stored text stays, whatever the pop-up shows.
+    QCOMPARE(f.data.mainMenufontFamily(), stored);
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("MainMenuFontColorDataUpdated")});
+}
+
+void TextAndShadowTest::fontSize_isClampedAndAnnounced() {
+    PanelFixture f;
+    auto* field =
+        f.panels.textViewContainer->findChild<QLineEdit*>(QStringLiteral("fontSizeTextField"));
+    QVERIFY(field != nullptr);
+    PostRecorder posts(f.center);
+    typeInto(field, QStringLiteral("200"));
+    QCOMPARE(f.data.mainMenufontSize(), 72);
+    QCOMPARE(field->text(), QStringLiteral("72"));
+    typeInto(field, QStringLiteral("1"));
+    QCOMPARE(f.data.mainMenufontSize(), 6);
+    QCOMPARE(posts.names(), QStringList(2, QStringLiteral("MainMenuFontSizeDataUpdated")));
+}
+
+void TextAndShadowTest::textColourPanels_writeOnlyTheirColour_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("notification");
+
+    QTest::newRow("main normal") << "textViewContainer"
+                                 << "Main Menu Text"
+                                 << "mainMenufontColor"
+                                 << "MainMenuFontColorDataUpdated";
+    QTest::newRow("main hover") << "textHoverViewContainer"
+                                << "Main Menu Text"
+                                << "mainMenufontColorHover"
+                                << "MainMenuFontColorHoverDataUpdated";
+    QTest::newRow("main active") << "textActiveViewContainer"
+                                 << "Main Menu Text"
+                                 << "mainMenufontColorActive"
+                                 << "MainMenuFontColorActiveDataUpdated";
+    QTest::newRow("sub normal") << "subMenuTextViewContainer"
+                                << "Sub Menu Text"
+                                << "subMenufontColor"
+                                << "SubMenuFontColorDataUpdated";
+    QTest::newRow("sub hover") << "subMenuTextHoverViewContainer"
+                               << "Sub Menu Text"
+                               << "subMenufontColorHover"
+                               << "SubMenuFontColorHoverDataUpdated";
+    QTest::newRow("sub active") << "subMenuTextActiveViewContainer"
+                                << "Sub Menu Text"
+                                << "subMenufontColorActive"
+                                << "SubMenuFontColorActiveDataUpdated";
+}
+
+void TextAndShadowTest::textColourPanels_writeOnlyTheirColour() {
+    QFETCH(QString, panel);
+    QFETCH(QString, title);
+    QFETCH(QString, setting);
+    QFETCH(QString, notification);
+
+    PanelFixture f;
+    StylePanel* target = f.panel(panel);
+    QCOMPARE(target->titleBarView()->text(), title);
+    auto* well = target->findChild<ColorPickerImageView*>(QStringLiteral("textColorImage"));
+    QVERIFY(well != nullptr);
+    QVERIFY(well->backgroundColor() == f.data.colorValue(settingNamed(setting)));
+
+    const auto before = snapshot(f.data);
+    PostRecorder posts(f.center);
+    const Color picked = Color::fromBytes(1, 2, 3);
+    well->setBackgroundColor(picked);
+    QCOMPARE(changedSettings(before, f.data), QStringList{setting});
+    QVERIFY(f.data.colorValue(settingNamed(setting)) == picked);
+    QCOMPARE(posts.names(), QStringList{notification});
+
+    posts.clear();
+    target->reloadData();
+    QCOMPARE(posts.names(), QStringList{notification});
+}
+
+void TextAndShadowTest::separator_choiceAndReload() {
+    PanelFixture f;
+    SeparatorView* view = f.panels.separatorViewContainer;
+    QCOMPARE(view->titleBarView()->text(), QStringLiteral("Separator"));
+    QComboBox* box = view->showSeparatorComboBox();
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(0), QStringLiteral("Show"));
+    QCOMPARE(box->itemText(1), QStringLiteral("Hide"));
+    QCOMPARE(box->currentIndex(), 0);
+
+    PostRecorder posts(f.center);
+    chooseItem(box, 1);
+    QCOMPARE(f.data.showSeparator(), false);
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("ShowSeparatorDataUpdated")});
+
+    posts.clear();
+    f.data.setShowSeparator(true);
+    view->reloadData();
+    QCOMPARE(box->currentIndex(), 0);
+    QCOMPARE(posts.names(), QStringList()); // no well, nothing posted
+}
+
+void TextAndShadowTest::shadowPanels_writeTheirOwnSettings_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("settingPrefix");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("notification");
+
+    QTest::newRow("drop") << "dropShadowViewContainer"
+                          << "dropShadow"
+                          << "dropShadow"
+                          << "Drop Shadow"
+                          << "DropAndInnerShadowDataUpdated";
+    QTest::newRow("inner") << "innerShadowViewContainer"
+                           << "innerShadow"
+                           << "innerShadow"
+                           << "Inner Shadow"
+                           << "DropAndInnerShadowDataUpdated";
+    QTest::newRow("text 1") << "textShadow1ViewContainer"
+                            << "textShadow1"
+                            << "mainMenuTextShadow1"
+                            << "Text Shadow 1"
+                            << "TextShadow1DataUpdated";
+    QTest::newRow("text 2") << "textShadow2ViewContainer"
+                            << "textShadow2"
+                            << "mainMenuTextShadow2"
+                            << "Text Shadow 2"
+                            << "TextShadow2DataUpdated";
+}
+
+void TextAndShadowTest::shadowPanels_writeTheirOwnSettings() {
+    QFETCH(QString, panel);
+    QFETCH(QString, prefix);
+    QFETCH(QString, settingPrefix);
+    QFETCH(QString, title);
+    QFETCH(QString, notification);
+
+    PanelFixture f;
+    StylePanel* target = f.panel(panel);
+    QCOMPARE(target->titleBarView()->text(), title);
+
+    {
+        auto* well =
+            target->findChild<ColorPickerImageView*>(prefix + QStringLiteral("ColorImage"));
+        QVERIFY(well != nullptr);
+        const auto before = snapshot(f.data);
+        PostRecorder posts(f.center);
+        well->setBackgroundColor(Color::fromBytes(9, 8, 7));
+        QCOMPARE(changedSettings(before, f.data), QStringList{settingPrefix + "Color"});
+        QCOMPARE(posts.names(), QStringList{notification});
+    }
+    const QStringList integers = {"XPos", "YPos", "Size"};
+    for (const QString& part : integers) {
+        auto* field = target->findChild<QLineEdit*>(prefix + part + QStringLiteral("TextField"));
+        QVERIFY(field != nullptr);
+        const auto before = snapshot(f.data);
+        PostRecorder posts(f.center);
+        typeInto(field, QStringLiteral("4"));
+        QCOMPARE(changedSettings(before, f.data), QStringList{settingPrefix + part});
+        QCOMPARE(f.data.integerValue(settingNamed(settingPrefix + part)), 4);
+        QCOMPARE(posts.names(), QStringList{notification});
+    }
+    {
+        auto* field = target->findChild<QLineEdit*>(prefix + QStringLiteral("OpacityTextField"));
+        QVERIFY(field != nullptr);
+        const auto before = snapshot(f.data);
+        PostRecorder posts(f.center);
+        typeInto(field, QStringLiteral("0.3"));
+        QCOMPARE(changedSettings(before, f.data), QStringList{settingPrefix + "Opacity"});
+        // Single precision, widened.
+        QCOMPARE(f.data.doubleValue(settingNamed(settingPrefix + "Opacity")), double(0.3f));
+        QCOMPARE(posts.names(), QStringList{notification});
+    }
+}
+
+void TextAndShadowTest::shadowOpacity_typedIsClampedAndShownInTenths_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("above one") << "1.5" << 1.0 << "1";
+    QTest::newRow("half") << "0.5" << 0.5 << "0.5";
+    QTest::newRow("shown as stored") << "0.55" << double(0.6f) << "0.6";
+    QTest::newRow("comma refused") << "0,5" << 0.0 << "0";
+}
+
+void TextAndShadowTest::shadowOpacity_typedIsClampedAndShownInTenths() {
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    QFETCH(QString, shown);
+    PanelFixture f;
+    auto* field = f.panels.dropShadowViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("dropShadowOpacityTextField"));
+    PostRecorder posts(f.center);
+    // "0,5" typed key by key: the comma is refused, leaving "05".
+    typeInto(field, typed);
+    if (typed.contains(u',')) {
+        QCOMPARE(f.data.dropShadowOpacity(), 1.0); // "05" clamps to 1
+        QCOMPARE(field->text(), QStringLiteral("1"));
+    } else {
+        QCOMPARE(f.data.dropShadowOpacity(), stored);
+        QCOMPARE(field->text(), shown);
+    }
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("DropAndInnerShadowDataUpdated")});
+}
+
+void TextAndShadowTest::shadowOpacity_stepsInTenthsUpToOne() {
+    PanelFixture f;
+    f.data.setInnerShadowOpacity(double(0.9f));
+    f.panels.innerShadowViewContainer->reloadData();
+    auto* field = f.panels.innerShadowViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("innerShadowOpacityTextField"));
+    auto* stepper = f.panels.innerShadowViewContainer->findChild<Stepper*>(
+        QStringLiteral("innerShadowOpacityStepper"));
+    QCOMPARE(field->text(), QStringLiteral("0.9"));
+    QCOMPARE(stepper->minimum(), 0.0);
+    QCOMPARE(stepper->maximum(), 1.0);
+    QCOMPARE(stepper->increment(), 0.1);
+
+    PostRecorder posts(f.center);
+    clickStepper(stepper, true);
+    QCOMPARE(f.data.innerShadowOpacity(), 1.0);
+    QCOMPARE(field->text(), QStringLiteral("1"));
+    clickStepper(stepper, true); // at the maximum it stays there
+    QCOMPARE(f.data.innerShadowOpacity(), 1.0);
+    QCOMPARE(posts.names(), QStringList(2, QStringLiteral("DropAndInnerShadowDataUpdated")));
+}
+
+void TextAndShadowTest::shadowOffset_allowsNegativeValuesByStepper() {
+    PanelFixture f;
+    auto* stepper = f.panels.textShadow1ViewContainer->findChild<Stepper*>(
+        QStringLiteral("textShadow1YPosStepper"));
+    auto* field = f.panels.textShadow1ViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("textShadow1YPosTextField"));
+    clickStepper(stepper, false);
+    QCOMPARE(f.data.mainMenuTextShadow1YPos(), -1);
+    QCOMPARE(field->text(), QStringLiteral("-1"));
+    // A whole negative number entered at once is taken and clamped.
+    field->selectAll();
+    field->insert(QStringLiteral("-80"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(f.data.mainMenuTextShadow1YPos(), -50);
+    QCOMPARE(field->text(), QStringLiteral("-50"));
+}
+
+void TextAndShadowTest::setUp_onlySecondTextShadowPosts() {
+    GlobalData data;
+    NotificationCenter center;
+    PostRecorder posts(center);
+    QWidget host;
+    StylePanels panels = createStylePanels(&host, data, center, PanelSetUp::Defer);
+    const auto before = snapshot(data);
+    panels.setUpAll();
+    QCOMPARE(posts.names(), QStringList{QStringLiteral("TextShadow2DataUpdated")});
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(panels.textShadow2ViewContainer));
+    QCOMPARE(changedSettings(before, data), QStringList());
+
+    // Later reloads post through the well of each of them.
+    for (StylePanel* panel : {static_cast<StylePanel*>(panels.dropShadowViewContainer),
+                              static_cast<StylePanel*>(panels.innerShadowViewContainer),
+                              static_cast<StylePanel*>(panels.textShadow1ViewContainer),
+                              static_cast<StylePanel*>(panels.textShadow2ViewContainer)}) {
+        posts.clear();
+        panel->reloadData();
+        QCOMPARE(posts.names().size(), 1);
+    }
+}
