@@ -683,3 +683,17 @@ void PanelPatternTest::stylePanels_senderIsThePanel() {
     QCOMPARE(posts.senders(),
              QList<const void*>{static_cast<const void*>(f.panels.sizeViewContainer)});
 }
+
+void PanelPatternTest::titleBar_captionAtSeventeenCentred() {
+    TitleBarView bar;
+    bar.resize(300, 30);
+    bar.show();
+    bar.setText(QStringLiteral("Shape"));
+    auto* caption = bar.findChild<QLabel*>(QStringLiteral("caption"));
+    QVERIFY(caption != nullptr);
+    QCOMPARE(bar.text(), QStringLiteral("Shape"));
+    QCOMPARE(caption->x(), 17);
+    QCOMPARE(caption->y(), (30 - caption->height()) / 2);
+    bar.resize(300, 40); // stays centred when the bar grows
+    QCOMPARE(caption->y(), (40 - caption->height()) / 2);
+}

@@ -35,4 +35,5 @@ private slots:
     void lock_togglesPictureAndAnnounces();
     void showFireFox_launchesOrTells();
     void stylePanels_senderIsThePanel();
+    void titleBar_captionAtSeventeenCentred();
 };
