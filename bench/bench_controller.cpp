@@ -9,15 +9,14 @@
 #include "platform/NotificationCenter.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <algorithm>
-#include <vector>
-
 #include <benchmark/benchmark.h>
+#include <vector>
 
 using namespace brindle;
 
@@ -65,11 +64,10 @@ void BM_NotificationToPreviewReloaded(benchmark::State& state) {
     MainWindow window(data, center);
     window.resize(1000, 700);
     QEventLoop loop;
-    QObject::connect(window.previewView(), &QWebEngineView::loadFinished, &loop,
-                     &QEventLoop::quit);
+    QObject::connect(window.previewView(), &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
     window.setUp(senders(), base.path());
     window.show();
-    loop.exec(); // the first load
+    loop.exec();  // the first load
     QTimer guard; // never hang on a lost load
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);

@@ -84,9 +84,9 @@ bool ProjectActions::exportCSSTo(const QString& path) {
 }
 
 bool ProjectActions::exportAllTo(const QString& folder) {
-    const WriteResult result =
-        exportAllFilesToFolder(m_controller->documents().cssText(), m_controller->documents().htmlText(),
-                       *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder);
+    const WriteResult result = exportAllFilesToFolder(
+        m_controller->documents().cssText(), m_controller->documents().htmlText(),
+        *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder);
     if (!result.ok) {
         showError(tr("Export failed"), tr("The files could not be exported to “%1”: %2")
                                            .arg(QDir::toNativeSeparators(folder), result.error));
@@ -121,17 +121,16 @@ void ProjectActions::saveProject() {
 }
 
 void ProjectActions::openProject() {
-    QFileDialog* dialog = makeDialog(tr("Open Project"), documentsFolder(),
-                                     QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
-                                     kProjectFilter);
+    QFileDialog* dialog = makeDialog(tr("Open Project"), documentsFolder(), QFileDialog::AcceptOpen,
+                                     QFileDialog::ExistingFile, kProjectFilter);
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
     dialog->open();
 }
 
 void ProjectActions::exportHTMLFile() {
-    QFileDialog* dialog =
-        makeDialog(tr("Export HTML"), QDir(documentsFolder()).filePath(QStringLiteral("index.html")),
-                   QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
+    QFileDialog* dialog = makeDialog(tr("Export HTML"),
+                                     QDir(documentsFolder()).filePath(QStringLiteral("index.html")),
+                                     QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportHTMLTo);
     dialog->open();
 }

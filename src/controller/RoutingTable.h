@@ -50,7 +50,7 @@ inline constexpr int kUpdateHandlerCount = static_cast<int>(UpdateHandler::SubMe
 struct HandlerStep {
     enum class Kind { Splice, WriteCSS, WriteHTML, Run };
     Kind kind;
-    Fragment fragment = Fragment::width; // Splice
+    Fragment fragment = Fragment::width;                 // Splice
     UpdateHandler handler = UpdateHandler::BorderRadius; // Run
 };
 

@@ -16,8 +16,7 @@ std::optional<PreviewFolder> PreviewFolder::create(const QString& baseDir) {
             break;
     }
     qCInfo(lcBrindle) << "folderPath:" << path;
-    if (!base.mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner))
+    if (!base.mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         return std::nullopt;
     const QString created = QFileInfo(path).canonicalFilePath();
     qCInfo(lcBrindle) << "folderPath:" << created;

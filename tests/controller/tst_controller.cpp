@@ -52,6 +52,27 @@ QDateTime modified(const QString& path) {
     return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
 }
 
+// A controller on a store of its own, registered for the stand-in senders, with both texts
+// built and, when asked, a preview folder.
+struct Harness {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    CSSNavMenu controller{data, center};
+
+    explicit Harness(bool withPreviewFolder = true) {
+        controller.registerUpdateHandlers(senders.directory());
+        controller.generateTexts();
+        if (withPreviewFolder && !controller.createHTMLIndexFile(base.path()))
+            qFatal("no preview folder");
+    }
+    const PreviewFolder& folder() const { return *controller.previewFolder(); }
+    void post(const char* name, const QObject& sender) {
+        center.post(QLatin1String(name), &sender);
+    }
+};
+
 void compareWithFreshBuild(const GlobalData& data, const CodeDocuments& documents) {
     CodeDocuments fresh(data);
     fresh.insertHTML5Code();
@@ -94,15 +115,9 @@ void ControllerTest::initTestCase() {
 }
 
 void ControllerTest::registeredSender_splicesAndRewritesOnlyTheStylesheet() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    QTemporaryDir base;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-    QVERIFY(controller.createHTMLIndexFile(base.path()));
-    const PreviewFolder& folder = *controller.previewFolder();
+    Harness h;
+    GlobalData& data = h.data;
+    const PreviewFolder& folder = h.folder();
     QCOMPARE(QDir(folder.folderPath()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              (QStringList{QStringLiteral("bottom.png"), QStringLiteral("index.html"),
                           QStringLiteral("styles.css")}));
@@ -112,117 +127,90 @@ void ControllerTest::registeredSender_splicesAndRewritesOnlyTheStylesheet() {
     const QDateTime htmlTime = modified(folder.htmlPath());
 
     data.setBorderRadius(7);
-    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.sizeView);
+    h.post("BorderRadiusDataUpdated", h.senders.sizeView);
 
     const QString css = readFile(folder.cssPath());
     QVERIFY(css.contains(QStringLiteral("\t-moz-border-radius: 7px;\n\t-webkit-border-radius: "
                                         "7px;\n\tborder-radius: 7px;\n")));
-    QCOMPARE(css, controller.documents().cssText());
+    QCOMPARE(css, h.controller.documents().cssText());
     QVERIFY(modified(folder.cssPath()) > htmlTime);
     QCOMPARE(modified(folder.htmlPath()), htmlTime);
 }
 
 void ControllerTest::otherSender_changesNothing() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    QTemporaryDir base;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-    QVERIFY(controller.createHTMLIndexFile(base.path()));
-    const QString before = controller.documents().cssText();
-    QSignalSpy writes(&controller, &CSSNavMenu::cssFileWritten);
+    Harness h;
+    const QString before = h.controller.documents().cssText();
+    QSignalSpy writes(&h.controller, &CSSNavMenu::cssFileWritten);
 
-    data.setBorderRadius(9);
-    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.subMenuSizeView);
-    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.stranger);
-    QCOMPARE(controller.documents().cssText(), before);
+    h.data.setBorderRadius(9);
+    h.post("BorderRadiusDataUpdated", h.senders.subMenuSizeView);
+    h.post("BorderRadiusDataUpdated", h.senders.stranger);
+    QCOMPARE(h.controller.documents().cssText(), before);
     QCOMPARE(writes.count(), 0);
-    QCOMPARE(readFile(controller.previewFolder()->cssPath()), before);
+    QCOMPARE(readFile(h.folder().cssPath()), before);
 }
 
 void ControllerTest::borderSizeChange_leavesFragmentsWhereAFreshBuildPutsThem() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-
-    data.setBorderSize(1234);
-    center.post(QStringLiteral("BorderSizeDataUpdated"), &senders.sizeView);
-    compareWithFreshBuild(data, controller.documents());
-    data.setBorderSize(0);
-    data.setBorderColor(Color::fromBytes(1, 2, 3));
-    center.post(QStringLiteral("BorderColorDataUpdated"), &senders.sizeView);
-    compareWithFreshBuild(data, controller.documents());
+    Harness h(false);
+    h.data.setBorderSize(1234);
+    h.post("BorderSizeDataUpdated", h.senders.sizeView);
+    compareWithFreshBuild(h.data, h.controller.documents());
+    h.data.setBorderSize(0);
+    h.data.setBorderColor(Color::fromBytes(1, 2, 3));
+    h.post("BorderColorDataUpdated", h.senders.sizeView);
+    compareWithFreshBuild(h.data, h.controller.documents());
 }
 
 void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    QTemporaryDir base;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-    QVERIFY(controller.createHTMLIndexFile(base.path()));
+    Harness h;
+    GlobalData& data = h.data;
+    CSSNavMenu& controller = h.controller;
     QStringList writes;
-    connect(&controller, &CSSNavMenu::cssFileWritten, this,
-            [&](bool ok) { writes << (ok ? QStringLiteral("css") : QStringLiteral("css failed")); });
-    connect(&controller, &CSSNavMenu::htmlFileWritten, this,
-            [&](bool ok) { writes << (ok ? QStringLiteral("html") : QStringLiteral("html failed")); });
+    connect(&controller, &CSSNavMenu::cssFileWritten, this, [&](bool ok) {
+        writes << (ok ? QStringLiteral("css") : QStringLiteral("css failed"));
+    });
+    connect(&controller, &CSSNavMenu::htmlFileWritten, this, [&](bool ok) {
+        writes << (ok ? QStringLiteral("html") : QStringLiteral("html failed"));
+    });
 
     Node* root = data.getMenuRootNode();
-    Node* added = data.addMenuRootNodeChild(Node::make(QStringLiteral("Contact"), QStringLiteral("icon6")));
+    Node* added =
+        data.addMenuRootNodeChild(Node::make(QStringLiteral("Contact"), QStringLiteral("icon6")));
     added->setParent(root);
-    center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+    h.post("MenuStructureDataUpdated", h.senders.menuStructureView);
 
-    QCOMPARE(writes, (QStringList{QStringLiteral("css"), QStringLiteral("css"), QStringLiteral("css"),
-                                  QStringLiteral("html")}));
+    QCOMPARE(writes, (QStringList{QStringLiteral("css"), QStringLiteral("css"),
+                                  QStringLiteral("css"), QStringLiteral("html")}));
     const QString html = readFile(controller.previewFolder()->htmlPath());
-    QVERIFY(html.contains(
-        QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
+    QVERIFY(html.contains(QStringLiteral(
+        "\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
     compareWithFreshBuild(data, controller.documents());
 }
 
 void ControllerTest::sameValue_stillRewrites() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    QTemporaryDir base;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-    QVERIFY(controller.createHTMLIndexFile(base.path()));
-    ageFile(controller.previewFolder()->cssPath());
-    const QDateTime old = modified(controller.previewFolder()->cssPath());
-    QSignalSpy writes(&controller, &CSSNavMenu::cssFileWritten);
-    QSignalSpy reloads(&controller, &CSSNavMenu::previewReloadRequested);
+    Harness h;
+    ageFile(h.folder().cssPath());
+    const QDateTime old = modified(h.folder().cssPath());
+    QSignalSpy writes(&h.controller, &CSSNavMenu::cssFileWritten);
+    QSignalSpy reloads(&h.controller, &CSSNavMenu::previewReloadRequested);
 
-    center.post(QStringLiteral("WidthDataUpdated"), &senders.sizeView); // width unchanged
+    h.post("WidthDataUpdated", h.senders.sizeView); // width unchanged
     QCOMPARE(writes.count(), 1);
     QCOMPARE(writes.at(0).at(0).toBool(), true);
     QCOMPARE(reloads.count(), 1);
-    QVERIFY(modified(controller.previewFolder()->cssPath()) > old);
+    QVERIFY(modified(h.folder().cssPath()) > old);
 }
 
 void ControllerTest::quickBackground_matchesDetailedBackground() {
-    GlobalData data;
-    NotificationCenter center;
-    Senders senders;
-    CSSNavMenu controller(data, center);
-    controller.registerUpdateHandlers(senders.directory());
-    controller.generateTexts();
-    data.setStartBackgroundColor(Color::fromBytes(10, 20, 30));
-    data.setEnableSecondQuarterBackgroundColor(false);
+    Harness h(false);
+    h.data.setStartBackgroundColor(Color::fromBytes(10, 20, 30));
+    h.data.setEnableSecondQuarterBackgroundColor(false);
 
-    center.post(QStringLiteral("QuickModeBackgroundNormalDataUpdated"), &senders.quickModeNormalView);
-    const QString viaQuick = controller.documents().cssText();
-    center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
-    QCOMPARE(controller.documents().cssText(), viaQuick);
-    compareWithFreshBuild(data, controller.documents());
+    h.post("QuickModeBackgroundNormalDataUpdated", h.senders.quickModeNormalView);
+    const QString viaQuick = h.controller.documents().cssText();
+    h.post("BackgroundColorDataUpdated", h.senders.backgroundView);
+    QCOMPARE(h.controller.documents().cssText(), viaQuick);
+    compareWithFreshBuild(h.data, h.controller.documents());
 }
 
 void ControllerTest::reloadData_afterReplacingTheStore_equalsFreshBuild() {
@@ -247,10 +235,11 @@ void ControllerTest::reloadData_afterReplacingTheStore_equalsFreshBuild() {
     data.setSubMenufontColorHover(Color::fromBytes(200, 100, 50));
     Node* root = data.getMenuRootNode();
     root->clearChildren();
-    Node* only = data.addMenuRootNodeChild(Node::make(QStringLiteral("Only"), QStringLiteral("icon9")));
+    Node* only =
+        data.addMenuRootNodeChild(Node::make(QStringLiteral("Only"), QStringLiteral("icon9")));
     only->setParent(root);
-    Node* sub = data.insertMenuRootNodeChild(Node::make(QStringLiteral("Sub é"), QStringLiteral("icon10")),
-                                             only, -1);
+    Node* sub = data.insertMenuRootNodeChild(
+        Node::make(QStringLiteral("Sub é"), QStringLiteral("icon10")), only, -1);
     sub->setParent(only);
 
     controller.reloadData();
