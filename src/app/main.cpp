@@ -1,50 +1,53 @@
+#include "app/Screenshots.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
+#include "controller/ProjectActions.h"
 #include "model/GlobalData.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "project/RecentProjects.h"
 #include "resources/Resources.h"
+#include "widgets/WindowStateKeeper.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
-#include <QSettings>
-
-namespace {
-
-const QString kRecentKey = QStringLiteral("recentProjectList");
-
-void restoreRecentList(brindle::GlobalData& data) {
-    const QVariantList stored = QSettings().value(kRecentKey).toList();
-    qCInfo(lcBrindle) << "recentProjectList:" << stored.size();
-    QList<QByteArray> list;
-    for (const QVariant& entry : stored)
-        list << entry.toByteArray();
-    data.setRecentProjectList(list);
-}
-
-void storeRecentList(const brindle::GlobalData& data) {
-    QVariantList list;
-    for (const QByteArray& entry : data.recentProjectList())
-        list << entry;
-    QSettings settings;
-    settings.setValue(kRecentKey, list);
-    settings.sync();
-    qCInfo(lcBrindle) << "recentProjectList:" << list.size();
-}
-
-} // namespace
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("brindle"));
     brindle::initResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Designs navigation bars with drop-down menus for web pages."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QStringLiteral("A .brindleprj project to open at start-up."),
+                                 QStringLiteral("[project]"));
+    // Writes a picture of the window in each editing mode into the folder, then quits.
+    QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(),
+                                   QStringLiteral("folder"));
+    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshots);
+    // Options meant for the web engine pass through untouched.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+
     brindle::GlobalData& data = brindle::GlobalData::sharedData();
-    restoreRecentList(data);
+    data.setRecentProjectList(brindle::RecentProjects::readUserDefaults());
 
     brindle::MainWindow window(data, brindle::NotificationCenter::defaultCenter());
     // For the start-up benchmark: quit as soon as the first preview load has finished.
@@ -52,8 +55,26 @@ int main(int argc, char* argv[]) {
         QObject::connect(window.previewView(), &QWebEngineView::loadFinished, &app,
                          &QCoreApplication::quit, Qt::QueuedConnection);
     window.setUp({}, QDir::tempPath());
+    if (!parser.isSet(screenshots))
+        new brindle::WindowStateKeeper(&window, {window.mainSplitter(), window.contentSplitter()});
     window.show();
 
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&data] { storeRecentList(data); });
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString project =
+            QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+        // Once the window is on screen, so a failure message has a window to sit on.
+        QTimer::singleShot(0, window.projectActions(), [&window, project] {
+            window.projectActions()->processOpenProject(project);
+        });
+    }
+    if (parser.isSet(screenshots)) {
+        brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
+    } else {
+        // The recent projects are kept for the next run only through a normal quit.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [&data] {
+            brindle::RecentProjects::writeUserDefaults(data.recentProjectList());
+            qCInfo(lcBrindle) << "dealloc";
+        });
+    }
     return app.exec();
 }

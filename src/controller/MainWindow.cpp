@@ -2,86 +2,104 @@
 
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
-#include "controller/SourceMirror.h"
+#include "controller/RecentMenuController.h"
+#include "editor/MenuStructureView.h"
+#include "panels/BackgroundView.h"
+#include "panels/QuickModeView.h"
+#include "panels/ShadowView.h"
+#include "panels/SizeView.h"
+#include "panels/TextView.h"
+#include "widgets/AboutSheet.h"
+#include "widgets/AppInfo.h"
+#include "widgets/RelatedAppsSheet.h"
+#include "widgets/SideBarContainer.h"
+#include "widgets/SourceCodeArea.h"
+#include "widgets/WorkspaceModes.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QKeySequence>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace brindle {
 
 MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* parent)
-    : QMainWindow(parent), m_data(data), m_controller(new CSSNavMenu(data, center, this)),
+    : QMainWindow(parent), m_data(data), m_center(center),
+      m_controller(new CSSNavMenu(data, center, this)),
       m_projectActions(new ProjectActions(data, m_controller, this)) {
     setWindowTitle(QStringLiteral("Brindle"));
     buildLayout();
+    buildModeViews();
     buildFileMenu();
+    buildHelpMenu();
     statusBar();
 
     CodeDocuments& documents = m_controller->documents();
     connect(&documents, &CodeDocuments::cssSpliced, this,
             [this](qint64 position, qint64 oldLength, const QString& text) {
-                applySplice(m_css3TextView, position, oldLength, text);
+                css3TextView()->replaceCharacters(position, oldLength, text);
             });
     connect(&documents, &CodeDocuments::htmlSpliced, this,
             [this](qint64 position, qint64 oldLength, const QString& text) {
-                applySplice(m_htmlTextView, position, oldLength, text);
+                htmlTextView()->replaceCharacters(position, oldLength, text);
             });
-    connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview,
-            &PreviewView::loadPreview);
+    connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
     connect(m_controller, &CSSNavMenu::previewReloadRequested, m_preview,
             &PreviewView::requestReload);
     connect(m_projectActions, &ProjectActions::statusMessage, this,
             [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+    // A new design: the editor and the side bars refill themselves from the store.
+    connect(m_projectActions, &ProjectActions::projectOpened, this, [this] {
+        m_menuStructureView->reloadData();
+        m_sideBarView->container()->reloadData();
+        m_subMenuSideBarView->container()->reloadData();
+    });
 }
 
 MainWindow::~MainWindow() = default;
 
+CustomTextView* MainWindow::css3TextView() const {
+    return m_sourceArea->css3TextView();
+}
+
+CustomTextView* MainWindow::htmlTextView() const {
+    return m_sourceArea->htmlTextView();
+}
+
+TabStripView* MainWindow::mainTabView() const {
+    return m_sourceArea->mainTabView();
+}
+
 void MainWindow::buildLayout() {
-    m_toolbar = addToolBar(QStringLiteral("Modes"));
+    m_toolbar = addToolBar(tr("Modes"));
     m_toolbar->setObjectName(QStringLiteral("mainToolbar"));
     m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(32, 32));
 
     m_mainSplitter = new QSplitter(Qt::Horizontal, this);
     m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_mainSplitter->setChildrenCollapsible(false);
     m_sideBarViewContainer = new QWidget(m_mainSplitter);
     m_sideBarViewContainer->setObjectName(QStringLiteral("sideBarViewContainer"));
     auto* sideLayout = new QVBoxLayout(m_sideBarViewContainer);
     sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
     m_sideBarViewContainer->setMinimumWidth(280);
 
     m_contentSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_contentSplitter->setObjectName(QStringLiteral("contentSplitter"));
+    m_contentSplitter->setChildrenCollapsible(false);
     m_preview = new PreviewView(m_contentSplitter);
+    m_preview->setObjectName(QStringLiteral("webPreviewView"));
     m_preview->setMinimumHeight(160);
-
-    auto* textEditorView = new QWidget(m_contentSplitter);
-    auto* sourceLayout = new QVBoxLayout(textEditorView);
-    sourceLayout->setContentsMargins(0, 0, 0, 0);
-    sourceLayout->setSpacing(0);
-    m_sourceTabs = new QTabBar(textEditorView);
-    m_sourceTabs->addTab(QStringLiteral("CSS 3"));
-    m_sourceTabs->addTab(QStringLiteral("HTML"));
-    m_sourceTabs->setExpanding(false);
-    m_sourceCodeView = new QStackedWidget(textEditorView);
-    m_css3TextView = new QPlainTextEdit(m_sourceCodeView);
-    m_css3TextView->setObjectName(QStringLiteral("css3TextView"));
-    m_htmlTextView = new QPlainTextEdit(m_sourceCodeView);
-    m_htmlTextView->setObjectName(QStringLiteral("htmlTextView"));
-    prepareSourceView(m_css3TextView);
-    prepareSourceView(m_htmlTextView);
-    m_sourceCodeView->addWidget(m_css3TextView);
-    m_sourceCodeView->addWidget(m_htmlTextView);
-    sourceLayout->addWidget(m_sourceTabs);
-    sourceLayout->addWidget(m_sourceCodeView);
-    connect(m_sourceTabs, &QTabBar::currentChanged, this, &MainWindow::showSourceView);
+    m_sourceArea = new SourceCodeArea(m_contentSplitter);
+    m_sourceArea->setMinimumHeight(120);
 
     m_contentSplitter->setStretchFactor(0, 3);
     m_contentSplitter->setStretchFactor(1, 2);
@@ -91,10 +109,48 @@ void MainWindow::buildLayout() {
     resize(1280, 860);
 }
 
+void MainWindow::buildModeViews() {
+    // Panels are set up in setUp(), once the controller listens to them.
+    m_panels = createStylePanels(this, m_data, m_center, PanelSetUp::Defer);
+    const StylePanels& p = m_panels;
+    m_menuStructureView = new MenuStructureView(m_data, m_center);
+    m_menuStructureView->setObjectName(QStringLiteral("menuStructureView"));
+    m_sideBarView = new SideBarView(sideBarLayout(MainMenuPanels{
+        p.sizeViewContainer, p.backgroundViewContainer, p.backgroundHoverViewContainer,
+        p.backgroundActiveViewContainer, p.separatorViewContainer, p.dropShadowViewContainer,
+        p.innerShadowViewContainer, p.textViewContainer, p.textHoverViewContainer,
+        p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer}));
+    m_sideBarView->setObjectName(QStringLiteral("sideBarView"));
+    m_subMenuSideBarView = new SideBarView(subMenuSideBarLayout(
+        SubMenuPanels{p.subMenuSizeViewContainer, p.subMenuBackgroundViewContainer,
+                      p.subMenuBackgroundHoverViewContainer, p.subMenuBackgroundActiveViewContainer,
+                      p.subMenuTextViewContainer, p.subMenuTextHoverViewContainer,
+                      p.subMenuTextActiveViewContainer}));
+    m_subMenuSideBarView->setObjectName(QStringLiteral("subMenuSideBarView"));
+    m_quickSideBarView = new SideBarView(
+        quickSideBarLayout(QuickPanels{p.quickModeGeneralView, p.quickModeNormalView,
+                                       p.quickModeHoverView, p.quickModeActiveView}));
+    m_quickSideBarView->setObjectName(QStringLiteral("quickSideBarView"));
+
+    m_modes = new WorkspaceModes(m_sideBarViewContainer, this);
+    using Mode = WorkspaceModes::Mode;
+    m_modes->setModeView(Mode::MenuStructure, m_menuStructureView);
+    m_modes->setModeView(Mode::Quick, m_quickSideBarView);
+    m_modes->setModeView(Mode::MainMenu, m_sideBarView,
+                         mainMenuModeRefresh(m_sideBarView->container()));
+    m_modes->setModeView(
+        Mode::SubMenu, m_subMenuSideBarView,
+        subMenuModeRefresh(m_subMenuSideBarView->container(), p.subMenuBackgroundViewContainer));
+    m_toolbar->addActions(m_modes->actionGroup()->actions());
+}
+
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* open = file->addAction(tr("&Open…"), m_projectActions, &ProjectActions::openProject);
     open->setShortcut(QKeySequence::Open);
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
+    recent->setObjectName(QStringLiteral("recentProjectMenu"));
+    m_recentProjects = new RecentMenuController(m_data, m_projectActions, recent, this);
     QAction* save = file->addAction(tr("&Save…"), m_projectActions, &ProjectActions::saveProject);
     save->setShortcut(QKeySequence::Save);
     file->addSeparator();
@@ -107,38 +163,70 @@ void MainWindow::buildFileMenu() {
     QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addActions(m_modes->actionGroup()->actions());
+}
+
+void MainWindow::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* homepage = help->addAction(tr("Brindle &Home Page"), this, &MainWindow::showHomepage);
+    homepage->setObjectName(QStringLiteral("showHomepage"));
+    QAction* related =
+        help->addAction(tr("&Related Applications…"), this, &MainWindow::showRelatedApps);
+    related->setObjectName(QStringLiteral("showRelatedApps"));
+    help->addSeparator();
+    QAction* about = help->addAction(tr("&About Brindle"), this, &MainWindow::showAbout);
+    about->setObjectName(QStringLiteral("showAbout"));
+    about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::showAbout() {
+    if (!m_about)
+        m_about = new AboutSheet(this);
+    m_about->open();
+}
+
+void MainWindow::showRelatedApps() {
+    if (!m_relatedApps)
+        m_relatedApps = new RelatedAppsSheet(this);
+    m_relatedApps->open();
+}
+
+void MainWindow::showHomepage() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(AppInfo::kHomepageAddress)));
+}
+
+CSSNavMenu::SenderDirectory
+MainWindow::withOwnSenders(const CSSNavMenu::SenderDirectory& senders) const {
+    CSSNavMenu::SenderDirectory all = senders;
+    for (const auto& [name, panel] : m_panels.namedPanels()) {
+        if (!all.contains(name))
+            all.insert(name, panel);
+    }
+    const QString editor = QStringLiteral("menuStructureView");
+    if (!all.contains(editor))
+        all.insert(editor, m_menuStructureView);
+    return all;
 }
 
 void MainWindow::setUp(const CSSNavMenu::SenderDirectory& senders, const QString& previewBaseDir) {
-    m_controller->registerUpdateHandlers(senders);
+    m_controller->registerUpdateHandlers(withOwnSenders(senders));
     m_controller->generateTexts();
-    m_css3TextView->setPlainText(m_controller->documents().cssText());
-    m_htmlTextView->setPlainText(m_controller->documents().htmlText());
+    css3TextView()->setText(m_controller->documents().cssText());
+    htmlTextView()->setText(m_controller->documents().htmlText());
     if (!m_controller->createHTMLIndexFile(previewBaseDir))
         statusBar()->showMessage(tr("The preview folder could not be created in %1; the preview "
                                     "stays empty.")
                                      .arg(previewBaseDir));
-    showSourceView(0);
-}
-
-void MainWindow::setSideBarWidget(QWidget* widget) {
-    QLayout* layout = m_sideBarViewContainer->layout();
-    while (QLayoutItem* item = layout->takeAt(0)) {
-        if (QWidget* shown = item->widget())
-            shown->hide();
-        delete item;
-    }
-    if (widget != nullptr) {
-        widget->setParent(m_sideBarViewContainer);
-        layout->addWidget(widget);
-        widget->show();
-    }
+    m_panels.setUpAll();
+    // Announces index 0, which shows the stylesheet.
+    mainTabView()->setSelectIndex(0);
+    m_modes->showMenuStructureMode();
 }
 
 void MainWindow::showSourceView(int index) {
-    m_sourceCodeView->setCurrentWidget(index == 0 ? m_css3TextView : m_htmlTextView);
-    const QSignalBlocker blocker(m_sourceTabs);
-    m_sourceTabs->setCurrentIndex(index == 0 ? 0 : 1);
+    m_sourceArea->showSourceView(index);
 }
 
 } // namespace brindle

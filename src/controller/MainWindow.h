@@ -1,21 +1,28 @@
 #pragma once
 
 #include "controller/CSSNavMenu.h"
+#include "panels/StylePanels.h"
+#include "widgets/CustomTextView.h"
 
 #include <QMainWindow>
 
-class QPlainTextEdit;
-class QStackedWidget;
-class QTabBar;
 class QToolBar;
 class QSplitter;
 
 namespace brindle {
 
+class AboutSheet;
 class GlobalData;
+class MenuStructureView;
 class NotificationCenter;
 class PreviewView;
 class ProjectActions;
+class RecentMenuController;
+class RelatedAppsSheet;
+class SideBarView;
+class SourceCodeArea;
+class TabStripView;
+class WorkspaceModes;
 
 // The main window: side-bar area, live preview and the two source views, with the File
 // menu. The window owns the controller; `setUp()` runs the start-up sequence.
@@ -30,39 +37,62 @@ public:
     // previewBaseDir and the first load of the preview.
     void setUp(const CSSNavMenu::SenderDirectory& senders, const QString& previewBaseDir);
 
-    // The side-bar area shows one widget at a time (an editing mode).
+    // The side-bar area shows one editing mode at a time, chosen from the toolbar.
     QWidget* sideBarViewContainer() const { return m_sideBarViewContainer; }
-    void setSideBarWidget(QWidget* widget);
+    WorkspaceModes* modes() const { return m_modes; }
 
     CSSNavMenu* controller() const { return m_controller; }
     PreviewView* previewView() const { return m_preview; }
-    QPlainTextEdit* css3TextView() const { return m_css3TextView; }
-    QPlainTextEdit* htmlTextView() const { return m_htmlTextView; }
+    SourceCodeArea* sourceArea() const { return m_sourceArea; }
+    CustomTextView* css3TextView() const;
+    CustomTextView* htmlTextView() const;
+    TabStripView* mainTabView() const;
     ProjectActions* projectActions() const { return m_projectActions; }
+    RecentMenuController* recentProjects() const { return m_recentProjects; }
     QToolBar* mainToolbar() const { return m_toolbar; }
     QSplitter* mainSplitter() const { return m_mainSplitter; }
     QSplitter* contentSplitter() const { return m_contentSplitter; }
 
+    const StylePanels& stylePanels() const { return m_panels; }
+    MenuStructureView* menuStructureView() const { return m_menuStructureView; }
+    SideBarView* sideBarView() const { return m_sideBarView; }
+    SideBarView* subMenuSideBarView() const { return m_subMenuSideBarView; }
+    SideBarView* quickSideBarView() const { return m_quickSideBarView; }
+
 public slots:
     // 0 shows the CSS source, any other index the HTML source.
     void showSourceView(int index);
+    void showAbout();
+    void showRelatedApps();
+    void showHomepage();
 
 private:
     void buildLayout();
+    void buildModeViews();
     void buildFileMenu();
+    void buildHelpMenu();
+    // The window's own panels and editor, added where the caller named no sender of its own.
+    CSSNavMenu::SenderDirectory withOwnSenders(const CSSNavMenu::SenderDirectory& senders) const;
 
     GlobalData& m_data;
+    NotificationCenter& m_center;
     CSSNavMenu* m_controller;
     ProjectActions* m_projectActions;
+    RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_contentSplitter = nullptr;
     QWidget* m_sideBarViewContainer = nullptr;
     PreviewView* m_preview = nullptr;
-    QTabBar* m_sourceTabs = nullptr;
-    QStackedWidget* m_sourceCodeView = nullptr;
-    QPlainTextEdit* m_css3TextView = nullptr;
-    QPlainTextEdit* m_htmlTextView = nullptr;
+    SourceCodeArea* m_sourceArea = nullptr;
+    WorkspaceModes* m_modes = nullptr;
+    StylePanels m_panels;
+    MenuStructureView* m_menuStructureView = nullptr;
+    SideBarView* m_sideBarView = nullptr;
+    SideBarView* m_subMenuSideBarView = nullptr;
+    SideBarView* m_quickSideBarView = nullptr;
+    AboutSheet* m_about = nullptr;
+    RelatedAppsSheet* m_relatedApps = nullptr;
 };
 
 } // namespace brindle
