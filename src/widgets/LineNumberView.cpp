@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brindle {
@@ -101,7 +102,7 @@ void LineNumberView::setRuleThickness(qreal thickness) {
 qreal LineNumberView::requiredThickness() {
     const qint64 lineCount = lineIndices().size();
     const QString widest(LineIndex::digitCount(lineCount), u'8');
-    return LineIndex::requiredThickness(QFontMetricsF(font()).horizontalAdvance(widest));
+    return LineIndex::requiredThickness(QFontMetricsF(labelFont()).horizontalAdvance(widest));
 }
 
 QList<LineNumberView::Label> LineNumberView::visibleLabels() {
@@ -153,15 +154,18 @@ void LineNumberView::removeMarker(const LineNumberMarker& marker) {
         update();
 }
 
-QFont LineNumberView::font() const {
+QFont LineNumberView::labelFont() const {
     if (m_font)
         return *m_font;
     QFont label = m_client ? m_client->font() : QWidget::font();
-    label.setPointSizeF(label.pointSizeF() * 0.85);
+    if (label.pointSizeF() > 0)
+        label.setPointSizeF(label.pointSizeF() * 0.85);
+    else if (label.pixelSize() > 0)
+        label.setPixelSize(std::max(1, qRound(label.pixelSize() * 0.85)));
     return label;
 }
 
-void LineNumberView::setFont(const QFont& font) {
+void LineNumberView::setLabelFont(const QFont& font) {
     m_font = font;
     invalidateLineIndices();
     update();
@@ -208,7 +212,7 @@ void LineNumberView::drawHashMarksAndLabels(QPainter& painter) {
     }
     if (!m_client)
         return;
-    painter.setFont(font());
+    painter.setFont(labelFont());
     const QColor normal = textColor();
     const QColor marked = alternateTextColor();
     for (const Label& label : visibleLabels()) {

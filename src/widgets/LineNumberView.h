@@ -52,8 +52,9 @@ public:
     void addMarker(const LineNumberMarker& marker);
     void removeMarker(const LineNumberMarker& marker);
 
-    QFont font() const;
-    void setFont(const QFont& font);
+    // The numbers' font: unless set, the source view's font a little smaller.
+    QFont labelFont() const;
+    void setLabelFont(const QFont& font);
     QColor textColor() const;
     void setTextColor(const QColor& color);
     QColor alternateTextColor() const;

@@ -305,7 +305,7 @@ void TestWidgets::ruler_drawsOnlyVisibleLines() {
 void TestWidgets::ruler_thicknessChangeWaitsForEventLoop() {
     CustomTextView view;
     auto* ruler = new MarkerLineNumberView(&view);
-    ruler->setFont(QFont(view.font().family(), 12));
+    ruler->setLabelFont(QFont(view.font().family(), 12));
     view.resize(300, 200);
     QCOMPARE(ruler->ruleThickness(), 22.0);
     QCOMPARE(view.rulerThickness(), 22);
