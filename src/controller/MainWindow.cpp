@@ -51,8 +51,12 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
     connect(m_controller, &CSSNavMenu::previewReloadRequested, m_preview,
             &PreviewView::requestReload);
-    connect(m_projectActions, &ProjectActions::statusMessage, this,
-            [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+    const auto showStatus = [this](const QString& message) {
+        statusBar()->showMessage(message, 5000);
+    };
+    connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
+    connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
+    m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
     // A new design: the editor and the side bars refill themselves from the store.
     connect(m_projectActions, &ProjectActions::projectOpened, this, [this] {
         m_menuStructureView->reloadData();
@@ -127,9 +131,9 @@ void MainWindow::buildModeViews() {
                       p.subMenuTextViewContainer, p.subMenuTextHoverViewContainer,
                       p.subMenuTextActiveViewContainer}));
     m_subMenuSideBarView->setObjectName(QStringLiteral("subMenuSideBarView"));
-    m_quickSideBarView = new SideBarView(
-        quickSideBarLayout(QuickPanels{p.quickModeGeneralView, p.quickModeNormalView,
-                                       p.quickModeHoverView, p.quickModeActiveView}));
+    m_quickSideBarView = new SideBarView(quickSideBarLayout(
+        QuickPanels{p.quickModeGeneralView, p.quickModeNormalView, p.quickModeHoverView,
+                    p.quickModeActiveView, p.quickModeView}));
     m_quickSideBarView->setObjectName(QStringLiteral("quickSideBarView"));
 
     m_modes = new WorkspaceModes(m_sideBarViewContainer, this);

@@ -65,8 +65,12 @@ const std::vector<HandlerSpec>& handlerTable() {
         {"updateQuickModeBackgroundActiveDataUpdatedNotification", {run(H::BackgroundColorActive)}},
         {"updateQuickModeSubMenuBackgroundActiveDataUpdatedNotification",
          {run(H::SubMenuBackgroundColorActive)}},
+        // The quick colour also sets the three main-menu text colours and the border colour;
+        // their fragments follow, so the stylesheet never lags behind the store.
         {"updateQuickMenuDataUpdatedNotification",
-         {run(H::BackgroundColor), run(H::BackgroundColorHover), run(H::BackgroundColorActive)}},
+         {run(H::BackgroundColor), run(H::BackgroundColorHover), run(H::BackgroundColorActive),
+          run(H::MainMenuFontColor), run(H::MainMenuFontColorHover),
+          run(H::MainMenuFontColorActive), run(H::BorderSizeColor)}},
         {"updateMenuStructureDataUpdatedNotification",
          {run(H::MenuIcon), splice(F::menuStructure), writeHTML}},
         {"updateMenuIconDataUpdatedNotification",

@@ -46,8 +46,12 @@ SideBarLayout subMenuSideBarLayout(const SubMenuPanels& p) {
 
 SideBarLayout quickSideBarLayout(const QuickPanels& p) {
     SideBarLayout layout;
-    layout.pages = {{p.quickModeGeneralView, p.quickModeNormalView, p.quickModeHoverView,
-                     p.quickModeActiveView}};
+    QList<SideBarPanel> page;
+    if (!p.quickModeView.isNull())
+        page.append(p.quickModeView);
+    page << p.quickModeGeneralView << p.quickModeNormalView << p.quickModeHoverView
+         << p.quickModeActiveView;
+    layout.pages = {page};
     layout.reloadWhenFirstLaidOut = true;
     return layout;
 }

@@ -51,6 +51,8 @@ struct SubMenuPanels {
 };
 struct QuickPanels {
     SideBarPanel quickModeGeneralView, quickModeNormalView, quickModeHoverView, quickModeActiveView;
+    // The one-well main-menu colour; shown on top of the page when given.
+    SideBarPanel quickModeView;
 };
 
 // The page tables of the three side bars.

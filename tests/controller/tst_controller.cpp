@@ -30,13 +30,14 @@ QString readFile(const QString& path) {
 // A stand-in for a panel: only its identity matters to the routing.
 struct Senders {
     QObject sizeView, subMenuSizeView, menuStructureView, quickModeNormalView, backgroundView,
-        stranger;
+        quickModeView, stranger;
     CSSNavMenu::SenderDirectory directory() const {
         return {{QStringLiteral("sizeViewContainer"), &sizeView},
                 {QStringLiteral("subMenuSizeViewContainer"), &subMenuSizeView},
                 {QStringLiteral("menuStructureView"), &menuStructureView},
                 {QStringLiteral("quickModeNormalView"), &quickModeNormalView},
-                {QStringLiteral("backgroundViewContainer"), &backgroundView}};
+                {QStringLiteral("backgroundViewContainer"), &backgroundView},
+                {QStringLiteral("quickModeView"), &quickModeView}};
     }
 };
 
@@ -99,6 +100,7 @@ private slots:
     void menuChange_writesStylesheetThriceThenPage();
     void sameValue_stillRewrites();
     void quickBackground_matchesDetailedBackground();
+    void quickColour_regeneratesEverythingItChanged();
     void reloadData_afterReplacingTheStore_equalsFreshBuild();
     void previewFolder_skipsTakenNames();
     void routingTable_hasOneRowPerNameAndSender();
@@ -211,6 +213,22 @@ void ControllerTest::quickBackground_matchesDetailedBackground() {
     h.post("BackgroundColorDataUpdated", h.senders.backgroundView);
     QCOMPARE(h.controller.documents().cssText(), viaQuick);
     compareWithFreshBuild(h.data, h.controller.documents());
+}
+
+void ControllerTest::quickColour_regeneratesEverythingItChanged() {
+    Harness h(false);
+    // What the one-well quick colour writes: text colours, border colour, main gradient.
+    const Color dark = Color::fromBytes(40, 10, 90);
+    h.data.setMainMenufontColor(dark);
+    h.data.setMainMenufontColorHover(dark);
+    h.data.setMainMenufontColorActive(dark);
+    h.data.setBorderColor(dark);
+    h.data.setStartBackgroundColor(Color::fromBytes(200, 180, 250));
+    h.post("QuickModeDataUpdated", h.senders.quickModeView);
+    compareWithFreshBuild(h.data, h.controller.documents());
+    QVERIFY(h.controller.documents().cssText().contains(QStringLiteral("\tcolor: #280a5a;\n")));
+    QVERIFY(h.controller.documents().cssText().contains(
+        QStringLiteral("\tborder: 1px solid #280a5a;\n")));
 }
 
 void ControllerTest::reloadData_afterReplacingTheStore_equalsFreshBuild() {
