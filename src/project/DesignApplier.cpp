@@ -6,10 +6,21 @@
 #include "workspace/IconImage.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace brindle {
 
 namespace {
+
+// Opening the same project again finds its icons already in place; each atomic write
+// waits for the disk, so identical files are left alone.
+WriteResult writeUnlessSame(const QString& path, const QByteArray& bytes) {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
+        existing.readAll() == bytes)
+        return {};
+    return writeFileAtomically(path, bytes);
+}
 
 class TreeBuilder {
 public:
@@ -52,7 +63,7 @@ private:
             return {};
         }
         const WriteResult written =
-            writeFileAtomically(QDir(m_previewFolder).filePath(icon.fileName), icon.bytes);
+            writeUnlessSame(QDir(m_previewFolder).filePath(icon.fileName), icon.bytes);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 using namespace brindle;
 
@@ -182,6 +183,7 @@ private slots:
     void seedFiles_open();
     void realWrittenAsInteger_isAccepted();
     void undecodableIcon_leavesItemWithoutIcon();
+    void reopening_keepsIdenticalIconFilesAndReplacesOthers();
     void noPreviewFolder_leavesIconsOutAndWritesNothing();
     void iconClasses_areRepaired_data();
     void iconClasses_areRepaired();
@@ -760,6 +762,36 @@ void ProjectTest::undecodableIcon_leavesItemWithoutIcon() {
     QCOMPARE(home->imageWidth(), qint64(0));
     QCOMPARE(target.borderRadius(), qint64(7));
     QCOMPARE(entries(targetPreview.path()), QStringList());
+}
+
+void ProjectTest::reopening_keepsIdenticalIconFilesAndReplacesOthers() {
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    makeIconProjectStore(source, sourcePreview.path());
+    const QByteArray bytes = projectData(source);
+    const QString icon = targetPreview.filePath(QStringLiteral("home.png"));
+    const auto inode = [](const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+
+    GlobalData target;
+    QVERIFY(openProjectData(target, bytes, targetPreview.path()));
+    const QByteArray written = readBytes(icon);
+    QVERIFY(!written.isEmpty());
+    const auto firstInode = inode(icon);
+    QVERIFY(firstInode != 0);
+
+    // The same bytes again: the file is not replaced.
+    QVERIFY(openProjectData(target, bytes, targetPreview.path()));
+    QCOMPARE(inode(icon), firstInode);
+    QCOMPARE(readBytes(icon), written);
+
+    // Other bytes under the same name replace it.
+    writeBytes(icon, QByteArray("something else"));
+    QVERIFY(openProjectData(target, bytes, targetPreview.path()));
+    QCOMPARE(readBytes(icon), written);
+    QVERIFY(!target.getMenuRootNode()->childAt(0)->image().isNull());
 }
 
 void ProjectTest::noPreviewFolder_leavesIconsOutAndWritesNothing() {
