@@ -1,6 +1,7 @@
 #include "controller/CSSNavMenu.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
+#include "controller/ProjectActions.h"
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "platform/NotificationCenter.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -105,6 +107,8 @@ private slots:
     void previewFolder_skipsTakenNames();
     void routingTable_hasOneRowPerNameAndSender();
     void sourceViews_mirrorSplicesAndRefuseTyping();
+    void savedProject_opensAgainWithSourcesAndPreviewFollowing();
+    void refusedOrFailedFiles_areToldAndChangeNothing();
     void preview_showsTheChange();
 
 private:
@@ -365,6 +369,109 @@ void ControllerTest::preview_showsTheChange() {
     center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
     QVERIFY(loaded.wait(20000));
     QTRY_VERIFY_WITH_TIMEOUT(countBlue() > 100, 10000);
+}
+
+void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.setUp({}, base.path());
+    QStringList recorded;
+    connect(window.projectActions(), &ProjectActions::projectRecorded, this,
+            [&](const QString& path) { recorded << path; });
+
+    // A design of its own: settings and a tree that differ from the defaults.
+    data.setBorderRadius(3);
+    data.setSubMenuWidth(240);
+    data.setMainMenufontFamily(QStringLiteral("Georgia, serif"));
+    data.setEndBackgroundColorHover(Color::fromBytes(1, 2, 3));
+    data.setEnableEndBackgroundColorHover(true);
+    Node* root = data.getMenuRootNode();
+    Node* extra = data.addMenuRootNodeChild(
+        Node::make(QStringLiteral("Café & Bar"), QStringLiteral("icon7")));
+    extra->setParent(root);
+    extra->setLink(QStringLiteral("https://example.org/?a=1&b=2"));
+    window.controller()->reloadData();
+    const QString savedCss = window.controller()->documents().cssText();
+    const QString savedHtml = window.controller()->documents().htmlText();
+
+    const QString path = base.filePath(QStringLiteral("Design.brindleprj"));
+    QVERIFY(window.projectActions()->saveProjectToFile(path));
+
+    // Change everything again, through the same roads the panels and the editor take.
+    data.setBorderRadius(40);
+    data.setSubMenuWidth(100);
+    root->takeChild(extra);
+    window.controller()->reloadData();
+    QVERIFY(window.controller()->documents().cssText() != savedCss);
+
+    QVERIFY(window.projectActions()->processOpenProject(path));
+    QCOMPARE(recorded, (QStringList{path, path}));
+    QCOMPARE(window.controller()->documents().cssText(), savedCss);
+    QCOMPARE(window.controller()->documents().htmlText(), savedHtml);
+    compareWithFreshBuild(data, window.controller()->documents());
+    QCOMPARE(window.css3TextView()->toPlainText(), savedCss);
+    QCOMPARE(window.htmlTextView()->toPlainText(), savedHtml);
+    const PreviewFolder& folder = *window.controller()->previewFolder();
+    QCOMPARE(readFile(folder.cssPath()), savedCss);
+    QCOMPARE(readFile(folder.htmlPath()), savedHtml);
+    QVERIFY(savedHtml.contains(QStringLiteral(
+        "<a class=\"mainmenuicondata\" href=\"https://example.org/?a=1&amp;b=2\">Café &amp; "
+        "Bar</a>")));
+}
+
+void ControllerTest::refusedOrFailedFiles_areToldAndChangeNothing() {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.setUp({}, base.path());
+    window.show();
+    QStringList recorded;
+    connect(window.projectActions(), &ProjectActions::projectRecorded, this,
+            [&](const QString& path) { recorded << path; });
+    const QString css = window.controller()->documents().cssText();
+    const QString html = window.controller()->documents().htmlText();
+    const auto takeMessage = [&window]() -> QString {
+        auto* box = window.findChild<QMessageBox*>();
+        if (box == nullptr)
+            return QString();
+        const QString text = box->text();
+        if (box->windowModality() != Qt::WindowModal)
+            return QStringLiteral("not window-modal: ") + text;
+        box->close();
+        delete box;
+        return text;
+    };
+
+    // Not a project at all.
+    const QString junk = base.filePath(QStringLiteral("junk.brindleprj"));
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<plist><array><string>Version 3.0</string><integer>1</integer></array></plist>");
+    file.close();
+    QVERIFY(!window.projectActions()->processOpenProject(junk));
+    QString message = takeMessage();
+    QVERIFY2(message.contains(QStringLiteral("junk.brindleprj")), qPrintable(message));
+    QCOMPARE(window.controller()->documents().cssText(), css);
+    QCOMPARE(window.controller()->documents().htmlText(), html);
+
+    // A folder that does not exist: the save fails and is told.
+    const QString nowhere = base.filePath(QStringLiteral("missing/Design.brindleprj"));
+    QVERIFY(!window.projectActions()->saveProjectToFile(nowhere));
+    message = takeMessage();
+    QVERIFY2(message.contains(QStringLiteral("Design.brindleprj")), qPrintable(message));
+    QVERIFY(!QFile::exists(nowhere));
+
+    // Exports into a folder that cannot be written.
+    QVERIFY(!window.projectActions()->exportAllTo(nowhere));
+    QVERIFY(!takeMessage().isEmpty());
+    QVERIFY(!window.projectActions()->exportCSSTo(nowhere));
+    QVERIFY(!takeMessage().isEmpty());
+
+    QVERIFY(recorded.isEmpty());
+    QCOMPARE(window.projectActions()->lastErrorMessage().isEmpty(), false);
 }
 
 QTEST_MAIN(ControllerTest)
