@@ -215,6 +215,10 @@ QuickModeView::QuickModeView(GlobalData& data, NotificationCenter& center, QWidg
 
 void QuickModeView::awake() {
     registerColorObservers();
+    // Show the main menu's present base colour (the middle stop) without deriving from it.
+    setFormReady(false);
+    m_well->setBackgroundColor(data().secondQuarterBackgroundColor());
+    setFormReady(true);
 }
 
 void QuickModeView::backgroundColorDidChangeNotification() {

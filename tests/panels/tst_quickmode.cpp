@@ -382,6 +382,10 @@ void QuickModeTest::quickModeView_derivesMainMenuColours() {
     PanelFixture f;
     QuickModeView* view = f.panels.quickModeView;
     QVERIFY(view->titleBarView() == nullptr);
+    // It starts on the main menu's base colour, without having derived anything from it.
+    COMPARE_COLOR(view->backgroundColorColorImage()->backgroundColor(),
+                  f.data.secondQuarterBackgroundColor());
+    COMPARE_COLOR(f.data.mainMenufontColor(), GlobalData().mainMenufontColor());
     f.data.setEnableFirstQuarterBackgroundColor(false);
     f.data.setEnableEndBackgroundColor(false);
     const auto before = snapshot(f.data);
