@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "controller/CSSNavMenu.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
@@ -21,13 +22,6 @@
 using namespace brindle;
 
 namespace {
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("<unreadable>");
-    return QString::fromUtf8(file.readAll());
-}
 
 // A stand-in for a panel: only its identity matters to the routing.
 struct Senders {
@@ -135,7 +129,7 @@ void ControllerTest::registeredSender_splicesAndRewritesOnlyTheStylesheet() {
     data.setBorderRadius(7);
     h.post("BorderRadiusDataUpdated", h.senders.sizeView);
 
-    const QString css = readFile(folder.cssPath());
+    const QString css = testsupport::readText(folder.cssPath());
     QVERIFY(css.contains(QStringLiteral("\t-moz-border-radius: 7px;\n\t-webkit-border-radius: "
                                         "7px;\n\tborder-radius: 7px;\n")));
     QCOMPARE(css, h.controller.documents().cssText());
@@ -153,7 +147,7 @@ void ControllerTest::otherSender_changesNothing() {
     h.post("BorderRadiusDataUpdated", h.senders.stranger);
     QCOMPARE(h.controller.documents().cssText(), before);
     QCOMPARE(writes.count(), 0);
-    QCOMPARE(readFile(h.folder().cssPath()), before);
+    QCOMPARE(testsupport::readText(h.folder().cssPath()), before);
 }
 
 void ControllerTest::borderSizeChange_leavesFragmentsWhereAFreshBuildPutsThem() {
@@ -187,7 +181,7 @@ void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
 
     QCOMPARE(writes, (QStringList{QStringLiteral("css"), QStringLiteral("css"),
                                   QStringLiteral("css"), QStringLiteral("html")}));
-    const QString html = readFile(controller.previewFolder()->htmlPath());
+    const QString html = testsupport::readText(controller.previewFolder()->htmlPath());
     QVERIFY(html.contains(QStringLiteral(
         "\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
     compareWithFreshBuild(data, controller.documents());
@@ -266,8 +260,10 @@ void ControllerTest::reloadData_afterReplacingTheStore_equalsFreshBuild() {
 
     controller.reloadData();
     compareWithFreshBuild(data, controller.documents());
-    QCOMPARE(readFile(controller.previewFolder()->cssPath()), controller.documents().cssText());
-    QCOMPARE(readFile(controller.previewFolder()->htmlPath()), controller.documents().htmlText());
+    QCOMPARE(testsupport::readText(controller.previewFolder()->cssPath()),
+             controller.documents().cssText());
+    QCOMPARE(testsupport::readText(controller.previewFolder()->htmlPath()),
+             controller.documents().htmlText());
 }
 
 void ControllerTest::previewFolder_skipsTakenNames() {
@@ -414,8 +410,8 @@ void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {
     QCOMPARE(window.css3TextView()->toPlainText(), savedCss);
     QCOMPARE(window.htmlTextView()->toPlainText(), savedHtml);
     const PreviewFolder& folder = *window.controller()->previewFolder();
-    QCOMPARE(readFile(folder.cssPath()), savedCss);
-    QCOMPARE(readFile(folder.htmlPath()), savedHtml);
+    QCOMPARE(testsupport::readText(folder.cssPath()), savedCss);
+    QCOMPARE(testsupport::readText(folder.htmlPath()), savedHtml);
     QVERIFY(savedHtml.contains(QStringLiteral(
         "<a class=\"mainmenuicondata\" href=\"https://example.org/?a=1&amp;b=2\">Café &amp; "
         "Bar</a>")));

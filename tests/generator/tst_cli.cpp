@@ -1,5 +1,6 @@
 #include "tst_cli.h"
 
+#include "TestFiles.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -17,27 +18,11 @@ const QString kExportTool = QStringLiteral(BRINDLE_EXPORT_PATH);
 const QString kExportTool;
 #endif
 
-struct Run {
-    int exitCode = -1;
-    QByteArray standardError;
-};
+using testsupport::readText;
+using testsupport::ToolRun;
 
-Run runTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(kExportTool, arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.standardError = process.readAllStandardError();
-    return run;
-}
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
+ToolRun runTool(const QStringList& arguments) {
+    return testsupport::runTool(kExportTool, arguments);
 }
 
 } // namespace
@@ -53,7 +38,7 @@ void CliTest::defaults_writesPageStylesheetAndArrow() {
     QVERIFY(temporary.isValid());
     // A folder that does not exist yet is created.
     const QString out = temporary.filePath(QStringLiteral("export/here"));
-    const Run run = runTool({QStringLiteral("--defaults"), out});
+    const ToolRun run = runTool({QStringLiteral("--defaults"), out});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
 
@@ -61,9 +46,9 @@ void CliTest::defaults_writesPageStylesheetAndArrow() {
     files.sort();
     QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("index.html"),
                                  QStringLiteral("styles.css")}));
-    QCOMPARE(readFile(out + QStringLiteral("/styles.css")),
+    QCOMPARE(readText(out + QStringLiteral("/styles.css")),
              testing::readTestData(QStringLiteral("default.css")));
-    QCOMPARE(readFile(out + QStringLiteral("/index.html")),
+    QCOMPARE(readText(out + QStringLiteral("/index.html")),
              testing::readTestData(QStringLiteral("default.html")));
     const QImage arrow(out + QStringLiteral("/bottom.png"), "PNG");
     QVERIFY(!arrow.isNull());
@@ -71,7 +56,7 @@ void CliTest::defaults_writesPageStylesheetAndArrow() {
 
     // Exporting again over the same files replaces them.
     QCOMPARE(runTool({QStringLiteral("--defaults"), out}).exitCode, 0);
-    QCOMPARE(readFile(out + QStringLiteral("/index.html")),
+    QCOMPARE(readText(out + QStringLiteral("/index.html")),
              testing::readTestData(QStringLiteral("default.html")));
 }
 
@@ -109,7 +94,7 @@ void CliTest::unwritableOutput_exitsWithOne() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     for (const QString& out : QStringList{blocker, blocker + QStringLiteral("/sub")}) {
-        const Run run = runTool({QStringLiteral("--defaults"), out});
+        const ToolRun run = runTool({QStringLiteral("--defaults"), out});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.standardError.startsWith("brindle-export: "));
         QCOMPARE(run.standardError.count('\n'), 1);

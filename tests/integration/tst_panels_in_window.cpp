@@ -1,6 +1,7 @@
 // The whole road of a change: a user edits a panel in the main window, the controller
 // splices the stylesheet and rewrites styles.css in the preview folder.
 
+#include "TestFiles.h"
 #include "controller/MainWindow.h"
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
@@ -30,13 +31,6 @@
 using namespace brindle;
 
 namespace {
-
-QString readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 void chooseItem(QComboBox* box, int index) {
     box->showPopup();
@@ -126,7 +120,7 @@ void PanelsInWindowTest::panelChange_reachesStylesheetFile() {
     RunningWindow w;
     QVERIFY(w.base.isValid());
     QVERIFY(w.window.controller()->previewFolder().has_value());
-    const QString before = readFile(w.cssPath());
+    const QString before = testsupport::readText(w.cssPath());
     QVERIFY(!before.isEmpty());
     QVERIFY(!before.contains(expected));
 
@@ -149,7 +143,7 @@ void PanelsInWindowTest::panelChange_reachesStylesheetFile() {
         ColorPickerImageView::sharedColorDialog()->setCurrentColor(QColor(0x12, 0x34, 0x56));
     }
 
-    const QString after = readFile(w.cssPath());
+    const QString after = testsupport::readText(w.cssPath());
     QVERIFY2(after.contains(expected), qPrintable(after));
     QCOMPARE(after, w.freshStylesheet());
     QCOMPARE(after, w.window.controller()->documents().cssText());

@@ -1,4 +1,5 @@
 #include "PlistTestFile.h"
+#include "TestFiles.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
@@ -49,10 +50,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readBytes;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,

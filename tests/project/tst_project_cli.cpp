@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
@@ -17,24 +18,10 @@ namespace {
 
 const QString kExportTool = QStringLiteral(BRINDLE_EXPORT_PATH);
 
-struct Run {
-    int exitCode = -1;
-    QByteArray standardError;
-};
+using testsupport::ToolRun;
 
-// Runs the tool with its own temporary directory, so that what it leaves there shows.
-Run runTool(const QStringList& arguments, const QString& temporaryDirectory) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), temporaryDirectory);
-    process.setProcessEnvironment(environment);
-    process.start(kExportTool, arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.standardError = process.readAllStandardError();
-    return run;
+ToolRun runTool(const QStringList& arguments, const QString& temporaryDirectory) {
+    return testsupport::runTool(kExportTool, arguments, temporaryDirectory);
 }
 
 QStringList entries(const QString& folder) {
@@ -42,10 +29,7 @@ QStringList entries(const QString& folder) {
                                   QDir::Name);
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readBytes;
 
 void writePng(const QString& path, int width, int height, QColor color) {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -115,7 +99,7 @@ void ProjectCliTest::projectForm_writesWhatExportWrites() {
                           QStringLiteral("styles.css")}));
 
     const QString out = work.filePath(QStringLiteral("out"));
-    const Run run = runTool({project, out}, toolTemporary.path());
+    const ToolRun run = runTool({project, out}, toolTemporary.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QCOMPARE(entries(out), entries(expected));
@@ -161,7 +145,7 @@ void ProjectCliTest::refusedProject_exitsWithOneAndWritesNothing() {
     const QString missing = work.filePath(QStringLiteral("missing"));
     QVERIFY(QDir().mkdir(existing));
     for (const QString& out : {existing, missing}) {
-        const Run run = runTool({project, out}, toolTemporary.path());
+        const ToolRun run = runTool({project, out}, toolTemporary.path());
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.standardError.startsWith("brindle-export: cannot open "));
         QCOMPARE(run.standardError.count('\n'), 1);

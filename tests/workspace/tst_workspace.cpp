@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
@@ -38,10 +39,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readBytes;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,

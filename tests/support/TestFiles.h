@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace testsupport {
+
+// The file's bytes; empty when it cannot be read.
+QByteArray readBytes(const QString& path);
+// The file as UTF-8 text; a null string when it cannot be read.
+QString readText(const QString& path);
+
+struct ToolRun {
+    int exitCode = -1; // -1: did not finish normally within a minute
+    QByteArray standardError;
+};
+// Runs a program to its end; with a folder given, it is the program's TMPDIR, so that what
+// the program leaves in its temporary directory shows.
+ToolRun runTool(const QString& program, const QStringList& arguments,
+                const QString& temporaryDirectory = QString());
+
+} // namespace testsupport
