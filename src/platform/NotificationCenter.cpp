@@ -18,14 +18,17 @@ void NotificationCenter::addObserver(const void* observer, const QString& name, 
 void NotificationCenter::post(const QString& name, const void* sender,
                               const QVariantMap& userInfo) {
     const Notification notification{name, sender, userInfo};
-    // A snapshot, so handlers may add or remove observers while we deliver.
-    const auto snapshot = m_registrations;
-    for (const auto& registration : snapshot) {
-        if (registration->removed || registration->name != name)
-            continue;
-        if (registration->sender != nullptr && registration->sender != sender)
-            continue;
-        registration->handler(notification);
+    // The matching registrations first, so handlers may add or remove observers while we
+    // deliver; one removed meanwhile is skipped.
+    std::vector<std::shared_ptr<Registration>> matching;
+    for (const auto& registration : m_registrations) {
+        if (registration->name == name &&
+            (registration->sender == nullptr || registration->sender == sender))
+            matching.push_back(registration);
+    }
+    for (const auto& registration : matching) {
+        if (!registration->removed)
+            registration->handler(notification);
     }
 }
 
