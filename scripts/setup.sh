@@ -7,7 +7,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-image-formats-plugins
     libplist-dev libgl-dev
     libbenchmark-dev
-    xvfb xauth
+    xvfb xauth fonts-dejavu-core
 )
 
 missing=()
@@ -29,4 +29,4 @@ else
     SUDO=(sudo)
 fi
 "${SUDO[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
