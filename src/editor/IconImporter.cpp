@@ -3,6 +3,7 @@
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/Log.h"
+#include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 
 #include <QBuffer>
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace brindle {
 
@@ -72,10 +72,9 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     result.fileName = safeIconFileName(source.fileName());
     const QString destination = QDir(m_folder).filePath(result.fileName);
     qCInfo(lcBrindle).noquote() << "destination:" << destination;
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return failure(
-            tr("It cannot be copied into the preview folder (%1).").arg(out.errorString()));
+    // The picked PNG, JPEG or GIF is already what a browser shows: its own bytes are copied.
+    if (const WriteResult written = writeFileAtomically(destination, bytes); !written)
+        return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;
 }

@@ -42,8 +42,9 @@ public:
     const QStringList& warnings() const { return m_warnings; }
 
 private:
-    // Decodes the stored picture and puts its bytes into the preview folder; a null image
-    // when either fails.
+    // Decodes the stored picture and writes it into the preview folder in the format its
+    // name names (the project keeps TIFF, which browsers cannot show); a null image when
+    // either fails.
     QImage takeIcon(const ProjectItem& item, const ProjectIcon& icon) {
         if (!icon.present)
             return {};
@@ -55,15 +56,18 @@ private:
                                   .arg(fileName, title));
             return {};
         }
-        QImage image = decodeIconImage(icon.bytes);
+        const QImage image = normalizedIconImage(decodeIconImage(icon.bytes));
         if (image.isNull()) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be decoded and was left "
                                              "out.")
                                   .arg(fileName, title));
             return {};
         }
+        const QByteArray encoded = encodeIconForFileName(image, icon.fileName);
         const WriteResult written =
-            writeUnlessSame(QDir(m_previewFolder).filePath(icon.fileName), icon.bytes);
+            encoded.isEmpty()
+                ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
+                : writeUnlessSame(QDir(m_previewFolder).filePath(icon.fileName), encoded);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")

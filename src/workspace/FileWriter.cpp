@@ -9,9 +9,12 @@ namespace brindle {
 
 WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a failed write (a full disk) shows in write()'s result: commit() can
+    // report success after a buffered flush failed, and would then rename a short file over
+    // the previous one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {false, reason};

@@ -3,8 +3,10 @@
 #include "model/Node.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace brindle {
 
@@ -34,6 +36,70 @@ QImage decode(QImageReader& reader) {
     return image;
 }
 
+struct BrowserFormat {
+    const char* suffix;
+    const char* format;
+    int quality; // -1: the writer's default
+};
+
+constexpr int kJpegQuality = 95;
+
+constexpr BrowserFormat kBrowserFormats[] = {
+    {"png", "png", -1},
+    {"gif", "png", -1},
+    {"jpg", "jpeg", kJpegQuality},
+    {"jpeg", "jpeg", kJpegQuality},
+    {"tif", "tiff", -1},
+    {"tiff", "tiff", -1},
+};
+
+// JPEG has no transparency: what is transparent shows as the white of a page, not as the
+// black that dropping the alpha channel would give.
+QImage flattenedOnWhite(const QImage& image) {
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.setDotsPerMeterX(image.dotsPerMeterX());
+    flat.setDotsPerMeterY(image.dotsPerMeterY());
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
+}
+
+bool isOpaque(const QImage& argb) {
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) != 255)
+                return false;
+        }
+    }
+    return true;
+}
+
+// What the writer of the format is given. The 8-bit TIFF writer stores premultiplied
+// colours, which loses the colour of translucent pixels; its 16-bit form stores them as
+// they are, so every pixel comes back.
+QImage preparedFor(const char* format, const QImage& argb) {
+    if (qstrcmp(format, "jpeg") == 0)
+        return flattenedOnWhite(argb);
+    if (qstrcmp(format, "tiff") == 0 && !isOpaque(argb))
+        return argb.convertToFormat(QImage::Format_RGBA64);
+    return argb;
+}
+
+QByteArray encodeImage(const QImage& image, const char* format, int quality = -1) {
+    if (image.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    if (!writer.write(preparedFor(format, normalizedIconImage(image))))
+        return {};
+    return bytes;
+}
+
 } // namespace
 
 QImage decodeIconImage(const QByteArray& bytes) {
@@ -51,16 +117,25 @@ QImage loadIconImage(const QString& path) {
     return decode(reader);
 }
 
+QImage normalizedIconImage(const QImage& image) {
+    constexpr int kDotsPerMeterAt72Dpi = 2835;
+    QImage normalized = image.convertToFormat(QImage::Format_ARGB32);
+    normalized.setDotsPerMeterX(kDotsPerMeterAt72Dpi);
+    normalized.setDotsPerMeterY(kDotsPerMeterAt72Dpi);
+    return normalized;
+}
+
 QByteArray encodeTiffImage(const QImage& image) {
-    if (image.isNull())
-        return {};
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "tiff");
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return encodeImage(image, "tiff");
+}
+
+QByteArray encodeIconForFileName(const QImage& image, const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    for (const BrowserFormat& known : kBrowserFormats) {
+        if (suffix == QLatin1String(known.suffix))
+            return encodeImage(image, known.format, known.quality);
+    }
+    return encodeImage(image, "png");
 }
 
 void setNodeImage(Node& node, const QString& fileName, const QImage& image) {

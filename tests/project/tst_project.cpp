@@ -167,7 +167,7 @@ private slots:
     void recordLengths_followIconsAndLevel();
     void version2File_readsWithEmptyLinks();
     void retinaIcon_readsBackAtHalfSize();
-    void pngIcon_isStoredAsTiffAndComesBackUnderItsName();
+    void pngIcon_isStoredAsTiffAndComesBackAsPng();
     void missingIconFile_isSavedAsAbsent();
     void checkVersion_data();
     void checkVersion();
@@ -426,7 +426,7 @@ void ProjectTest::retinaIcon_readsBackAtHalfSize() {
     QVERIFY(forums->image().isNull());
 }
 
-void ProjectTest::pngIcon_isStoredAsTiffAndComesBackUnderItsName() {
+void ProjectTest::pngIcon_isStoredAsTiffAndComesBackAsPng() {
     QTemporaryDir sourcePreview, targetPreview;
     GlobalData source;
     source.setTempFolderPath(sourcePreview.path());
@@ -441,9 +441,13 @@ void ProjectTest::pngIcon_isStoredAsTiffAndComesBackUnderItsName() {
     QVERIFY(stored.startsWith(QByteArray("II*\0", 4)) || stored.startsWith(QByteArray("MM\0*", 4)));
     QVERIFY(stored != png);
 
+    // Browsers cannot show TIFF: the preview folder gets PNG again, with the same pixels.
     GlobalData target;
     QVERIFY(openProjectData(target, bytes, targetPreview.path()));
-    QCOMPARE(readBytes(targetPreview.filePath(QStringLiteral("pic.png"))), stored);
+    const QByteArray previewed = readBytes(targetPreview.filePath(QStringLiteral("pic.png")));
+    QVERIFY(previewed.startsWith("\x89PNG\r\n\x1a\n"));
+    QCOMPARE(QImage::fromData(previewed).convertToFormat(QImage::Format_ARGB32),
+             QImage::fromData(stored).convertToFormat(QImage::Format_ARGB32));
     QCOMPARE(target.getMenuRootNode()->childAt(0)->imageWidth(), qint64(6));
     QCOMPARE(target.getMenuRootNode()->childAt(0)->imageHeight(), qint64(5));
 }

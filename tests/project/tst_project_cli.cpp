@@ -1,16 +1,22 @@
 #include "TestFiles.h"
+#include "editor/IconImporter.h"
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
 #include "workspace/Export.h"
+#include "workspace/FileWriter.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace brindle;
 
@@ -57,6 +63,55 @@ void saveSampleProject(const QString& path) {
     QVERIFY(saveProjectToFile(store, path));
 }
 
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// Colours and transparency that vary across the picture, so that a lost channel shows.
+QImage gradientImage(int width, int height, bool transparent) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int alpha = transparent ? (x * 255 / (width - 1)) : 255;
+            image.setPixel(x, y, qRgba(40 + x * 8, 200 - y * 6, 120, alpha));
+        }
+    }
+    return image;
+}
+
+// The picture format of the bytes, decided by their content alone.
+QByteArray contentFormat(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return reader.format();
+}
+
+// The largest difference of one channel between two pictures of the same size.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+QImage argb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace
 
 class ProjectCliTest : public QObject {
@@ -67,6 +122,9 @@ private slots:
     void projectForm_writesWhatExportWrites();
     void refusedProject_exitsWithOneAndWritesNothing_data();
     void refusedProject_exitsWithOneAndWritesNothing();
+    void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_data();
+    void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName();
+    void fullDisk_failsLoudlyAndKeepsThePreviousFile();
 };
 
 void ProjectCliTest::initTestCase() {
@@ -155,6 +213,149 @@ void ProjectCliTest::refusedProject_exitsWithOneAndWritesNothing() {
     QCOMPARE(entries(existing), QStringList());
     QVERIFY(!QFileInfo::exists(missing));
     QCOMPARE(entries(toolTemporary.path()), QStringList());
+}
+
+void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("chosen"); // the bytes of the file the user picks
+    QTest::addColumn<QByteArray>("format"); // what the preview and the exports hold
+    QTest::addColumn<int>("tolerance");     // per channel; 0 for lossless formats
+
+    QTest::newRow("png, translucent")
+        << QStringLiteral("home.png") << encoded(gradientImage(24, 16, true), "PNG")
+        << QByteArray("png") << 0;
+    QTest::newRow("upper-case suffix")
+        << QStringLiteral("LOGO.PNG") << encoded(gradientImage(5, 3, true), "PNG")
+        << QByteArray("png") << 0;
+    QImage palette(16, 16, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(255, 0, 0), qRgba(0, 0, 255, 128)});
+    palette.fill(0);
+    for (int i = 0; i < 16; ++i)
+        palette.setPixel(i, i, 1);
+    QTest::newRow("palette png") << QStringLiteral("red.png") << encoded(palette, "PNG")
+                                 << QByteArray("png") << 0;
+    QImage oneBit(16, 16, QImage::Format_Mono);
+    oneBit.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 0)});
+    oneBit.fill(0);
+    oneBit.setPixel(3, 4, 1);
+    QTest::newRow("1-bit png") << QStringLiteral("mono.png") << encoded(oneBit, "PNG")
+                               << QByteArray("png") << 0;
+    QTest::newRow("jpeg, .jpg") << QStringLiteral("photo.jpg")
+                                << encoded(gradientImage(24, 16, false), "JPEG")
+                                << QByteArray("jpeg") << 8;
+    QTest::newRow("jpeg, .jpeg") << QStringLiteral("photo.jpeg")
+                                 << encoded(gradientImage(24, 16, false), "JPEG")
+                                 << QByteArray("jpeg") << 8;
+    // A 1 × 1 GIF (one red pixel, two colours) by hand: there is no GIF writer to make one.
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                         ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                         35);
+    QTest::newRow("gif becomes png data")
+        << QStringLiteral("dot.gif") << gif << QByteArray("png") << 0;
+    QTest::newRow("png content named .tif")
+        << QStringLiteral("scan.tif") << encoded(gradientImage(7, 9, true), "PNG")
+        << QByteArray("tiff") << 0;
+}
+
+void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, format);
+    QFETCH(int, tolerance);
+    QTemporaryDir work, preview, reopenedPreview, toolTemporary;
+    const QDir dir(work.path());
+    QVERIFY(dir.mkdir(QStringLiteral("picked")));
+    const QString picked = dir.filePath(QStringLiteral("picked/") + fileName);
+    QVERIFY(writeFileAtomically(picked, chosen));
+    const QImage expected = argb(QImage::fromData(chosen));
+    QVERIFY(!expected.isNull());
+
+    // Chosen in the editor: the picked file's own bytes go into the preview folder.
+    GlobalData design;
+    design.setTempFolderPath(preview.path());
+    const ImportedIcon icon = IconImporter(preview.path()).import(picked);
+    QVERIFY2(icon.ok, qPrintable(icon.error));
+    QCOMPARE(icon.fileName, fileName);
+    QCOMPARE(readBytes(preview.filePath(fileName)), chosen);
+    applyNormalIcon(*design.getMenuRootNode()->childAt(1)->childAt(0), icon);
+    const QString project = dir.filePath(QStringLiteral("Icons.brindleprj"));
+    QVERIFY(saveProjectToFile(design, project));
+
+    // Reopened: the preview folder holds the format the name names.
+    GlobalData reopened;
+    reopened.setTempFolderPath(reopenedPreview.path());
+    const OpenResult opened = openProjectFile(reopened, project);
+    QVERIFY2(opened.ok && opened.warnings.isEmpty(),
+             qPrintable(opened.error + opened.warnings.join(QLatin1Char('\n'))));
+    const QByteArray previewed = readBytes(reopenedPreview.filePath(fileName));
+    QCOMPARE(contentFormat(previewed), format);
+    const QImage shown = argb(QImage::fromData(previewed));
+    QCOMPARE(shown.size(), expected.size());
+    const int difference = largestDifference(shown, expected);
+    QVERIFY2(difference <= tolerance, qPrintable(QString::number(difference)));
+
+    // Export All in the window and the command-line tool write those same bytes.
+    const QString exported = dir.filePath(QStringLiteral("exported"));
+    QVERIFY(QDir().mkdir(exported));
+    CodeDocuments documents(reopened);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                   *reopened.getMenuRootNode(), reopenedPreview.path(), exported));
+    QCOMPARE(readBytes(QDir(exported).filePath(fileName)), previewed);
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const ToolRun run = runTool({project, out}, toolTemporary.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+    QCOMPARE(readBytes(QDir(out).filePath(fileName)), previewed);
+}
+
+// On a full file system every write fails before it replaces anything: the tool exits with 1
+// and one line, and the files written before stay as they were.
+void ProjectCliTest::fullDisk_failsLoudlyAndKeepsThePreviousFile() {
+    if (geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    QTemporaryDir work;
+    const QString disk = work.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkdir(disk));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=64k"), QStringLiteral("tmpfs"), disk}) != 0)
+        QSKIP("mounting a small file system is not permitted here");
+    const auto unmount =
+        qScopeGuard([&disk] { QProcess::execute(QStringLiteral("umount"), {disk}); });
+
+    const QDir folder(disk);
+    const QByteArray previousCss("/* the previous stylesheet */\n");
+    const QString css = folder.filePath(QStringLiteral("styles.css"));
+    const QString project = folder.filePath(QStringLiteral("Design.brindleprj"));
+    QVERIFY(writeFileAtomically(css, previousCss));
+    QVERIFY(writeFileAtomically(project, "previous project"));
+    {
+        QFile filler(folder.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        int blocks = 0;
+        while (filler.write(block) == block.size())
+            QVERIFY2(++blocks < 64, "the small file system never filled");
+    }
+    const QStringList before = entries(disk);
+
+    const ToolRun run = runTool({QStringLiteral("--defaults"), disk}, QString());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.startsWith("brindle-export: cannot export into "),
+             run.standardError.constData());
+    QCOMPARE(run.standardError.count('\n'), 1);
+
+    GlobalData defaults;
+    const WriteResult written = writeFileAtomically(css, QByteArray(8192, 'y'));
+    QVERIFY(!written.ok);
+    QVERIFY(!written.error.isEmpty());
+    QVERIFY(!saveProjectToFile(defaults, project).ok);
+
+    QCOMPARE(readBytes(css), previousCss);
+    QCOMPARE(readBytes(project), QByteArray("previous project"));
+    QCOMPARE(entries(disk), before); // no auxiliary file left behind
 }
 
 QTEST_GUILESS_MAIN(ProjectCliTest)
