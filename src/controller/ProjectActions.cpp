@@ -3,6 +3,7 @@
 #include "controller/CSSNavMenu.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
+#include "widgets/PlainTextMessage.h"
 #include "workspace/Export.h"
 
 #include <QDir>
@@ -56,9 +57,42 @@ bool ProjectActions::processOpenProject(const QString& path) {
     }
     m_controller->reloadData();
     emit projectOpened();
-    emit statusMessage(tr("Opened %1").arg(QFileInfo(path).fileName()));
+    const QString name = QFileInfo(path).fileName();
+    if (result.warnings.isEmpty()) {
+        emit statusMessage(tr("Opened %1").arg(name));
+    } else {
+        emit statusMessage(
+            result.warnings.size() == 1
+                ? tr("Opened %1 without one of its icons").arg(name)
+                : tr("Opened %1 without %2 of its icons").arg(name).arg(result.warnings.size()));
+        showOpenWarnings(name, result.warnings);
+    }
     emit projectRecorded(path);
     return true;
+}
+
+// The project did open, so the message does not block: it names every icon left out.
+// A long list is cut short in the message and given in full under "Show Details".
+void ProjectActions::showOpenWarnings(const QString& fileName, const QStringList& warnings) {
+    constexpr qsizetype kListedInMessage = 8;
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Icons Left Out"),
+        warnings.size() == 1 ? tr("“%1” was opened, but one icon could not be used.").arg(fileName)
+                             : tr("“%1” was opened, but %2 icons could not be used.")
+                                   .arg(fileName)
+                                   .arg(warnings.size()),
+        QMessageBox::Ok, m_window);
+    box->setObjectName(QStringLiteral("openWarningsAlert"));
+    QStringList listed = warnings.mid(0, kListedInMessage);
+    if (warnings.size() > kListedInMessage) {
+        listed.append(tr("… and %1 more.").arg(warnings.size() - kListedInMessage));
+        box->setDetailedText(warnings.join(QLatin1Char('\n')));
+    }
+    box->setInformativeText(listed.join(QLatin1Char('\n')));
+    usePlainText(box);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
 }
 
 bool ProjectActions::exportHTMLTo(const QString& path) {

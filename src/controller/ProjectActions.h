@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace brindle {
 
@@ -44,6 +45,7 @@ signals:
 
 private:
     void showError(const QString& title, const QString& message);
+    void showOpenWarnings(const QString& fileName, const QStringList& warnings);
     QString documentsFolder() const;
     QFileDialog* makeDialog(const QString& title, const QString& start,
                             QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,

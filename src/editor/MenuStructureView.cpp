@@ -6,11 +6,11 @@
 #include "model/Node.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "widgets/PlainTextMessage.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -33,13 +33,6 @@ QToolButton* barButton(const QString& text, const QString& name, const QString& 
     button->setAutoRaise(true);
     button->setMinimumWidth(28);
     return button;
-}
-
-// Titles are the user's text: never let a title be read as markup in a message.
-void usePlainText(QMessageBox* box) {
-    box->setTextFormat(Qt::PlainText);
-    for (QLabel* label : box->findChildren<QLabel*>())
-        label->setTextFormat(Qt::PlainText);
 }
 
 } // namespace

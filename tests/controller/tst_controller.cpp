@@ -6,6 +6,7 @@
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "platform/NotificationCenter.h"
+#include "workspace/FileWriter.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -103,6 +105,7 @@ private slots:
     void sourceViews_mirrorSplicesAndRefuseTyping();
     void savedProject_opensAgainWithSourcesAndPreviewFollowing();
     void refusedOrFailedFiles_areToldAndChangeNothing();
+    void iconsLeftOutOfAnOpenedProject_areNamed();
     void preview_showsTheChange();
 
 private:
@@ -468,6 +471,60 @@ void ControllerTest::refusedOrFailedFiles_areToldAndChangeNothing() {
 
     QVERIFY(recorded.isEmpty());
     QCOMPARE(window.projectActions()->lastErrorMessage().isEmpty(), false);
+}
+
+void ControllerTest::iconsLeftOutOfAnOpenedProject_areNamed() {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.setUp({}, base.path());
+    window.show();
+    QSignalSpy status(window.projectActions(), &ProjectActions::statusMessage);
+    const auto alert = [&window] {
+        return window.findChild<QMessageBox*>(QStringLiteral("openWarningsAlert"));
+    };
+
+    // Two items with icons; the first icon's picture is spoilt in the saved file.
+    const QDir preview(data.tempFolderPath());
+    QImage red(4, 4, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(preview.filePath(QStringLiteral("home.png"))));
+    QVERIFY(red.save(preview.filePath(QStringLiteral("shop.png"))));
+    Node* root = data.getMenuRootNode();
+    root->childAt(0)->setImageFileName(QStringLiteral("home.png"));
+    root->childAt(1)->setImageFileName(QStringLiteral("shop.png"));
+    const QString path = base.filePath(QStringLiteral("Icons.brindleprj"));
+    QVERIFY(window.projectActions()->saveProjectToFile(path));
+    QString xml = testsupport::readText(path);
+    const QRegularExpressionMatch picture =
+        QRegularExpression(QStringLiteral("<data>[^<]*</data>")).match(xml);
+    QVERIFY(picture.hasMatch());
+    xml.replace(picture.capturedStart(), picture.capturedLength(),
+                QStringLiteral("<data>AAAA</data>"));
+    QVERIFY(writeTextFileAtomically(path, xml));
+
+    // It opens, and a message that does not block names the icon left out.
+    QVERIFY(window.projectActions()->processOpenProject(path));
+    QMessageBox* box = alert();
+    QVERIFY(box != nullptr);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QVERIFY2(box->informativeText().contains(QStringLiteral("“home.png”")),
+             qPrintable(box->informativeText()));
+    QVERIFY(!box->informativeText().contains(QStringLiteral("shop.png")));
+    QCOMPARE(status.last().at(0).toString(),
+             QStringLiteral("Opened Icons.brindleprj without one of its icons"));
+    QCOMPARE(root->childAt(0)->imageFileName(), QString());
+    QCOMPARE(root->childAt(1)->imageFileName(), QStringLiteral("shop.png"));
+    delete box;
+
+    // A project whose icons all load opens without a message.
+    QVERIFY(window.projectActions()->saveProjectToFile(path));
+    QVERIFY(window.projectActions()->processOpenProject(path));
+    QCOMPARE(alert(), nullptr);
+    QCOMPARE(status.last().at(0).toString(), QStringLiteral("Opened Icons.brindleprj"));
 }
 
 QTEST_MAIN(ControllerTest)
