@@ -232,7 +232,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_dat
     palette.fill(0);
     for (int i = 0; i < 16; ++i)
         palette.setPixel(i, i, 1);
-    QTest::newRow("palette png") << QStringLiteral("red.png") << encoded(palette, "PNG")
+    QTest::newRow("palette png") << QStringLiteral("palette.png") << encoded(palette, "PNG")
                                  << QByteArray("png") << 0;
     QImage oneBit(16, 16, QImage::Format_Mono);
     oneBit.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 0)});
@@ -240,6 +240,15 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_dat
     oneBit.setPixel(3, 4, 1);
     QTest::newRow("1-bit png") << QStringLiteral("mono.png") << encoded(oneBit, "PNG")
                                << QByteArray("png") << 0;
+    // What an image tool writes for a plain red square: 1-bit, a palette of red and white.
+    QTest::newRow("1-bit png from an image tool")
+        << QStringLiteral("red.png")
+        << QByteArray::fromHex(
+               "89504e470d0a1a0a0000000d4948445200000010000000100103000000253d6d220000000467414d"
+               "410000b18f0bfc6105000000206348524d00007a26000080840000fa00000080e8000075300000ea"
+               "6000003a98000017709cba513c00000006504c5445ff0000ffffff411d341100000001624b474401"
+               "ff022dde0000000c4944415408d76360200d000000300001c7aa858e0000000049454e44ae426082")
+        << QByteArray("png") << 0;
     QTest::newRow("jpeg, .jpg") << QStringLiteral("photo.jpg")
                                 << encoded(gradientImage(24, 16, false), "JPEG")
                                 << QByteArray("jpeg") << 8;
