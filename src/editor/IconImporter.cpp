@@ -72,8 +72,12 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     result.fileName = safeIconFileName(source.fileName());
     const QString destination = QDir(m_folder).filePath(result.fileName);
     qCInfo(lcBrindle).noquote() << "destination:" << destination;
-    // The picked PNG, JPEG or GIF is already what a browser shows: its own bytes are copied.
-    if (const WriteResult written = writeFileAtomically(destination, bytes); !written)
+    // Written exactly as opening a saved project writes it, so that exports made before and
+    // after a save and reopen, and by the command-line tool, hold the same bytes.
+    const QByteArray encoded = encodeIconForFileName(result.image, result.fileName);
+    if (encoded.isEmpty())
+        return failure(tr("It cannot be encoded for the preview folder."));
+    if (const WriteResult written = writeFileAtomically(destination, encoded); !written)
         return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;
