@@ -67,6 +67,9 @@ int main(int argc, char* argv[]) {
             window.projectActions()->processOpenProject(project);
         });
     }
+    // A clean quit takes the preview folder along; a crashed run's is removed at a later start.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, window.controller(),
+                     [&window] { window.controller()->removePreviewFolder(); });
     if (parser.isSet(screenshots)) {
         brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
     } else {

@@ -4,6 +4,7 @@
 #include "model/Node.h"
 #include "platform/Log.h"
 #include "workspace/IconImage.h"
+#include "workspace/PreviewFolder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace brindle {
 
@@ -72,10 +72,9 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     result.fileName = safeIconFileName(source.fileName());
     const QString destination = QDir(m_folder).filePath(result.fileName);
     qCInfo(lcBrindle).noquote() << "destination:" << destination;
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return failure(
-            tr("It cannot be copied into the preview folder (%1).").arg(out.errorString()));
+    if (const WriteResult written = PreviewFolder::writeFile(m_folder, result.fileName, bytes);
+        !written)
+        return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;
 }
