@@ -14,9 +14,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // A quiet console: the web engine's start-up report is for its developers. QT_LOGGING_RULES
+    // still turns it on, like Brindle's own lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
