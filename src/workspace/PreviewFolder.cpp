@@ -159,9 +159,8 @@ int PreviewFolder::removeAbandoned(const QString& baseDir) {
     static const QRegularExpression ours(QStringLiteral("^WebFolder[0-9]+$"));
     const QDir base(baseDir);
     int removed = 0;
-    const QFileInfoList entries =
-        base.entryInfoList({QStringLiteral("WebFolder*")},
-                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    const QFileInfoList entries = base.entryInfoList(
+        {QStringLiteral("WebFolder*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
         if (!ours.match(entry.fileName()).hasMatch())
             continue;
