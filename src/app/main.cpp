@@ -14,9 +14,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // A quiet console: the web engine's start-up report is for its developers. QT_LOGGING_RULES
+    // still turns it on, like Brindle's own lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
@@ -67,6 +71,9 @@ int main(int argc, char* argv[]) {
             window.projectActions()->processOpenProject(project);
         });
     }
+    // A clean quit takes the preview folder along; a crashed run's is removed at a later start.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, window.controller(),
+                     [&window] { window.controller()->removePreviewFolder(); });
     if (parser.isSet(screenshots)) {
         brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
     } else {

@@ -4,11 +4,11 @@
 #include "cli/DesignExport.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
+#include "workspace/PreviewFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
-#include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTextStream>
 
 using namespace brindle;
@@ -26,16 +26,23 @@ void printWarning(const QString& message) {
 
 int runExport(const ExportRequest& request) {
     // A freshly started application: the default design, separator lines on. An opened
-    // project's icons go into a private preview folder that is removed afterwards.
+    // project's icons go into a private preview folder that is removed afterwards, as the
+    // application removes its own; one that a killed run left is removed by a later run.
     GlobalData data;
-    QTemporaryDir previewFolder;
+    std::optional<PreviewFolder> previewFolder;
+    const auto removeFolder = qScopeGuard([&previewFolder] {
+        if (previewFolder)
+            previewFolder->remove();
+    });
     if (!request.projectPath.isEmpty()) {
-        if (!previewFolder.isValid()) {
-            printError(QStringLiteral("cannot create a temporary folder: %1")
-                           .arg(previewFolder.errorString()));
+        PreviewFolder::removeAbandoned(QDir::tempPath());
+        previewFolder = PreviewFolder::create(QDir::tempPath());
+        if (!previewFolder) {
+            printError(QStringLiteral("cannot create a preview folder in %1")
+                           .arg(QDir::toNativeSeparators(QDir::tempPath())));
             return kExitFailure;
         }
-        data.setTempFolderPath(previewFolder.path());
+        data.setTempFolderPath(previewFolder->folderPath());
         const OpenResult opened = openProjectFile(data, request.projectPath);
         if (!opened) {
             printError(QStringLiteral("cannot open %1: %2")
@@ -58,8 +65,6 @@ int runExport(const ExportRequest& request) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    // The generators' diagnostic lines are for the application's console, not for this tool.
-    QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
 
     const ParsedCommandLine parsed = parseCommandLine(app.arguments().mid(1));
     if (parsed.helpRequested) {

@@ -32,6 +32,7 @@ void CSSNavMenu::generateTexts() {
 }
 
 bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
+    PreviewFolder::removeAbandoned(baseDir);
     m_previewFolder = PreviewFolder::create(baseDir);
     if (!m_previewFolder)
         return false;
@@ -42,6 +43,13 @@ bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
     m_previewFolder->writeArrow();
     emit previewFolderCreated(m_previewFolder->htmlPath());
     return true;
+}
+
+void CSSNavMenu::removePreviewFolder() {
+    if (!m_previewFolder)
+        return;
+    m_previewFolder->remove();
+    m_previewFolder.reset();
 }
 
 void CSSNavMenu::runHandler(UpdateHandler handler) {

@@ -34,7 +34,11 @@ public:
     void generateTexts();
     // Creates the preview folder in baseDir, writes index.html, styles.css and bottom.png.
     // False when the folder could not be made; the rest keeps working without previews.
+    // Preview folders that ended runs left in baseDir are removed first.
     bool createHTMLIndexFile(const QString& baseDir);
+    // At a clean quit: the preview folder goes with the files written into it; later
+    // rewrites do nothing.
+    void removePreviewFolder();
 
     void runHandler(UpdateHandler handler);
     // The full refresh after a project was opened: every handler in its fixed order.

@@ -5,12 +5,12 @@
 #include "project/ProjectFile.h"
 #include "widgets/PlainTextMessage.h"
 #include "workspace/Export.h"
+#include "workspace/StartFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace brindle {
 
@@ -21,10 +21,6 @@ const QString kProjectSuffix = QStringLiteral("brindleprj");
 
 ProjectActions::ProjectActions(GlobalData& data, CSSNavMenu* controller, QWidget* window)
     : QObject(window), m_data(data), m_controller(controller), m_window(window) {}
-
-QString ProjectActions::documentsFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 void ProjectActions::showError(const QString& title, const QString& message) {
     m_lastError = message;
@@ -132,10 +128,22 @@ bool ProjectActions::exportAllTo(const QString& folder) {
 
 // --- the dialogs -------------------------------------------------------------------------
 
-QFileDialog* ProjectActions::makeDialog(const QString& title, const QString& start,
+QFileDialog* ProjectActions::makeDialog(const QString& title, StartFolder::Kind kind,
+                                        const QString& suggestedName,
                                         QFileDialog::AcceptMode acceptMode,
                                         QFileDialog::FileMode fileMode, const QString& filter) {
-    auto* dialog = new QFileDialog(m_window, title, start, filter);
+    const StartFolder start(kind);
+    const QString folder = start.folder();
+    auto* dialog = new QFileDialog(
+        m_window, title, suggestedName.isEmpty() ? folder : QDir(folder).filePath(suggestedName),
+        filter);
+    // Where the user went is where the next dialog of this kind starts, even if the work fails.
+    connect(dialog, &QFileDialog::fileSelected, this, [start, fileMode](const QString& path) {
+        if (fileMode == QFileDialog::Directory)
+            start.rememberFolder(path);
+        else
+            start.rememberFile(path);
+    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(acceptMode);
     dialog->setFileMode(fileMode);
@@ -146,39 +154,40 @@ QFileDialog* ProjectActions::makeDialog(const QString& title, const QString& sta
 }
 
 void ProjectActions::saveProject() {
-    QFileDialog* dialog = makeDialog(
-        tr("Save Project"), QDir(documentsFolder()).filePath(QStringLiteral("Project.brindleprj")),
-        QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
+    QFileDialog* dialog = makeDialog(tr("Save Project"), StartFolder::Kind::Projects,
+                                     QStringLiteral("Project.brindleprj"), QFileDialog::AcceptSave,
+                                     QFileDialog::AnyFile, kProjectFilter);
     dialog->setDefaultSuffix(kProjectSuffix);
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::saveProjectToFile);
     dialog->open();
 }
 
 void ProjectActions::openProject() {
-    QFileDialog* dialog = makeDialog(tr("Open Project"), documentsFolder(), QFileDialog::AcceptOpen,
-                                     QFileDialog::ExistingFile, kProjectFilter);
+    QFileDialog* dialog =
+        makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
+                   QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
     dialog->open();
 }
 
 void ProjectActions::exportHTMLFile() {
-    QFileDialog* dialog = makeDialog(tr("Export HTML"),
-                                     QDir(documentsFolder()).filePath(QStringLiteral("index.html")),
-                                     QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
+    QFileDialog* dialog =
+        makeDialog(tr("Export HTML"), StartFolder::Kind::Exports, QStringLiteral("index.html"),
+                   QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportHTMLTo);
     dialog->open();
 }
 
 void ProjectActions::exportCSSFile() {
     QFileDialog* dialog =
-        makeDialog(tr("Export CSS"), QDir(documentsFolder()).filePath(QStringLiteral("styles.css")),
+        makeDialog(tr("Export CSS"), StartFolder::Kind::Exports, QStringLiteral("styles.css"),
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportCSSTo);
     dialog->open();
 }
 
 void ProjectActions::exportAllFiles() {
-    QFileDialog* dialog = makeDialog(tr("Export All Files"), documentsFolder(),
+    QFileDialog* dialog = makeDialog(tr("Export All Files"), StartFolder::Kind::Exports, QString(),
                                      QFileDialog::AcceptOpen, QFileDialog::Directory, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportAllTo);
     dialog->open();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/StartFolder.h"
+
 #include <QFileDialog>
 #include <QObject>
 #include <QString>
@@ -46,10 +48,10 @@ signals:
 private:
     void showError(const QString& title, const QString& message);
     void showOpenWarnings(const QString& fileName, const QStringList& warnings);
-    QString documentsFolder() const;
-    QFileDialog* makeDialog(const QString& title, const QString& start,
-                            QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,
-                            const QString& filter);
+    // A dialog in the start folder of its kind, offering the suggested name (if any).
+    QFileDialog* makeDialog(const QString& title, StartFolder::Kind kind,
+                            const QString& suggestedName, QFileDialog::AcceptMode acceptMode,
+                            QFileDialog::FileMode fileMode, const QString& filter);
 
     GlobalData& m_data;
     CSSNavMenu* m_controller;

@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
+#include "workspace/PreviewFolder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -77,7 +78,8 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     const QByteArray encoded = encodeIconForFileName(result.image, result.fileName);
     if (encoded.isEmpty())
         return failure(tr("It cannot be encoded for the preview folder."));
-    if (const WriteResult written = writeFileAtomically(destination, encoded); !written)
+    if (const WriteResult written = PreviewFolder::writeFile(m_folder, result.fileName, encoded);
+        !written)
         return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;

@@ -5,6 +5,7 @@
 #include "panels/Formatters.h"
 #include "platform/Log.h"
 #include "widgets/Stepper.h"
+#include "workspace/StartFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -219,8 +220,13 @@ void MenuItemForm::openFileDialog(IconSlot slot, std::function<void(QString)> do
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setNameFilter(tr("Pictures (*.png *.jpeg *.jpg *.gif *.PNG *.JPEG *.JPG *.GIF)"));
     dialog->setWindowModality(Qt::WindowModal);
+    const StartFolder start(StartFolder::Kind::Icons);
+    dialog->setDirectory(start.folder());
     connect(dialog, &QFileDialog::fileSelected, this,
-            [done = std::move(done)](const QString& path) { done(path); });
+            [done = std::move(done), start](const QString& path) {
+                start.rememberFile(path);
+                done(path);
+            });
     const bool reopen = isVisible();
     connect(dialog, &QDialog::finished, this, [this, reopen] {
         if (reopen && !isVisible() && m_anchor)

@@ -4,6 +4,7 @@
 #include "project/ProjectReader.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
+#include "workspace/PreviewFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,13 @@ namespace {
 
 // Opening the same project again finds its icons already in place; each atomic write
 // waits for the disk, so identical files are left alone.
-WriteResult writeUnlessSame(const QString& path, const QByteArray& bytes) {
-    QFile existing(path);
+WriteResult writeUnlessSame(const QString& folder, const QString& fileName,
+                            const QByteArray& bytes) {
+    QFile existing(QDir(folder).filePath(fileName));
     if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
         existing.readAll() == bytes)
         return {};
-    return writeFileAtomically(path, bytes);
+    return PreviewFolder::writeFile(folder, fileName, bytes);
 }
 
 class TreeBuilder {
@@ -67,7 +69,7 @@ private:
         const WriteResult written =
             encoded.isEmpty()
                 ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
-                : writeUnlessSame(QDir(m_previewFolder).filePath(icon.fileName), encoded);
+                : writeUnlessSame(m_previewFolder, icon.fileName, encoded);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")

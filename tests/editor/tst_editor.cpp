@@ -21,6 +21,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -206,6 +207,8 @@ private slots:
 };
 
 void EditorTest::initTestCase() {
+    // The icon chooser remembers its folder in the user defaults: the test's own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false"));
 }
 

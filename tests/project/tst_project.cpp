@@ -292,9 +292,10 @@ void ProjectTest::saveThenOpen_restoresSettingsAndTree() {
     QVERIFY(!readD->isGroup());
     QCOMPARE(readD->childCount(), 0);
 
+    // The icons, and the note of what was written there, by which the folder is tidied.
     QCOMPARE(entries(targetPreview.path()),
-             QStringList({QStringLiteral("a.png"), QStringLiteral("a@2x.png"),
-                          QStringLiteral("c@2x.gif")}));
+             QStringList({QStringLiteral(".brindle-written"), QStringLiteral("a.png"),
+                          QStringLiteral("a@2x.png"), QStringLiteral("c@2x.gif")}));
 }
 
 void ProjectTest::emptyMenu_writes121Elements() {
@@ -689,7 +690,7 @@ void ProjectTest::seedFiles_open_data() {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QStringList>("classes");
-    QTest::addColumn<QStringList>("previewFiles");
+    QTest::addColumn<QStringList>("previewFiles"); // with the note of what was written there
     const QDir seeds(QStringLiteral(BRINDLE_TEST_DATA_DIR "/../../../fuzz/corpus/project"));
     QTest::newRow("default menu") << seeds.filePath(QStringLiteral("v3-default.brindleprj"))
                                   << QStringLiteral("Version 3.0")
@@ -702,11 +703,11 @@ void ProjectTest::seedFiles_open_data() {
     QTest::newRow("icons") << seeds.filePath(QStringLiteral("v3-icons.brindleprj"))
                            << QStringLiteral("Version 3.0") << QStringList{"Start", "More", "Sub"}
                            << QStringList{"icon0", "icon7", "icon8"}
-                           << QStringList{"a.tif", "b.png", "b@2x.png"};
+                           << QStringList{".brindle-written", "a.tif", "b.png", "b@2x.png"};
     QTest::newRow("version 2 with icons")
         << seeds.filePath(QStringLiteral("v2-icons.brindleprj")) << QStringLiteral("Version 2.0")
         << QStringList{"Old", "Child", "Plain"} << QStringList{"icon0", "icon1", "icon2"}
-        << QStringList{"o@2x.gif"};
+        << QStringList{".brindle-written", "o@2x.gif"};
 }
 
 void ProjectTest::seedFiles_open() {

@@ -3,13 +3,20 @@
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
+#include "workspace/PreviewFolder.h"
+#include "workspace/StartFolder.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace brindle;
@@ -102,6 +109,7 @@ class WorkspaceTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void exportAll_writesExactlyTheNeededFiles_data();
     void exportAll_writesExactlyTheNeededFiles();
     void exportAll_replacesExistingFiles();
@@ -115,7 +123,18 @@ private slots:
     void decodeIcon_acceptsOnlyIconFormatsOfSafeSize();
     void retinaIcon_halfSizeTruncated();
     void arrowImage_isSixteenPointsAt72Dpi();
+    void startFolder_rememberedElseDocumentsElseHome_data();
+    void startFolder_rememberedElseDocumentsElseHome();
+    void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data();
+    void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles();
 };
+
+void WorkspaceTest::initTestCase() {
+    // Start folders live in the user defaults: the test's own, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    const QSettings probe(QStringLiteral("Brindle"), QStringLiteral("Brindle"));
+    QVERIFY2(probe.fileName().contains(QLatin1String(".qttest")), qPrintable(probe.fileName()));
+}
 
 void WorkspaceTest::exportAll_writesExactlyTheNeededFiles_data() {
     QTest::addColumn<int>("menu");
@@ -344,6 +363,164 @@ void WorkspaceTest::arrowImage_isSixteenPointsAt72Dpi() {
     QCOMPARE(arrow.dotsPerMeterX(), 2835);
     QCOMPARE(arrow.dotsPerMeterY(), 2835);
     QCOMPARE(arrowImagePng(), png);
+}
+
+void WorkspaceTest::startFolder_rememberedElseDocumentsElseHome_data() {
+    QTest::addColumn<QString>("remembered"); // "", "kept" or "gone"
+    QTest::addColumn<bool>("documentsExist");
+    QTest::addColumn<QString>("expected"); // a folder under the test's root
+    QTest::newRow("remembered folder exists")
+        << QStringLiteral("kept") << true << QStringLiteral("site");
+    QTest::newRow("remembered folder has gone")
+        << QStringLiteral("gone") << true << QStringLiteral("Documents");
+    QTest::newRow("nothing remembered") << QString() << true << QStringLiteral("Documents");
+    QTest::newRow("no documents folder") << QString() << false << QStringLiteral("home");
+    QTest::newRow("remembered gone, no documents folder")
+        << QStringLiteral("gone") << false << QStringLiteral("home");
+}
+
+void WorkspaceTest::startFolder_rememberedElseDocumentsElseHome() {
+    QFETCH(QString, remembered);
+    QFETCH(bool, documentsExist);
+    QFETCH(QString, expected);
+    QSettings(QStringLiteral("Brindle"), QStringLiteral("Brindle")).clear();
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    const QString documents = dir.filePath(QStringLiteral("Documents"));
+    const QString home = dir.filePath(QStringLiteral("home"));
+    QVERIFY(dir.mkdir(QStringLiteral("home")));
+    if (documentsExist)
+        QVERIFY(dir.mkdir(QStringLiteral("Documents")));
+    if (!remembered.isEmpty()) {
+        QVERIFY(dir.mkpath(QStringLiteral("site/css")));
+        // Written by one run, read by the next.
+        StartFolder(StartFolder::Kind::Projects, documents, home)
+            .rememberFile(dir.filePath(QStringLiteral("site/Bar.brindleprj")));
+        StartFolder(StartFolder::Kind::Exports, documents, home)
+            .rememberFolder(dir.filePath(QStringLiteral("site/css")));
+        if (remembered == QLatin1String("gone"))
+            QVERIFY(QDir(dir.filePath(QStringLiteral("site"))).removeRecursively());
+    }
+
+    QCOMPARE(StartFolder(StartFolder::Kind::Projects, documents, home).folder(),
+             dir.filePath(expected));
+    const QString exports =
+        remembered == QLatin1String("kept") ? QStringLiteral("site/css") : expected;
+    QCOMPARE(StartFolder(StartFolder::Kind::Exports, documents, home).folder(),
+             dir.filePath(exports));
+    // Each kind keeps its own folder.
+    QCOMPARE(StartFolder(StartFolder::Kind::Icons, documents, home).folder(),
+             dir.filePath(documentsExist ? QStringLiteral("Documents") : QStringLiteral("home")));
+}
+
+namespace {
+
+// Running: this process; OtherRunningProcess: a living process that is not this one.
+enum class Owner { Running, OtherRunningProcess, Ended, EndedElsewhere, Unmarked };
+
+// The id of a process that has just ended.
+qint64 endedProcessId() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A lock file as an owner would have left it when it was killed.
+void writeOwnerMark(const QString& path, qint64 pid, const QString& hostName) {
+    writeBytes(path, QByteArray::number(pid) + "\nBrindle\n" + hostName.toUtf8() + '\n');
+}
+
+} // namespace
+
+void WorkspaceTest::previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data() {
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<QString>("name"); // the folder is renamed to this
+    QTest::addColumn<bool>("foreignFile");
+    QTest::addColumn<bool>("removedAtStart");
+    QTest::newRow("running owner") << int(Owner::Running) << QString() << false << false;
+    QTest::newRow("running owner, foreign file")
+        << int(Owner::Running) << QString() << true << false;
+    QTest::newRow("owner is another running process")
+        << int(Owner::OtherRunningProcess) << QString() << false << false;
+    QTest::newRow("ended owner") << int(Owner::Ended) << QString() << false << true;
+    QTest::newRow("ended owner, foreign file") << int(Owner::Ended) << QString() << true << false;
+    QTest::newRow("owner on another machine")
+        << int(Owner::EndedElsewhere) << QString() << false << false;
+    QTest::newRow("no owner mark") << int(Owner::Unmarked) << QString() << false << false;
+    QTest::newRow("not a preview folder name")
+        << int(Owner::Ended) << QStringLiteral("WebFolder7-kept") << false << false;
+}
+
+void WorkspaceTest::previewFolder_goesWithItsOwnerAndOnlyWithOurFiles() {
+    QFETCH(int, owner);
+    QFETCH(QString, name);
+    QFETCH(bool, foreignFile);
+    QFETCH(bool, removedAtStart);
+    QTemporaryDir base;
+    std::optional<PreviewFolder> folder = PreviewFolder::create(base.path());
+    QVERIFY(folder.has_value());
+    QString path = folder->folderPath();
+    QVERIFY(folder->writeHTML(kHtml));
+    QVERIFY(folder->writeCSS(kCss));
+    QVERIFY(folder->writeArrow());
+    QVERIFY(PreviewFolder::writeFile(path, QStringLiteral("star.png"), pngOf(4, 4, Qt::red)));
+    QVERIFY(PreviewFolder::writeFile(path, QStringLiteral("Zwei Wörter.gif"), "GIF89a"));
+    QVERIFY(PreviewFolder::writeFile(path, QStringLiteral("star.png"), pngOf(2, 2, Qt::red)));
+    // Brindle's own marks inside cannot be replaced by an icon of the same name.
+    const QStringList marks =
+        QDir(path).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    QVERIFY(!marks.isEmpty());
+    for (const QString& mark : marks)
+        QVERIFY2(!PreviewFolder::writeFile(path, mark, "x"), qPrintable(mark));
+    if (foreignFile)
+        writeBytes(QDir(path).filePath(QStringLiteral("notes.txt")), "mine");
+    if (Owner(owner) != Owner::Running) {
+        // The object goes without remove(), taking only its lock file: the mark that vanishes.
+        folder.reset();
+        QVERIFY(QFileInfo(path).isDir());
+        QStringList vanished = marks;
+        for (const QString& left :
+             QDir(path).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+            vanished.removeOne(left);
+        QCOMPARE(vanished.size(), 1);
+        // Put back as a killed run leaves it.
+        const QString mark = QDir(path).filePath(vanished.first());
+        const QString here = QSysInfo::machineHostName();
+        if (Owner(owner) == Owner::Ended)
+            writeOwnerMark(mark, endedProcessId(), here);
+        else if (Owner(owner) == Owner::EndedElsewhere)
+            writeOwnerMark(mark, endedProcessId(), QStringLiteral("elsewhere.example.org"));
+        else if (Owner(owner) == Owner::OtherRunningProcess)
+            writeOwnerMark(mark, getppid(), here);
+        qint64 pid = 0;
+        QVERIFY(Owner(owner) == Owner::Unmarked ||
+                QLockFile(mark).getLockInfo(&pid, nullptr, nullptr));
+    }
+    if (!name.isEmpty()) {
+        const QString renamed = QDir(base.path()).filePath(name);
+        QVERIFY(QDir().rename(path, renamed));
+        path = renamed;
+    }
+    const QStringList before = entries(path);
+
+    QCOMPARE(PreviewFolder::removeAbandoned(base.path()), removedAtStart ? 1 : 0);
+    if (removedAtStart) {
+        QVERIFY(!QFileInfo::exists(path));
+    } else if (Owner(owner) == Owner::Ended && foreignFile) {
+        QCOMPARE(entries(path), QStringList{QStringLiteral("notes.txt")});
+    } else {
+        QCOMPARE(entries(path), before);
+    }
+    if (folder) {
+        // The clean quit of the running owner.
+        folder->remove();
+        if (foreignFile)
+            QCOMPARE(entries(path), QStringList{QStringLiteral("notes.txt")});
+        else
+            QVERIFY(!QFileInfo::exists(path));
+    }
 }
 
 QTEST_GUILESS_MAIN(WorkspaceTest)
