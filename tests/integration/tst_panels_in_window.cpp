@@ -14,6 +14,7 @@
 #include "platform/NotificationCenter.h"
 #include "resources/Resources.h"
 #include "widgets/ColorPickerImageView.h"
+#include "widgets/LockImageView.h"
 #include "widgets/Stepper.h"
 
 #include <QAbstractItemView>
@@ -111,6 +112,13 @@ void PanelsInWindowTest::panelChange_reachesStylesheetFile_data() {
                                         << "\tborder-radius: 0px;\n";
     QTest::newRow("hover colour picked") << "hoverColour"
                                          << "rgba(18, 52, 86, 0.10)";
+    // Top, right, bottom, left; a zero without its unit.
+    QTest::newRow("left padding typed, locked") << "leftPadding"
+                                                << "\tpadding: 0 7px 0 7px;\n";
+    QTest::newRow("left padding typed, unlocked") << "unlockedLeftPadding"
+                                                  << "\tpadding: 0 0 0 7px;\n";
+    QTest::newRow("bottom padding stepped, locked") << "bottomPadding"
+                                                    << "\tpadding: 1px 0 1px 0;\n";
 }
 
 void PanelsInWindowTest::panelChange_reachesStylesheetFile() {
@@ -136,6 +144,17 @@ void PanelsInWindowTest::panelChange_reachesStylesheetFile() {
         chooseItem(w.panels.textViewContainer->fontFamilyPopUpButton(), 2);
     } else if (action == QLatin1String("shape")) {
         chooseItem(w.panels.quickModeGeneralView->shapeComboBox(), 0);
+    } else if (action.endsWith(QLatin1String("LeftPadding")) ||
+               action == QLatin1String("leftPadding")) {
+        SizeView* size = w.panels.sizeViewContainer;
+        if (action.startsWith(QLatin1String("unlocked")))
+            QTest::mouseClick(size->paddingHorizontal(), Qt::LeftButton);
+        typeInto(size->findChild<QLineEdit*>(QStringLiteral("paddingLeftTextField")),
+                 QStringLiteral("7"));
+    } else if (action == QLatin1String("bottomPadding")) {
+        auto* stepper =
+            w.panels.sizeViewContainer->findChild<Stepper*>(QStringLiteral("paddingBottomStepper"));
+        QTest::mouseClick(stepper, Qt::LeftButton, {}, QPoint(stepper->width() / 2, 3));
     } else if (action == QLatin1String("hoverColour")) {
         auto* well = w.panels.backgroundHoverViewContainer->findChild<ColorPickerImageView*>(
             QStringLiteral("startBackgroundColorImage"));
