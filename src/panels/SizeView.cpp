@@ -139,7 +139,7 @@ void SizeView::bindPaddingAxis(const PaddingAxis& axis, LockImageView* lock) {
     }
     // A closed lock writes both sides from either one: one store update, one notification.
     for (size_t i = 0; i < pairs.size(); ++i) {
-        pairs[i]->setCommit([this, &axis, pairs, i](double value) {
+        pairs[i]->setCommit([this, axis, pairs, i](double value) {
             const auto pixels = static_cast<qint64>(value);
             data().setValue(axis.sides[i].setting, pixels);
             if (data().booleanValue(axis.lock)) {
