@@ -62,7 +62,12 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
         m_menuStructureView->reloadData();
         m_sideBarView->container()->reloadData();
         m_subMenuSideBarView->container()->reloadData();
+        m_quickSideBarView->container()->reloadData();
     });
+    // The menu colour rewrites text colours and the normal gradient shown by the other quick
+    // panels.
+    connect(m_panels.quickModeView, &QuickModeView::menuColourApplied,
+            m_quickSideBarView->container(), &SideBarContainer::reloadData);
 }
 
 MainWindow::~MainWindow() = default;
@@ -139,7 +144,9 @@ void MainWindow::buildModeViews() {
     m_modes = new WorkspaceModes(m_sideBarViewContainer, this);
     using Mode = WorkspaceModes::Mode;
     m_modes->setModeView(Mode::MenuStructure, m_menuStructureView);
-    m_modes->setModeView(Mode::Quick, m_quickSideBarView);
+    m_modes->setModeView(
+        Mode::Quick, m_quickSideBarView,
+        [container = m_quickSideBarView->container()] { container->reloadData(); });
     m_modes->setModeView(Mode::MainMenu, m_sideBarView,
                          mainMenuModeRefresh(m_sideBarView->container()));
     m_modes->setModeView(

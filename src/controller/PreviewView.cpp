@@ -1,5 +1,6 @@
 #include "controller/PreviewView.h"
 
+#include <QChildEvent>
 #include <QDesktopServices>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -59,8 +60,27 @@ PreviewView::PreviewView(QWidget* parent)
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+    // A reload after every change must not pull the keyboard away from the field being edited.
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
+    takeFocusOnlyByClick(this);
+}
+
+void PreviewView::takeFocusOnlyByClick(QWidget* widget) {
+    // Without Tab focus the widget is also skipped when the focused field is hidden (a mode
+    // or tab switch), so focus never lands on the page's first link as if it were the design.
+    widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+bool PreviewView::event(QEvent* event) {
+    // The page is drawn by a child widget made with each render view; it takes focus for the
+    // view and so gets the same policy.
+    if (event->type() == QEvent::ChildPolished) {
+        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+            takeFocusOnlyByClick(child);
+    }
+    return QWebEngineView::event(event);
 }
 
 PreviewView::~PreviewView() {

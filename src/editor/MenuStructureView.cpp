@@ -263,10 +263,10 @@ void MenuStructureView::removeMenu() {
     alert->setInformativeText(
         QStringLiteral("Are you sure you want to delete \"%1\" and all of its sub menus?")
             .arg(node->name()));
-    QPushButton* deleteButton =
-        alert->addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
+    QPushButton* deleteButton = alert->addButton(tr("&Delete"), QMessageBox::DestructiveRole);
     QPushButton* cancelButton = alert->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    alert->setDefaultButton(deleteButton);
+    // Return must not throw away a whole sub-menu: deleting takes a click or Alt+D.
+    alert->setDefaultButton(cancelButton);
     alert->setEscapeButton(cancelButton);
     usePlainText(alert);
     alert->setAttribute(Qt::WA_DeleteOnClose);

@@ -182,8 +182,8 @@ Qt::DropActions MenuTreeModel::supportedDropActions() const {
 
 // The one place that decides a drop. Refused: anything not dragged from this outline, a drop
 // onto the item itself or onto a sub-item, an item with sub-items onto another item (the
-// tree keeps two levels and no sub-item is lost), a drop below the last row of the outline,
-// and a drop that would leave the item where it is.
+// tree keeps two levels and no sub-item is lost), and a drop that would leave the item where
+// it is. Below the last row of the outline (row -1 on the top level) means the end of the bar.
 std::optional<MenuTreeModel::Move> MenuTreeModel::planDrop(const QMimeData* data,
                                                            Qt::DropAction action, int row,
                                                            const QModelIndex& parent) const {
@@ -193,12 +193,8 @@ std::optional<MenuTreeModel::Move> MenuTreeModel::planDrop(const QMimeData* data
     Node* node = item->node();
     Node* target = nodeFromIndex(parent);
     const bool ontoTopLevel = target == rootNode();
-    if (!ontoTopLevel) {
-        if (!isTopLevel(target) || target == node || node->childCount() > 0)
-            return std::nullopt;
-    } else if (row < 0) {
+    if (!ontoTopLevel && (!isTopLevel(target) || target == node || node->childCount() > 0))
         return std::nullopt;
-    }
     if (row < 0 || row > target->childCount())
         row = target->childCount();
     if (node->parent() == target) {

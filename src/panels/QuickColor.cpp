@@ -82,4 +82,25 @@ Color lastEnabledStopColor(const GlobalData& data, const GradientSettings& gradi
     return data.colorValue(gradient.stops[0].color);
 }
 
+Color quickWellColor(const GlobalData& data, const GradientSettings& gradient) {
+    const auto pick =
+        static_cast<size_t>(std::find(kQuickStopOffsets.begin(), kQuickStopOffsets.end(), 0.0) -
+                            kQuickStopOffsets.begin());
+    const Color base = data.colorValue(gradient.stops[pick].color);
+    const Hsb hsb = hsbOf(base);
+    // A project keeps colours to the byte, so a pick read back from one may be a step or two
+    // off in any channel.
+    const auto near = [](const Color& a, const Color& b) {
+        constexpr double kSlack = 2.5 / 255.0;
+        return std::abs(a.red - b.red) < kSlack && std::abs(a.green - b.green) < kSlack &&
+               std::abs(a.blue - b.blue) < kSlack;
+    };
+    for (size_t stop = 0; stop < gradient.stops.size(); ++stop) {
+        if (!near(data.colorValue(gradient.stops[stop].color),
+                  offsetBrightness(hsb, kQuickStopOffsets[stop])))
+            return lastEnabledStopColor(data, gradient);
+    }
+    return base;
+}
+
 } // namespace brindle

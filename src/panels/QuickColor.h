@@ -40,4 +40,10 @@ void writeQuickGradient(GlobalData& data, const GradientSettings& gradient, cons
 // The colour of the last enabled stop (end, third, second, first quarter), else the start.
 Color lastEnabledStopColor(const GlobalData& data, const GradientSettings& gradient);
 
+// What a quick well shows for a gradient: the colour it was picked from when the stored stops
+// are exactly what that pick wrote (the pick is the stop without offset), otherwise the
+// colour the gradient ends in, lastEnabledStopColor(). Picking the shown colour again never
+// shifts a gradient that came from a pick.
+Color quickWellColor(const GlobalData& data, const GradientSettings& gradient);
+
 } // namespace brindle

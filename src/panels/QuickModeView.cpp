@@ -10,6 +10,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 namespace brindle {
 
@@ -52,10 +53,11 @@ QuickStopFlags quickStopFlags(MenuLevel level, MenuState state) {
     return {false, false, false, true};
 }
 
-// What a reload shows for a text colour: its brightness above 0.6, in percent.
+// What a reload shows for a text colour: its brightness in percent, the value that typed
+// into the pair gives that brightness.
 double shownTextIntensity(const Color& color) {
-    const auto intensity = static_cast<qint64>((hsbOf(color).brightness - 0.6) * 100.0);
-    return static_cast<double>(std::clamp<qint64>(intensity, 0, 100));
+    const auto intensity = std::lround(hsbOf(color).brightness * 100.0);
+    return static_cast<double>(std::clamp<long>(intensity, 0, 100));
 }
 
 QString quickTitle(MenuState state) {
@@ -130,7 +132,7 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
         form()->addWidget(well, 1, c.column);
         const GradientSettings gradient = gradientSettings(c.level, state);
         addReloader([this, well, gradient] {
-            well->setBackgroundColor(lastEnabledStopColor(this->data(), gradient));
+            well->setBackgroundColor(quickWellColor(this->data(), gradient));
         });
         const MenuLevel level = c.level;
         observeWell(well, [this, level, well] { deriveGradient(level, well); });
@@ -215,9 +217,14 @@ QuickModeView::QuickModeView(GlobalData& data, NotificationCenter& center, QWidg
 
 void QuickModeView::awake() {
     registerColorObservers();
-    // Show the main menu's present base colour (the middle stop) without deriving from it.
+    reloadData();
+}
+
+void QuickModeView::reloadData() {
+    // Shows the main menu's colour without deriving from it.
     setFormReady(false);
-    m_well->setBackgroundColor(data().secondQuarterBackgroundColor());
+    m_well->setBackgroundColor(
+        quickWellColor(data(), gradientSettings(MenuLevel::Main, MenuState::Normal)));
     setFormReady(true);
 }
 
@@ -234,6 +241,7 @@ void QuickModeView::backgroundColorDidChangeNotification() {
     writeQuickGradient(data(), gradientSettings(MenuLevel::Main, MenuState::Normal), base,
                        {true, true, true, std::nullopt});
     sendUpdateDataNotification(QStringLiteral("QuickModeDataUpdated"));
+    emit menuColourApplied();
 }
 
 } // namespace brindle

@@ -76,7 +76,7 @@ public:
 };
 
 // One well from which the main menu's text colours, border and normal gradient are derived.
-// It has no title and nothing to reload.
+// It has no title.
 class QuickModeView : public StylePanel {
     Q_OBJECT
 
@@ -85,6 +85,12 @@ public:
     QuickModeView(GlobalData& data, NotificationCenter& center, QWidget* parent = nullptr);
 
     ColorPickerImageView* backgroundColorColorImage() const { return m_well; }
+    // Shows the colour the main menu's normal gradient comes from, deriving nothing.
+    void reloadData() override;
+
+signals:
+    // A pick has rewritten colours that the other quick panels show.
+    void menuColourApplied();
 
 protected:
     void awake() override;

@@ -12,7 +12,23 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <array>
+
 namespace brindle {
+
+struct PaddingSide {
+    const char* name;
+    const char* label;
+    Setting setting;
+    int column;
+};
+
+// One row of the padding grid: two sides and the padlock between them that couples them.
+struct PaddingAxis {
+    Setting lock;
+    int row;
+    std::array<PaddingSide, 2> sides;
+};
 
 namespace {
 
@@ -32,20 +48,15 @@ const ShapeSettings kSubMenuShape = {
     ranges::kSubMenuWidth,        false,
 };
 
-struct PaddingRow {
-    const char* name;
-    const char* label;
-    Setting setting;
-    int row;
-    int column;
-};
-
-// Left and right share a row with the horizontal padlock, top and bottom with the vertical.
-constexpr PaddingRow kPaddings[] = {
-    {"paddingLeft", QT_TR_NOOP("Left"), Setting::paddingLeft, 5, 0},
-    {"paddingRight", QT_TR_NOOP("Right"), Setting::paddingRight, 5, 3},
-    {"paddingTop", QT_TR_NOOP("Top"), Setting::paddingTop, 6, 0},
-    {"paddingBottom", QT_TR_NOOP("Bottom"), Setting::paddingBottom, 6, 3},
+constexpr PaddingAxis kPaddingAxes[] = {
+    {Setting::varSizeHorizontalLock,
+     5,
+     {{{"paddingLeft", QT_TR_NOOP("Left"), Setting::paddingLeft, 0},
+       {"paddingRight", QT_TR_NOOP("Right"), Setting::paddingRight, 3}}}},
+    {Setting::varSizeVerticalLock,
+     6,
+     {{{"paddingTop", QT_TR_NOOP("Top"), Setting::paddingTop, 0},
+       {"paddingBottom", QT_TR_NOOP("Bottom"), Setting::paddingBottom, 3}}}},
 };
 
 bool startDetached(const QString& program, const QStringList& arguments) {
@@ -91,30 +102,58 @@ SizeView::SizeView(GlobalData& data, NotificationCenter& center, QWidget* parent
     : ShapePanel(kMainMenuShape, data, center, parent),
       m_paddingVertical(new LockImageView(center, this)),
       m_paddingHorizontal(new LockImageView(center, this)), m_launcher(startDetached) {
-    const QString padding = QStringLiteral("PaddingDataUpdated");
     auto* heading = addLabel(tr("Padding"), 4, 0, 5);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    for (const PaddingRow& row : kPaddings) {
-        const QString name = QLatin1String(row.name);
-        auto* pair = makePair(name, FieldStepperPair::Kind::Integer, ranges::kPadding);
-        addLabel(tr(row.label), row.row, row.column);
-        placePair(pair, row.row, row.column + 1);
-        bindPair(pair, row.setting, padding);
-    }
     m_paddingHorizontal->setObjectName(QStringLiteral("paddingHorizontal"));
     m_paddingVertical->setObjectName(QStringLiteral("paddingVertical"));
-    m_paddingHorizontal->setFixedSize(16, 16);
-    m_paddingVertical->setFixedSize(16, 16);
-    form()->addWidget(m_paddingHorizontal, 5, 2, Qt::AlignCenter);
-    form()->addWidget(m_paddingVertical, 6, 2, Qt::AlignCenter);
+    m_paddingHorizontal->setToolTip(tr("While closed, Left and Right move together"));
+    m_paddingVertical->setToolTip(tr("While closed, Top and Bottom move together"));
+    for (const PaddingAxis& axis : kPaddingAxes) {
+        LockImageView* lock =
+            axis.lock == Setting::varSizeHorizontalLock ? m_paddingHorizontal : m_paddingVertical;
+        lock->setFixedSize(16, 16);
+        form()->addWidget(lock, axis.row, 2, Qt::AlignCenter);
+        bindPaddingAxis(axis, lock);
+    }
 
     auto* firefox = new QPushButton(tr("Preview in Firefox"), this);
     firefox->setObjectName(QStringLiteral("showFireFoxButton"));
     firefox->setFont(panelLabelFont(firefox->font()));
     connect(firefox, &QPushButton::clicked, this, &SizeView::showFireFox);
     form()->addWidget(firefox, 7, 0, 1, 5, Qt::AlignLeft);
+}
+
+void SizeView::bindPaddingAxis(const PaddingAxis& axis, LockImageView* lock) {
+    std::array<FieldStepperPair*, 2> pairs{};
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const PaddingSide& side = axis.sides[i];
+        pairs[i] =
+            makePair(QLatin1String(side.name), FieldStepperPair::Kind::Integer, ranges::kPadding);
+        addLabel(tr(side.label), axis.row, side.column);
+        placePair(pairs[i], axis.row, side.column + 1);
+        addReloader([this, pair = pairs[i], setting = side.setting] {
+            pair->setValue(static_cast<double>(data().integerValue(setting)));
+        });
+    }
+    // A closed lock writes both sides from either one: one store update, one notification.
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        pairs[i]->setCommit([this, axis, pairs, i](double value) {
+            const auto pixels = static_cast<qint64>(value);
+            data().setValue(axis.sides[i].setting, pixels);
+            if (data().booleanValue(axis.lock)) {
+                data().setValue(axis.sides[1 - i].setting, pixels);
+                pairs[1 - i]->setValue(value);
+            }
+            sendUpdateDataNotification(QStringLiteral("PaddingDataUpdated"));
+        });
+    }
+    addReloader(
+        [this, lock, setting = axis.lock] { lock->setIsLock(data().booleanValue(setting)); });
+    // Turning a lock leaves both values as they are; the next edit couples them.
+    connect(lock, &LockImageView::lockChanged, this,
+            [this, setting = axis.lock](bool locked) { data().setValue(setting, locked); });
 }
 
 void SizeView::showFireFox() {

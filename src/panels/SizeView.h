@@ -7,6 +7,7 @@
 namespace brindle {
 
 class LockImageView;
+struct PaddingAxis;
 
 // The settings one shape panel edits, with the notification of each.
 struct ShapeSettings {
@@ -44,8 +45,9 @@ private:
     FieldStepperPair* m_width;
 };
 
-// "Shape" of the main menu bar, with its four paddings, two padlocks (they only toggle and
-// announce themselves) and a button that opens the preview in Firefox.
+// "Shape" of the main menu bar, with its four paddings, two padlocks (while one is closed,
+// its two paddings move together; the states are stored settings) and a button that opens
+// the preview in Firefox.
 class SizeView : public ShapePanel {
     Q_OBJECT
 
@@ -71,6 +73,8 @@ signals:
     void statusMessage(const QString& message);
 
 private:
+    void bindPaddingAxis(const PaddingAxis& axis, LockImageView* lock);
+
     LockImageView* m_paddingVertical;
     LockImageView* m_paddingHorizontal;
     std::function<QUrl()> m_previewAddress;

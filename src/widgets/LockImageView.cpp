@@ -17,6 +17,13 @@ LockImageView::LockImageView(NotificationCenter& center, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+void LockImageView::setIsLock(bool isLock) {
+    if (m_isLock == isLock)
+        return;
+    m_isLock = isLock;
+    update();
+}
+
 void LockImageView::sendMessage(bool isLock) {
     m_center.post(QStringLiteral("LockStatusChanged"), this,
                   {{QStringLiteral("Lock"), QVariant(isLock)}});
@@ -31,16 +38,15 @@ void LockImageView::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    m_showsLocked = !m_isLock;
-    m_isLock = !m_isLock;
-    update();
+    setIsLock(!m_isLock);
+    emit lockChanged(m_isLock);
     sendMessage(m_isLock);
 }
 
 void LockImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap picture(m_showsLocked ? QStringLiteral(":/images/lock.png")
-                                        : QStringLiteral(":/images/unlock.png"));
+    const QPixmap picture(m_isLock ? QStringLiteral(":/images/lock.png")
+                                   : QStringLiteral(":/images/unlock.png"));
     if (!picture.isNull()) {
         const QSize size = picture.size().scaled(this->size(), Qt::KeepAspectRatio);
         const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2),
@@ -54,7 +60,7 @@ void LockImageView::paintEvent(QPaintEvent*) {
     const QRectF body(width() * 0.2, height() * 0.45, width() * 0.6, height() * 0.45);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1.5));
     const QRectF shackle(width() * 0.3, height() * 0.1, width() * 0.4, height() * 0.6);
-    painter.drawArc(shackle.translated(m_showsLocked ? 0 : width() * 0.25, 0), 0, 180 * 16);
+    painter.drawArc(shackle.translated(m_isLock ? 0 : width() * 0.25, 0), 0, 180 * 16);
     painter.fillRect(body, palette().color(QPalette::WindowText));
 }
 

@@ -6,9 +6,9 @@ namespace brindle {
 
 class NotificationCenter;
 
-// A padlock toggle. A click flips isLock, swaps the picture and posts "LockStatusChanged"
-// with the new state under "Lock". Pictures come from ":/images/lock.png" and
-// ":/images/unlock.png" (register them with initResources()).
+// A padlock toggle. A click flips isLock, swaps the picture, emits lockChanged() and posts
+// "LockStatusChanged" with the new state under "Lock". Pictures come from
+// ":/images/lock.png" and ":/images/unlock.png" (register them with initResources()).
 class LockImageView : public QWidget {
     Q_OBJECT
 
@@ -17,14 +17,18 @@ public:
     LockImageView(NotificationCenter& center, QWidget* parent = nullptr);
 
     bool isLock() const { return m_isLock; }
-    // Changes the state only; the picture changes on clicks.
-    void setIsLock(bool isLock) { m_isLock = isLock; }
+    // Shows the state without announcing it (a reload from the store).
+    void setIsLock(bool isLock);
     // The picture currently shown: true for the closed padlock.
-    bool showsLockedImage() const { return m_showsLocked; }
+    bool showsLockedImage() const { return m_isLock; }
 
     void sendMessage(bool isLock);
 
     QSize sizeHint() const override;
+
+signals:
+    // The user clicked the padlock; isLock is the new state.
+    void lockChanged(bool isLock);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +37,6 @@ protected:
 private:
     NotificationCenter& m_center;
     bool m_isLock = true;
-    bool m_showsLocked = true;
 };
 
 } // namespace brindle

@@ -1,6 +1,7 @@
 #include "widgets/SideBarContainer.h"
 
 #include "platform/NotificationCenter.h"
+#include "widgets/FocusKeeper.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
@@ -52,6 +53,7 @@ SideBarLayout quickSideBarLayout(const QuickPanels& p) {
     page << p.quickModeGeneralView << p.quickModeNormalView << p.quickModeHoverView
          << p.quickModeActiveView;
     layout.pages = {page};
+    layout.reloadOrder = page;
     layout.reloadWhenFirstLaidOut = true;
     return layout;
 }
@@ -104,6 +106,7 @@ int SideBarContainer::panelHeight(const QWidget* panel) {
 void SideBarContainer::showPage(qsizetype index) {
     if (m_layout.pages.isEmpty())
         return;
+    const FocusKeeper keeper(this);
     removeAllViews();
     const qsizetype page = std::clamp<qsizetype>(index, 0, m_layout.pages.size() - 1);
     const bool reload = m_layout.reloadWhenFirstLaidOut && !m_laidOutOnce;
@@ -125,6 +128,7 @@ void SideBarContainer::showPage(qsizetype index) {
 }
 
 void SideBarContainer::showFirstPage() {
+    const FocusKeeper keeper(this);
     removeAllViews();
     if (m_strip)
         m_strip->setSelectIndex(0);
@@ -153,6 +157,8 @@ QSize SideBarContainer::minimumSizeHint() const {
 void SideBarContainer::selectIndexDidChange(qint64 index) {
     if (!m_formReady)
         return;
+    // The focused field may leave with its page; the focus stays in the side bar.
+    const FocusKeeper keeper(this);
     removeAllViews();
     if (index == 1)
         showHoverSettings();

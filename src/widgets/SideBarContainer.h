@@ -36,7 +36,8 @@ struct SideBarLayout {
     QList<QList<SideBarPanel>> pages;
     QList<SideBarPanel> reloadOrder;
     std::optional<TabStripView::Config> strip;
-    // The quick side bar refills each panel as it first lays it out and never reloads again.
+    // The quick side bar refills each panel as it first lays it out (and whenever its owner
+    // calls reloadData()).
     bool reloadWhenFirstLaidOut = false;
 };
 

@@ -1,5 +1,6 @@
 #include "widgets/WorkspaceModes.h"
 
+#include "widgets/FocusKeeper.h"
 #include "widgets/SideBarContainer.h"
 
 #include <QAction>
@@ -141,6 +142,8 @@ void WorkspaceModes::showMode(Mode mode) {
     ModeEntry& chosen = m_modes[static_cast<size_t>(index(mode))];
     if (!chosen.view || !m_sideBarViewContainer)
         return;
+    // A field of the view that leaves hands the focus to the view that comes.
+    const FocusKeeper keeper(m_sideBarViewContainer);
     QLayout* layout = m_sideBarViewContainer->layout();
     for (const ModeEntry& other : m_modes) {
         if (other.view && other.view != chosen.view) {

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -606,19 +607,21 @@ void EditorTest::remove_byDeleteKey() {
 }
 
 void EditorTest::deleteAlert_data() {
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("answer"); // a button's text, or a key sequence if typed
+    QTest::addColumn<bool>("typed");
     QTest::addColumn<QString>("tree");
     QTest::addColumn<int>("notifications");
-    QTest::newRow("cancel") << "Cancel"
-                            << "Home,Products[Tessaly,Brindle],Forums" << 0;
-    QTest::newRow("escape") << ""
-                            << "Home,Products[Tessaly,Brindle],Forums" << 0;
-    QTest::newRow("delete") << "Delete"
-                            << "Home,Forums" << 1;
+    const QString unchanged = QStringLiteral("Home,Products[Tessaly,Brindle],Forums");
+    QTest::newRow("cancel") << "Cancel" << false << unchanged << 0;
+    QTest::newRow("escape") << "Esc" << true << unchanged << 0;
+    QTest::newRow("return keeps the items") << "Return" << true << unchanged << 0;
+    QTest::newRow("delete") << "Delete" << false << "Home,Forums" << 1;
+    QTest::newRow("delete by its mnemonic") << "Alt+D" << true << "Home,Forums" << 1;
 }
 
 void EditorTest::deleteAlert() {
     QFETCH(QString, answer);
+    QFETCH(bool, typed);
     QFETCH(QString, tree);
     QFETCH(int, notifications);
     Fixture f;
@@ -636,13 +639,21 @@ void EditorTest::deleteAlert() {
     for (const QLabel* label : alert->findChildren<QLabel*>())
         QCOMPARE(label->textFormat(), Qt::PlainText); // a title is never read as markup
     QCOMPARE(describe(f.root()), QStringLiteral("Home,Products[Tessaly,Brindle],Forums"));
-    if (answer.isEmpty()) {
-        QTest::keyClick(alert, Qt::Key_Escape);
+    QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Cancel"));
+    if (typed) {
+        // Mnemonics reach only the active window.
+        alert->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(alert));
+        const QKeyCombination key = QKeySequence(answer)[0];
+        QTest::keyClick(alert, key.key(), key.keyboardModifiers());
     } else {
         for (QAbstractButton* button : alert->buttons())
-            if (button->text() == answer)
+            if (button->text().remove(QLatin1Char('&')) == answer)
                 button->click();
     }
+    // A mnemonic clicks with a short animation; every answer ends by closing the alert.
+    const QPointer<QMessageBox> open(alert);
+    QTRY_VERIFY(!open || !open->isVisible());
     QCOMPARE(describe(f.root()), tree);
     QCOMPARE(f.log.senders.size(), notifications);
     if (notifications == 1)
@@ -705,8 +716,22 @@ void EditorTest::drop_data() {
                                              << "" << 1 << unchanged;
     QTest::newRow("last sub-item onto its own parent") << "Products/Brindle"
                                                        << "Products" << -1 << unchanged;
-    QTest::newRow("below the last row refused") << "Home"
-                                                << "" << -1 << unchanged;
+    // Below the last row of the outline the view offers the top level without a row.
+    QTest::newRow("below the last row goes to the end of the bar")
+        << "Home"
+        << "" << -1 << "Products[Tessaly,Brindle],Forums,Home";
+    QTest::newRow("sub-item below the last row")
+        << "Products/Tessaly"
+        << "" << -1 << "Home,Products[Brindle],Forums,Tessaly";
+    QTest::newRow("item with sub-items below the last row")
+        << "Products"
+        << "" << -1 << "Home,Forums,Products[Tessaly,Brindle]";
+    QTest::newRow("last item below the last row stays") << "Forums"
+                                                        << "" << -1 << unchanged;
+    // Downward within one list: the slot is counted before the item leaves its row.
+    QTest::newRow("first of three into the middle")
+        << "Home"
+        << "" << 2 << "Products[Tessaly,Brindle],Home,Forums";
 }
 
 void EditorTest::drop() {

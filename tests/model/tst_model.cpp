@@ -198,6 +198,8 @@ void ModelTest::hexForm_data() {
     QTest::newRow("black") << Color{0, 0, 0, 1} << "#000000";
     QTest::newRow("quarter is 63") << Color{0.25, 0.5, 0, 1} << "#3f7f00";
     QTest::newRow("alpha dropped") << Color{1, 0, 0, 0.1} << "#ff0000";
+    // A colour-window pick is no multiple of 1/255: 0.7 × 256 (less a hair) is 179.2.
+    QTest::newRow("picked 0.7 is b3") << Color{0.7, 0.7, 0.7, 1} << "#b3b3b3";
     for (int n : {0, 1, 15, 16, 127, 128, 254, 255})
         QTest::addRow("n/255 = %d", n)
             << bytes(n, n, n) << QStringLiteral("#%1%1%1").arg(n, 2, 16, QLatin1Char('0'));
@@ -216,6 +218,7 @@ void ModelTest::rgbaForm_data() {
     QTest::newRow("red, alpha 1") << bytes(255, 0, 0) << "rgba(255, 0, 0, 1.00)";
     QTest::newRow("alpha 0") << bytes(199, 217, 95).withAlpha(0.0) << "rgba(199, 217, 95, 0.00)";
     QTest::newRow("half") << Color{0.5, 0.25, 1, 0.555} << "rgba(127, 63, 255, 0.56)";
+    QTest::newRow("picked, not n/255") << Color{0.7, 0.3, 0.9, 1} << "rgba(179, 76, 230, 1.00)";
 }
 
 void ModelTest::rgbaForm() {

@@ -158,10 +158,6 @@ void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce_data() {
                                                             << "80%"
                                                             << "width" << qint64(80) << "80"
                                                             << "WidthDataUpdated" << false;
-    QTest::newRow("padding above maximum") << size << "paddingLeftTextField"
-                                           << "250"
-                                           << "paddingLeft" << qint64(200) << "200"
-                                           << "PaddingDataUpdated" << false;
     QTest::newRow("sub-menu width above maximum") << sub << "widthTextField"
                                                   << "900"
                                                   << "subMenuWidth" << qint64(600) << "600"
@@ -188,10 +184,10 @@ void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce_data() {
         << "150"
         << "subMenuColorTransparencyActive" << qint64(100) << "100"
         << "SubMenuBackgroundColorActiveDataUpdated" << false;
-    QTest::newRow("huge number saturates then clamps") << size << "paddingTopTextField"
+    QTest::newRow("huge number saturates then clamps") << sub << "widthTextField"
                                                        << "99999999999999999999999"
-                                                       << "paddingTop" << qint64(200) << "200"
-                                                       << "PaddingDataUpdated" << false;
+                                                       << "subMenuWidth" << qint64(600) << "600"
+                                                       << "SubMenuWidthDataUpdated" << false;
 }
 
 void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce() {
@@ -281,25 +277,72 @@ void PanelPatternTest::stepperClick_storesAndPostsOnce() {
     QCOMPARE(posts.names(), QStringList{notification});
 }
 
-void PanelPatternTest::padding_changesOnlyItself_data() {
-    QTest::addColumn<QString>("side");
-    QTest::newRow("left") << "paddingLeft";
-    QTest::newRow("right") << "paddingRight";
-    QTest::newRow("top") << "paddingTop";
-    QTest::newRow("bottom") << "paddingBottom";
+void PanelPatternTest::padding_followsItsLock_data() {
+    QTest::addColumn<QString>("opened"); // the padlock clicked open first, if any
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("input"); // typed text, or "up" for the stepper
+    QTest::addColumn<QStringList>("changed");
+    QTest::addColumn<qint64>("stored");
+
+    const QStringList leftRight{QStringLiteral("paddingLeft"), QStringLiteral("paddingRight")};
+    const QStringList topBottom{QStringLiteral("paddingTop"), QStringLiteral("paddingBottom")};
+    QTest::newRow("left typed, horizontal locked") << ""
+                                                   << "paddingLeftTextField"
+                                                   << "7" << leftRight << qint64(7);
+    QTest::newRow("right stepped, horizontal locked") << ""
+                                                      << "paddingRightStepper"
+                                                      << "up" << leftRight << qint64(1);
+    QTest::newRow("bottom above maximum, vertical locked") << ""
+                                                           << "paddingBottomTextField"
+                                                           << "250" << topBottom << qint64(200);
+    QTest::newRow("top stepped, vertical locked") << ""
+                                                  << "paddingTopStepper"
+                                                  << "up" << topBottom << qint64(1);
+    QTest::newRow("left typed, horizontal open")
+        << "paddingHorizontal"
+        << "paddingLeftTextField"
+        << "7" << QStringList{QStringLiteral("paddingLeft")} << qint64(7);
+    QTest::newRow("right stepped, horizontal open")
+        << "paddingHorizontal"
+        << "paddingRightStepper"
+        << "up" << QStringList{QStringLiteral("paddingRight")} << qint64(1);
+    QTest::newRow("top typed, only the other lock open") << "paddingHorizontal"
+                                                         << "paddingTopTextField"
+                                                         << "4" << topBottom << qint64(4);
+    QTest::newRow("bottom typed, vertical open")
+        << "paddingVertical"
+        << "paddingBottomTextField"
+        << "9" << QStringList{QStringLiteral("paddingBottom")} << qint64(9);
 }
 
-void PanelPatternTest::padding_changesOnlyItself() {
-    QFETCH(QString, side);
+void PanelPatternTest::padding_followsItsLock() {
+    QFETCH(QString, opened);
+    QFETCH(QString, control);
+    QFETCH(QString, input);
+    QFETCH(QStringList, changed);
+    QFETCH(qint64, stored);
+    const QString panel = QStringLiteral("sizeViewContainer");
     PanelFixture f;
+    if (!opened.isEmpty())
+        QTest::mouseClick(f.control<LockImageView>(panel, opened), Qt::LeftButton);
     const auto before = snapshot(f.data);
     PostRecorder posts(f.center);
-    typeInto(f.control<QLineEdit>(QStringLiteral("sizeViewContainer"),
-                                  side + QStringLiteral("TextField")),
-             QStringLiteral("7"));
-    QCOMPARE(changedSettings(before, f.data), QStringList{side});
-    QCOMPARE(f.data.integerValue(static_cast<Setting>(settingIndexOfName(side))), 7);
+
+    if (input == QLatin1String("up"))
+        clickStepper(f.control<Stepper>(panel, control), true);
+    else
+        typeInto(f.control<QLineEdit>(panel, control), input);
+
+    QCOMPARE(changedSettings(before, f.data), changed);
+    for (const QString& side : changed) {
+        QCOMPARE(f.data.integerValue(static_cast<Setting>(settingIndexOfName(side))), stored);
+        QCOMPARE(f.control<QLineEdit>(panel, side + QStringLiteral("TextField"))->text(),
+                 QString::number(stored));
+        QCOMPARE(f.control<Stepper>(panel, side + QStringLiteral("Stepper"))->integerValue(),
+                 stored);
+    }
     QCOMPARE(posts.names(), QStringList{QStringLiteral("PaddingDataUpdated")});
+    QCOMPARE(posts.senders().first(), static_cast<const void*>(f.panel(panel)));
 }
 
 void PanelPatternTest::reloadData_postsOnlyThroughWellsAfterSetUp_data() {
@@ -602,28 +645,45 @@ void PanelPatternTest::colorWell_sharedDialogEditsLastClickedWell() {
     QCOMPARE(posts.senders().first(), static_cast<const void*>(sub));
 }
 
-void PanelPatternTest::lock_togglesPictureAndAnnounces() {
+void PanelPatternTest::lock_storesItsStateAndLeavesValues() {
     PanelFixture f;
-    auto* lock = f.control<LockImageView>(QStringLiteral("sizeViewContainer"),
-                                          QStringLiteral("paddingVertical"));
+    StylePanel* panel = f.panel(QStringLiteral("sizeViewContainer"));
+    auto* lock = panel->findChild<LockImageView*>(QStringLiteral("paddingVertical"));
     QVERIFY(lock != nullptr);
     QVERIFY(lock->isLock());
     QVERIFY(lock->showsLockedImage());
+    f.data.setPaddingTop(3);
+    f.data.setPaddingBottom(8);
+    panel->reloadData();
     const auto before = snapshot(f.data);
     PostRecorder posts(f.center);
 
     QTest::mouseClick(lock, Qt::LeftButton);
     QVERIFY(!lock->isLock());
     QVERIFY(!lock->showsLockedImage());
+    QCOMPARE(changedSettings(before, f.data), QStringList{QStringLiteral("varSizeVerticalLock")});
+    QVERIFY(!f.data.varSizeVerticalLock());
+    QCOMPARE(f.data.paddingTop(), 3); // opening couples nothing and changes nothing
+    QCOMPARE(f.data.paddingBottom(), 8);
     QTest::mouseClick(lock, Qt::LeftButton);
     QVERIFY(lock->isLock());
-    QVERIFY(lock->showsLockedImage());
+    QVERIFY(f.data.varSizeVerticalLock());
+    QCOMPARE(f.data.paddingBottom(), 8); // nor does closing
 
     QCOMPARE(posts.names(), QStringList(2, QStringLiteral("LockStatusChanged")));
     QCOMPARE(posts.senders().first(), static_cast<const void*>(lock));
     QCOMPARE(posts.userInfos().at(0).value(QStringLiteral("Lock")).toBool(), false);
     QCOMPARE(posts.userInfos().at(1).value(QStringLiteral("Lock")).toBool(), true);
-    QCOMPARE(changedSettings(before, f.data), QStringList());
+
+    // An opened project's lock states show on the next reload, without announcing anything.
+    posts.clear();
+    f.data.setVarSizeHorizontalLock(false);
+    panel->reloadData();
+    auto* horizontal = panel->findChild<LockImageView*>(QStringLiteral("paddingHorizontal"));
+    QVERIFY(!horizontal->isLock());
+    QVERIFY(!horizontal->showsLockedImage());
+    QVERIFY(lock->isLock());
+    QVERIFY(!posts.names().contains(QStringLiteral("LockStatusChanged")));
 }
 
 void PanelPatternTest::showFireFox_launchesOrTells() {

@@ -19,8 +19,8 @@ private slots:
     void typedValue_isClampedStoredShownAndPostedOnce();
     void stepperClick_storesAndPostsOnce_data();
     void stepperClick_storesAndPostsOnce();
-    void padding_changesOnlyItself_data();
-    void padding_changesOnlyItself();
+    void padding_followsItsLock_data();
+    void padding_followsItsLock();
     void reloadData_postsOnlyThroughWellsAfterSetUp_data();
     void reloadData_postsOnlyThroughWellsAfterSetUp();
 
@@ -32,7 +32,7 @@ private slots:
     void colorWell_announcesEveryAssignment();
     void colorWell_disabledIgnoresClicks();
     void colorWell_sharedDialogEditsLastClickedWell();
-    void lock_togglesPictureAndAnnounces();
+    void lock_storesItsStateAndLeavesValues();
     void showFireFox_launchesOrTells();
     void stylePanels_senderIsThePanel();
     void titleBar_captionAtSeventeenCentred();

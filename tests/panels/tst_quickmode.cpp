@@ -188,45 +188,72 @@ void QuickModeTest::hoverPick_makesAFlatBackground() {
     QCOMPARE(f.data.colorTransparencyHover(), 10);
     QCOMPARE(posts.names(), QStringList{QStringLiteral("QuickModeBackgroundHoverDataUpdated")});
 
-    // With every optional stop off, the well shows the start colour.
+    // The well shows the pick again, not the lighter flat colour made from it, so that
+    // picking the shown colour changes nothing.
     posts.clear();
     panel->reloadData();
-    COMPARE_COLOR(well(panel, "backgroundColorImage")->backgroundColor(), rgb(0.9, 0.45, 0));
+    COMPARE_COLOR(well(panel, "backgroundColorImage")->backgroundColor(), rgb(0.5, 0.25, 0));
     QCOMPARE(posts.names(), QStringList());
 }
 
-void QuickModeTest::reloadData_showsLastEnabledStop_data() {
+void QuickModeTest::reloadData_showsPickOrLastEnabledStop_data() {
+    QTest::addColumn<QString>("source"); // "hand", "pick" or "pick in bytes" (a project's)
     QTest::addColumn<bool>("first");
     QTest::addColumn<bool>("second");
     QTest::addColumn<bool>("third");
     QTest::addColumn<bool>("end");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("all on") << true << true << true << true << "endBackgroundColor";
-    QTest::newRow("end off") << true << true << true << false << "thirdQuarterBackgroundColor";
-    QTest::newRow("second only") << false << true << false << false
+    QTest::newRow("all on") << "hand" << true << true << true << true << "endBackgroundColor";
+    QTest::newRow("end off") << "hand" << true << true << true << false
+                             << "thirdQuarterBackgroundColor";
+    QTest::newRow("second only") << "hand" << false << true << false << false
                                  << "secondQuarterBackgroundColor";
-    QTest::newRow("first only") << true << false << false << false << "firstQuarterBackgroundColor";
-    QTest::newRow("none") << false << false << false << false << "startBackgroundColor";
+    QTest::newRow("first only") << "hand" << true << false << false << false
+                                << "firstQuarterBackgroundColor";
+    QTest::newRow("none") << "hand" << false << false << false << false << "startBackgroundColor";
+    // The pick is the stop without offset, whichever stops are on.
+    QTest::newRow("picked, all on")
+        << "pick" << true << true << true << true << "secondQuarterBackgroundColor";
+    QTest::newRow("picked, none") << "pick" << false << false << false << false
+                                  << "secondQuarterBackgroundColor";
+    QTest::newRow("picked, read back in bytes")
+        << "pick in bytes" << true << true << true << true << "secondQuarterBackgroundColor";
 }
 
-void QuickModeTest::reloadData_showsLastEnabledStop() {
+void QuickModeTest::reloadData_showsPickOrLastEnabledStop() {
+    QFETCH(QString, source);
     QFETCH(bool, first);
     QFETCH(bool, second);
     QFETCH(bool, third);
     QFETCH(bool, end);
     QFETCH(QString, shown);
     PanelFixture f;
-    f.data.setStartBackgroundColor(rgb(0.1, 0, 0));
-    f.data.setFirstQuarterBackgroundColor(rgb(0.2, 0, 0));
-    f.data.setSecondQuarterBackgroundColor(rgb(0.3, 0, 0));
-    f.data.setThirdQuarterBackgroundColor(rgb(0.4, 0, 0));
-    f.data.setEndBackgroundColor(rgb(0.5, 0, 0));
+    if (source == QLatin1String("hand")) {
+        f.data.setStartBackgroundColor(rgb(0.1, 0, 0));
+        f.data.setFirstQuarterBackgroundColor(rgb(0.2, 0, 0));
+        f.data.setSecondQuarterBackgroundColor(rgb(0.3, 0, 0));
+        f.data.setThirdQuarterBackgroundColor(rgb(0.4, 0, 0));
+        f.data.setEndBackgroundColor(rgb(0.5, 0, 0));
+    } else {
+        // Stops at brightness 0.9, 0.7, 0.5, 0.4 and 0.2 of a brown.
+        const GradientSettings gradient = gradientSettings(MenuLevel::Main, MenuState::Normal);
+        writeQuickGradient(f.data, gradient, hsbOf(rgb(0.5, 0.25, 0.1)), {});
+        for (const GradientStopSettings& stop : gradient.stops) {
+            if (source == QLatin1String("pick in bytes"))
+                f.data.setValue(stop.color, nscolorValueOfAnHexadecimal(hexadecimalValueOfAnNSColor(
+                                                f.data.colorValue(stop.color))));
+        }
+    }
     f.data.setEnableFirstQuarterBackgroundColor(first);
     f.data.setEnableSecondQuarterBackgroundColor(second);
     f.data.setEnableThirdQuarterBackgroundColor(third);
     f.data.setEnableEndBackgroundColor(end);
     f.panels.quickModeNormalView->reloadData();
+    f.panels.quickModeView->reloadData();
     QVERIFY(well(f.panels.quickModeNormalView, "backgroundColorImage")->backgroundColor() ==
+            f.data.colorValue(settingNamed(shown)));
+    // The menu colour well shows the same gradient the same way.
+    QVERIFY(f.panels.quickModeView->backgroundColorColorImage()->backgroundColor() ==
             f.data.colorValue(settingNamed(shown)));
 }
 
@@ -246,19 +273,19 @@ void QuickModeTest::reloadData_postsNothing() {
     QCOMPARE(changedSettings(before, f.data), QStringList());
 }
 
-void QuickModeTest::textIntensity_setsBrightnessAndReloadsFromPointSix_data() {
+void QuickModeTest::textIntensity_setsAndShowsBrightness_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("brightness");
     QTest::addColumn<QString>("reloaded");
-    QTest::newRow("80") << "80" << 0.8 << "20";
-    QTest::newRow("100") << "100" << 1.0 << "40";
-    QTest::newRow("60") << "60" << 0.6 << "0";
-    QTest::newRow("50") << "50" << 0.5 << "0";
+    QTest::newRow("80") << "80" << 0.8 << "80";
+    QTest::newRow("100") << "100" << 1.0 << "100";
+    QTest::newRow("60") << "60" << 0.6 << "60";
+    QTest::newRow("7") << "7" << 0.07 << "7";
     QTest::newRow("0") << "0" << 0.0 << "0";
-    QTest::newRow("above maximum") << "130" << 1.0 << "40";
+    QTest::newRow("above maximum") << "130" << 1.0 << "100";
 }
 
-void QuickModeTest::textIntensity_setsBrightnessAndReloadsFromPointSix() {
+void QuickModeTest::textIntensity_setsAndShowsBrightness() {
     QFETCH(QString, typed);
     QFETCH(double, brightness);
     QFETCH(QString, reloaded);
@@ -382,9 +409,9 @@ void QuickModeTest::quickModeView_derivesMainMenuColours() {
     PanelFixture f;
     QuickModeView* view = f.panels.quickModeView;
     QVERIFY(view->titleBarView() == nullptr);
-    // It starts on the main menu's base colour, without having derived anything from it.
+    // It starts on the colour the default bar ends in, without having derived anything.
     COMPARE_COLOR(view->backgroundColorColorImage()->backgroundColor(),
-                  f.data.secondQuarterBackgroundColor());
+                  f.data.endBackgroundColor());
     COMPARE_COLOR(f.data.mainMenufontColor(), GlobalData().mainMenufontColor());
     f.data.setEnableFirstQuarterBackgroundColor(false);
     f.data.setEnableEndBackgroundColor(false);

@@ -13,11 +13,11 @@ private slots:
     void mainNormalPick_derivesBorderAndFullGradient();
     void subMenuNormalPick_keepsOnlyTheEndStop();
     void hoverPick_makesAFlatBackground();
-    void reloadData_showsLastEnabledStop_data();
-    void reloadData_showsLastEnabledStop();
+    void reloadData_showsPickOrLastEnabledStop_data();
+    void reloadData_showsPickOrLastEnabledStop();
     void reloadData_postsNothing();
-    void textIntensity_setsBrightnessAndReloadsFromPointSix_data();
-    void textIntensity_setsBrightnessAndReloadsFromPointSix();
+    void textIntensity_setsAndShowsBrightness_data();
+    void textIntensity_setsAndShowsBrightness();
     void subMenuIntensity_setsOnlyItsOwnColour();
     void transparency_writesItsStateAndAnnouncesTheBackground_data();
     void transparency_writesItsStateAndAnnouncesTheBackground();

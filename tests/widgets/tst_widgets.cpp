@@ -693,7 +693,7 @@ void TestWidgets::sideBar_reloadOrder_data() {
         << QStringList{"subSize", "subBackground", "subBackgroundHover", "subBackgroundActive",
                        "subText", "subTextHover",  "subTextActive"};
     QTest::newRow("quick") << "quick" << QStringList{"general", "normal", "hover", "active"}
-                           << QStringList{};
+                           << QStringList{"general", "normal", "hover", "active"};
 }
 
 void TestWidgets::sideBar_reloadOrder() {
