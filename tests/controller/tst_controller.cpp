@@ -287,12 +287,12 @@ void ControllerTest::previewFolder_skipsTakenNames() {
 }
 
 void ControllerTest::routingTable_hasOneRowPerNameAndSender() {
-    QCOMPARE(static_cast<int>(routingTable().size()), 47);
+    QCOMPARE(static_cast<int>(routingTable().size()), 48);
     QSet<QString> pairs;
     for (const Registration& row : routingTable())
         pairs.insert(QLatin1String(row.notification) + QLatin1Char('/') +
                      QLatin1String(row.senderOutlet));
-    QCOMPARE(pairs.size(), 47);
+    QCOMPARE(pairs.size(), 48);
     QCOMPARE(static_cast<int>(reloadOrder().size()), 34);
     QVERIFY(!reloadOrder().empty());
     QCOMPARE(handlerIndexOfName("updateMenuStructureDataUpdatedNotification"),
