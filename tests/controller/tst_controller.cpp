@@ -391,6 +391,7 @@ void ControllerTest::sourceViews_showTheFilesExactly() {
     const auto check = [&](const char* after) {
         const QString file = testsupport::readText(htmlPath);
         QVERIFY2(file.contains(title), after);
+        QVERIFY2(view->text() == file, after);
         QString displayed = file;
         displayed.replace(title, shown);
         // Every block of the document is one LF-ended line of the file.
