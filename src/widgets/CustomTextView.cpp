@@ -15,9 +15,9 @@ namespace {
 QChar standIn(QChar c) {
     switch (c.unicode()) {
     case u'\r':
-        return QChar(0x240D); // SYMBOL FOR CARRIAGE RETURN
+        return QChar(0x23CE); // RETURN SYMBOL
     case 0x2028:
-        return QChar(0x2424); // SYMBOL FOR NEWLINE
+        return QChar(0x21B5); // DOWNWARDS ARROW WITH CORNER LEFTWARDS
     case 0x2029:
         return QChar(0x00B6); // PILCROW SIGN
     case 0xFDD0:

@@ -18,8 +18,9 @@ class CustomTextView : public QPlainTextEdit {
 public:
     explicit CustomTextView(QWidget* parent = nullptr);
 
-    // The text as shown: CR as U+240D, U+2028 as U+2424, U+2029 as U+00B6 and the document's
-    // frame marks U+FDD0/U+FDD1 as U+FFFD; everything else as it is. Same length as `text`.
+    // The text as shown: CR as U+23CE, U+2028 as U+21B5, U+2029 as U+00B6 and the document's
+    // frame marks U+FDD0/U+FDD1 as U+FFFD (signs that common fonts have); everything else as
+    // it is. Same length as `text`.
     static QString displayText(const QString& text);
 
     // Replaces the whole text and shows it from the top.
