@@ -19,6 +19,7 @@
 #include "platform/NotificationCenter.h"
 #include "resources/Resources.h"
 #include "widgets/ColorPickerImageView.h"
+#include "widgets/CustomTextView.h"
 #include "widgets/LockImageView.h"
 #include "widgets/Stepper.h"
 #include "widgets/TabStripView.h"
@@ -319,6 +320,13 @@ QString firstDifference(const QString& actual, const QString& expected) {
              expected.mid(std::max<qsizetype>(0, at - 40), 80));
 }
 
+// The source view shows the file line for line, character for character.
+bool shows(const CustomTextView* view, const QString& file) {
+    QString blocks = view->document()->toRawText();
+    blocks.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return blocks == CustomTextView::displayText(file);
+}
+
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
@@ -445,15 +453,19 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
         fresh.insertCSS3Code();
         const QString css = testsupport::readText(folder.cssPath());
         const QString html = testsupport::readText(folder.htmlPath());
-        if (css != fresh.cssText() || html != fresh.htmlText()) {
-            const QString which =
-                css != fresh.cssText()
-                    ? QStringLiteral("styles.css ") + firstDifference(css, fresh.cssText())
-                    : QStringLiteral("index.html ") + firstDifference(html, fresh.htmlText());
-            QFAIL(qPrintable(QStringLiteral("seed %1, edit %2 (%3): %4\nlast edits: %5")
-                                 .arg(seed)
-                                 .arg(step)
-                                 .arg(done.last(), which, done.mid(done.size() - 8).join(u"; "))));
+        QString problem;
+        if (css != fresh.cssText())
+            problem = QStringLiteral("styles.css ") + firstDifference(css, fresh.cssText());
+        else if (html != fresh.htmlText())
+            problem = QStringLiteral("index.html ") + firstDifference(html, fresh.htmlText());
+        else if (!shows(window.css3TextView(), css) || !shows(window.htmlTextView(), html))
+            problem = QStringLiteral("a source view differs from its file");
+        if (!problem.isEmpty()) {
+            QFAIL(
+                qPrintable(QStringLiteral("seed %1, edit %2 (%3): %4\nlast edits: %5")
+                               .arg(seed)
+                               .arg(step)
+                               .arg(done.last(), problem, done.mid(done.size() - 8).join(u"; "))));
         }
     }
 
