@@ -103,6 +103,8 @@ const std::vector<Registration>& routingTable() {
         {"BorderRadiusDataUpdated", "quickModeGeneralView", H::BorderRadius},
         {"BorderSizeDataUpdated", "sizeViewContainer", H::BorderSizeColor},
         {"BorderColorDataUpdated", "sizeViewContainer", H::BorderSizeColor},
+        // The quick normal background also derives the border colour from its pick.
+        {"BorderColorDataUpdated", "quickModeNormalView", H::BorderSizeColor},
         {"SubMenuBorderRadiusDataUpdated", "subMenuSizeViewContainer", H::SubMenuBorderRadius},
         {"SubMenuBorderSizeDataUpdated", "subMenuSizeViewContainer", H::SubMenuBorderSizeColor},
         {"SubMenuBorderColorDataUpdated", "subMenuSizeViewContainer", H::SubMenuBorderSizeColor},

@@ -177,11 +177,15 @@ void QuickBackgroundPanel::deriveGradient(MenuLevel level, ColorPickerImageView*
     if (!formReady())
         return;
     const Hsb base = hsbOf(well->backgroundColor());
-    if (level == MenuLevel::Main && m_state == MenuState::Normal)
+    const bool setsBorder = level == MenuLevel::Main && m_state == MenuState::Normal;
+    if (setsBorder)
         data().setBorderColor(offsetBrightness(base, kQuickDarkOffset));
     writeQuickGradient(data(), gradientSettings(level, m_state), base,
                        quickStopFlags(level, m_state));
     sendUpdateDataNotification(quickBackgroundNotification(level, m_state));
+    // The border colour lives in fragments of its own (the bar's border, the separators).
+    if (setsBorder)
+        sendUpdateDataNotification(QStringLiteral("BorderColorDataUpdated"));
 }
 
 void QuickBackgroundPanel::setTextIntensity(MenuLevel level, double intensity) {

@@ -1,11 +1,44 @@
 #include "widgets/CustomTextView.h"
 
 #include <QFontDatabase>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 
 namespace brindle {
+
+namespace {
+
+// What QTextDocument takes for a paragraph or line break besides LF: CR (and so CRLF, which
+// would become one break), the Unicode separators, and its own frame marks.
+QChar standIn(QChar c) {
+    switch (c.unicode()) {
+    case u'\r':
+        return QChar(0x23CE); // RETURN SYMBOL
+    case 0x2028:
+        return QChar(0x21B5); // DOWNWARDS ARROW WITH CORNER LEFTWARDS
+    case 0x2029:
+        return QChar(0x00B6); // PILCROW SIGN
+    case 0xFDD0:
+    case 0xFDD1:
+        return QChar::ReplacementCharacter;
+    default:
+        return c;
+    }
+}
+
+} // namespace
+
+QString CustomTextView::displayText(const QString& text) {
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c.unicode() >= u' ' && c.unicode() < 0x2028) // the common case, checked cheaply
+            continue;
+        c = standIn(c);
+    }
+    return shown;
+}
 
 CustomTextView::CustomTextView(QWidget* parent)
     : QPlainTextEdit(parent), m_textViewSelectColor(209, 226, 242, 102),
@@ -25,21 +58,22 @@ CustomTextView::CustomTextView(QWidget* parent)
 }
 
 void CustomTextView::setText(const QString& text) {
-    setPlainText(text);
+    m_text = text;
+    setPlainText(displayText(text));
 }
 
 bool CustomTextView::replaceCharacters(qint64 position, qint64 length, const QString& text) {
-    QTextDocument* doc = document();
-    // The document counts a final paragraph separator that the text does not have.
-    const qint64 textLength = doc->characterCount() - 1;
+    const qint64 textLength = m_text.size();
     if (position < 0 || length < 0 || position > textLength || length > textLength - position)
         return false;
+    m_text.replace(position, length, text);
+    QTextDocument* doc = document();
     const int horizontal = horizontalScrollBar()->value();
     const int vertical = verticalScrollBar()->value();
     QTextCursor cursor(doc);
     cursor.setPosition(static_cast<int>(position));
     cursor.setPosition(static_cast<int>(position + length), QTextCursor::KeepAnchor);
-    cursor.insertText(text);
+    cursor.insertText(displayText(text));
     verticalScrollBar()->setValue(vertical);
     horizontalScrollBar()->setValue(horizontal);
     return true;
@@ -100,5 +134,16 @@ bool CustomTextView::canInsertFromMimeData(const QMimeData*) const {
 }
 
 void CustomTextView::insertFromMimeData(const QMimeData*) {}
+
+QMimeData* CustomTextView::createMimeDataFromSelection() const {
+    // Positions in the view are positions in the text, so the selection copies the text's
+    // own characters: no stand-ins, and no-break spaces stay (the document's plain text
+    // would turn them into spaces).
+    const QTextCursor cursor = textCursor();
+    auto* data = new QMimeData;
+    data->setText(
+        m_text.mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
+    return data;
+}
 
 } // namespace brindle

@@ -3,17 +3,25 @@
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
+#include "editor/MenuStructureView.h"
+#include "editor/MenuTreeModel.h"
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
+#include "model/Node.h"
 #include "platform/NotificationCenter.h"
+#include "project/ProjectFile.h"
+#include "widgets/CustomTextView.h"
 #include "workspace/FileWriter.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -103,6 +111,8 @@ private slots:
     void previewFolder_skipsTakenNames();
     void routingTable_hasOneRowPerNameAndSender();
     void sourceViews_mirrorSplicesAndRefuseTyping();
+    void sourceViews_showTheFilesExactly_data();
+    void sourceViews_showTheFilesExactly();
     void savedProject_opensAgainWithSourcesAndPreviewFollowing();
     void refusedOrFailedFiles_areToldAndChangeNothing();
     void iconsLeftOutOfAnOpenedProject_areNamed();
@@ -290,12 +300,12 @@ void ControllerTest::previewFolder_skipsTakenNames() {
 }
 
 void ControllerTest::routingTable_hasOneRowPerNameAndSender() {
-    QCOMPARE(static_cast<int>(routingTable().size()), 47);
+    QCOMPARE(static_cast<int>(routingTable().size()), 48);
     QSet<QString> pairs;
     for (const Registration& row : routingTable())
         pairs.insert(QLatin1String(row.notification) + QLatin1Char('/') +
                      QLatin1String(row.senderOutlet));
-    QCOMPARE(pairs.size(), 47);
+    QCOMPARE(pairs.size(), 48);
     QCOMPARE(static_cast<int>(reloadOrder().size()), 34);
     QVERIFY(!reloadOrder().empty());
     QCOMPARE(handlerIndexOfName("updateMenuStructureDataUpdatedNotification"),
@@ -330,6 +340,91 @@ void ControllerTest::sourceViews_mirrorSplicesAndRefuseTyping() {
 
     window.showSourceView(1);
     QVERIFY(window.htmlTextView()->isVisibleTo(&window) || !window.isVisible());
+}
+
+void ControllerTest::sourceViews_showTheFilesExactly_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown"); // the title as the source view shows it
+
+    QTest::newRow("CRLF") << QStringLiteral("Two\r\nlines") << QStringLiteral("Two\u23CE\nlines");
+    QTest::newRow("lone CR") << QStringLiteral("\rA\rB") << QStringLiteral("\u23CEA\u23CEB");
+    QTest::newRow("LF and tabs") << QStringLiteral("\tA\nB\t") << QStringLiteral("\tA\nB\t");
+    QTest::newRow("Unicode separators")
+        << QStringLiteral("A\u2028B\u2029C") << QStringLiteral("A\u21B5B\u00B6C");
+    QTest::newRow("text-frame marks")
+        << QStringLiteral("A\uFDD0B\uFDD1") << QStringLiteral("A\uFFFDB\uFFFD");
+    QTest::newRow("no-break space") << QStringLiteral("A\u00A0B") << QStringLiteral("A\u00A0B");
+}
+
+// Titles and links read from a project file may hold line breaks of any kind; the files keep
+// them, and after any number of splices the HTML view shows the file character for
+// character (breaks other than LF as visible stand-ins) and copies exactly the file's text.
+void ControllerTest::sourceViews_showTheFilesExactly() {
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+
+    QTemporaryDir base;
+    const QString project = base.filePath(QStringLiteral("Breaks.brindleprj"));
+    {
+        GlobalData design;
+        design.setTempFolderPath(base.path());
+        Node* root = design.getMenuRootNode();
+        root->clearChildren();
+        Node* first = design.addMenuRootNodeChild(Node::make(title, QStringLiteral("icon1")));
+        first->setParent(root);
+        first->setLink(title + QStringLiteral(".html"));
+        Node* sub = design.insertMenuRootNodeChild(
+            Node::make(QStringLiteral("Sub"), QStringLiteral("icon2")), first, -1);
+        sub->setParent(first);
+        Node* last = design.addMenuRootNodeChild(Node::make(title, QStringLiteral("icon3")));
+        last->setParent(root);
+        QVERIFY(saveProjectToFile(design, project));
+    }
+
+    GlobalData data;
+    NotificationCenter center;
+    MainWindow window(data, center);
+    window.setUp({}, base.path());
+    QVERIFY(window.projectActions()->processOpenProject(project));
+    QCOMPARE(data.getMenuRootNode()->childAt(0)->name(), title); // kept as read
+
+    CustomTextView* view = window.htmlTextView();
+    const QString htmlPath = window.controller()->previewFolder()->htmlPath();
+    MenuTreeModel* model = window.menuStructureView()->treeModel();
+    const auto check = [&](const char* after) {
+        const QString file = testsupport::readText(htmlPath);
+        QVERIFY2(file.contains(title), after);
+        QVERIFY2(view->text() == file, after);
+        QString displayed = file;
+        displayed.replace(title, shown);
+        // Every block of the document is one LF-ended line of the file.
+        QString blocks = view->document()->toRawText();
+        blocks.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        QVERIFY2(blocks == displayed, after);
+        QVERIFY2(view->document()->blockCount() == file.count(QLatin1Char('\n')) + 1, after);
+        QVERIFY2(view->toPlainText().size() == file.size(), after);
+        view->selectAll();
+        view->copy();
+        QVERIFY2(QGuiApplication::clipboard()->text() == file, after);
+    };
+    check("opening");
+    if (QTest::currentTestFailed())
+        return;
+
+    // Menu edits through the editor's model: each splices the list markup again.
+    model->setData(model->index(1, 0), QStringLiteral("Renamed"), Qt::EditRole);
+    check("a rename");
+    model->appendItem(Node::make(title + title, QStringLiteral("icon4")), model->rootNode());
+    check("an added item");
+    std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(2, 0)}));
+    QVERIFY(model->canDropMimeData(dragged.get(), Qt::MoveAction, 0, 0, model->index(0, 0)));
+    model->dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, model->index(0, 0));
+    QCOMPARE(model->rowCount(model->index(0, 0)), 2);
+    check("a move");
+    model->removeItem(model->index(1, 0));
+    check("a removal");
+    model->setData(model->index(0, 0), title, Qt::EditRole);
+    check("a second rename");
 }
 
 void ControllerTest::preview_showsTheChange() {

@@ -134,8 +134,10 @@ void QuickModeTest::mainNormalPick_derivesBorderAndFullGradient() {
     QVERIFY(f.data.enableThirdQuarterBackgroundColor());
     QVERIFY(f.data.enableEndBackgroundColor());
     QCOMPARE(f.data.firstQuarterBackgroundColorPos(), 25); // positions untouched
-    QCOMPARE(posts.names(), QStringList{QStringLiteral("QuickModeBackgroundNormalDataUpdated")});
+    QCOMPARE(posts.names(), (QStringList{QStringLiteral("QuickModeBackgroundNormalDataUpdated"),
+                                         QStringLiteral("BorderColorDataUpdated")}));
     QCOMPARE(posts.senders().first(), static_cast<const void*>(panel));
+    QCOMPARE(posts.senders().last(), static_cast<const void*>(panel));
     for (const QString& changed : changedSettings(before, f.data)) {
         QVERIFY2(changed == QLatin1String("borderColor") ||
                      (!changed.startsWith(QLatin1String("subMenu")) &&
