@@ -1,4 +1,5 @@
 #include "app/Screenshots.h"
+#include "controller/Document.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -67,6 +68,8 @@ int main(int argc, char* argv[]) {
             window.projectActions()->processOpenProject(project);
         });
     }
+    if (!parser.isSet(screenshots) && !qEnvironmentVariableIsSet("BRINDLE_EXIT_AFTER_FIRST_LOAD"))
+        QTimer::singleShot(0, window.document(), [&window] { window.document()->offerLeftWork(); });
     if (parser.isSet(screenshots)) {
         brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
     } else {

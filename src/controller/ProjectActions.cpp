@@ -43,11 +43,12 @@ bool ProjectActions::saveProjectToFile(const QString& path) {
         return false;
     }
     emit statusMessage(tr("Saved %1").arg(QFileInfo(path).fileName()));
+    emit projectSaved(path);
     emit projectRecorded(path);
     return true;
 }
 
-bool ProjectActions::processOpenProject(const QString& path) {
+bool ProjectActions::openDesign(const QString& path) {
     const OpenResult result = openProjectFile(m_data, path);
     if (!result.ok) {
         showError(tr("Open failed"), tr("The project “%1” could not be opened: %2")
@@ -55,7 +56,13 @@ bool ProjectActions::processOpenProject(const QString& path) {
         return false;
     }
     m_controller->reloadData();
-    emit projectOpened();
+    return true;
+}
+
+bool ProjectActions::processOpenProject(const QString& path) {
+    if (!openDesign(path))
+        return false;
+    emit projectOpened(path);
     emit statusMessage(tr("Opened %1").arg(QFileInfo(path).fileName()));
     emit projectRecorded(path);
     return true;
@@ -111,20 +118,41 @@ QFileDialog* ProjectActions::makeDialog(const QString& title, const QString& sta
     return dialog;
 }
 
-void ProjectActions::saveProject() {
-    QFileDialog* dialog = makeDialog(
-        tr("Save Project"), QDir(documentsFolder()).filePath(QStringLiteral("Project.brindleprj")),
-        QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
+void ProjectActions::whenReplaceable(const std::function<void()>& replace) {
+    if (m_replaceGuard)
+        m_replaceGuard(replace);
+    else
+        replace();
+}
+
+void ProjectActions::chooseProjectFileToSave(const QString& current,
+                                             const std::function<void(const QString&)>& chosen) {
+    const QString start =
+        current.isEmpty() ? QDir(documentsFolder()).filePath(QStringLiteral("Project.brindleprj"))
+                          : current;
+    QFileDialog* dialog = makeDialog(tr("Save Project"), start, QFileDialog::AcceptSave,
+                                     QFileDialog::AnyFile, kProjectFilter);
     dialog->setDefaultSuffix(kProjectSuffix);
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::saveProjectToFile);
+    connect(dialog, &QFileDialog::fileSelected, this, chosen);
     dialog->open();
 }
 
+void ProjectActions::saveProject() {
+    chooseProjectFileToSave({}, [this](const QString& path) { saveProjectToFile(path); });
+}
+
 void ProjectActions::openProject() {
-    QFileDialog* dialog = makeDialog(tr("Open Project"), documentsFolder(), QFileDialog::AcceptOpen,
-                                     QFileDialog::ExistingFile, kProjectFilter);
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
-    dialog->open();
+    whenReplaceable([this] {
+        QFileDialog* dialog =
+            makeDialog(tr("Open Project"), documentsFolder(), QFileDialog::AcceptOpen,
+                       QFileDialog::ExistingFile, kProjectFilter);
+        connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
+        dialog->open();
+    });
+}
+
+void ProjectActions::openRecentProject(const QString& path) {
+    whenReplaceable([this, path] { processOpenProject(path); });
 }
 
 void ProjectActions::exportHTMLFile() {

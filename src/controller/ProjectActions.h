@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace brindle {
 
 class CSSNavMenu;
@@ -25,12 +27,27 @@ public:
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
 
+    // Opens the project without recording it anywhere: the design, the texts and the
+    // preview change; false (and a message) when the file is refused.
+    bool openDesign(const QString& path);
+    // Asks for a project file name to save under, then calls `chosen` with it.
+    void chooseProjectFileToSave(const QString& current,
+                                 const std::function<void(const QString&)>& chosen);
+    void showError(const QString& title, const QString& message);
+
+    // Whatever replaces the design first passes through the guard, which runs the
+    // replacement once unsaved changes are safe (or never, when the user cancels).
+    using ReplaceGuard = std::function<void(const std::function<void()>&)>;
+    void setReplaceGuard(ReplaceGuard guard) { m_replaceGuard = std::move(guard); }
+
     // The text of the last failure message shown (empty when none yet).
     const QString& lastErrorMessage() const { return m_lastError; }
 
 public slots:
     void saveProject();
     void openProject();
+    // A project from the recent list.
+    void openRecentProject(const QString& path);
     void exportHTMLFile();
     void exportCSSFile();
     void exportAllFiles();
@@ -38,12 +55,14 @@ public slots:
 signals:
     // A project was saved to, or opened from, this path: the newest recent entry.
     void projectRecorded(const QString& path);
-    // A project replaced the design: panels and the editor reload from the store.
-    void projectOpened();
+    // A project (none: the default design) replaced the design: panels and the editor
+    // reload from the store.
+    void projectOpened(const QString& path);
+    void projectSaved(const QString& path);
     void statusMessage(const QString& message);
 
 private:
-    void showError(const QString& title, const QString& message);
+    void whenReplaceable(const std::function<void()>& replace);
     QString documentsFolder() const;
     QFileDialog* makeDialog(const QString& title, const QString& start,
                             QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,
@@ -53,6 +72,7 @@ private:
     CSSNavMenu* m_controller;
     QWidget* m_window;
     QString m_lastError;
+    ReplaceGuard m_replaceGuard;
 };
 
 } // namespace brindle

@@ -8,8 +8,6 @@ namespace brindle {
 
 namespace {
 
-constexpr const char* kUndoTextKey = "UndoText";
-
 // "mainMenufontColorHover" → "Main Menu Font Color Hover"
 QString readableSettingName(const char* name) {
     QString words;

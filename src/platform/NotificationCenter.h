@@ -15,6 +15,10 @@ struct Notification {
     QVariantMap userInfo;
 };
 
+// The user-info key under which a notification may name the user's action for the undo
+// history ("Delete Item").
+inline constexpr const char* kUndoTextKey = "UndoText";
+
 // Process-wide, synchronous notification centre. A registration is for one name and
 // one sender (nullptr: any sender); a handler has finished when post() returns.
 class NotificationCenter {
