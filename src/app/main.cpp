@@ -1,4 +1,5 @@
 #include "app/Screenshots.h"
+#include "controller/Document.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -74,6 +75,8 @@ int main(int argc, char* argv[]) {
     // A clean quit takes the preview folder along; a crashed run's is removed at a later start.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, window.controller(),
                      [&window] { window.controller()->removePreviewFolder(); });
+    if (!parser.isSet(screenshots) && !qEnvironmentVariableIsSet("BRINDLE_EXIT_AFTER_FIRST_LOAD"))
+        QTimer::singleShot(0, window.document(), [&window] { window.document()->offerLeftWork(); });
     if (parser.isSet(screenshots)) {
         brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
     } else {

@@ -1,5 +1,6 @@
 #include "controller/MainWindow.h"
 
+#include "controller/Document.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
 #include "controller/RecentMenuController.h"
@@ -18,10 +19,12 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -32,7 +35,8 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     : QMainWindow(parent), m_data(data), m_center(center),
       m_controller(new CSSNavMenu(data, center, this)),
       m_projectActions(new ProjectActions(data, m_controller, this)) {
-    setWindowTitle(QStringLiteral("Brindle"));
+    m_document = new Document(data, center, m_controller, m_projectActions, this,
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     buildLayout();
     buildModeViews();
     buildFileMenu();
@@ -57,17 +61,28 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
-    // A new design: the editor and the side bars refill themselves from the store.
-    connect(m_projectActions, &ProjectActions::projectOpened, this, [this] {
-        m_menuStructureView->reloadData();
-        m_sideBarView->container()->reloadData();
-        m_subMenuSideBarView->container()->reloadData();
-        m_quickSideBarView->container()->reloadData();
-    });
+    connect(m_projectActions, &ProjectActions::projectOpened, this, &MainWindow::reloadFromStore);
+    connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);
     // The menu colour rewrites text colours and the normal gradient shown by the other quick
     // panels.
     connect(m_panels.quickModeView, &QuickModeView::menuColourApplied,
             m_quickSideBarView->container(), &SideBarContainer::reloadData);
+}
+
+// A new design, or an undone change: the editor and the side bars refill themselves from the
+// store.
+void MainWindow::reloadFromStore() {
+    m_menuStructureView->reloadData();
+    m_sideBarView->container()->reloadData();
+    m_subMenuSideBarView->container()->reloadData();
+    m_quickSideBarView->container()->reloadData();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_document->mayClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 MainWindow::~MainWindow() = default;
@@ -157,13 +172,14 @@ void MainWindow::buildModeViews() {
 
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(m_document->newAction());
     QAction* open = file->addAction(tr("&Open…"), m_projectActions, &ProjectActions::openProject);
     open->setShortcut(QKeySequence::Open);
     QMenu* recent = file->addMenu(tr("Open &Recent"));
     recent->setObjectName(QStringLiteral("recentProjectMenu"));
     m_recentProjects = new RecentMenuController(m_data, m_projectActions, recent, this);
-    QAction* save = file->addAction(tr("&Save…"), m_projectActions, &ProjectActions::saveProject);
-    save->setShortcut(QKeySequence::Save);
+    file->addAction(m_document->saveAction());
+    file->addAction(m_document->saveAsAction());
     file->addSeparator();
     file->addAction(tr("Export &HTML…"), m_projectActions, &ProjectActions::exportHTMLFile);
     file->addAction(tr("Export &CSS…"), m_projectActions, &ProjectActions::exportCSSFile);
@@ -175,8 +191,15 @@ void MainWindow::buildFileMenu() {
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
+    buildEditMenu();
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions(m_modes->actionGroup()->actions());
+}
+
+void MainWindow::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(m_document->undoAction());
+    edit->addAction(m_document->redoAction());
 }
 
 void MainWindow::buildHelpMenu() {
@@ -234,6 +257,8 @@ void MainWindow::setUp(const CSSNavMenu::SenderDirectory& senders, const QString
     // Announces index 0, which shows the stylesheet.
     mainTabView()->setSelectIndex(0);
     m_modes->showMenuStructureMode();
+    // What start-up wrote is the untouched design, not a change.
+    m_document->history().reset();
 }
 
 void MainWindow::showSourceView(int index) {

@@ -12,6 +12,7 @@ class QSplitter;
 namespace brindle {
 
 class AboutSheet;
+class Document;
 class GlobalData;
 class MenuStructureView;
 class NotificationCenter;
@@ -48,6 +49,7 @@ public:
     CustomTextView* htmlTextView() const;
     TabStripView* mainTabView() const;
     ProjectActions* projectActions() const { return m_projectActions; }
+    Document* document() const { return m_document; }
     RecentMenuController* recentProjects() const { return m_recentProjects; }
     QToolBar* mainToolbar() const { return m_toolbar; }
     QSplitter* mainSplitter() const { return m_mainSplitter; }
@@ -66,8 +68,14 @@ public slots:
     void showRelatedApps();
     void showHomepage();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildLayout();
+    void buildEditMenu();
+    // The editor and the side bars show the store again (a project opened, an undo).
+    void reloadFromStore();
     void buildModeViews();
     void buildFileMenu();
     void buildHelpMenu();
@@ -78,6 +86,7 @@ private:
     NotificationCenter& m_center;
     CSSNavMenu* m_controller;
     ProjectActions* m_projectActions;
+    Document* m_document = nullptr;
     RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;
     QSplitter* m_mainSplitter = nullptr;

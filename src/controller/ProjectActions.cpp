@@ -40,11 +40,12 @@ bool ProjectActions::saveProjectToFile(const QString& path) {
         return false;
     }
     emit statusMessage(tr("Saved %1").arg(QFileInfo(path).fileName()));
+    emit projectSaved(path);
     emit projectRecorded(path);
     return true;
 }
 
-bool ProjectActions::processOpenProject(const QString& path) {
+bool ProjectActions::openDesign(const QString& path, QStringList* warnings) {
     const OpenResult result = openProjectFile(m_data, path);
     if (!result.ok) {
         showError(tr("Open failed"), tr("The project “%1” could not be opened: %2")
@@ -52,16 +53,25 @@ bool ProjectActions::processOpenProject(const QString& path) {
         return false;
     }
     m_controller->reloadData();
-    emit projectOpened();
+    if (warnings)
+        *warnings = result.warnings;
+    return true;
+}
+
+bool ProjectActions::processOpenProject(const QString& path) {
+    QStringList warnings;
+    if (!openDesign(path, &warnings))
+        return false;
+    emit projectOpened(path);
     const QString name = QFileInfo(path).fileName();
-    if (result.warnings.isEmpty()) {
+    if (warnings.isEmpty()) {
         emit statusMessage(tr("Opened %1").arg(name));
     } else {
         emit statusMessage(
-            result.warnings.size() == 1
+            warnings.size() == 1
                 ? tr("Opened %1 without one of its icons").arg(name)
-                : tr("Opened %1 without %2 of its icons").arg(name).arg(result.warnings.size()));
-        showOpenWarnings(name, result.warnings);
+                : tr("Opened %1 without %2 of its icons").arg(name).arg(warnings.size()));
+        showOpenWarnings(name, warnings);
     }
     emit projectRecorded(path);
     return true;
@@ -153,21 +163,41 @@ QFileDialog* ProjectActions::makeDialog(const QString& title, StartFolder::Kind 
     return dialog;
 }
 
-void ProjectActions::saveProject() {
-    QFileDialog* dialog = makeDialog(tr("Save Project"), StartFolder::Kind::Projects,
-                                     QStringLiteral("Project.brindleprj"), QFileDialog::AcceptSave,
-                                     QFileDialog::AnyFile, kProjectFilter);
+void ProjectActions::whenReplaceable(const std::function<void()>& replace) {
+    if (m_replaceGuard)
+        m_replaceGuard(replace);
+    else
+        replace();
+}
+
+void ProjectActions::chooseProjectFileToSave(const QString& current,
+                                             const std::function<void(const QString&)>& chosen) {
+    // A saved document offers its own file; a new one a name in the projects' start folder.
+    QFileDialog* dialog =
+        makeDialog(tr("Save Project"), StartFolder::Kind::Projects,
+                   current.isEmpty() ? QStringLiteral("Project.brindleprj") : current,
+                   QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
     dialog->setDefaultSuffix(kProjectSuffix);
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::saveProjectToFile);
+    connect(dialog, &QFileDialog::fileSelected, this, chosen);
     dialog->open();
 }
 
+void ProjectActions::saveProject() {
+    chooseProjectFileToSave({}, [this](const QString& path) { saveProjectToFile(path); });
+}
+
 void ProjectActions::openProject() {
-    QFileDialog* dialog =
-        makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
-                   QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
-    dialog->open();
+    whenReplaceable([this] {
+        QFileDialog* dialog =
+            makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
+                       QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
+        connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
+        dialog->open();
+    });
+}
+
+void ProjectActions::openRecentProject(const QString& path) {
+    whenReplaceable([this, path] { processOpenProject(path); });
 }
 
 void ProjectActions::exportHTMLFile() {

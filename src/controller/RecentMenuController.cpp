@@ -16,7 +16,7 @@ RecentMenuController::RecentMenuController(GlobalData& data, ProjectActions* act
     connect(m_actions, &ProjectActions::projectRecorded, this,
             &RecentMenuController::addItemToRecentList);
     connect(m_menu, &RecentProjectsMenu::projectChosen, m_actions,
-            &ProjectActions::processOpenProject);
+            &ProjectActions::openRecentProject);
     connect(m_menu, &RecentProjectsMenu::entryUnavailable, this,
             &RecentMenuController::entryUnavailable);
     loadRecentList();

@@ -1,5 +1,6 @@
 #include "controller/RoutingTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace brindle {
@@ -205,6 +206,13 @@ const std::vector<UpdateHandler>& reloadOrder() {
         H::QuickMenu,
     };
     return order;
+}
+
+bool isRoutedNotification(const QString& name) {
+    const auto& table = routingTable();
+    return std::any_of(table.begin(), table.end(), [&](const Registration& row) {
+        return name == QLatin1String(row.notification);
+    });
 }
 
 } // namespace brindle

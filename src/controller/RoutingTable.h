@@ -2,6 +2,8 @@
 
 #include "generator/Fragment.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace brindle {
@@ -70,6 +72,9 @@ struct Registration {
     UpdateHandler handler;
 };
 const std::vector<Registration>& routingTable();
+
+// Whether some routing row listens to notifications of that name.
+bool isRoutedNotification(const QString& name);
 
 // The handlers of the full refresh, in order.
 const std::vector<UpdateHandler>& reloadOrder();

@@ -69,8 +69,9 @@ MenuStructureView::MenuStructureView(GlobalData& store, NotificationCenter& cent
     m_outline->setDragDropMode(QAbstractItemView::InternalMove);
     m_outline->setDefaultDropAction(Qt::MoveAction);
 
-    connect(m_model, &MenuTreeModel::menuChanged, this,
-            [this] { sendUpdateDataNotification(kMenuStructureDataUpdated); });
+    connect(m_model, &MenuTreeModel::menuChanged, this, [this](const QString& editName) {
+        m_center.post(kMenuStructureDataUpdated, this, {{QLatin1String(kUndoTextKey), editName}});
+    });
     connect(m_model, &MenuTreeModel::itemMoved, this, [this](const QModelIndex& index) {
         if (index.parent().isValid())
             m_outline->expand(index.parent());

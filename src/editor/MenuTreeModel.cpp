@@ -140,7 +140,7 @@ bool MenuTreeModel::setData(const QModelIndex& index, const QVariant& value, int
     node->setName(name);
     qCInfo(lcBrindle).noquote() << name;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    emit menuChanged();
+    emit menuChanged(tr("Rename Item"));
     return true;
 }
 
@@ -237,7 +237,7 @@ void MenuTreeModel::move(const Move& plan) {
         oldParent->setIsGroup(false);
     endMoveRows();
     emit itemMoved(indexOfNode(moved));
-    emit menuChanged();
+    emit menuChanged(tr("Move Item"));
 }
 
 QModelIndex MenuTreeModel::appendItem(std::unique_ptr<Node> node, Node* parent) {
@@ -249,7 +249,7 @@ QModelIndex MenuTreeModel::appendItem(std::unique_ptr<Node> node, Node* parent) 
     if (parent != rootNode())
         parent->setIsGroup(true);
     endInsertRows();
-    emit menuChanged();
+    emit menuChanged(tr("Add Item"));
     return indexOfNode(added);
 }
 
@@ -263,14 +263,14 @@ void MenuTreeModel::removeItem(const QModelIndex& index) {
     if (parentNode != rootNode() && parentNode->childCount() == 0)
         parentNode->setIsGroup(false);
     endRemoveRows();
-    emit menuChanged();
+    emit menuChanged(tr("Delete Item"));
 }
 
 void MenuTreeModel::itemEdited(const QModelIndex& index) {
     if (!index.isValid())
         return;
     emit dataChanged(index, index);
-    emit menuChanged();
+    emit menuChanged(tr("Edit Item"));
 }
 
 void MenuTreeModel::reload() {

@@ -70,8 +70,8 @@ public:
     void reload();
 
 signals:
-    // One user edit of the tree has finished.
-    void menuChanged();
+    // One user edit of the tree has finished; the name says what it was ("Delete Item").
+    void menuChanged(const QString& editName);
     // A drop moved an item; `index` is where it is now.
     void itemMoved(const QModelIndex& index);
 

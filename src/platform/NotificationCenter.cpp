@@ -1,6 +1,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace brindle {
 
@@ -26,9 +27,16 @@ void NotificationCenter::post(const QString& name, const void* sender,
             (registration->sender == nullptr || registration->sender == sender))
             matching.push_back(registration);
     }
+    if (m_postListener)
+        m_delivered.push_back(notification);
+    ++m_depth;
     for (const auto& registration : matching) {
         if (!registration->removed)
             registration->handler(notification);
+    }
+    if (--m_depth == 0 && m_postListener) {
+        const std::vector<Notification> delivered = std::exchange(m_delivered, {});
+        m_postListener(delivered);
     }
 }
 

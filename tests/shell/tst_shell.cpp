@@ -1,9 +1,15 @@
+#include "TestFiles.h"
+#include "controller/Document.h"
 #include "controller/MainWindow.h"
 #include "controller/ProjectActions.h"
 #include "controller/RecentMenuController.h"
 #include "editor/MenuStructureView.h"
+#include "generator/CodeDocuments.h"
+#include "history/RecoveryFile.h"
 #include "model/GlobalData.h"
+#include "panels/SizeView.h"
 #include "platform/NotificationCenter.h"
+#include "project/ProjectFile.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
 #include "widgets/RelatedAppsSheet.h"
@@ -13,15 +19,20 @@
 
 #include <QActionGroup>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
 
 using namespace brindle;
 
@@ -70,7 +81,47 @@ struct Window {
         return shown;
     }
     QString css() const { return window.controller()->documents().cssText(); }
+    QString html() const { return window.controller()->documents().htmlText(); }
+    QString topLevelTitles() const {
+        QStringList titles;
+        const Node* root = data.getMenuRootNode();
+        for (int i = 0; i < root->childCount(); ++i)
+            titles.append(root->childAt(i)->name() + QLatin1Char('/') +
+                          QString::number(root->childAt(i)->childCount()));
+        return titles.join(QLatin1Char(','));
+    }
+    // The texts, the source views and the preview folder all show what the store says.
+    void verifyEveryViewFollowsTheStore() const {
+        CodeDocuments fresh(data);
+        fresh.insertHTML5Code();
+        fresh.insertCSS3Code();
+        QCOMPARE(css(), fresh.cssText());
+        QCOMPARE(html(), fresh.htmlText());
+        QCOMPARE(window.css3TextView()->toPlainText(), css());
+        QCOMPARE(window.htmlTextView()->toPlainText(), html());
+        QCOMPARE(testsupport::readText(window.controller()->previewFolder()->cssPath()), css());
+        QCOMPARE(testsupport::readText(window.controller()->previewFolder()->htmlPath()), html());
+        QCOMPARE(window.menuStructureView()->outLineView()->model()->rowCount(),
+                 data.getMenuRootNode()->childCount());
+    }
+    QMessageBox* alert(const char* name) const {
+        return window.findChild<QMessageBox*>(QLatin1StringView(name));
+    }
 };
+
+void answerWith(QMessageBox* box, QMessageBox::StandardButton button) {
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    box->button(button)->click();
+}
+
+void typeInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
 
 } // namespace
 
@@ -93,6 +144,10 @@ private slots:
     void openRecent_listsSavedProjectsNewestFirst();
     void openRecent_goneEntryIsDroppedAndTold();
     void helpActions_openSheetsAndHomepage();
+    void document_undoAndRedoFollowedByEveryView();
+    void unsavedChanges_askBeforeTheyAreLost_data();
+    void unsavedChanges_askBeforeTheyAreLost();
+    void leftWork_isOfferedAndComesBackUnsaved();
 };
 
 void TestShell::initTestCase() {
@@ -274,6 +329,173 @@ void TestShell::helpActions_openSheetsAndHomepage() {
     w.action("showHomepage")->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QString::fromLatin1(AppInfo::kHomepageAddress))});
+}
+
+void TestShell::document_undoAndRedoFollowedByEveryView() {
+    Window w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    const QString css = w.css();
+    const QString html = w.html();
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Untitled[*] — Brindle"));
+    QVERIFY(!w.window.isWindowModified());
+    QVERIFY(!w.window.document()->undoAction()->isEnabled());
+
+    // Delete an item with sub-items, from the keyboard.
+    QTreeView* outline = w.window.menuStructureView()->outLineView();
+    outline->setFocus();
+    outline->setCurrentIndex(outline->model()->index(1, 0));
+    QTest::keyClick(outline, Qt::Key_Delete);
+    QMessageBox* confirm = w.alert("deleteAlert");
+    QVERIFY(confirm);
+    const auto buttons = confirm->buttons();
+    const auto deleteButton = std::find_if(buttons.begin(), buttons.end(), [](auto* b) {
+        return b->text().remove(QLatin1Char('&')) == QLatin1String("Delete");
+    });
+    QVERIFY(deleteButton != buttons.end());
+    (*deleteButton)->click();
+    QTRY_COMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Forums/0"));
+    QTRY_VERIFY(w.window.isWindowModified());
+    QCOMPARE(w.window.document()->undoAction()->text(), QStringLiteral("&Undo Delete Item"));
+    // The closed alert leaves no active window on the offscreen platform.
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.verifyEveryViewFollowsTheStore();
+
+    // A panel commit is a step of its own.
+    w.action("mainMenu")->trigger();
+    auto* radius = w.window.stylePanels().sizeViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("borderRadiusTextField"));
+    typeInto(radius, QStringLiteral("33"));
+    QTRY_COMPARE(w.data.borderRadius(), 33);
+    QTRY_COMPARE(w.window.document()->history().stack().count(), 2);
+
+    QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.data.borderRadius(), 25);
+    QCOMPARE(radius->text(), QStringLiteral("25"));
+    QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Products/2,Forums/0"));
+    QVERIFY(!w.window.isWindowModified());
+    QCOMPARE(w.css(), css);
+    QCOMPARE(w.html(), html);
+    w.verifyEveryViewFollowsTheStore();
+
+    QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Forums/0"));
+    QTest::keyClick(&w.window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(radius->text(), QStringLiteral("33"));
+    QVERIFY(w.window.isWindowModified());
+    w.verifyEveryViewFollowsTheStore();
+}
+
+void TestShell::unsavedChanges_askBeforeTheyAreLost_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveFails");
+    QTest::addColumn<bool>("replaced");
+    using B = QMessageBox::StandardButton;
+    QTest::newRow("new, cancel") << "new" << int(B::Cancel) << false << false;
+    QTest::newRow("new, discard") << "new" << int(B::Discard) << false << true;
+    QTest::newRow("new, save") << "new" << int(B::Save) << false << true;
+    QTest::newRow("new, save fails") << "new" << int(B::Save) << true << false;
+    QTest::newRow("close, cancel") << "close" << int(B::Cancel) << false << false;
+    QTest::newRow("close, save fails") << "close" << int(B::Save) << true << false;
+    QTest::newRow("close, discard") << "close" << int(B::Discard) << false << true;
+    QTest::newRow("recent, cancel") << "recent" << int(B::Cancel) << false << false;
+    QTest::newRow("recent, save") << "recent" << int(B::Save) << false << true;
+}
+
+void TestShell::unsavedChanges_askBeforeTheyAreLost() {
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+    QFETCH(bool, saveFails);
+    QFETCH(bool, replaced);
+    Window w;
+    w.window.show();
+    const QString path = QDir(w.base.path()).filePath(QStringLiteral("menu.brindleprj"));
+    QVERIFY(w.window.projectActions()->saveProjectToFile(path));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("menu[*] — Brindle"));
+    const QString otherPath = QDir(w.base.path()).filePath(QStringLiteral("other.brindleprj"));
+    GlobalData other;
+    other.getMenuRootNode()->childAt(0)->setName(QStringLiteral("Other"));
+    QVERIFY(saveProjectToFile(other, otherPath).ok);
+    QVERIFY(!w.window.isWindowModified());
+
+    w.data.getMenuRootNode()->childAt(0)->setName(QStringLiteral("Changed"));
+    w.center.post(QStringLiteral("MenuStructureDataUpdated"), w.window.menuStructureView());
+    w.window.document()->history().commitPending();
+    QVERIFY(w.window.isWindowModified());
+    if (saveFails) {
+        // The file's place is taken by a folder: the save cannot replace it.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    }
+
+    if (action == QLatin1String("new"))
+        w.window.document()->newAction()->trigger();
+    else if (action == QLatin1String("close"))
+        QVERIFY(!w.window.close());
+    else
+        w.window.projectActions()->openRecentProject(otherPath);
+    QMessageBox* prompt = w.alert("unsavedChangesAlert");
+    QVERIFY(prompt);
+    QCOMPARE(prompt->defaultButton(), prompt->button(QMessageBox::Save));
+    answerWith(prompt, QMessageBox::StandardButton(answer));
+    QCoreApplication::processEvents();
+
+    const QString first = w.data.getMenuRootNode()->childAt(0)->name();
+    if (action == QLatin1String("close")) {
+        QCOMPARE(!w.window.isVisible(), replaced);
+    } else {
+        QCOMPARE(first != QLatin1String("Changed"), replaced);
+        QCOMPARE(w.window.isWindowModified(), !replaced);
+    }
+    if (saveFails)
+        QVERIFY(w.window.findChild<QMessageBox*>(QString(), Qt::FindDirectChildrenOnly));
+    if (answer == QMessageBox::Save && !saveFails) {
+        GlobalData saved;
+        openProjectFile(saved, path);
+        QCOMPARE(saved.getMenuRootNode()->childAt(0)->name(), QStringLiteral("Changed"));
+    }
+    w.verifyEveryViewFollowsTheStore();
+}
+
+void TestShell::leftWork_isOfferedAndComesBackUnsaved() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    // What a run killed with unsaved changes leaves: its copy, and a lock of a dead process.
+    GlobalData unsaved;
+    unsaved.setSubMenuWidth(321);
+    unsaved.getMenuRootNode()->childAt(2)->setName(QStringLiteral("Board"));
+    const QString copy = QDir(folder).filePath(QStringLiteral("recovery-1-1.brindleprj"));
+    QVERIFY(saveProjectToFile(unsaved, copy).ok);
+    QFile origin(QDir(folder).filePath(QStringLiteral("recovery-1-1.origin")));
+    QVERIFY(origin.open(QIODevice::WriteOnly));
+    origin.write("/home/designer/shop.brindleprj");
+    origin.close();
+    QFile lock(QDir(folder).filePath(QStringLiteral("recovery-1-1.lock")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("4194305\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+
+    Window w;
+    w.window.show();
+    w.window.document()->offerLeftWork();
+    QMessageBox* offer = w.alert("recoverAlert");
+    QVERIFY(offer);
+    QCOMPARE(offer->windowTitle(), QStringLiteral("Recover Unsaved Work"));
+    offer->defaultButton()->click();
+    QCOMPARE(w.data.subMenuWidth(), 321);
+    QCOMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Products/2,Board/0"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("shop[*] — Brindle"));
+    QVERIFY(w.window.isWindowModified());
+    w.verifyEveryViewFollowsTheStore();
+    QVERIFY(!QFile::exists(copy));
+    // Its own copy replaces the one it restored, until the work is saved or discarded.
+    QVERIFY(QFile::exists(w.window.document()->recovery().projectPath()));
+    w.window.document()->recovery().discard();
 }
 
 QTEST_MAIN(TestShell)
