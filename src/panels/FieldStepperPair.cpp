@@ -1,5 +1,6 @@
 #include "panels/FieldStepperPair.h"
 
+#include "panels/FieldArrowKeys.h"
 #include "panels/Formatters.h"
 #include "widgets/Stepper.h"
 
@@ -23,6 +24,7 @@ FieldStepperPair::FieldStepperPair(Kind kind, const StepperRange& range, bool& f
             updateTextFieldValue();
     });
     connect(m_stepper, &Stepper::activated, this, &FieldStepperPair::updateStepperValue);
+    new FieldArrowKeys(this);
 }
 
 void FieldStepperPair::setName(const QString& name) {

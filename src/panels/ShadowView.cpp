@@ -80,15 +80,15 @@ ShadowPanel::ShadowPanel(const ShadowSettings& settings, GlobalData& data,
     for (FieldStepperPair* pair : {x, y, size})
         pair->setFormatter(integerFormatter());
 
-    addLabel(tr("Colour"), 0, 0);
+    describe(m_colorImage, tr("colour"), addLabel(tr("Colour"), 0, 0));
     form()->addWidget(m_colorImage, 0, 1);
-    addLabel(tr("Opacity"), 0, 2);
+    describe(m_opacity, tr("opacity"), addLabel(tr("Opacity"), 0, 2));
     placePair(m_opacity, 0, 3);
-    addLabel(tr("X"), 1, 0);
+    describe(x, tr("X offset"), addLabel(tr("X"), 1, 0));
     placePair(x, 1, 1, tr("px"));
-    addLabel(tr("Y"), 1, 2);
+    describe(y, tr("Y offset"), addLabel(tr("Y"), 1, 2));
     placePair(y, 1, 3, tr("px"));
-    addLabel(tr("Size"), 2, 0);
+    describe(size, tr("size"), addLabel(tr("Size"), 2, 0));
     placePair(size, 2, 1, tr("px"));
     form()->setColumnStretch(4, 1);
 
