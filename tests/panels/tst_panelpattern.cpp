@@ -9,8 +9,10 @@
 #include "widgets/Stepper.h"
 #include "widgets/TitleBarView.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -756,4 +758,144 @@ void PanelPatternTest::titleBar_captionAtSeventeenCentred() {
     QCOMPARE(caption->y(), (30 - caption->height()) / 2);
     bar.resize(300, 40); // stays centred when the bar grows
     QCOMPARE(caption->y(), (40 - caption->height()) / 2);
+}
+
+void PanelPatternTest::spokenNames_sayWhatTheControlChanges_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label"); // the label tied to the control, "" for none
+
+    QTest::newRow("shadow offset") << "dropShadowViewContainer"
+                                   << "dropShadowXPosTextField"
+                                   << "Drop shadow X offset"
+                                   << "X";
+    QTest::newRow("text shadow opacity") << "textShadow2ViewContainer"
+                                         << "textShadow2OpacityTextField"
+                                         << "Text shadow 2 opacity"
+                                         << "Opacity";
+    QTest::newRow("stop switch") << "backgroundViewContainer"
+                                 << "firstQuarterBackgroundColorCheckBox"
+                                 << "Background stop 1"
+                                 << "Stop 1";
+    QTest::newRow("stop well") << "backgroundViewContainer"
+                               << "firstQuarterBackgroundColorImage"
+                               << "Background stop 1 colour"
+                               << "";
+    QTest::newRow("stop position") << "backgroundViewContainer"
+                                   << "thirdQuarterBackgroundColorTextField"
+                                   << "Background stop 3 position"
+                                   << "";
+    QTest::newRow("hover opacity") << "backgroundHoverViewContainer"
+                                   << "colorTransparencyTextField"
+                                   << "Hover background opacity"
+                                   << "Opacity";
+    QTest::newRow("sub-menu start") << "subMenuBackgroundActiveViewContainer"
+                                    << "startBackgroundColorImage"
+                                    << "Sub-menu active background start colour"
+                                    << "Start";
+    QTest::newRow("padding") << "sizeViewContainer"
+                             << "paddingBottomTextField"
+                             << "Menu bar bottom padding"
+                             << "Bottom";
+    QTest::newRow("padlock") << "sizeViewContainer"
+                             << "paddingHorizontal"
+                             << "Lock left and right padding together"
+                             << "";
+    QTest::newRow("sub-menu border") << "subMenuSizeViewContainer"
+                                     << "borderColorImage"
+                                     << "Sub-menu border colour"
+                                     << "Colour";
+    QTest::newRow("font") << "textViewContainer"
+                          << "fontFamilyPopUpButton"
+                          << "Main menu text font"
+                          << "Font";
+    QTest::newRow("hover text") << "textHoverViewContainer"
+                                << "textColorImage"
+                                << "Main menu hover text colour"
+                                << "Colour";
+    QTest::newRow("sub-menu text") << "subMenuTextViewContainer"
+                                   << "textColorImage"
+                                   << "Sub-menu text colour"
+                                   << "Colour";
+    QTest::newRow("quick, main column") << "quickModeHoverView"
+                                        << "transparencyTextField"
+                                        << "Main menu hover opacity"
+                                        << "Opacity";
+    QTest::newRow("quick, sub-menu column") << "quickModeActiveView"
+                                            << "subMenuTextColorIntensityTextField"
+                                            << "Sub-menu active text brightness"
+                                            << "";
+    QTest::newRow("quick menu colour") << "quickModeView"
+                                       << "backgroundColorColorImage"
+                                       << "Menu colour"
+                                       << "Menu colour";
+}
+
+// What a screen reader says for a control, and the label that leads to it.
+void PanelPatternTest::spokenNames_sayWhatTheControlChanges() {
+    QFETCH(QString, panel);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    PanelFixture f;
+    auto* widget = f.control<QWidget>(panel, control);
+    QVERIFY(widget != nullptr);
+    QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(spoken != nullptr);
+    // On Linux Qt gives a combo box its current entry as name; the tied label (a relation on
+    // the accessibility bus) and the widget's own name say what it chooses.
+    const bool entryIsName = qobject_cast<QComboBox*>(widget) != nullptr;
+    QCOMPARE(entryIsName ? widget->accessibleName() : spoken->text(QAccessible::Name), name);
+    QString tied;
+    for (const QLabel* candidate : f.panel(panel)->findChildren<QLabel*>()) {
+        if (candidate->buddy() == widget)
+            tied = candidate->text();
+    }
+    QCOMPARE(tied, label);
+}
+
+void PanelPatternTest::arrowKeys_stepTheFieldFromWhatItShows_data() {
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("typed"); // left in the field without Return; "" for nothing
+    QTest::addColumn<int>("key");
+    QTest::addColumn<qint64>("expected");
+    QTest::addColumn<int>("posts");
+
+    QTest::newRow("up") << qint64(5) << "" << int(Qt::Key_Up) << qint64(6) << 1;
+    QTest::newRow("down") << qint64(5) << "" << int(Qt::Key_Down) << qint64(4) << 1;
+    QTest::newRow("down at the minimum") << qint64(0) << "" << int(Qt::Key_Down) << qint64(0) << 1;
+    // The typed number is taken first, then stepped: two changes.
+    QTest::newRow("up from typing") << qint64(5) << "12" << int(Qt::Key_Up) << qint64(13) << 2;
+    QTest::newRow("down from typing past the maximum")
+        << qint64(5) << "150" << int(Qt::Key_Down) << qint64(99) << 2;
+}
+
+// The field takes Up and Down; its stepper stays off the Tab chain.
+void PanelPatternTest::arrowKeys_stepTheFieldFromWhatItShows() {
+    QFETCH(qint64, stored);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(qint64, expected);
+    QFETCH(int, posts);
+    PanelFixture f;
+    StylePanel* panel = f.panel(QStringLiteral("sizeViewContainer"));
+    auto* field = panel->findChild<QLineEdit*>(QStringLiteral("borderRadiusTextField"));
+    auto* stepper = panel->findChild<Stepper*>(QStringLiteral("borderRadiusStepper"));
+    QVERIFY(field != nullptr && stepper != nullptr);
+    QCOMPARE(stepper->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(stepper->accessibleName(), field->accessibleName());
+    f.data.setBorderRadius(stored);
+    panel->reloadData();
+    if (!typed.isEmpty()) {
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+    }
+    PostRecorder recorder(f.center);
+
+    QTest::keyClick(field, static_cast<Qt::Key>(key));
+    QCOMPARE(f.data.borderRadius(), expected);
+    QCOMPARE(field->text(), QString::number(expected));
+    QCOMPARE(recorder.names(), QStringList(posts, QStringLiteral("BorderRadiusDataUpdated")));
 }
