@@ -68,10 +68,11 @@ TabStripView::TabStripView(Config config, QWidget* parent)
     : QWidget(parent), m_config(config), m_selectColor(124, 155, 173, 102),
       m_borderSelectColor(84, 115, 113, 102) {
     const TabSet& set = tabSet(config);
+    // Before the name: naming announces the strip, which fixes its interface.
+    installAccessibleWidgets();
     setObjectName(QLatin1StringView(set.objectName));
     setAccessibleName(QCoreApplication::translate("TabStripView", set.accessibleName));
     setFocusPolicy(Qt::TabFocus);
-    installAccessibleWidgets();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (const QString& title : set.tabs)
         addTab(title);
