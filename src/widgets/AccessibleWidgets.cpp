@@ -59,7 +59,8 @@ public:
     }
     void doAction(const QString& name) override {
         if (name == pressAction())
-            static_cast<ColorPickerImageView*>(widget())->openColorDialog(Qt::ShortcutFocusReason);
+            static_cast<ColorPickerImageView*>(widget())->openColorDialog(
+                ColorPickerImageView::OpenedBy::Keyboard);
         else
             QAccessibleWidget::doAction(name);
     }

@@ -102,7 +102,7 @@ QSize ColorPickerImageView::sizeHint() const {
     return {40, 22};
 }
 
-void ColorPickerImageView::openColorDialog(Qt::FocusReason reason) {
+void ColorPickerImageView::openColorDialog(OpenedBy openedBy) {
     if (!isEnabled())
         return;
     QColorDialog* dialog = sharedColorDialog();
@@ -110,7 +110,7 @@ void ColorPickerImageView::openColorDialog(Qt::FocusReason reason) {
     g_retargeting = true;
     dialog->setCurrentColor(toQColor(m_backgroundColor));
     g_retargeting = false;
-    const bool fromKeyboard = reason == Qt::TabFocusReason || reason == Qt::ShortcutFocusReason;
+    const bool fromKeyboard = openedBy == OpenedBy::Keyboard;
     g_returnFocusTo = fromKeyboard ? this : nullptr;
     dialog->show();
     dialog->raise();
@@ -123,7 +123,7 @@ void ColorPickerImageView::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    openColorDialog(Qt::MouseFocusReason);
+    openColorDialog(OpenedBy::Pointer);
 }
 
 void ColorPickerImageView::keyPressEvent(QKeyEvent* event) {
@@ -132,7 +132,7 @@ void ColorPickerImageView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            openColorDialog(Qt::ShortcutFocusReason);
+            openColorDialog(OpenedBy::Keyboard);
             return;
         }
         break;

@@ -36,7 +36,8 @@ public:
     void colorUpdate();
     // Aims the shared dialog at this well and shows it. Opened from the keyboard, the dialog
     // takes the focus, and gives it back to the well when it is closed.
-    void openColorDialog(Qt::FocusReason reason = Qt::OtherFocusReason);
+    enum class OpenedBy { Pointer, Keyboard };
+    void openColorDialog(OpenedBy openedBy = OpenedBy::Pointer);
 
     // The one non-modal colour dialog shared by every well (created on first use).
     static QColorDialog* sharedColorDialog();
