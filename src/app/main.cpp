@@ -16,12 +16,17 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <clocale>
+
 int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Qt has just set the locale from the environment; libraries that print or read numbers
+    // with the C functions (the property-list library among them) must not write "0,5".
+    std::setlocale(LC_NUMERIC, "C");
     QGuiApplication::setDesktopFileName(QStringLiteral("brindle"));
     brindle::initResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
