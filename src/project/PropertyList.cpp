@@ -61,8 +61,11 @@ PlistElement elementFromNode(plist_t node) {
         // Not plist_get_string_val(): it asserts on text it cannot copy whole.
         uint64_t length = 0;
         const char* value = plist_get_string_ptr(node, &length);
-        return PlistElement::fromString(
-            value ? QString::fromUtf8(value, static_cast<qsizetype>(length)) : QString());
+        const QByteArrayView bytes(value, value ? static_cast<qsizetype>(length) : 0);
+        PlistElement element =
+            PlistElement::fromString(value ? QString::fromUtf8(bytes) : QString());
+        element.validUtf8 = bytes.isValidUtf8();
+        return element;
     }
     case PLIST_UINT: {
         // Negative numbers are kept in the same 64 bits; read them back as signed.
