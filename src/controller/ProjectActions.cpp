@@ -21,6 +21,12 @@ const QString kProjectSuffix = QStringLiteral("brindleprj");
 ProjectActions::ProjectActions(GlobalData& data, CSSNavMenu* controller, QWidget* window)
     : QObject(window), m_data(data), m_controller(controller), m_window(window) {}
 
+QString ProjectActions::projectSavePath(const QString& chosen) {
+    if (QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + QLatin1Char('.') + kProjectSuffix;
+}
+
 QString ProjectActions::documentsFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
@@ -116,7 +122,17 @@ void ProjectActions::saveProject() {
         tr("Save Project"), QDir(documentsFolder()).filePath(QStringLiteral("Project.brindleprj")),
         QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
     dialog->setDefaultSuffix(kProjectSuffix);
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::saveProjectToFile);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& chosen) {
+        // Qt's own dialog has added the suffix and asked before replacing; a platform dialog
+        // that ignores the default suffix asked about another name, so ask again here.
+        const QString path = projectSavePath(chosen);
+        if (path != chosen && QFileInfo::exists(path) &&
+            QMessageBox::question(m_window, tr("Save Project"),
+                                  tr("“%1” already exists. Do you want to replace it?")
+                                      .arg(QFileInfo(path).fileName())) != QMessageBox::Yes)
+            return;
+        saveProjectToFile(path);
+    });
     dialog->open();
 }
 

@@ -25,6 +25,10 @@ public:
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
 
+    // The path a project is saved to: a file name typed without an extension gets
+    // ".brindleprj", so that the Open dialog shows the file.
+    static QString projectSavePath(const QString& chosen);
+
     // The text of the last failure message shown (empty when none yet).
     const QString& lastErrorMessage() const { return m_lastError; }
 
