@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +88,9 @@ void PanelPatternTest::formatter_decidesEachText() {
     QFETCH(bool, negatives);
     QFETCH(QString, text);
     QFETCH(QValidator::State, state);
+    // A point only, whatever the locale the test runs in.
+    QLocale::setDefault(QLocale::c());
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
     const auto sign = negatives ? NumberFormatter::Sign::Any : NumberFormatter::Sign::NonNegative;
     OnlyIntegerValueFormatter integer(sign);
     OnlyDecimalValueFormatter decimalFormatter(sign);

@@ -266,12 +266,13 @@ void TextAndShadowTest::shadowOpacity_typedIsClampedAndShownInTenths() {
     QFETCH(double, stored);
     QFETCH(QString, shown);
     // The user's locale, for Qt and for the C library alike.
+    const QByteArray previous = std::setlocale(LC_ALL, nullptr);
+    const auto restore = qScopeGuard([&previous] {
+        std::setlocale(LC_ALL, previous.constData());
+        QLocale::setDefault(QLocale::system());
+    });
     QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "scripts/setup.sh generates the locale");
     QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-    const auto restore = qScopeGuard([] {
-        std::setlocale(LC_ALL, "C");
-        QLocale::setDefault(QLocale::c());
-    });
     PanelFixture f;
     auto* field = f.panels.dropShadowViewContainer->findChild<QLineEdit*>(
         QStringLiteral("dropShadowOpacityTextField"));

@@ -59,18 +59,18 @@ void saveSampleProject(const QString& path) {
     QVERIFY(saveProjectToFile(store, path));
 }
 
-// Runs the body with the process's C library locale (and the environment's LC_ALL, which a
-// started tool takes over) set to `name`, then puts both back.
+// Sets the process's C library locale, and the environment's LC_ALL that a started tool
+// takes over, to `name` for the object's lifetime.
 class LocaleSwitch {
 public:
     explicit LocaleSwitch(const char* name)
-        : m_savedEnvironment(qgetenv("LC_ALL")),
+        : m_savedLocale(std::setlocale(LC_ALL, nullptr)), m_savedEnvironment(qgetenv("LC_ALL")),
           m_hadEnvironment(qEnvironmentVariableIsSet("LC_ALL")),
           m_ok(std::setlocale(LC_ALL, name) != nullptr) {
         qputenv("LC_ALL", name);
     }
     ~LocaleSwitch() {
-        std::setlocale(LC_ALL, "C");
+        std::setlocale(LC_ALL, m_savedLocale.constData());
         if (m_hadEnvironment)
             qputenv("LC_ALL", m_savedEnvironment);
         else
@@ -79,6 +79,7 @@ public:
     bool ok() const { return m_ok; }
 
 private:
+    QByteArray m_savedLocale;
     QByteArray m_savedEnvironment;
     bool m_hadEnvironment;
     bool m_ok;
