@@ -72,22 +72,22 @@ bool onlyBlanksFrom(QStringView text, qsizetype index) {
     return true;
 }
 
+QValidator::State judgeText(QStringView text, bool allowsFraction, NumberFormatter::Sign sign) {
+    if (text.isEmpty())
+        return QValidator::Acceptable;
+    const NumberScan scan = scanNumber(text, allowsFraction);
+    if (scan.negative && sign == NumberFormatter::Sign::NonNegative)
+        return QValidator::Invalid;
+    if (!onlyBlanksFrom(text, scan.end))
+        return QValidator::Invalid;
+    // A sign or a point with no digits yet is how "-7" or ".5" start.
+    return scan.hasDigits ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
 } // namespace
 
 NumberFormatter::NumberFormatter(bool allowsFraction, Sign sign, QObject* parent)
     : QValidator(parent), m_allowsFraction(allowsFraction), m_sign(sign) {}
-
-QValidator::State NumberFormatter::judgeText(QStringView text, bool allowsFraction, Sign sign) {
-    if (text.isEmpty())
-        return Acceptable;
-    const NumberScan scan = scanNumber(text, allowsFraction);
-    if (scan.negative && sign == Sign::NonNegative)
-        return Invalid;
-    if (!onlyBlanksFrom(text, scan.end))
-        return Invalid;
-    // A sign or a point with no digits yet is how "-7" or ".5" start.
-    return scan.hasDigits ? Acceptable : Intermediate;
-}
 
 QValidator::State NumberFormatter::validate(QString& input, int&) const {
     const State state = judgeText(input, m_allowsFraction, m_sign);
@@ -99,16 +99,8 @@ QValidator::State NumberFormatter::validate(QString& input, int&) const {
 OnlyIntegerValueFormatter::OnlyIntegerValueFormatter(Sign sign, QObject* parent)
     : NumberFormatter(false, sign, parent) {}
 
-QValidator::State OnlyIntegerValueFormatter::stateOf(QStringView text, Sign sign) {
-    return judgeText(text, false, sign);
-}
-
 OnlyDecimalValueFormatter::OnlyDecimalValueFormatter(Sign sign, QObject* parent)
     : NumberFormatter(true, sign, parent) {}
-
-QValidator::State OnlyDecimalValueFormatter::stateOf(QStringView text, Sign sign) {
-    return judgeText(text, true, sign);
-}
 
 double OnlyDecimalValueFormatter::roundedValue(double value) {
     // Half-up, away from zero, on tenths.

@@ -17,37 +17,30 @@ public:
     enum class Sign { NonNegative, Any };
 
     State validate(QString& input, int& pos) const override;
-    Sign sign() const { return m_sign; }
 
 protected:
     NumberFormatter(bool allowsFraction, Sign sign, QObject* parent);
-    // Judges the text without a beep.
-    static State judgeText(QStringView text, bool allowsFraction, Sign sign);
 
 private:
     bool m_allowsFraction;
     Sign m_sign;
 };
 
+// Empty, or blanks, an optional sign and digits, then blanks.
 class OnlyIntegerValueFormatter : public NumberFormatter {
     Q_OBJECT
 
 public:
     explicit OnlyIntegerValueFormatter(Sign sign = Sign::NonNegative, QObject* parent = nullptr);
-
-    // Empty, or blanks, an optional sign and digits, then blanks.
-    static State stateOf(QStringView text, Sign sign);
 };
 
+// Empty, or blanks, an optional sign, digits with an optional decimal point ("." or the
+// user's locale's, such as ",") and fraction, then blanks.
 class OnlyDecimalValueFormatter : public NumberFormatter {
     Q_OBJECT
 
 public:
     explicit OnlyDecimalValueFormatter(Sign sign = Sign::NonNegative, QObject* parent = nullptr);
-
-    // Empty, or blanks, an optional sign, digits with an optional decimal point ("." or the
-    // user's locale's, such as ",") and fraction, then blanks.
-    static State stateOf(QStringView text, Sign sign);
     // The value as the field shows it: rounded to a multiple of 0.1, halves upward, with
     // no trailing zeros and "." as the decimal point ("1", "0.5"), as the CSS shows it.
     static QString stringForValue(double value);
