@@ -1,6 +1,5 @@
 #include "panels/BackgroundView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -58,7 +57,7 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
             m_checkBoxes[static_cast<size_t>(stop)] = box;
             if (stopSettings.position) {
                 auto* pair = makePair(name, FieldStepperPair::Kind::Integer, ranges::kStopPosition);
-                pair->setFormatter(integerFormatter());
+                pair->installFormatter();
                 placePair(pair, row, 3, tr("%"));
                 m_positions[static_cast<size_t>(stop)] = pair;
                 components.push_back(pair->textField());
