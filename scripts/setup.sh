@@ -8,7 +8,11 @@ PACKAGES=(
     libplist-dev libgl-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    locales
 )
+
+# Locales the tests run under to prove that no output follows the user's number format.
+LOCALES=(de_DE.UTF-8 fr_FR.UTF-8)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -17,16 +21,39 @@ for p in "${PACKAGES[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    echo "setup: all packages present"
-    exit 0
-fi
-
-echo "setup: installing ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
     SUDO=()
 else
     SUDO=(sudo)
 fi
-"${SUDO[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
+
+if ((${#missing[@]} == 0)); then
+    echo "setup: all packages present"
+else
+    echo "setup: installing ${missing[*]}"
+    "${SUDO[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
+fi
+
+# "locale -a" lists de_DE.UTF-8 as "de_DE.utf8".
+has_locale() {
+    local wanted=${1/.UTF-8/.utf8}
+    locale -a 2>/dev/null | grep -qxF "$wanted"
+}
+
+missing_locales=()
+for l in "${LOCALES[@]}"; do
+    has_locale "$l" || missing_locales+=("$l")
+done
+if ((${#missing_locales[@]} > 0)); then
+    echo "setup: generating locales ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        # Enables the commented-out line, or adds one when the list has none.
+        if grep -qE "^#? *${l//./\\.} UTF-8" /etc/locale.gen; then
+            "${SUDO[@]}" sed -i -E "s/^# *(${l//./\\.} UTF-8)/\\1/" /etc/locale.gen
+        else
+            echo "$l UTF-8" | "${SUDO[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${SUDO[@]}" locale-gen
+fi

@@ -2,7 +2,6 @@
 
 #include "model/Node.h"
 #include "panels/FieldStepperPair.h"
-#include "panels/Formatters.h"
 #include "platform/Log.h"
 #include "widgets/Stepper.h"
 #include "workspace/StartFolder.h"
@@ -54,7 +53,7 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     m_link->setObjectName(QStringLiteral("linkTextField"));
     m_link->setPlaceholderText(QStringLiteral("http://www."));
     m_gap->setName(QStringLiteral("paddingRight"));
-    m_gap->setFormatter(new OnlyIntegerValueFormatter(m_gap));
+    m_gap->installFormatter();
     m_gap->textField()->setToolTip(tr("Space between the icon and the title"));
     m_confirm->setObjectName(QStringLiteral("createMenuButton"));
 

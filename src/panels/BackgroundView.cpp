@@ -1,6 +1,5 @@
 #include "panels/BackgroundView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -69,7 +68,7 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
             m_checkBoxes[static_cast<size_t>(stop)] = box;
             if (stopSettings.position) {
                 auto* pair = makePair(name, FieldStepperPair::Kind::Integer, ranges::kStopPosition);
-                pair->setFormatter(integerFormatter());
+                pair->installFormatter();
                 placePair(pair, row, 3, tr("%"));
                 describe(pair, tr("%1 position").arg(spoken));
                 m_positions[static_cast<size_t>(stop)] = pair;

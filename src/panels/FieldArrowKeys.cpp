@@ -21,7 +21,9 @@ bool FieldArrowKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (!m_pair->textField()->isEnabled() || m_pair->textField()->isReadOnly())
         return false;
-    if (m_pair->textField()->isModified())
+    // Only a whole number is taken; the start of one ("-") is dropped and the step starts
+    // from the stored value.
+    if (m_pair->textField()->isModified() && m_pair->textField()->hasAcceptableInput())
         m_pair->updateTextFieldValue();
     if (key->key() == Qt::Key_Up)
         m_pair->stepper()->stepUp();

@@ -1,6 +1,5 @@
 #include "panels/ShadowView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -76,9 +75,8 @@ ShadowPanel::ShadowPanel(const ShadowSettings& settings, GlobalData& data,
                        ranges::kShadowOffset);
     auto* size = makePair(prefix + QStringLiteral("Size"), FieldStepperPair::Kind::Integer,
                           ranges::kShadowSize);
-    m_opacity->setFormatter(decimalFormatter());
-    for (FieldStepperPair* pair : {x, y, size})
-        pair->setFormatter(integerFormatter());
+    for (FieldStepperPair* pair : {m_opacity, x, y, size})
+        pair->installFormatter();
 
     describe(m_colorImage, tr("colour"), addLabel(tr("Colour"), 0, 0));
     form()->addWidget(m_colorImage, 0, 1);

@@ -1,6 +1,5 @@
 #include "panels/SizeView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -95,8 +94,8 @@ ShapePanel::ShapePanel(const ShapeSettings& settings, GlobalData& data, Notifica
     m_width =
         makePair(QStringLiteral("width"), FieldStepperPair::Kind::Integer, settings.widthRange);
     // Radius and border size refuse letters; width (and paddings) read what leads the text.
-    m_borderRadius->setFormatter(integerFormatter());
-    m_borderSize->setFormatter(integerFormatter());
+    m_borderRadius->installFormatter();
+    m_borderSize->installFormatter();
 
     describe(m_borderRadius, tr("corner radius"), addLabel(tr("Radius"), 0, 0));
     placePair(m_borderRadius, 0, 1, tr("px"));

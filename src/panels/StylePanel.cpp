@@ -1,6 +1,5 @@
 #include "panels/StylePanel.h"
 
-#include "panels/Formatters.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/Stepper.h"
@@ -171,18 +170,6 @@ ColorPickerImageView* StylePanel::makeWell(const QString& name) {
     well->setObjectName(name);
     well->setFixedSize(well->sizeHint());
     return well;
-}
-
-OnlyIntegerValueFormatter* StylePanel::integerFormatter() {
-    if (m_integerFormatter == nullptr)
-        m_integerFormatter = new OnlyIntegerValueFormatter(this);
-    return m_integerFormatter;
-}
-
-OnlyDecimalValueFormatter* StylePanel::decimalFormatter() {
-    if (m_decimalFormatter == nullptr)
-        m_decimalFormatter = new OnlyDecimalValueFormatter(this);
-    return m_decimalFormatter;
 }
 
 void StylePanel::addReloader(std::function<void()> reload) {

@@ -18,8 +18,6 @@ namespace brindle {
 
 class ColorPickerImageView;
 class NotificationCenter;
-class OnlyDecimalValueFormatter;
-class OnlyIntegerValueFormatter;
 class TitleBarView;
 
 // The pattern of every style panel: controls filled from the settings store, each user
@@ -69,8 +67,6 @@ protected:
     // Places a field and its stepper side by side, followed by an optional unit label.
     void placePair(FieldStepperPair* pair, int row, int column, const QString& unit = {});
     ColorPickerImageView* makeWell(const QString& name);
-    OnlyIntegerValueFormatter* integerFormatter();
-    OnlyDecimalValueFormatter* decimalFormatter();
 
     // Binding: a bound control is refilled by reloadData() and writes its setting, then
     // posts the notification, when the user changes it.
@@ -101,8 +97,6 @@ private:
     TitleBarView* m_titleBarView = nullptr;
     QString m_subject;
     QGridLayout* m_form = nullptr;
-    OnlyIntegerValueFormatter* m_integerFormatter = nullptr;
-    OnlyDecimalValueFormatter* m_decimalFormatter = nullptr;
     std::vector<std::function<void()>> m_reloaders;
     std::vector<std::pair<ColorPickerImageView*, std::function<void()>>> m_wellHandlers;
     bool m_formReady = true;

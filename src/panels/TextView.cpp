@@ -1,6 +1,5 @@
 #include "panels/TextView.h"
 
-#include "panels/Formatters.h"
 #include "panels/GradientSettings.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
@@ -36,7 +35,7 @@ TextView::TextView(GlobalData& data, NotificationCenter& center, QWidget* parent
     auto* colour = makeWell(QStringLiteral("textColorImage"));
     auto* size =
         makePair(QStringLiteral("fontSize"), FieldStepperPair::Kind::Integer, ranges::kFontSize);
-    size->setFormatter(integerFormatter());
+    size->installFormatter();
     m_fontFamilyPopUpButton->addItems(m_fontFamilies);
     for (int i = 0; i < m_fontFamilies.size(); ++i)
         m_fontFamilyPopUpButton->setItemData(i, m_fontFamilies.at(i), Qt::ToolTipRole);

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,42 +49,56 @@ void PanelPatternTest::initTestCase() {
 
 void PanelPatternTest::formatter_decidesEachText_data() {
     QTest::addColumn<bool>("decimal");
+    QTest::addColumn<bool>("negatives"); // the field's range reaches below zero
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QValidator::State>("state");
+    const auto ok = QValidator::Acceptable;
+    const auto start = QValidator::Intermediate; // no beep, not a value yet
+    const auto no = QValidator::Invalid;
 
-    QTest::newRow("integer empty") << false << "" << true;
-    QTest::newRow("integer digits") << false << "12" << true;
-    QTest::newRow("integer leading space") << false << " 12" << true;
-    QTest::newRow("integer trailing space") << false << "12 " << true;
-    QTest::newRow("integer negative") << false << "-5" << true;
-    QTest::newRow("integer plus") << false << "+5" << true;
-    QTest::newRow("integer letter after") << false << "12a" << false;
-    QTest::newRow("integer letter") << false << "a" << false;
-    QTest::newRow("integer lone minus") << false << "-" << false;
-    QTest::newRow("integer fraction") << false << "1.5" << false;
-    QTest::newRow("integer inner space") << false << "1 2" << false;
-    QTest::newRow("decimal point") << true << "0.5" << true;
-    QTest::newRow("decimal comma") << true << "0,5" << false;
-    QTest::newRow("decimal whole") << true << "1" << true;
-    QTest::newRow("decimal leading point") << true << ".5" << true;
-    QTest::newRow("decimal trailing point") << true << "5." << true;
-    QTest::newRow("decimal negative") << true << "-0.5" << true;
-    QTest::newRow("decimal two points") << true << "0.5.1" << false;
-    QTest::newRow("decimal letters") << true << "abc" << false;
-    QTest::newRow("decimal empty") << true << "" << true;
+    QTest::newRow("integer empty") << false << false << "" << ok;
+    QTest::newRow("integer digits") << false << false << "12" << ok;
+    QTest::newRow("integer leading space") << false << false << " 12" << ok;
+    QTest::newRow("integer trailing space") << false << false << "12 " << ok;
+    QTest::newRow("integer plus") << false << false << "+5" << ok;
+    QTest::newRow("integer letter after") << false << false << "12a" << no;
+    QTest::newRow("integer letter") << false << false << "a" << no;
+    QTest::newRow("integer fraction") << false << false << "1.5" << no;
+    QTest::newRow("integer inner space") << false << false << "1 2" << no;
+    QTest::newRow("unsigned refuses minus") << false << false << "-5" << no;
+    QTest::newRow("unsigned refuses lone minus") << false << false << "-" << no;
+    QTest::newRow("signed negative") << false << true << "-5" << ok;
+    QTest::newRow("signed lone minus") << false << true << "-" << start;
+    QTest::newRow("signed blank then minus") << false << true << " -" << start;
+    QTest::newRow("signed minus then letter") << false << true << "-a" << no;
+    QTest::newRow("signed two minuses") << false << true << "--5" << no;
+    QTest::newRow("decimal point") << true << false << "0.5" << ok;
+    QTest::newRow("decimal comma in the C locale") << true << false << "0,5" << no;
+    QTest::newRow("decimal whole") << true << false << "1" << ok;
+    QTest::newRow("decimal leading point") << true << false << ".5" << ok;
+    QTest::newRow("decimal lone point") << true << false << "." << start;
+    QTest::newRow("decimal trailing point") << true << false << "5." << ok;
+    QTest::newRow("decimal unsigned negative") << true << false << "-0.5" << no;
+    QTest::newRow("decimal signed negative") << true << true << "-.5" << ok;
+    QTest::newRow("decimal two points") << true << false << "0.5.1" << no;
+    QTest::newRow("decimal letters") << true << false << "abc" << no;
+    QTest::newRow("decimal empty") << true << false << "" << ok;
 }
 
 void PanelPatternTest::formatter_decidesEachText() {
     QFETCH(bool, decimal);
+    QFETCH(bool, negatives);
     QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    OnlyIntegerValueFormatter integer;
-    OnlyDecimalValueFormatter decimalFormatter;
+    QFETCH(QValidator::State, state);
+    // A point only, whatever the locale the test runs in.
+    QLocale::setDefault(QLocale::c());
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    const auto sign = negatives ? NumberFormatter::Sign::Any : NumberFormatter::Sign::NonNegative;
+    OnlyIntegerValueFormatter integer(sign);
+    OnlyDecimalValueFormatter decimalFormatter(sign);
     int pos = 0;
     QString input = text;
-    const QValidator::State state =
-        decimal ? decimalFormatter.validate(input, pos) : integer.validate(input, pos);
-    QCOMPARE(state, accepted ? QValidator::Acceptable : QValidator::Invalid);
+    QCOMPARE(decimal ? decimalFormatter.validate(input, pos) : integer.validate(input, pos), state);
     QCOMPARE(input, text); // never rewritten
 }
 
@@ -138,16 +154,16 @@ void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce_data() {
                                           << "150"
                                           << "borderRadius" << qint64(100) << "100"
                                           << "BorderRadiusDataUpdated" << false;
-    // A lone minus is not a whole number: typed key by key, "-3" becomes "3"; pasted whole,
-    // it is read as -3 and clamped.
+    // The radius cannot be negative: typed key by key, the minus is refused and "-3"
+    // becomes "3". A field without a formatter reads a pasted "-3" and clamps it.
     QTest::newRow("radius typed minus refused") << size << "borderRadiusTextField"
                                                 << "-3"
                                                 << "borderRadius" << qint64(3) << "3"
                                                 << "BorderRadiusDataUpdated" << false;
-    QTest::newRow("radius below minimum") << size << "borderRadiusTextField"
-                                          << "-3"
-                                          << "borderRadius" << qint64(0) << "0"
-                                          << "BorderRadiusDataUpdated" << true;
+    QTest::newRow("width below minimum pasted") << size << "widthTextField"
+                                                << "-3"
+                                                << "width" << qint64(10) << "10"
+                                                << "WidthDataUpdated" << true;
     QTest::newRow("border above maximum") << size << "borderSizeTextField"
                                           << "25"
                                           << "borderSize" << qint64(20) << "20"
