@@ -80,7 +80,7 @@ void CSSNavMenu::writeCSSFile() {
     // Without a preview folder there is nothing to rewrite; the texts stay current.
     const bool ok = m_previewFolder && m_previewFolder->writeCSS(m_documents.cssText()).ok;
     emit cssFileWritten(ok);
-    emit previewReloadRequested();
+    emit stylesheetRewritten();
 }
 
 void CSSNavMenu::writeHTMLFile() {

@@ -57,6 +57,8 @@ signals:
     void htmlFileWritten(bool ok);
     // The preview should reload index.html (it was rewritten, or one of its files was).
     void previewReloadRequested();
+    // styles.css was rewritten: the preview can show it in place.
+    void stylesheetRewritten();
 
 private:
     GlobalData& m_data;

@@ -1,6 +1,7 @@
 #include "controller/MainWindow.h"
 
 #include "controller/Document.h"
+#include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
 #include "controller/RecentMenuController.h"
@@ -53,6 +54,16 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
                 htmlTextView()->replaceCharacters(position, oldLength, text);
             });
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
+    m_preview->setStylesheetSource([this] { return m_controller->documents().cssText(); });
+    connect(m_controller, &CSSNavMenu::stylesheetRewritten, m_preview,
+            &PreviewView::stylesheetChanged);
+    connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
+    for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
+        // The strips announce on the process-wide centre.
+        NotificationCenter::defaultCenter().addObserver(
+            this, QStringLiteral("SelectIndexChanged"), sideBar->tabStrip(),
+            [this](const Notification&) { updatePreviewPins(); });
+    }
     connect(m_controller, &CSSNavMenu::previewReloadRequested, m_preview,
             &PreviewView::requestReload);
     const auto showStatus = [this](const QString& message) {
@@ -78,6 +89,30 @@ void MainWindow::reloadFromStore() {
     m_quickSideBarView->container()->reloadData();
 }
 
+// While a Hover or Active tab or the sub-menu panels are shown, the preview shows that look on
+// a representative item without the mouse.
+void MainWindow::updatePreviewPins() {
+    const auto tabState = [](const SideBarView* sideBar) {
+        switch (sideBar->tabStrip()->selectIndex()) {
+        case 1:
+            return PinnedState::Hover;
+        case 2:
+            return PinnedState::Active;
+        default:
+            return PinnedState::None;
+        }
+    };
+    PreviewPins pins;
+    QWidget* shown = m_modes->currentModeView();
+    if (shown == m_sideBarView) {
+        pins.topLevel = tabState(m_sideBarView);
+    } else if (shown == m_subMenuSideBarView) {
+        pins.openFirstSubMenu = true;
+        pins.subItem = tabState(m_subMenuSideBarView);
+    }
+    m_preview->setPins(pins);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_document->mayClose())
         event->accept();
@@ -85,7 +120,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
 
 CustomTextView* MainWindow::css3TextView() const {
     return m_sourceArea->css3TextView();
@@ -119,7 +156,9 @@ void MainWindow::buildLayout() {
     m_contentSplitter = new QSplitter(Qt::Vertical, m_mainSplitter);
     m_contentSplitter->setObjectName(QStringLiteral("contentSplitter"));
     m_contentSplitter->setChildrenCollapsible(false);
-    m_preview = new PreviewView(m_contentSplitter);
+    m_previewArea = new PreviewArea(m_contentSplitter);
+    m_previewArea->setObjectName(QStringLiteral("previewArea"));
+    m_preview = m_previewArea->view();
     m_preview->setObjectName(QStringLiteral("webPreviewView"));
     m_preview->setAccessibleName(tr("Menu preview"));
     m_preview->setMinimumHeight(160);
@@ -217,6 +256,15 @@ void MainWindow::buildFileMenu() {
     buildEditMenu();
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions(m_modes->actionGroup()->actions());
+    view->addSeparator();
+    view->addActions(m_previewArea->deviceActions()->actions());
+    view->addSeparator();
+    QAction* openInBrowser = view->addAction(tr("Open in &Browser"), this, [this] {
+        if (!m_preview->previewUrl().isEmpty())
+            QDesktopServices::openUrl(m_preview->previewUrl());
+    });
+    openInBrowser->setObjectName(QStringLiteral("openInBrowser"));
+    openInBrowser->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
 }
 
 void MainWindow::buildEditMenu() {

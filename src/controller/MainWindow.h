@@ -16,6 +16,7 @@ class Document;
 class GlobalData;
 class MenuStructureView;
 class NotificationCenter;
+class PreviewArea;
 class PreviewView;
 class ProjectActions;
 class RecentMenuController;
@@ -44,6 +45,7 @@ public:
 
     CSSNavMenu* controller() const { return m_controller; }
     PreviewView* previewView() const { return m_preview; }
+    PreviewArea* previewArea() const { return m_previewArea; }
     SourceCodeArea* sourceArea() const { return m_sourceArea; }
     CustomTextView* css3TextView() const;
     CustomTextView* htmlTextView() const;
@@ -76,6 +78,7 @@ private:
     void buildEditMenu();
     // The editor and the side bars show the store again (a project opened, an undo).
     void reloadFromStore();
+    void updatePreviewPins();
     void buildModeViews();
     void placeSourceLastInTabChain();
     void buildFileMenu();
@@ -93,6 +96,7 @@ private:
     QSplitter* m_mainSplitter = nullptr;
     QSplitter* m_contentSplitter = nullptr;
     QWidget* m_sideBarViewContainer = nullptr;
+    PreviewArea* m_previewArea = nullptr;
     PreviewView* m_preview = nullptr;
     SourceCodeArea* m_sourceArea = nullptr;
     WorkspaceModes* m_modes = nullptr;

@@ -2,15 +2,75 @@
 
 #include <QChildEvent>
 #include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 
 namespace brindle {
 
 namespace {
+
+constexpr QLatin1StringView kFrameMessage("brindle-preview-frame:");
+
+// Arguments for a page script, as a JavaScript array literal.
+QString scriptArguments(const QJsonArray& values) {
+    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
+}
+
+// Puts the text into a style element that takes the place of the page's link to
+// styles.css (so the cascade keeps its order), then reports the next frame.
+const char* const kShowStylesheetScript = R"((function (args) {
+  var live = document.getElementById('brindle-preview-live');
+  if (!live) {
+    live = document.createElement('style');
+    live.id = 'brindle-preview-live';
+    var link = document.querySelector('link[rel="stylesheet"][href="styles.css"]');
+    if (link) { link.parentNode.insertBefore(live, link); link.remove(); }
+    else { document.head.insertBefore(live, document.getElementById('brindle-preview-pins')); }
+  }
+  live.textContent = args[0];
+  requestAnimationFrame(function () { console.log(args[1]); });
+}))";
+
+// The pin rules go last in the head; the classes go on the representative items of the
+// first list of the page that no list item holds.
+const char* const kPinScript = R"((function (args) {
+  var pins = document.getElementById('brindle-preview-pins');
+  if (!pins) {
+    pins = document.createElement('style');
+    pins.id = 'brindle-preview-pins';
+    document.head.appendChild(pins);
+  }
+  pins.textContent = args[0];
+  var hover = args[1], active = args[2];
+  document.querySelectorAll('.' + hover + ', .' + active).forEach(function (e) {
+    e.classList.remove(hover, active);
+  });
+  var pin = function (item, state) {
+    if (!item || !state) return;
+    var cls = state === 1 ? hover : active;
+    item.classList.add(cls);
+    var link = item.querySelector(':scope > a');
+    if (link) link.classList.add(cls);
+  };
+  var bar = Array.prototype.find.call(document.querySelectorAll('ul'), function (list) {
+    return !list.parentElement.closest('li');
+  });
+  if (!bar) return;
+  var items = Array.prototype.filter.call(bar.children, function (e) { return e.tagName === 'LI'; });
+  pin(items[0], args[3]);
+  if (!args[4]) return;
+  var owner = items.find(function (item) { return item.querySelector('ul'); });
+  if (!owner) return;
+  owner.classList.add(hover);
+  var sub = owner.querySelector('ul > li');
+  pin(sub, args[5]);
+}))";
 
 // Only local files may be fetched: the page, its stylesheet and its images.
 class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
@@ -23,12 +83,20 @@ public:
     }
 };
 
+} // namespace
+
 class PreviewPage : public QWebEnginePage {
 public:
-    PreviewPage(QWebEngineProfile* profile, const PreviewView* view)
+    PreviewPage(QWebEngineProfile* profile, PreviewView* view)
         : QWebEnginePage(profile, nullptr), m_view(view) {}
 
 protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
+                                  const QString&) override {
+        if (message.startsWith(kFrameMessage))
+            emit m_view->stylesheetPainted(message.mid(kFrameMessage.size()).toLongLong());
+    }
+
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         if (!isMainFrame)
             return false;
@@ -44,10 +112,8 @@ protected:
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 
 private:
-    const PreviewView* m_view;
+    PreviewView* m_view;
 };
-
-} // namespace
 
 PreviewView::PreviewView(QWidget* parent)
     : QWebEngineView(parent), m_profile(new QWebEngineProfile(this)) {
@@ -64,6 +130,13 @@ PreviewView::PreviewView(QWidget* parent)
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    // A fresh page reads the files: it shows the newest stylesheet; only the pins come back.
+    connect(this, &QWebEngineView::loadFinished, this, [this] {
+        m_loading = false;
+        m_stylesheetPending = false;
+        applyPins();
+    });
     takeFocusOnlyByClick(this);
 }
 
@@ -91,6 +164,53 @@ PreviewView::~PreviewView() {
 void PreviewView::loadPreview(const QString& htmlPath) {
     m_previewUrl = QUrl::fromLocalFile(htmlPath);
     load(m_previewUrl);
+}
+
+void PreviewView::stylesheetChanged() {
+    if (m_stylesheetPending || m_previewUrl.isEmpty())
+        return;
+    m_stylesheetPending = true;
+    QTimer::singleShot(0, this, [this] {
+        // A load under way picks the rewritten file up itself.
+        if (!m_stylesheetPending || m_loading || m_reloadPending)
+            return;
+        m_stylesheetPending = false;
+        applyStylesheet();
+    });
+}
+
+void PreviewView::applyStylesheet() {
+    ++m_stylesheetSerial;
+    runInPage(QLatin1String(kShowStylesheetScript) + u'(' +
+              scriptArguments({QJsonValue(m_stylesheetSource ? m_stylesheetSource() : QString()),
+                               QJsonValue(kFrameMessage + QString::number(m_stylesheetSerial))}) +
+              u')');
+    applyPins();
+}
+
+void PreviewView::setPins(const PreviewPins& pins) {
+    if (pins == m_pins)
+        return;
+    m_pins = pins;
+    if (!m_loading)
+        applyPins();
+}
+
+void PreviewView::applyPins() {
+    const bool pinned = m_pins.topLevel != PinnedState::None || m_pins.openFirstSubMenu;
+    const QString rules =
+        pinned && m_stylesheetSource ? pinnedStateRules(m_stylesheetSource()) : QString();
+    runInPage(QLatin1String(kPinScript) + u'(' +
+              scriptArguments({QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
+                               QJsonValue(QLatin1String(kPinnedActiveClass)),
+                               QJsonValue(int(m_pins.topLevel)),
+                               QJsonValue(m_pins.openFirstSubMenu),
+                               QJsonValue(int(m_pins.subItem))}) +
+              u')');
+}
+
+void PreviewView::runInPage(const QString& script) {
+    page()->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }
 
 void PreviewView::requestReload() {

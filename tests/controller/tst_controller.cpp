@@ -11,6 +11,9 @@
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
 #include "widgets/CustomTextView.h"
+#include "widgets/SideBarContainer.h"
+#include "widgets/TabStripView.h"
+#include "widgets/WorkspaceModes.h"
 #include "workspace/FileWriter.h"
 
 #include <QClipboard>
@@ -29,6 +32,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineScript>
+
+#include <memory>
+#include <optional>
 
 using namespace brindle;
 
@@ -208,12 +215,14 @@ void ControllerTest::sameValue_stillRewrites() {
     ageFile(h.folder().cssPath());
     const QDateTime old = modified(h.folder().cssPath());
     QSignalSpy writes(&h.controller, &CSSNavMenu::cssFileWritten);
+    QSignalSpy rewritten(&h.controller, &CSSNavMenu::stylesheetRewritten);
     QSignalSpy reloads(&h.controller, &CSSNavMenu::previewReloadRequested);
 
     h.post("WidthDataUpdated", h.senders.sizeView); // width unchanged
     QCOMPARE(writes.count(), 1);
     QCOMPARE(writes.at(0).at(0).toBool(), true);
-    QCOMPARE(reloads.count(), 1);
+    QCOMPARE(rewritten.count(), 1);
+    QCOMPARE(reloads.count(), 0); // a style change is shown in place
     QVERIFY(modified(h.folder().cssPath()) > old);
 }
 
@@ -430,6 +439,17 @@ void ControllerTest::sourceViews_showTheFilesExactly() {
     check("a second rename");
 }
 
+// Asks the loaded preview page, from the application's script world, for a value.
+QVariant askPage(PreviewView* view, const QString& script) {
+    // Shared with the callback, which may come after a timeout.
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                [answer](const QVariant& value) { *answer = value; });
+    for (int waited = 0; !answer->has_value() && waited < 10000; waited += 10)
+        QTest::qWait(10);
+    return answer->value_or(QVariant());
+}
+
 void ControllerTest::preview_showsTheChange() {
     GlobalData data;
     NotificationCenter center;
@@ -443,9 +463,10 @@ void ControllerTest::preview_showsTheChange() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(loaded.wait(20000));
     QVERIFY(loaded.last().at(0).toBool());
+    PreviewView* view = window.previewView();
 
     const auto countBlue = [&] {
-        const QImage image = window.previewView()->grab().toImage();
+        const QImage image = view->grab().toImage();
         int blue = 0;
         for (int y = 0; y < image.height(); y += 2)
             for (int x = 0; x < image.width(); x += 2) {
@@ -456,16 +477,51 @@ void ControllerTest::preview_showsTheChange() {
         return blue;
     };
     QCOMPARE(countBlue(), 0);
+    // A page taller than the view, scrolled down: a style change must keep the place.
+    askPage(view, QStringLiteral("document.body.style.minHeight = '3000px'; "
+                                 "window.scrollTo(0, 400); window.scrollY"));
+    QCOMPARE(askPage(view, QStringLiteral("window.scrollY")).toInt(), 400);
 
     // A plain blue bar: no stop enabled beyond the start.
+    QSignalSpy started(view, &QWebEngineView::loadStarted);
+    QSignalSpy painted(view, &PreviewView::stylesheetPainted);
     data.setStartBackgroundColor(Color::fromBytes(0, 0, 255));
     data.setEnableFirstQuarterBackgroundColor(false);
     data.setEnableSecondQuarterBackgroundColor(false);
     data.setEnableThirdQuarterBackgroundColor(false);
     data.setEnableEndBackgroundColor(false);
     center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
-    QVERIFY(loaded.wait(20000));
+    QVERIFY(painted.wait(10000));
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(askPage(view, QStringLiteral("window.scrollY")).toInt(), 400);
+    askPage(view, QStringLiteral("window.scrollTo(0, 0); 0"));
     QTRY_VERIFY_WITH_TIMEOUT(countBlue() > 100, 10000);
+
+    // Sub-menu mode opens the first sub-menu, its Hover tab pins a sub-item's hover look.
+    const QString subMenuShown = QStringLiteral(
+        "getComputedStyle(document.querySelector('li li').parentElement).display");
+    QCOMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
+    window.modes()->showSubMenuMode();
+    QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
+    const QString subItemBackground = QStringLiteral(
+        "getComputedStyle(document.querySelector('li li')).backgroundColor");
+    const QString normalLook = askPage(view, subItemBackground).toString();
+    window.subMenuSideBarView()->tabStrip()->selectTab(1);
+    QTRY_VERIFY(askPage(view, subItemBackground).toString() != normalLook);
+    // A menu change reloads the page; the pinned state comes back.
+    center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+    QVERIFY(loaded.wait(20000));
+    QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
+    window.modes()->showMenuStructureMode();
+    QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
+
+    // Preview aids never reach the files.
+    const QString folder = data.tempFolderPath();
+    for (const QString& name : {QStringLiteral("styles.css"), QStringLiteral("index.html")}) {
+        const QString text = testsupport::readText(QDir(folder).filePath(name));
+        QVERIFY(!text.contains(QStringLiteral("brindle-preview")));
+    }
+    QVERIFY(!window.controller()->documents().cssText().contains(QStringLiteral("brindle-preview")));
 }
 
 void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {
