@@ -8,6 +8,7 @@ PACKAGES=(
     libplist-dev libgl-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "model/GlobalData.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Version.h"
 #include "project/RecentProjects.h"
 #include "resources/Resources.h"
 #include "widgets/WindowStateKeeper.h"
@@ -24,12 +25,8 @@ int main(int argc, char* argv[]) {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(brindle::kVersion));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("brindle"));
-    brindle::initResources();
-    app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -44,12 +41,24 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("folder"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshots);
+    // --version answers before the GUI starts, so it works without a display too.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    parser.parse(rawArguments);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    QApplication app(argc, argv);
+    // The desktop entry's name: the window is matched with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRINDLE_DESKTOP_ID));
+    brindle::initResources();
+    app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
+    // Again without Qt's own options (-platform, -style…), which the application took.
     // Options meant for the web engine pass through untouched.
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
 
     brindle::GlobalData& data = brindle::GlobalData::sharedData();
     data.setRecentProjectList(brindle::RecentProjects::readUserDefaults());

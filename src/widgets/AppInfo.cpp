@@ -1,6 +1,6 @@
 #include "widgets/AppInfo.h"
 
-#include <QCoreApplication>
+#include "platform/Version.h"
 
 namespace brindle::AppInfo {
 
@@ -9,8 +9,7 @@ QString applicationName() {
 }
 
 QString version() {
-    const QString set = QCoreApplication::applicationVersion();
-    return set.isEmpty() ? QStringLiteral("1.0.0") : set;
+    return QString::fromLatin1(kVersion);
 }
 
 QString copyrightLine() {

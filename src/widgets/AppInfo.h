@@ -11,7 +11,7 @@ namespace AppInfo {
 inline constexpr auto kHomepageAddress = "https://brindle.example.org/";
 
 QString applicationName();
-// The version set on the application object, or the built-in one.
+// The project version, the same that --version prints and the package carries.
 QString version();
 QString copyrightLine();
 QString licenceLine();
