@@ -2,6 +2,8 @@
 
 #include "platform/Version.h"
 
+#include <QCoreApplication>
+
 namespace brindle::AppInfo {
 
 QString applicationName() {
@@ -9,7 +11,8 @@ QString applicationName() {
 }
 
 QString version() {
-    return QString::fromLatin1(kVersion);
+    const QString set = QCoreApplication::applicationVersion();
+    return set.isEmpty() ? QString::fromLatin1(kVersion) : set;
 }
 
 QString copyrightLine() {
