@@ -198,10 +198,10 @@ void DesignHistory::restore(const std::vector<std::pair<Setting, SettingValue>>&
         m_data.setValue(setting, value);
     QStringList iconFailures;
     if (menu) {
-        restoreMenuTree(m_data, *menu);
         // Before the notifications: the reloaded page finds its pictures in place.
         if (!m_iconFolder.isEmpty())
-            iconFailures = restoreIconFiles(*m_data.getMenuRootNode(), m_iconFolder);
+            iconFailures = restoreIconFiles(*m_data.getMenuRootNode(), *menu, m_iconFolder);
+        restoreMenuTree(m_data, *menu);
     }
     for (const Notification& notification : notifications)
         m_center.post(notification.name, notification.sender, notification.userInfo);

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QImage>
 
+#include <algorithm>
+
 namespace brindle {
 
 namespace {
@@ -38,14 +40,25 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool samePictures(const QList<QImage>& a, const QList<QImage>& b) {
+    return std::equal(
+        a.cbegin(), a.cend(), b.cbegin(), b.cend(),
+        [](const QImage& x, const QImage& y) { return x.cacheKey() == y.cacheKey(); });
+}
+
 } // namespace
 
-QStringList restoreIconFiles(const Node& menuRoot, const QString& folder) {
+QStringList restoreIconFiles(const Node& before, const Node& after, const QString& folder) {
+    PicturesByName previous;
+    collectPictures(before, previous);
     PicturesByName pictures;
-    collectPictures(menuRoot, pictures);
+    collectPictures(after, pictures);
     QStringList failures;
     for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
         const QString& name = it.key();
+        // The one picture the name had and has: its file is in place already.
+        if (it.value().size() == 1 && samePictures(previous.value(name), it.value()))
+            continue;
         const QByteArray held = fileBytes(QDir(folder).filePath(name));
         QByteArray wanted;
         bool inPlace = false;
