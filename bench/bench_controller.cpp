@@ -2,11 +2,15 @@
 //   BM_NotificationToStylesheetWritten — a panel's notification until styles.css is rewritten;
 //   BM_NotificationToPreviewPainted    — the same until the preview has drawn the next frame
 //                                        with the stylesheet swapped in place;
-//   BM_NotificationToPreviewReloaded   — a menu change until the preview has reloaded.
+//   BM_NotificationToPreviewReloaded   — a menu change until the preview has reloaded;
+//   BM_UndoToStylesheetWritten         — undoing one setting change until styles.css is
+//                                        rewritten.
 // Process start to first preview load is measured by scripts/bench-startup.sh.
 #include "controller/CSSNavMenu.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
+#include "controller/RoutingTable.h"
+#include "history/DesignHistory.h"
 #include "model/GlobalData.h"
 #include "platform/NotificationCenter.h"
 
@@ -38,32 +42,38 @@ void reportPercentiles(benchmark::State& state, std::vector<double>& samples) {
     state.counters["p95_ms"] = samples[std::min(samples.size() - 1, samples.size() * 95 / 100)];
 }
 
-// Each iteration makes one change as the user's panel or editor would and waits as told.
-void measureChanges(benchmark::State& state, const std::function<void(qint64)>& change,
-                    const std::function<void()>& waitForResult) {
-    qint64 count = 0;
+// Each iteration runs `prepare` outside the measurement, then `measured`; the median of the
+// single iterations and their 95th percentile are reported.
+void measureIterations(benchmark::State& state, const std::function<void()>& prepare,
+                       const std::function<void()>& measured) {
     std::vector<double> samples;
     QElapsedTimer clock;
     for (auto _ : state) {
+        if (prepare) {
+            state.PauseTiming();
+            prepare();
+            state.ResumeTiming();
+        }
         clock.start();
-        change(count++);
-        waitForResult();
+        measured();
         samples.push_back(clock.nsecsElapsed() / 1e6);
     }
     reportPercentiles(state, samples);
 }
 
-// The bar's corner radius, as its panel changes it.
-std::function<void(qint64)> radiusChange(GlobalData& data, NotificationCenter& center) {
-    return [&data, &center](qint64 count) {
-        data.setBorderRadius(count % 100);
-        center.post(QStringLiteral("BorderRadiusDataUpdated"), &sizeViewStandIn);
-    };
+// The bar's corner radius changed by one, as its panel changes it.
+void changeRadius(GlobalData& data, NotificationCenter& center) {
+    data.setBorderRadius(data.borderRadius() % 100 + 1);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &sizeViewStandIn);
 }
 
+// Each iteration changes the corner radius and waits as told.
 void measureRadiusChanges(benchmark::State& state, GlobalData& data, NotificationCenter& center,
                           const std::function<void()>& waitForResult) {
-    measureChanges(state, radiusChange(data, center), waitForResult);
+    measureIterations(state, {}, [&] {
+        changeRadius(data, center);
+        waitForResult();
+    });
 }
 
 CSSNavMenu::SenderDirectory senders() {
@@ -83,7 +93,29 @@ void BM_NotificationToStylesheetWritten(benchmark::State& state) {
 }
 BENCHMARK(BM_NotificationToStylesheetWritten)->Iterations(500)->Unit(benchmark::kMicrosecond);
 
-// The window with its first load finished; `loop` quits on the signal given.
+// The history as the window has it: each change a step, undone through the same road.
+void BM_UndoToStylesheetWritten(benchmark::State& state) {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders());
+    controller.generateTexts();
+    controller.createHTMLIndexFile(base.path());
+    DesignHistory history(data, center, isRoutedNotification);
+    measureIterations(
+        state,
+        [&] {
+            changeRadius(data, center);
+            history.commitPending();
+        },
+        [&] { history.undo(); });
+    if (history.stack().canUndo() || !history.stack().canRedo())
+        state.SkipWithError("the change was not undone");
+}
+BENCHMARK(BM_UndoToStylesheetWritten)->Iterations(500)->Unit(benchmark::kMicrosecond);
+
+// The window with its first load finished; `loop` quits on the signal connected to it.
 struct LoadedWindow {
     GlobalData data;
     NotificationCenter center;
@@ -94,7 +126,7 @@ struct LoadedWindow {
 
     LoadedWindow() {
         window.resize(1000, 700);
-        QMetaObject::Connection first = QObject::connect(
+        const QMetaObject::Connection first = QObject::connect(
             window.previewView(), &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
         window.setUp(senders(), base.path());
         window.show();
@@ -126,13 +158,12 @@ void BM_NotificationToPreviewReloaded(benchmark::State& state) {
     QObject::connect(w.window.previewView(), &QWebEngineView::loadFinished, &w.loop,
                      &QEventLoop::quit);
     Node* first = w.data.getMenuRootNode()->childAt(0);
-    measureChanges(
-        state,
-        [&](qint64 count) {
-            first->setName(QStringLiteral("Home %1").arg(count));
-            w.center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
-        },
-        [&] { w.waitForLoop(); });
+    qint64 count = 0;
+    measureIterations(state, {}, [&] {
+        first->setName(QStringLiteral("Home %1").arg(++count));
+        w.center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
+        w.waitForLoop();
+    });
 }
 BENCHMARK(BM_NotificationToPreviewReloaded)
     ->Iterations(200)

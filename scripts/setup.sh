@@ -9,6 +9,7 @@ PACKAGES=(
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     locales
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 # Locales the tests run under to prove that no output follows the user's number format.

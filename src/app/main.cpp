@@ -6,6 +6,7 @@
 #include "model/GlobalData.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "platform/Version.h"
 #include "project/RecentProjects.h"
 #include "resources/Resources.h"
 #include "widgets/WindowStateKeeper.h"
@@ -26,15 +27,8 @@ int main(int argc, char* argv[]) {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brindle"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindle"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(brindle::kVersion));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    // Qt has just set the locale from the environment; libraries that print or read numbers
-    // with the C functions (the property-list library among them) must not write "0,5".
-    std::setlocale(LC_NUMERIC, "C");
-    QGuiApplication::setDesktopFileName(QStringLiteral("brindle"));
-    brindle::initResources();
-    app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -49,12 +43,27 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("folder"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshots);
+    // --version answers before the GUI starts, so it works without a display too.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    parser.parse(rawArguments);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    QApplication app(argc, argv);
+    // Qt has just set the locale from the environment; libraries that print or read numbers
+    // with the C functions (the property-list library among them) must not write "0,5".
+    std::setlocale(LC_NUMERIC, "C");
+    // The desktop entry's name: the window is matched with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRINDLE_DESKTOP_ID));
+    brindle::initResources();
+    app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));
+    // Again without Qt's own options (-platform, -style…), which the application took.
     // Options meant for the web engine pass through untouched.
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
 
     brindle::GlobalData& data = brindle::GlobalData::sharedData();
     data.setRecentProjectList(brindle::RecentProjects::readUserDefaults());

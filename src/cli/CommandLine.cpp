@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "platform/Version.h"
+
 namespace brindle::cli {
 
 namespace {
@@ -19,8 +21,13 @@ bool looksLikeOption(const QString& argument) {
 QString usageText() {
     return QStringLiteral("usage: brindle-export --defaults OUTDIR\n"
                           "       brindle-export PROJECT OUTDIR\n"
+                          "       brindle-export --version\n"
                           "Writes styles.css, index.html and the images the page needs into "
                           "OUTDIR (created if missing).\n");
+}
+
+QString versionText() {
+    return QStringLiteral("brindle-export %1\n").arg(QLatin1String(kVersion));
 }
 
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
@@ -28,6 +35,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                   arguments.first() == QLatin1String("-h"))) {
         ParsedCommandLine parsed;
         parsed.helpRequested = true;
+        return parsed;
+    }
+    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--version") ||
+                                  arguments.first() == QLatin1String("-v"))) {
+        ParsedCommandLine parsed;
+        parsed.versionRequested = true;
         return parsed;
     }
     if (arguments.isEmpty())

@@ -16,8 +16,9 @@ struct ExportRequest {
 };
 
 struct ParsedCommandLine {
-    std::optional<ExportRequest> request; // absent: help asked for, or a usage error
+    std::optional<ExportRequest> request; // absent: help or version asked for, or a usage error
     bool helpRequested = false;
+    bool versionRequested = false;
     QString error; // one line, for a usage error
 };
 
@@ -25,8 +26,11 @@ struct ParsedCommandLine {
 //   --defaults OUTDIR        the default design
 //   PROJECT OUTDIR           a saved project
 //   --help, -h
+//   --version, -v
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 QString usageText();
+// "brindle-export VERSION", one line.
+QString versionText();
 
 } // namespace brindle::cli

@@ -76,6 +76,10 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << usageText();
         return kExitSuccess;
     }
+    if (parsed.versionRequested) {
+        QTextStream(stdout) << versionText();
+        return kExitSuccess;
+    }
     if (!parsed.request) {
         printError(parsed.error + QStringLiteral(" (see brindle-export --help)"));
         return kExitUsage;

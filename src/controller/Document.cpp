@@ -55,6 +55,14 @@ Document::Document(GlobalData& data, NotificationCenter& center, CSSNavMenu* con
     connect(&stack, &QUndoStack::indexChanged, this,
             [this] { m_recovery.documentChanged(isModified()); });
     connect(&m_history, &DesignHistory::designRestored, this, &Document::designRestored);
+    connect(m_controller, &CSSNavMenu::previewFolderCreated, this,
+            [this] { m_history.setIconFolder(m_controller->previewFolder()->folderPath()); });
+    connect(&m_history, &DesignHistory::iconFilesNotRestored, this, [this](const QString& lines) {
+        m_actions->showError(tr("Icons not restored"),
+                             tr("The preview and exports may show other pictures for these "
+                                "icons:\n%1")
+                                 .arg(lines));
+    });
 
     connect(m_actions, &ProjectActions::projectOpened, this, [this](const QString& path) {
         m_history.reset();
@@ -72,7 +80,12 @@ Document::Document(GlobalData& data, NotificationCenter& center, CSSNavMenu* con
     qApp->installEventFilter(this);
 }
 
-Document::~Document() = default;
+Document::~Document() {
+    // The history's stack outlives the recovery file and reports its clearing: nothing of
+    // this document may hear it.
+    disconnect(&m_history.stack(), nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+}
 
 bool Document::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride)

@@ -62,8 +62,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    // Undo or redo changed the design: panels and the editor show the store again.
-    void designRestored();
+    // Undo or redo changed the design (and the menu when menuChanged): panels and the editor
+    // show the store again.
+    void designRestored(bool menuChanged);
 
 private:
     void saveThen(const std::function<void()>& proceed);

@@ -72,8 +72,10 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
-    connect(m_projectActions, &ProjectActions::projectOpened, this, &MainWindow::reloadFromStore);
+    connect(m_projectActions, &ProjectActions::projectOpened, this,
+            [this] { reloadFromStore(true); });
     connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);
+    connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::reloadStaleSideBarsInView);
     // The menu colour rewrites text colours and the normal gradient shown by the other quick
     // panels.
     connect(m_panels.quickModeView, &QuickModeView::menuColourApplied,
@@ -81,12 +83,25 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
 }
 
 // A new design, or an undone change: the editor and the side bars refill themselves from the
-// store.
-void MainWindow::reloadFromStore() {
-    m_menuStructureView->reloadData();
-    m_sideBarView->container()->reloadData();
-    m_subMenuSideBarView->container()->reloadData();
-    m_quickSideBarView->container()->reloadData();
+// store. Refilling the outline loses its selection, so only a changed menu refills it. Each
+// colour well announces what it is given and every announcement rewrites the stylesheet, so
+// side bars out of view refill when they come into view.
+void MainWindow::reloadFromStore(bool menuChanged) {
+    if (menuChanged)
+        m_menuStructureView->reloadData();
+    m_staleSideBars = {m_sideBarView->container(), m_subMenuSideBarView->container(),
+                       m_quickSideBarView->container()};
+    reloadStaleSideBarsInView();
+}
+
+void MainWindow::reloadStaleSideBarsInView() {
+    for (qsizetype i = m_staleSideBars.size() - 1; i >= 0; --i) {
+        SideBarContainer* container = m_staleSideBars.at(i);
+        if (container->isVisibleTo(this)) {
+            m_staleSideBars.removeAt(i);
+            container->reloadData();
+        }
+    }
 }
 
 // While a Hover or Active tab or the sub-menu panels are shown, the preview shows that look on

@@ -21,6 +21,7 @@ class PreviewView;
 class ProjectActions;
 class RecentMenuController;
 class RelatedAppsSheet;
+class SideBarContainer;
 class SideBarView;
 class SourceCodeArea;
 class TabStripView;
@@ -76,8 +77,11 @@ protected:
 private:
     void buildLayout();
     void buildEditMenu();
-    // The editor and the side bars show the store again (a project opened, an undo).
-    void reloadFromStore();
+    // The editor and the side bars show the store again (a project opened, an undo that
+    // changed the menu when menuChanged).
+    void reloadFromStore(bool menuChanged = true);
+    // Refills the side bars marked stale that are in view now.
+    void reloadStaleSideBarsInView();
     void updatePreviewPins();
     void buildModeViews();
     void placeSourceLastInTabChain();
@@ -105,6 +109,7 @@ private:
     SideBarView* m_sideBarView = nullptr;
     SideBarView* m_subMenuSideBarView = nullptr;
     SideBarView* m_quickSideBarView = nullptr;
+    QList<SideBarContainer*> m_staleSideBars;
     AboutSheet* m_about = nullptr;
     RelatedAppsSheet* m_relatedApps = nullptr;
 };

@@ -201,11 +201,10 @@ void PreviewView::applyPins() {
     const QString rules =
         pinned && m_stylesheetSource ? pinnedStateRules(m_stylesheetSource()) : QString();
     runInPage(QLatin1String(kPinScript) + u'(' +
-              scriptArguments({QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
-                               QJsonValue(QLatin1String(kPinnedActiveClass)),
-                               QJsonValue(int(m_pins.topLevel)),
-                               QJsonValue(m_pins.openFirstSubMenu),
-                               QJsonValue(int(m_pins.subItem))}) +
+              scriptArguments(
+                  {QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
+                   QJsonValue(QLatin1String(kPinnedActiveClass)), QJsonValue(int(m_pins.topLevel)),
+                   QJsonValue(m_pins.openFirstSubMenu), QJsonValue(int(m_pins.subItem))}) +
               u')');
 }
 

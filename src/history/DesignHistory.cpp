@@ -1,5 +1,7 @@
 #include "history/DesignHistory.h"
 
+#include "workspace/IconFiles.h"
+
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUndoCommand>
@@ -194,14 +196,21 @@ void DesignHistory::restore(const std::vector<std::pair<Setting, SettingValue>>&
     m_restoring = true;
     for (const auto& [setting, value] : values)
         m_data.setValue(setting, value);
-    if (menu)
+    QStringList iconFailures;
+    if (menu) {
+        // Before the notifications: the reloaded page finds its pictures in place.
+        if (!m_iconFolder.isEmpty())
+            iconFailures = restoreIconFiles(*m_data.getMenuRootNode(), *menu, m_iconFolder);
         restoreMenuTree(m_data, *menu);
+    }
     for (const Notification& notification : notifications)
         m_center.post(notification.name, notification.sender, notification.userInfo);
     m_restoring = false;
     m_baseline = DesignSnapshot::capture(m_data);
     m_sinceLastStep.invalidate();
     emit designRestored(menu != nullptr);
+    if (!iconFailures.isEmpty())
+        emit iconFilesNotRestored(iconFailures.join(QLatin1Char('\n')));
 }
 
 } // namespace brindle

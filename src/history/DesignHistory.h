@@ -45,6 +45,9 @@ public:
     void redo();
     // True while undo or redo writes into the store.
     bool isRestoring() const { return m_restoring; }
+    // The folder the page's icon files are in; undo and redo of menu edits rewrite there the
+    // icons whose picture they bring back.
+    void setIconFolder(const QString& folder) { m_iconFolder = folder; }
 
     // Successive changes of the same settings from the same colour well within this time
     // are one step: a drag in the colour window.
@@ -53,6 +56,8 @@ public:
 signals:
     // Undo or redo changed the store (and the menu tree when menuChanged).
     void designRestored(bool menuChanged);
+    // Some icon files could not be brought back; one line per file.
+    void iconFilesNotRestored(const QString& failures);
 
 private:
     friend class DesignChange;
@@ -71,6 +76,7 @@ private:
     bool m_pendingFromColorWell = false;
     bool m_restoring = false;
     QElapsedTimer m_sinceLastStep;
+    QString m_iconFolder;
 };
 
 } // namespace brindle

@@ -6,23 +6,9 @@
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
-#include <QDir>
-#include <QFile>
-
 namespace brindle {
 
 namespace {
-
-// Opening the same project again finds its icons already in place; each atomic write
-// waits for the disk, so identical files are left alone.
-WriteResult writeUnlessSame(const QString& folder, const QString& fileName,
-                            const QByteArray& bytes) {
-    QFile existing(QDir(folder).filePath(fileName));
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
-        existing.readAll() == bytes)
-        return {};
-    return PreviewFolder::writeFile(folder, fileName, bytes);
-}
 
 class TreeBuilder {
 public:
@@ -69,7 +55,8 @@ private:
         const WriteResult written =
             encoded.isEmpty()
                 ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
-                : writeUnlessSame(m_previewFolder, icon.fileName, encoded);
+                // Opening the same project again finds its icons already in place.
+                : PreviewFolder::writeFileUnlessSame(m_previewFolder, icon.fileName, encoded);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")

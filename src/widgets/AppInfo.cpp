@@ -1,5 +1,7 @@
 #include "widgets/AppInfo.h"
 
+#include "platform/Version.h"
+
 #include <QCoreApplication>
 
 namespace brindle::AppInfo {
@@ -10,7 +12,7 @@ QString applicationName() {
 
 QString version() {
     const QString set = QCoreApplication::applicationVersion();
-    return set.isEmpty() ? QStringLiteral("1.0.0") : set;
+    return set.isEmpty() ? QString::fromLatin1(kVersion) : set;
 }
 
 QString copyrightLine() {

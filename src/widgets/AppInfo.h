@@ -11,7 +11,8 @@ namespace AppInfo {
 inline constexpr auto kHomepageAddress = "https://brindle.example.org/";
 
 QString applicationName();
-// The version set on the application object, or the built-in one.
+// The version set on the application object (the project version, as --version prints it),
+// or the project version.
 QString version();
 QString copyrightLine();
 QString licenceLine();

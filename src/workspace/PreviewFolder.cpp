@@ -145,6 +145,15 @@ WriteResult PreviewFolder::writeFile(const QString& folderPath, const QString& f
     return writeFileAtomically(folder.filePath(fileName), bytes);
 }
 
+WriteResult PreviewFolder::writeFileUnlessSame(const QString& folderPath, const QString& fileName,
+                                               const QByteArray& bytes) {
+    QFile existing(QDir(folderPath).filePath(fileName));
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
+        existing.readAll() == bytes)
+        return {};
+    return writeFile(folderPath, fileName, bytes);
+}
+
 void PreviewFolder::remove() {
     const QDir folder(m_folderPath);
     removeWrittenFiles(folder);

@@ -40,6 +40,10 @@ public:
     // name first so that the file is removed with the folder.
     static WriteResult writeFile(const QString& folderPath, const QString& fileName,
                                  const QByteArray& bytes);
+    // The same, except that a file already holding these bytes is left alone: each atomic
+    // write waits for the disk.
+    static WriteResult writeFileUnlessSame(const QString& folderPath, const QString& fileName,
+                                           const QByteArray& bytes);
 
     // Removes the files Brindle wrote, gives up the ownership and removes the folder if
     // nothing else is left in it. For the end of the run: nothing is written here afterwards.

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "controller/CSSNavMenu.h"
 #include "controller/MainWindow.h"
+#include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
 #include "editor/MenuStructureView.h"
@@ -498,13 +499,13 @@ void ControllerTest::preview_showsTheChange() {
     QTRY_VERIFY_WITH_TIMEOUT(countBlue() > 100, 10000);
 
     // Sub-menu mode opens the first sub-menu, its Hover tab pins a sub-item's hover look.
-    const QString subMenuShown = QStringLiteral(
-        "getComputedStyle(document.querySelector('li li').parentElement).display");
+    const QString subMenuShown =
+        QStringLiteral("getComputedStyle(document.querySelector('li li').parentElement).display");
     QCOMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
     window.modes()->showSubMenuMode();
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
-    const QString subItemBackground = QStringLiteral(
-        "getComputedStyle(document.querySelector('li li')).backgroundColor");
+    const QString subItemBackground =
+        QStringLiteral("getComputedStyle(document.querySelector('li li')).backgroundColor");
     const QString normalLook = askPage(view, subItemBackground).toString();
     window.subMenuSideBarView()->tabStrip()->selectTab(1);
     QTRY_VERIFY(askPage(view, subItemBackground).toString() != normalLook);
@@ -515,13 +516,23 @@ void ControllerTest::preview_showsTheChange() {
     window.modes()->showMenuStructureMode();
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
 
+    // Phone width: the page is laid out 375 px wide; the choice is kept for the next run.
+    window.previewArea()->setDevice(PreviewArea::Device::Phone);
+    QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(),
+                 PreviewArea::kPhoneWidth);
+    QCOMPARE(PreviewArea().device(), PreviewArea::Device::Phone);
+    window.previewArea()->setDevice(PreviewArea::Device::Desktop);
+    QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(), view->width());
+    QVERIFY(view->width() > PreviewArea::kPhoneWidth);
+
     // Preview aids never reach the files.
     const QString folder = data.tempFolderPath();
     for (const QString& name : {QStringLiteral("styles.css"), QStringLiteral("index.html")}) {
         const QString text = testsupport::readText(QDir(folder).filePath(name));
         QVERIFY(!text.contains(QStringLiteral("brindle-preview")));
     }
-    QVERIFY(!window.controller()->documents().cssText().contains(QStringLiteral("brindle-preview")));
+    QVERIFY(
+        !window.controller()->documents().cssText().contains(QStringLiteral("brindle-preview")));
 }
 
 void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {

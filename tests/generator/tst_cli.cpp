@@ -60,6 +60,37 @@ void CliTest::defaults_writesPageStylesheetAndArrow() {
              testing::readTestData(QStringLiteral("default.html")));
 }
 
+void CliTest::informationOptions_printAndExitWithZero_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<int>("lineCount");
+    const QByteArray version = QByteArrayLiteral("brindle-export " BRINDLE_PROJECT_VERSION "\n");
+    const QByteArray usage = QByteArrayLiteral("usage: brindle-export --defaults OUTDIR\n");
+    QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
+    QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 4;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 4;
+}
+
+void CliTest::informationOptions_printAndExitWithZero() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, firstLine);
+    QFETCH(int, lineCount);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QProcess process;
+    process.setWorkingDirectory(temporary.path());
+    process.start(kExportTool, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray output = process.readAllStandardOutput();
+    QCOMPARE(output.left(output.indexOf('\n') + 1), firstLine);
+    QCOMPARE(output.count('\n'), lineCount);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QVERIFY(QDir(temporary.path()).isEmpty());
+}
+
 void CliTest::usageErrors_exitWithTwo_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no arguments") << QStringList();

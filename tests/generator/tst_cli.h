@@ -9,6 +9,8 @@ class CliTest : public QObject {
 private slots:
     void initTestCase();
     void defaults_writesPageStylesheetAndArrow();
+    void informationOptions_printAndExitWithZero_data();
+    void informationOptions_printAndExitWithZero();
     void usageErrors_exitWithTwo_data();
     void usageErrors_exitWithTwo();
     void unwritableOutput_exitsWithOne();

@@ -2,6 +2,7 @@
 // splices the stylesheet and rewrites styles.css in the preview folder.
 
 #include "TestFiles.h"
+#include "controller/Document.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -26,6 +27,7 @@
 #include "widgets/Stepper.h"
 #include "widgets/TabStripView.h"
 #include "widgets/WorkspaceModes.h"
+#include "workspace/IconImage.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -43,12 +45,15 @@
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
+#include <optional>
 #include <unistd.h>
 
 using namespace brindle;
@@ -117,11 +122,13 @@ struct RunningWindow {
 };
 
 // A seeded random user: mode switches, tab clicks, every kind of panel control that is on
-// screen, and menu edits through the editor's buttons, form and tree model.
+// screen, and menu edits through the editor's buttons, form and tree model. The form picks
+// one of the icons given.
 class RandomEdits {
 public:
-    RandomEdits(MainWindow& window, quint32 seed, const QString& icon, const QString& retinaIcon)
-        : m_window(window), m_random(seed), m_icon(icon), m_retinaIcon(retinaIcon) {}
+    RandomEdits(MainWindow& window, quint32 seed, const QStringList& icons,
+                const QString& retinaIcon)
+        : m_window(window), m_random(seed), m_icons(icons), m_retinaIcon(retinaIcon) {}
 
     // Performs one edit and says what it was.
     QString next() {
@@ -260,7 +267,7 @@ private:
             if (kind->isEnabled() && kind->count() > 1 && below(2) == 0)
                 kind->setCurrentIndex(0);
             if (below(3) == 0)
-                form->chooseImageFile(m_icon);
+                form->chooseImageFile(pick(m_icons));
             if (below(5) == 0)
                 form->chooseRetinaImageFile(m_retinaIcon);
             if (below(6) == 0)
@@ -311,7 +318,7 @@ private:
 
     MainWindow& m_window;
     QRandomGenerator m_random;
-    QString m_icon;
+    QStringList m_icons;
     QString m_retinaIcon;
 };
 
@@ -337,6 +344,120 @@ QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
+void collectPictures(const Node& node, QHash<QString, QList<QImage>>& pictures) {
+    if (!node.imageFileName().isEmpty())
+        pictures[node.imageFileName()] << node.image();
+    if (!node.retinaImageFileName().isEmpty())
+        pictures[node.retinaImageFileName()] << node.retinaImage();
+    for (int i = 0; i < node.childCount(); ++i)
+        collectPictures(*node.childAt(i), pictures);
+}
+
+// Each icon file in the preview folder holds the picture of the items that use its name.
+// A name that items use for different pictures is a clash the user made; it is left out.
+QString iconFileProblem(const Node& root, const QString& folder) {
+    QHash<QString, QList<QImage>> pictures;
+    collectPictures(root, pictures);
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
+        const QList<QImage>& images = it.value();
+        if (std::any_of(images.begin(), images.end(),
+                        [&](const QImage& image) { return image != images.first(); }))
+            continue;
+        if (testsupport::readBytes(QDir(folder).filePath(it.key())) !=
+            encodeIconForFileName(images.first(), it.key()))
+            return QStringLiteral("the icon file %1 is not the item's picture").arg(it.key());
+    }
+    return {};
+}
+
+// The outline's rows, top to bottom, are the store's items (sub-items where expanded).
+QString outlineProblem(const MenuStructureView& view, const Node& root) {
+    const QTreeView* outline = view.outLineView();
+    const MenuTreeModel* model = view.treeModel();
+    QList<const Node*> expected;
+    for (int i = 0; i < root.childCount(); ++i) {
+        const Node* item = root.childAt(i);
+        expected << item;
+        if (item->childCount() > 0 && outline->isExpanded(model->indexOfNode(item))) {
+            for (int j = 0; j < item->childCount(); ++j)
+                expected << item->childAt(j);
+        }
+    }
+    QList<const Node*> shown;
+    for (QModelIndex row = model->index(0, 0); row.isValid(); row = outline->indexBelow(row))
+        shown << model->nodeFromIndex(row);
+    if (shown != expected)
+        return QStringLiteral("the outline shows %1 rows for %2 items")
+            .arg(shown.size())
+            .arg(expected.size());
+    return {};
+}
+
+// Where the preview folder, the source views or the outline differ from a fresh build from
+// the store; empty when nothing does.
+QString differenceFromFreshBuild(const MainWindow& window, const GlobalData& data) {
+    const PreviewFolder& folder = *window.controller()->previewFolder();
+    CodeDocuments fresh(data);
+    fresh.insertHTML5Code();
+    fresh.insertCSS3Code();
+    const QString css = testsupport::readText(folder.cssPath());
+    const QString html = testsupport::readText(folder.htmlPath());
+    if (css != fresh.cssText())
+        return QStringLiteral("styles.css ") + firstDifference(css, fresh.cssText());
+    if (html != fresh.htmlText())
+        return QStringLiteral("index.html ") + firstDifference(html, fresh.htmlText());
+    if (!shows(window.css3TextView(), css) || !shows(window.htmlTextView(), html))
+        return QStringLiteral("a source view differs from its file");
+    if (QString icons = iconFileProblem(*data.getMenuRootNode(), folder.folderPath());
+        !icons.isEmpty())
+        return icons;
+    return outlineProblem(*window.menuStructureView(), *data.getMenuRootNode());
+}
+
+// The generated files and what both source views show.
+struct ShownTexts {
+    QByteArray css;
+    QByteArray html;
+    QString cssView;
+    QString htmlView;
+
+    static ShownTexts of(const MainWindow& window) {
+        const PreviewFolder& folder = *window.controller()->previewFolder();
+        return {testsupport::readBytes(folder.cssPath()), testsupport::readBytes(folder.htmlPath()),
+                window.css3TextView()->document()->toRawText(),
+                window.htmlTextView()->document()->toRawText()};
+    }
+};
+
+// Two pictures under one file name, and a double-resolution one, for the form to choose.
+struct IconFiles {
+    explicit IconFiles(const QTemporaryDir& base)
+        : icon(base.filePath(QStringLiteral("pic.png"))),
+          sameNamedIcon(base.filePath(QStringLiteral("other/pic.png"))),
+          retinaIcon(base.filePath(QStringLiteral("pic@2x.png"))) {
+        QImage picture(20, 24, QImage::Format_ARGB32);
+        picture.fill(Qt::darkCyan);
+        QImage other(16, 16, QImage::Format_ARGB32);
+        other.fill(Qt::magenta);
+        written = picture.save(icon) && picture.scaled(48, 40).save(retinaIcon) &&
+                  QDir(base.path()).mkpath(QStringLiteral("other")) && other.save(sameNamedIcon);
+    }
+    QString icon;
+    QString sameNamedIcon;
+    QString retinaIcon;
+    bool written = false;
+};
+
+// BRINDLE_TEST_SEED=random tries a new sequence (printed on failure); a number replays one.
+std::optional<quint32> askedSeed() {
+    const QByteArray asked = qgetenv("BRINDLE_TEST_SEED");
+    if (asked == "random")
+        return QRandomGenerator::system()->generate();
+    if (!asked.isEmpty())
+        return quint32(asked.toUInt());
+    return std::nullopt;
+}
+
 QtMessageHandler g_testMessages = nullptr;
 
 // The offscreen platform says for every popup that it cannot raise or grab; that is noise.
@@ -355,6 +476,8 @@ private slots:
     void initTestCase() {
         QLoggingCategory::setFilterRules(QStringLiteral("brindle.info=false\nbrindle.debug=false"));
         initResources();
+        // The document's recovery copies go to the test's own data folder.
+        QStandardPaths::setTestModeEnabled(true);
         g_testMessages = qInstallMessageHandler(dropPlatformNoise);
     }
 
@@ -369,6 +492,8 @@ private slots:
     void accessibility_everyFocusableControlHasAName_data();
     void accessibility_everyFocusableControlHasAName();
     void keyboardOnly_pickColourAndHoverOpacity();
+    void randomEdits_undoneAndRedoneAllTheWay_data();
+    void randomEdits_undoneAndRedoneAllTheWay();
 };
 
 void PanelsInWindowTest::panelChange_reachesStylesheetFile_data() {
@@ -599,12 +724,8 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild_data() {
     QTest::addColumn<quint32>("seed");
     QTest::newRow("seed 1") << quint32(1);
     QTest::newRow("seed 20261207") << quint32(20261207);
-    // BRINDLE_TEST_SEED=random tries a new sequence (printed on failure); a number replays one.
-    const QByteArray asked = qgetenv("BRINDLE_TEST_SEED");
-    if (asked == "random")
-        QTest::newRow("fresh seed") << QRandomGenerator::system()->generate();
-    else if (!asked.isEmpty())
-        QTest::newRow("given seed") << quint32(asked.toUInt());
+    if (const std::optional<quint32> asked = askedSeed())
+        QTest::newRow("asked seed") << *asked;
 }
 
 // Whatever the user does, through any panel or the editor, the preview folder's files equal
@@ -615,12 +736,8 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
 
     QTemporaryDir base;
     QVERIFY(base.isValid());
-    const QString icon = base.filePath(QStringLiteral("pic.png"));
-    const QString retinaIcon = base.filePath(QStringLiteral("pic@2x.png"));
-    QImage picture(20, 24, QImage::Format_ARGB32);
-    picture.fill(Qt::darkCyan);
-    QVERIFY(picture.save(icon));
-    QVERIFY(picture.scaled(48, 40).save(retinaIcon));
+    const IconFiles icons(base);
+    QVERIFY(icons.written);
 
     GlobalData data;
     NotificationCenter center;
@@ -628,24 +745,13 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
     window.setUp({}, base.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const PreviewFolder& folder = *window.controller()->previewFolder();
 
-    RandomEdits edits(window, seed, icon, retinaIcon);
+    // One picture per icon name: the tool's export below writes each item's own picture.
+    RandomEdits edits(window, seed, {icons.icon}, icons.retinaIcon);
     QStringList done;
     for (int step = 0; step < kEdits; ++step) {
         done << edits.next();
-        CodeDocuments fresh(data);
-        fresh.insertHTML5Code();
-        fresh.insertCSS3Code();
-        const QString css = testsupport::readText(folder.cssPath());
-        const QString html = testsupport::readText(folder.htmlPath());
-        QString problem;
-        if (css != fresh.cssText())
-            problem = QStringLiteral("styles.css ") + firstDifference(css, fresh.cssText());
-        else if (html != fresh.htmlText())
-            problem = QStringLiteral("index.html ") + firstDifference(html, fresh.htmlText());
-        else if (!shows(window.css3TextView(), css) || !shows(window.htmlTextView(), html))
-            problem = QStringLiteral("a source view differs from its file");
+        const QString problem = differenceFromFreshBuild(window, data);
         if (!problem.isEmpty()) {
             QFAIL(
                 qPrintable(QStringLiteral("seed %1, edit %2 (%3): %4\nlast edits: %5")
@@ -843,6 +949,111 @@ void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {
     press(Qt::Key_Up);
     QCOMPARE(w.data.integerValue(Setting::colorTransparencyHover), 41);
     QCOMPARE(opacity->text(), u"41"_s);
+}
+
+void PanelsInWindowTest::randomEdits_undoneAndRedoneAllTheWay_data() {
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<bool>("everyKind"); // the sequence holds edits of every kind
+    QTest::newRow("seed 1") << quint32(1) << true;
+    QTest::newRow("seed 20261207") << quint32(20261207) << true;
+    if (const std::optional<quint32> asked = askedSeed())
+        QTest::newRow("asked seed") << *asked << false;
+}
+
+// Every edit the random user makes is undone through the window's Edit menu, step by step,
+// back to the untouched design, and redone with the keys to the last one. After each step
+// the preview folder, the source views and the outline equal a fresh build from the store.
+void PanelsInWindowTest::randomEdits_undoneAndRedoneAllTheWay() {
+    QFETCH(quint32, seed);
+    QFETCH(bool, everyKind);
+    constexpr int kEdits = 150;
+
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const IconFiles icons(base);
+    QVERIFY(icons.written);
+    GlobalData data;
+    NotificationCenter center;
+    MainWindow window(data, center);
+    window.setUp({}, base.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const ShownTexts untouched = ShownTexts::of(window);
+
+    // Two pictures share a name, so undoing an icon change has to bring the older file back.
+    RandomEdits edits(window, seed, {icons.icon, icons.sameNamedIcon}, icons.retinaIcon);
+    QStringList kinds;
+    for (int i = 0; i < kEdits; ++i) {
+        kinds << edits.next().section(QLatin1Char(' '), 0, 0);
+        // The user's next action comes after the event loop has turned.
+        QCoreApplication::processEvents();
+    }
+    const ShownTexts edited = ShownTexts::of(window);
+    QVERIFY(edited.css != untouched.css);
+    // Menu edits of each kind, detailed and quick panel edits.
+    for (const char* kind : {"added", "edited", "renamed", "removed", "moved"})
+        QVERIFY2(!everyKind || kinds.contains(QLatin1String(kind)), kind);
+    for (const char* panels : {"^brindle::Quick\\w+\\.", "^brindle::(?!Quick)\\w+View\\."})
+        QVERIFY2(!everyKind || !kinds.filter(QRegularExpression(QLatin1String(panels))).isEmpty(),
+                 panels);
+    QVERIFY(window.isWindowModified());
+
+    QAction* undo = window.document()->undoAction();
+    // The step's place and name when something differs after it.
+    const auto check = [&](int count, const QString& step) {
+        const QString problem = differenceFromFreshBuild(window, data);
+        return problem.isEmpty() ? QString()
+                                 : QStringLiteral("seed %1, step %2 \"%3\": %4")
+                                       .arg(seed)
+                                       .arg(count)
+                                       .arg(step, problem);
+    };
+    int steps = 0;
+    for (; undo->isEnabled() && steps <= kEdits; ++steps) {
+        const QString step = undo->text();
+        undo->trigger();
+        const QString problem = check(steps + 1, step);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+    // Tab clicks and mode switches are no steps, refused edits neither.
+    QVERIFY2(steps >= 10 && steps <= kEdits, qPrintable(QString::number(steps)));
+    const ShownTexts undone = ShownTexts::of(window);
+    QCOMPARE(undone.css, untouched.css);
+    QCOMPARE(undone.html, untouched.html);
+    QCOMPARE(undone.cssView, untouched.cssView);
+    QCOMPARE(undone.htmlView, untouched.htmlView);
+    QVERIFY(!window.isWindowModified());
+
+    // Redo with both of its keys, from the window as the user has it: the colour window and
+    // every pop-up list closed, the outline focused.
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != &window)
+            other->hide();
+    }
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.modes()->showMenuStructureMode();
+    window.menuStructureView()->outLineView()->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget() == window.menuStructureView()->outLineView());
+    QAction* redo = window.document()->redoAction();
+    for (int redone = 0; redone < steps; ++redone) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused != nullptr);
+        const QString step = redo->text();
+        if (redone % 2 == 0)
+            QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        else
+            QTest::keyClick(focused, Qt::Key_Y, Qt::ControlModifier);
+        const QString problem = check(redone + 1, step);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+    QVERIFY(!redo->isEnabled());
+    const ShownTexts redone = ShownTexts::of(window);
+    QCOMPARE(redone.css, edited.css);
+    QCOMPARE(redone.html, edited.html);
+    QCOMPARE(redone.cssView, edited.cssView);
+    QCOMPARE(redone.htmlView, edited.htmlView);
+    QVERIFY(window.isWindowModified());
 }
 
 int main(int argc, char* argv[]) {

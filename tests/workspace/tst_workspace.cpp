@@ -4,6 +4,7 @@
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
+#include "workspace/PreviewStates.h"
 #include "workspace/StartFolder.h"
 
 #include <QBuffer>
@@ -110,6 +111,8 @@ class WorkspaceTest : public QObject {
 
 private slots:
     void initTestCase();
+    void pinnedStateRules_copyTheStatesOntoPinClasses_data();
+    void pinnedStateRules_copyTheStatesOntoPinClasses();
     void exportAll_writesExactlyTheNeededFiles_data();
     void exportAll_writesExactlyTheNeededFiles();
     void exportAll_replacesExistingFiles();
@@ -521,6 +524,36 @@ void WorkspaceTest::previewFolder_goesWithItsOwnerAndOnlyWithOurFiles() {
         else
             QVERIFY(!QFileInfo::exists(path));
     }
+}
+
+void WorkspaceTest::pinnedStateRules_copyTheStatesOntoPinClasses_data() {
+    QTest::addColumn<QString>("css");
+    QTest::addColumn<QString>("rules");
+    const QString h = QStringLiteral(".brindle-preview-hover");
+    const QString a = QStringLiteral(".brindle-preview-active");
+    QTest::newRow("no states") << "a{color: red;}\nli > ul{display: none;}"
+                               << "";
+    QTest::newRow("hover and active")
+        << ".nav li:hover{\n\tbackground: red;\n}\n.nav a{color: blue;}\n"
+           ".nav li:active > ul{\n\tdisplay: block;\n}\n"
+        << ".nav li" + h + " {\n\tbackground: red;\n}\n.nav li" + a +
+               " > ul {\n\tdisplay: block;\n}\n";
+    QTest::newRow("only the selectors with a state") << "a:hover, a:focus, b{x: 1;}"
+                                                     << "a" + h + " {x: 1;}\n";
+    QTest::newRow("both states in one selector") << "a:hover:active:after{x: 1;}"
+                                                 << "a" + h + a + ":after {x: 1;}\n";
+    QTest::newRow("inside an at-rule block")
+        << "@media (max-width: 640px) {\n a{x: 1;}\n a:hover{y: 2;}\n}\nb:active{z: 3;}"
+        << "@media (max-width: 640px) {\na" + h + " {y: 2;}\n}\nb" + a + " {z: 3;}\n";
+    QTest::newRow("comments and at-rules without a block")
+        << "@charset \"utf-8\";\n/* a:hover{no: 1;} } */a:hover{x: 1;}"
+        << "a" + h + " {x: 1;}\n";
+}
+
+void WorkspaceTest::pinnedStateRules_copyTheStatesOntoPinClasses() {
+    QFETCH(QString, css);
+    QFETCH(QString, rules);
+    QCOMPARE(pinnedStateRules(css), rules);
 }
 
 QTEST_GUILESS_MAIN(WorkspaceTest)
