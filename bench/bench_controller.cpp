@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -142,11 +143,24 @@ struct LoadedWindow {
     }
 };
 
+// A designer's change comes at any moment of the display's frame, not just after one: each
+// change waits a random part of a 60 Hz frame first, outside the measurement.
 void BM_NotificationToPreviewPainted(benchmark::State& state) {
     LoadedWindow w;
     QObject::connect(w.window.previewView(), &PreviewView::stylesheetPainted, &w.loop,
                      &QEventLoop::quit);
-    measureRadiusChanges(state, w.data, w.center, [&] { w.waitForLoop(); });
+    QRandomGenerator random(2026);
+    measureIterations(
+        state,
+        [&] {
+            QEventLoop pause;
+            QTimer::singleShot(random.bounded(17), &pause, &QEventLoop::quit);
+            pause.exec();
+        },
+        [&] {
+            changeRadius(w.data, w.center);
+            w.waitForLoop();
+        });
 }
 BENCHMARK(BM_NotificationToPreviewPainted)
     ->Iterations(300)
