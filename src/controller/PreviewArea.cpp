@@ -57,7 +57,7 @@ PreviewArea::PreviewArea(QWidget* parent)
     auto* centred = new QHBoxLayout;
     centred->setContentsMargins(0, 0, 0, 0);
     centred->addStretch();
-    centred->addWidget(m_frame);
+    centred->addWidget(m_frame, 1);
     centred->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
