@@ -1,9 +1,11 @@
 #include "controller/CSSNavMenu.h"
 
+#include "generator/StyleTemplates.h"
 #include "model/GlobalData.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace brindle {
@@ -41,6 +43,7 @@ bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
     m_previewFolder->writeHTML(m_documents.htmlText());
     m_previewFolder->writeCSS(m_documents.cssText());
     m_previewFolder->writeArrow();
+    writeScriptFile();
     emit previewFolderCreated(m_previewFolder->htmlPath());
     return true;
 }
@@ -67,8 +70,33 @@ void CSSNavMenu::runHandler(UpdateHandler handler) {
         case HandlerStep::Kind::Run:
             runHandler(step.handler);
             break;
+        case HandlerStep::Kind::Rebuild:
+            rebuildTexts();
+            break;
         }
     }
+}
+
+void CSSNavMenu::rebuildTexts() {
+    m_documents.rebuildForOutputOptions();
+    writeScriptFile();
+    writeCSSFile();
+    writeHTMLFile();
+}
+
+void CSSNavMenu::writeScriptFile() {
+    // The preview never runs it (its scripts are off), but the folder holds what an export
+    // holds. A Classic page loads no script, and the folder keeps none.
+    if (!m_previewFolder)
+        return;
+    const QString script = m_documents.scriptText();
+    const QString path =
+        QDir(m_previewFolder->folderPath()).filePath(QLatin1String(kMenuScriptFileName));
+    if (script.isEmpty())
+        QFile::remove(path);
+    else
+        PreviewFolder::writeFile(m_previewFolder->folderPath(), QLatin1String(kMenuScriptFileName),
+                                 script.toUtf8());
 }
 
 void CSSNavMenu::reloadData() {

@@ -52,6 +52,10 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
             [this](qint64 position, qint64 oldLength, const QString& text) {
                 htmlTextView()->replaceCharacters(position, oldLength, text);
             });
+    connect(&documents, &CodeDocuments::textsRebuilt, this, [this] {
+        css3TextView()->setText(m_controller->documents().cssText());
+        htmlTextView()->setText(m_controller->documents().htmlText());
+    });
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
     connect(m_controller, &CSSNavMenu::previewReloadRequested, m_preview,
             &PreviewView::requestReload);
