@@ -8,7 +8,14 @@ PACKAGES=(
     libplist-dev libgl-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    nodejs npm
 )
+
+# The browser-engine tests check exported pages with axe-core, pinned by a lock file and
+# installed into the tests' own folder.
+install_web_test_tools() {
+    npm ci --prefix "$(dirname "$0")/../tests/integration/web" --no-audit --no-fund
+}
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -19,6 +26,7 @@ done
 
 if ((${#missing[@]} == 0)); then
     echo "setup: all packages present"
+    install_web_test_tools
     exit 0
 fi
 
@@ -30,3 +38,4 @@ else
 fi
 "${SUDO[@]}" apt-get update -q
 DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
+install_web_test_tools

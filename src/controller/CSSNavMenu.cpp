@@ -1,11 +1,9 @@
 #include "controller/CSSNavMenu.h"
 
-#include "generator/StyleTemplates.h"
 #include "model/GlobalData.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace brindle {
@@ -87,16 +85,8 @@ void CSSNavMenu::rebuildTexts() {
 void CSSNavMenu::writeScriptFile() {
     // The preview never runs it (its scripts are off), but the folder holds what an export
     // holds. A Classic page loads no script, and the folder keeps none.
-    if (!m_previewFolder)
-        return;
-    const QString script = m_documents.scriptText();
-    const QString path =
-        QDir(m_previewFolder->folderPath()).filePath(QLatin1String(kMenuScriptFileName));
-    if (script.isEmpty())
-        QFile::remove(path);
-    else
-        PreviewFolder::writeFile(m_previewFolder->folderPath(), QLatin1String(kMenuScriptFileName),
-                                 script.toUtf8());
+    if (m_previewFolder)
+        m_previewFolder->writeScript(m_documents.scriptText());
 }
 
 void CSSNavMenu::reloadData() {

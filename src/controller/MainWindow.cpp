@@ -6,6 +6,7 @@
 #include "controller/RecentMenuController.h"
 #include "editor/MenuStructureView.h"
 #include "panels/BackgroundView.h"
+#include "panels/OutputView.h"
 #include "panels/QuickModeView.h"
 #include "panels/ShadowView.h"
 #include "panels/SizeView.h"
@@ -147,7 +148,8 @@ void MainWindow::buildModeViews() {
         p.sizeViewContainer, p.backgroundViewContainer, p.backgroundHoverViewContainer,
         p.backgroundActiveViewContainer, p.separatorViewContainer, p.dropShadowViewContainer,
         p.innerShadowViewContainer, p.textViewContainer, p.textHoverViewContainer,
-        p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer}));
+        p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer,
+        p.outputViewContainer}));
     m_sideBarView->setObjectName(QStringLiteral("sideBarView"));
     m_subMenuSideBarView = new SideBarView(subMenuSideBarLayout(
         SubMenuPanels{p.subMenuSizeViewContainer, p.subMenuBackgroundViewContainer,

@@ -25,6 +25,5 @@ const StyleTemplates& styleTemplates(OutputStyle style);
 // The script that Modern pages load from "menu.js": Escape and the buttons' state. The page
 // works without it.
 const QString& menuScriptText();
-inline constexpr const char* kMenuScriptFileName = "menu.js";
 
 } // namespace brindle

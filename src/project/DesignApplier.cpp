@@ -67,9 +67,8 @@ private:
         }
         const QByteArray encoded = encodeIconForFileName(image, icon.fileName);
         const WriteResult written =
-            encoded.isEmpty()
-                ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
-                : writeUnlessSame(m_previewFolder, icon.fileName, encoded);
+            encoded.isEmpty() ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
+                              : writeUnlessSame(m_previewFolder, icon.fileName, encoded);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")
@@ -89,6 +88,7 @@ QStringList applyProjectDesign(GlobalData& data, const ProjectDesign& design,
                                const QString& previewFolder) {
     for (int i = 0; i < kPersistedSettingCount; ++i)
         data.setValue(static_cast<Setting>(i), design.settings[static_cast<size_t>(i)]);
+    data.setOutputOptions(design.outputOptions);
 
     Node* root = data.getMenuRootNode();
     root->clearChildren();
