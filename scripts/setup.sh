@@ -8,7 +8,6 @@ PACKAGES=(
     libplist-dev libgl-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
-    nodejs npm
 )
 
 # The browser-engine tests check exported pages with axe-core, pinned by a lock file and
@@ -18,6 +17,12 @@ install_web_test_tools() {
 }
 
 missing=()
+# Node.js may come from elsewhere (its own package brings npm and conflicts with Debian's npm):
+# only a machine without npm gets Debian's.
+if ! command -v npm >/dev/null 2>&1; then
+    PACKAGES+=(nodejs npm)
+fi
+
 for p in "${PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
