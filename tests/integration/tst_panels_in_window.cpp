@@ -824,7 +824,6 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
         " ring: getComputedStyle(a).outlineStyle !== 'none'}; })()");
     view.setFocus();
     QSet<int> reached;
-    int firstReachedTab = -1;
     for (int tab = 0; tab < 60 && reached.size() < subLinks; ++tab) {
         QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
         const QVariantMap focus = evaluate(page, probe).toMap();
@@ -835,8 +834,6 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
                  qPrintable(QStringLiteral("sub-menu link %1 has focus but is hidden").arg(index)));
         QVERIFY(focus.value(QStringLiteral("ring")).toBool());
         reached.insert(index);
-        if (firstReachedTab < 0)
-            firstReachedTab = tab;
     }
     QCOMPARE(reached.size(), subLinks);
 
@@ -845,9 +842,12 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
         view.load(url);
         QVERIFY(loaded.wait(30000));
         view.setFocus();
-        for (int tab = 0; tab <= firstReachedTab; ++tab)
+        bool inSubMenu = false;
+        for (int tab = 0; tab < 60 && !inSubMenu; ++tab) {
             QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
-        QCOMPARE(evaluate(page, probe).toMap().value(QStringLiteral("index")).toInt(), 0);
+            inSubMenu = evaluate(page, probe).toMap().value(QStringLiteral("index")).toInt() >= 0;
+        }
+        QVERIFY(inSubMenu);
         evaluate(page, QStringLiteral("window.openList = document.activeElement.closest('ul');"
                                       " true"));
         QTest::keyClick(view.focusProxy(), Qt::Key_Escape);
