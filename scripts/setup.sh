@@ -8,7 +8,11 @@ PACKAGES=(
     libplist-dev libgl-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    locales
 )
+
+# Locales the tests run under to prove that no output follows the user's number format.
+LOCALES=(de_DE.UTF-8 fr_FR.UTF-8)
 
 # The browser-engine tests check exported pages with axe-core, pinned by a lock file and
 # installed into the tests' own folder.
@@ -16,31 +20,54 @@ install_web_test_tools() {
     npm ci --prefix "$(dirname "$0")/../tests/integration/web" --no-audit --no-fund
 }
 
-missing=()
 # Node.js may come from elsewhere (its own package brings npm and conflicts with Debian's npm):
 # only a machine without npm gets Debian's.
 if ! command -v npm >/dev/null 2>&1; then
     PACKAGES+=(nodejs npm)
 fi
 
+missing=()
 for p in "${PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    echo "setup: all packages present"
-    install_web_test_tools
-    exit 0
-fi
-
-echo "setup: installing ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
     SUDO=()
 else
     SUDO=(sudo)
 fi
-"${SUDO[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
+
+if ((${#missing[@]} == 0)); then
+    echo "setup: all packages present"
+else
+    echo "setup: installing ${missing[*]}"
+    "${SUDO[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${SUDO[@]}" apt-get install -y -q "${missing[@]}"
+fi
+
+# "locale -a" lists de_DE.UTF-8 as "de_DE.utf8".
+has_locale() {
+    local wanted=${1/.UTF-8/.utf8}
+    locale -a 2>/dev/null | grep -qxF "$wanted"
+}
+
+missing_locales=()
+for l in "${LOCALES[@]}"; do
+    has_locale "$l" || missing_locales+=("$l")
+done
+if ((${#missing_locales[@]} > 0)); then
+    echo "setup: generating locales ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        # Enables the commented-out line, or adds one when the list has none.
+        if grep -qE "^#? *${l//./\\.} UTF-8" /etc/locale.gen; then
+            "${SUDO[@]}" sed -i -E "s/^# *(${l//./\\.} UTF-8)/\\1/" /etc/locale.gen
+        else
+            echo "$l UTF-8" | "${SUDO[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${SUDO[@]}" locale-gen
+fi
+
 install_web_test_tools

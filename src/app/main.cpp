@@ -18,6 +18,8 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <clocale>
+
 int main(int argc, char* argv[]) {
     // A quiet console: the web engine's start-up report is for its developers. QT_LOGGING_RULES
     // still turns it on, like Brindle's own lines.
@@ -27,6 +29,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLE_VERSION));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Qt has just set the locale from the environment; libraries that print or read numbers
+    // with the C functions (the property-list library among them) must not write "0,5".
+    std::setlocale(LC_NUMERIC, "C");
     QGuiApplication::setDesktopFileName(QStringLiteral("brindle"));
     brindle::initResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/images/brindle.png")));

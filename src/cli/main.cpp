@@ -11,6 +11,8 @@
 #include <QScopeGuard>
 #include <QTextStream>
 
+#include <clocale>
+
 using namespace brindle;
 using namespace brindle::cli;
 
@@ -70,6 +72,9 @@ int runExport(const ExportRequest& request) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // Qt has just set the locale from the environment; the files written must not depend on
+    // it, also where a library prints or reads numbers with the C functions.
+    std::setlocale(LC_NUMERIC, "C");
 
     const ParsedCommandLine parsed = parseCommandLine(app.arguments().mid(1));
     if (parsed.helpRequested) {

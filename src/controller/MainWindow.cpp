@@ -126,6 +126,7 @@ void MainWindow::buildLayout() {
     m_contentSplitter->setChildrenCollapsible(false);
     m_preview = new PreviewView(m_contentSplitter);
     m_preview->setObjectName(QStringLiteral("webPreviewView"));
+    m_preview->setAccessibleName(tr("Menu preview"));
     m_preview->setMinimumHeight(160);
     m_sourceArea = new SourceCodeArea(m_contentSplitter);
     m_sourceArea->setMinimumHeight(120);
@@ -174,6 +175,28 @@ void MainWindow::buildModeViews() {
         Mode::SubMenu, m_subMenuSideBarView,
         subMenuModeRefresh(m_subMenuSideBarView->container(), p.subMenuBackgroundViewContainer));
     m_toolbar->addActions(m_modes->actionGroup()->actions());
+    placeSourceLastInTabChain();
+}
+
+// Tab reads the window as it is laid out: the side bar on the left first, then the source
+// views. The mode views join the chain after the source area was made, so it moves behind
+// them.
+void MainWindow::placeSourceLastInTabChain() {
+    QList<QWidget*> source;
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() == Qt::NoFocus) // setTabOrder() ignores those
+            continue;
+        if (m_sourceArea->isAncestorOf(w))
+            source.append(w);
+        else
+            last = w;
+    }
+    for (QWidget* w : std::as_const(source)) {
+        if (last != nullptr)
+            setTabOrder(last, w);
+        last = w;
+    }
 }
 
 void MainWindow::buildFileMenu() {

@@ -77,6 +77,7 @@ private:
     // The editor and the side bars show the store again (a project opened, an undo).
     void reloadFromStore();
     void buildModeViews();
+    void placeSourceLastInTabChain();
     void buildFileMenu();
     void buildHelpMenu();
     // The window's own panels and editor, added where the caller named no sender of its own.

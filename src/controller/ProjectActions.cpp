@@ -22,6 +22,12 @@ const QString kProjectSuffix = QStringLiteral("brindleprj");
 ProjectActions::ProjectActions(GlobalData& data, CSSNavMenu* controller, QWidget* window)
     : QObject(window), m_data(data), m_controller(controller), m_window(window) {}
 
+QString ProjectActions::projectSavePath(const QString& chosen) {
+    if (QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + QLatin1Char('.') + kProjectSuffix;
+}
+
 void ProjectActions::showError(const QString& title, const QString& message) {
     m_lastError = message;
     auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, m_window);
@@ -179,7 +185,17 @@ void ProjectActions::chooseProjectFileToSave(const QString& current,
                    current.isEmpty() ? QStringLiteral("Project.brindleprj") : current,
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
     dialog->setDefaultSuffix(kProjectSuffix);
-    connect(dialog, &QFileDialog::fileSelected, this, chosen);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, chosen](const QString& selected) {
+        // Qt's own dialog has added the suffix and asked before replacing; a platform dialog
+        // that ignores the default suffix asked about another name, so ask again here.
+        const QString path = projectSavePath(selected);
+        if (path != selected && QFileInfo::exists(path) &&
+            QMessageBox::question(m_window, tr("Save Project"),
+                                  tr("“%1” already exists. Do you want to replace it?")
+                                      .arg(QFileInfo(path).fileName())) != QMessageBox::Yes)
+            return;
+        chosen(path);
+    });
     dialog->open();
 }
 

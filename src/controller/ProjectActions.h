@@ -42,6 +42,9 @@ public:
     // replacement once unsaved changes are safe (or never, when the user cancels).
     using ReplaceGuard = std::function<void(const std::function<void()>&)>;
     void setReplaceGuard(ReplaceGuard guard) { m_replaceGuard = std::move(guard); }
+    // The path a project is saved to: a file name typed without an extension gets
+    // ".brindleprj", so that the Open dialog shows the file.
+    static QString projectSavePath(const QString& chosen);
 
     // The text of the last failure message shown (empty when none yet).
     const QString& lastErrorMessage() const { return m_lastError; }

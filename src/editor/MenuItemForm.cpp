@@ -2,7 +2,6 @@
 
 #include "model/Node.h"
 #include "panels/FieldStepperPair.h"
-#include "panels/Formatters.h"
 #include "platform/Log.h"
 #include "widgets/Stepper.h"
 #include "workspace/StartFolder.h"
@@ -27,9 +26,12 @@ namespace {
 const QString kMainMenu = QStringLiteral("Main Menu");
 const QString kSubMenu = QStringLiteral("Sub Menu");
 
-QLabel* formLabel(const QString& text, QWidget* parent) {
+// A label that leads to its field: the field is named after it, and Alt with the label's
+// underlined letter moves there.
+QLabel* formLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -51,7 +53,7 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     m_link->setObjectName(QStringLiteral("linkTextField"));
     m_link->setPlaceholderText(QStringLiteral("http://www."));
     m_gap->setName(QStringLiteral("paddingRight"));
-    m_gap->setFormatter(new OnlyIntegerValueFormatter(m_gap));
+    m_gap->installFormatter();
     m_gap->textField()->setToolTip(tr("Space between the icon and the title"));
     m_confirm->setObjectName(QStringLiteral("createMenuButton"));
 
@@ -66,14 +68,15 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     grid->setContentsMargins(12, 12, 12, 12);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
-    grid->addWidget(formLabel(tr("Title:"), this), 0, 0);
+    grid->addWidget(formLabel(tr("&Title:"), m_title, this), 0, 0);
     grid->addWidget(m_title, 0, 1, 1, 3);
-    grid->addWidget(formLabel(tr("Kind:"), this), 1, 0);
+    grid->addWidget(formLabel(tr("&Kind:"), m_kind, this), 1, 0);
     grid->addWidget(m_kind, 1, 1, 1, 3, Qt::AlignLeft);
-    grid->addWidget(formLabel(tr("Link:"), this), 2, 0);
+    grid->addWidget(formLabel(tr("&Link:"), m_link, this), 2, 0);
     grid->addWidget(m_link, 2, 1, 1, 3);
-    addIconRow(grid, 3, IconSlot::Normal, tr("Icon:"), QStringLiteral("imageTextField"));
-    addIconRow(grid, 4, IconSlot::Retina, tr("Icon (2×):"), QStringLiteral("retinaImageTextField"));
+    addIconRow(grid, 3, IconSlot::Normal, tr("&Icon:"), QStringLiteral("imageTextField"));
+    addIconRow(grid, 4, IconSlot::Retina, tr("Icon (&2×):"),
+               QStringLiteral("retinaImageTextField"));
 
     auto* gapRow = new QHBoxLayout;
     gapRow->setSpacing(2);
@@ -81,10 +84,11 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     gapRow->addWidget(m_gap->stepper());
     gapRow->addWidget(new QLabel(tr("px"), this));
     gapRow->addStretch(1);
-    grid->addWidget(formLabel(tr("Icon gap:"), this), 5, 0);
+    grid->addWidget(formLabel(tr("Icon &gap:"), m_gap->textField(), this), 5, 0);
+    m_gap->stepper()->setAccessibleName(tr("Icon gap"));
     grid->addLayout(gapRow, 5, 1, 1, 3);
 
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     m_confirm->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -113,7 +117,12 @@ void MenuItemForm::addIconRow(QGridLayout* grid, int row, IconSlot slot, const Q
     choose->setAutoDefault(false);
     icon.clear = new QPushButton(tr("Clear"), this);
     icon.clear->setAutoDefault(false);
-    grid->addWidget(formLabel(label, this), row, 0);
+    // The field only shows the file; the label's mnemonic leads to the button that picks one.
+    const QString spoken = QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':'));
+    icon.field->setAccessibleName(spoken);
+    choose->setAccessibleName(tr("Choose %1 file").arg(spoken));
+    icon.clear->setAccessibleName(tr("Clear %1").arg(spoken));
+    grid->addWidget(formLabel(label, choose, this), row, 0);
     grid->addWidget(icon.field, row, 1);
     grid->addWidget(choose, row, 2);
     grid->addWidget(icon.clear, row, 3);

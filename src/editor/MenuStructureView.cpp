@@ -30,6 +30,8 @@ QToolButton* barButton(const QString& text, const QString& name, const QString& 
     button->setText(text);
     button->setObjectName(name);
     button->setToolTip(tip);
+    // "+" and "−" say little when read aloud; the tip says what the button does.
+    button->setAccessibleName(tip);
     button->setAutoRaise(true);
     button->setMinimumWidth(28);
     return button;
@@ -54,6 +56,7 @@ MenuStructureView::MenuStructureView(GlobalData& store, NotificationCenter& cent
     buildLayout();
 
     m_outline->setObjectName(QStringLiteral("outLineView"));
+    m_outline->setAccessibleName(tr("Menu items"));
     m_outline->setModel(m_model);
     m_outline->setHeaderHidden(true);
     m_outline->setIconSize(QSize(16, 16));

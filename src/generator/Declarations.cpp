@@ -1,6 +1,6 @@
 #include "generator/Declarations.h"
 
-#include <cstdio>
+#include "model/NumberText.h"
 
 namespace brindle {
 
@@ -13,12 +13,9 @@ QString pixels(qint64 value) {
 }
 
 QString fixedDecimals(double value, int decimals) {
-    // printf's own rounding (half to even on the exact binary value), as the formats promise.
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    if (length < 0 || length >= static_cast<int>(sizeof buffer))
-        return QString::asprintf("%.*f", decimals, value);
-    return QString::fromLatin1(buffer, length);
+    // printf's own rounding (half to even on the exact binary value), as the formats promise,
+    // but never the locale's decimal comma: "0,25" is not CSS.
+    return fixedDecimalsText(value, decimals);
 }
 
 QString borderRadiusDeclarations(const QString& value, bool vendorForms) {

@@ -12,7 +12,7 @@ namespace brindle {
 // "%ld" of a whole number, and the same followed by "px".
 QString decimal(qint64 value);
 QString pixels(qint64 value);
-// printf's "%.*f": the number rounded to `decimals` decimals.
+// printf's "%.*f" in the C locale: the number rounded to `decimals` decimals.
 QString fixedDecimals(double value, int decimals);
 
 // "-moz-border-radius", "-webkit-border-radius" and "border-radius", all set to `value`.

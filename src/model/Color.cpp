@@ -1,5 +1,7 @@
 #include "model/Color.h"
 
+#include "model/NumberText.h"
+
 namespace brindle {
 
 Color Color::fromBytes(int r, int g, int b) {
@@ -19,8 +21,10 @@ QString hexadecimalValueOfAnNSColor(const Color& color) {
 }
 
 QString rgbaValueOfAnNSColor(const Color& color) {
-    return QString::asprintf("rgba(%d, %d, %d, %.2f)", byteScaled(color.red),
-                             byteScaled(color.green), byteScaled(color.blue), color.alpha);
+    const auto channel = [](double c) { return QString::number(byteScaled(c)); };
+    return QLatin1String("rgba(") + channel(color.red) + QLatin1String(", ") +
+           channel(color.green) + QLatin1String(", ") + channel(color.blue) + QLatin1String(", ") +
+           fixedDecimalsText(color.alpha, 2) + QLatin1Char(')');
 }
 
 namespace {

@@ -17,6 +17,26 @@ bool isGeneratedFileName(const QString& name) {
     return generated.contains(name);
 }
 
+qsizetype utf8Length(QStringView text) {
+    return text.toUtf8().size();
+}
+
+// Drops whole characters before the extension (from the last ".", when that is not the
+// first character) until the name fits; without a usable extension, from the end.
+QString fittedToLongestName(const QString& name) {
+    if (utf8Length(name) <= kLongestIconFileNameBytes)
+        return name;
+    qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0 && utf8Length(QStringView(name).mid(dot)) >= kLongestIconFileNameBytes)
+        dot = -1;
+    QString base = dot > 0 ? name.left(dot) : name;
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    const qsizetype room = kLongestIconFileNameBytes - utf8Length(extension);
+    while (!base.isEmpty() && utf8Length(base) > room)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() ? 2 : 1);
+    return base + extension;
+}
+
 } // namespace
 
 bool isSafeIconFileName(const QString& name) {
@@ -26,7 +46,7 @@ bool isSafeIconFileName(const QString& name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || isControl(c))
             return false;
     }
-    return !isGeneratedFileName(name);
+    return utf8Length(name) <= kLongestIconFileNameBytes && !isGeneratedFileName(name);
 }
 
 QString safeIconFileName(const QString& lastPathComponent) {
@@ -39,7 +59,7 @@ QString safeIconFileName(const QString& lastPathComponent) {
         name = QStringLiteral("icon-") + name;
     if (isGeneratedFileName(name))
         name = QStringLiteral("icon-") + name;
-    return name;
+    return fittedToLongestName(name);
 }
 
 qint64 iconClassNumber(const QString& iconID) {

@@ -1,6 +1,5 @@
 #include "panels/BackgroundView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -18,14 +17,20 @@ namespace {
 struct StopRow {
     const char* name; // outlet prefix
     const char* label;
+    const char* spoken; // the stop inside a spoken name: "Hover background stop 1 colour"
 };
 
 constexpr StopRow kStopRows[kGradientStopCount] = {
-    {"startBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Start")},
-    {"firstQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 1")},
-    {"secondQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 2")},
-    {"thirdQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 3")},
-    {"endBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "End")},
+    {"startBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Start"),
+     QT_TRANSLATE_NOOP("GradientPanel", "start")},
+    {"firstQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 1"),
+     QT_TRANSLATE_NOOP("GradientPanel", "stop 1")},
+    {"secondQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 2"),
+     QT_TRANSLATE_NOOP("GradientPanel", "stop 2")},
+    {"thirdQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 3"),
+     QT_TRANSLATE_NOOP("GradientPanel", "stop 3")},
+    {"endBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "End"),
+     QT_TRANSLATE_NOOP("GradientPanel", "end")},
 };
 
 constexpr int kEndStop = kGradientStopCount - 1;
@@ -37,6 +42,7 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
     : StylePanel(tr("Background"), data, center, parent), m_level(level), m_state(state) {
     const GradientSettings settings = gradientSettings(level, state);
     const QString notification = backgroundNotification(level, state);
+    setSubject(spokenSubject(level, state, SpokenNoun::Background));
 
     addLabel(tr("Colour"), 0, 2);
     addLabel(tr("Position"), 0, 3);
@@ -45,7 +51,9 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
         const GradientStopSettings& stopSettings = settings.stops[static_cast<size_t>(stop)];
         const int row = stop + 1;
         QLabel* label = addLabel(tr(kStopRows[stop].label), row, 1);
+        const QString spoken = tr(kStopRows[stop].spoken);
         ColorPickerImageView* well = makeWell(name + QStringLiteral("Image"));
+        describe(well, tr("%1 colour").arg(spoken), label);
         form()->addWidget(well, row, 2);
         m_wells[static_cast<size_t>(stop)] = well;
 
@@ -55,11 +63,14 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
             auto* box = new QCheckBox(this);
             box->setObjectName(name + QStringLiteral("CheckBox"));
             form()->addWidget(box, row, 0);
+            // The row's label names the switch; the well keeps its own name.
+            describe(box, spoken, label);
             m_checkBoxes[static_cast<size_t>(stop)] = box;
             if (stopSettings.position) {
                 auto* pair = makePair(name, FieldStepperPair::Kind::Integer, ranges::kStopPosition);
-                pair->setFormatter(integerFormatter());
+                pair->installFormatter();
                 placePair(pair, row, 3, tr("%"));
+                describe(pair, tr("%1 position").arg(spoken));
                 m_positions[static_cast<size_t>(stop)] = pair;
                 components.push_back(pair->textField());
                 components.push_back(pair->stepper());
@@ -76,9 +87,10 @@ GradientPanel::GradientPanel(MenuLevel level, MenuState state, GlobalData& data,
     }
     if (settings.transparency) {
         const int row = kGradientStopCount + 1;
-        addLabel(tr("Opacity"), row, 1, 2);
+        QLabel* label = addLabel(tr("Opacity"), row, 1, 2);
         m_transparency = makePair(QStringLiteral("colorTransparency"),
                                   FieldStepperPair::Kind::Integer, ranges::kTransparency);
+        describe(m_transparency, tr("opacity"), label);
         placePair(m_transparency, row, 3, tr("%"));
         bindPair(m_transparency, *settings.transparency, notification);
     }

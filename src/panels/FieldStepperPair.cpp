@@ -1,16 +1,18 @@
 #include "panels/FieldStepperPair.h"
 
+#include "panels/FieldArrowKeys.h"
 #include "panels/Formatters.h"
 #include "widgets/Stepper.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 namespace brindle {
 
 FieldStepperPair::FieldStepperPair(Kind kind, const StepperRange& range, bool& formReady,
                                    QWidget* parent)
-    : QObject(parent), m_kind(kind), m_formReady(formReady), m_textField(new QLineEdit(parent)),
-      m_stepper(new Stepper(parent)) {
+    : QObject(parent), m_kind(kind), m_allowsNegative(range.minimum < 0), m_formReady(formReady),
+      m_textField(new QLineEdit(parent)), m_stepper(new Stepper(parent)) {
     m_stepper->setRange(range.minimum, range.maximum, range.increment);
     m_textField->setAlignment(Qt::AlignRight);
     m_textField->setFixedWidth(46);
@@ -23,6 +25,8 @@ FieldStepperPair::FieldStepperPair(Kind kind, const StepperRange& range, bool& f
             updateTextFieldValue();
     });
     connect(m_stepper, &Stepper::activated, this, &FieldStepperPair::updateStepperValue);
+    m_textField->installEventFilter(this);
+    new FieldArrowKeys(this);
 }
 
 void FieldStepperPair::setName(const QString& name) {
@@ -31,8 +35,22 @@ void FieldStepperPair::setName(const QString& name) {
     m_stepper->setObjectName(name + QStringLiteral("Stepper"));
 }
 
-void FieldStepperPair::setFormatter(QValidator* formatter) {
-    m_textField->setValidator(formatter);
+void FieldStepperPair::installFormatter() {
+    const auto sign =
+        m_allowsNegative ? NumberFormatter::Sign::Any : NumberFormatter::Sign::NonNegative;
+    if (m_kind == Kind::Integer)
+        m_textField->setValidator(new OnlyIntegerValueFormatter(sign, this));
+    else
+        m_textField->setValidator(new OnlyDecimalValueFormatter(sign, this));
+}
+
+bool FieldStepperPair::eventFilter(QObject* watched, QEvent* event) {
+    // A field left holding only the start of a number ("-", ".") commits nothing; it shows
+    // the stored value again rather than text that disagrees with it.
+    if (watched == m_textField && event->type() == QEvent::FocusOut &&
+        !m_textField->hasAcceptableInput())
+        showStepperValue();
+    return QObject::eventFilter(watched, event);
 }
 
 void FieldStepperPair::setValue(double value) {

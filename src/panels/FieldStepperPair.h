@@ -5,7 +5,6 @@
 #include <functional>
 
 class QLineEdit;
-class QValidator;
 class QWidget;
 
 namespace brindle {
@@ -39,7 +38,9 @@ public:
 
     // Names the two controls name + "TextField" and name + "Stepper".
     void setName(const QString& name);
-    void setFormatter(QValidator* formatter);
+    // Lets the field take only numbers of its kind, with a leading "-" only when the range
+    // reaches below zero.
+    void installFormatter();
     // Called with the pair's value after every user change, guard held.
     void setCommit(Commit commit) { m_commit = std::move(commit); }
 
@@ -53,11 +54,15 @@ public:
     void updateTextFieldValue();
     void updateStepperValue();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showStepperValue();
     QString displayText(double value) const;
 
     Kind m_kind;
+    bool m_allowsNegative;
     bool& m_formReady;
     QLineEdit* m_textField;
     Stepper* m_stepper;

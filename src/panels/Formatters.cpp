@@ -15,9 +15,26 @@ struct NumberScan {
     qsizetype end = 0;   // one past the last character of the number
     bool negative = false;
     bool hasDigits = false;
+    qsizetype pointAt = -1; // the decimal point, if any
+    qsizetype pointLength = 0;
 };
 
-// Reads blanks, an optional sign, digits and (when allowed) a "." with more digits.
+// The length of the decimal point at `index`: "." always, and the user's own (a "," in
+// much of Europe), so that a number typed as the user writes it reads the same.
+qsizetype decimalPointLength(QStringView text, qsizetype index) {
+    if (text[index] == u'.')
+        return 1;
+    const QString localPoint = QLocale().decimalPoint();
+    if (!localPoint.isEmpty() && text.sliced(index).startsWith(localPoint))
+        return localPoint.size();
+    return 0;
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads blanks, an optional sign, digits and (when allowed) a decimal point with more digits.
 NumberScan scanNumber(QStringView text, bool allowFraction) {
     NumberScan scan;
     qsizetype i = 0;
@@ -28,15 +45,19 @@ NumberScan scanNumber(QStringView text, bool allowFraction) {
         scan.negative = text[i] == u'-';
         ++i;
     }
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+    while (i < text.size() && isDigit(text[i])) {
         scan.hasDigits = true;
         ++i;
     }
-    if (allowFraction && i < text.size() && text[i] == u'.') {
-        ++i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
-            scan.hasDigits = true;
-            ++i;
+    if (allowFraction && i < text.size()) {
+        if (const qsizetype length = decimalPointLength(text, i); length > 0) {
+            scan.pointAt = i;
+            scan.pointLength = length;
+            i += length;
+            while (i < text.size() && isDigit(text[i])) {
+                scan.hasDigits = true;
+                ++i;
+            }
         }
     }
     scan.end = i;
@@ -51,41 +72,35 @@ bool onlyBlanksFrom(QStringView text, qsizetype index) {
     return true;
 }
 
-bool isCompleteNumber(QStringView text, bool allowFraction) {
+QValidator::State judgeText(QStringView text, bool allowsFraction, NumberFormatter::Sign sign) {
     if (text.isEmpty())
-        return true;
-    const NumberScan scan = scanNumber(text, allowFraction);
-    return scan.hasDigits && onlyBlanksFrom(text, scan.end);
-}
-
-QValidator::State judge(bool valid) {
-    if (valid)
         return QValidator::Acceptable;
-    QApplication::beep();
-    return QValidator::Invalid;
+    const NumberScan scan = scanNumber(text, allowsFraction);
+    if (scan.negative && sign == NumberFormatter::Sign::NonNegative)
+        return QValidator::Invalid;
+    if (!onlyBlanksFrom(text, scan.end))
+        return QValidator::Invalid;
+    // A sign or a point with no digits yet is how "-7" or ".5" start.
+    return scan.hasDigits ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 } // namespace
 
-OnlyIntegerValueFormatter::OnlyIntegerValueFormatter(QObject* parent) : QValidator(parent) {}
+NumberFormatter::NumberFormatter(bool allowsFraction, Sign sign, QObject* parent)
+    : QValidator(parent), m_allowsFraction(allowsFraction), m_sign(sign) {}
 
-bool OnlyIntegerValueFormatter::isPartialStringValid(QStringView text) {
-    return isCompleteNumber(text, false);
+QValidator::State NumberFormatter::validate(QString& input, int&) const {
+    const State state = judgeText(input, m_allowsFraction, m_sign);
+    if (state == Invalid)
+        QApplication::beep();
+    return state;
 }
 
-QValidator::State OnlyIntegerValueFormatter::validate(QString& input, int&) const {
-    return judge(isPartialStringValid(input));
-}
+OnlyIntegerValueFormatter::OnlyIntegerValueFormatter(Sign sign, QObject* parent)
+    : NumberFormatter(false, sign, parent) {}
 
-OnlyDecimalValueFormatter::OnlyDecimalValueFormatter(QObject* parent) : QValidator(parent) {}
-
-bool OnlyDecimalValueFormatter::isPartialStringValid(QStringView text) {
-    return isCompleteNumber(text, true);
-}
-
-QValidator::State OnlyDecimalValueFormatter::validate(QString& input, int&) const {
-    return judge(isPartialStringValid(input));
-}
+OnlyDecimalValueFormatter::OnlyDecimalValueFormatter(Sign sign, QObject* parent)
+    : NumberFormatter(true, sign, parent) {}
 
 double OnlyDecimalValueFormatter::roundedValue(double value) {
     // Half-up, away from zero, on tenths.
@@ -117,8 +132,13 @@ double leadingDecimalValue(QStringView text) {
     if (!scan.hasDigits)
         return 0.0;
     QString number = text.sliced(scan.start, scan.end - scan.start).toString();
-    if (number.endsWith(u'.'))
-        number.chop(1);
+    if (scan.pointAt >= 0) {
+        // QString::toDouble() reads the C locale's form, whatever the user's locale.
+        const qsizetype point = scan.pointAt - scan.start;
+        number.replace(point, scan.pointLength, QLatin1Char('.'));
+        if (number.endsWith(u'.'))
+            number.chop(1);
+    }
     bool ok = false;
     const double value = number.toDouble(&ok);
     if (ok)

@@ -32,11 +32,11 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
                                      "a “Menu” button"));
     m_breakpointField->setKeyboardTracking(false);
 
-    addLabel(tr("Style"), 0, 0);
+    describe(m_styleComboBox, tr("style"), addLabel(tr("Style"), 0, 0));
     form()->addWidget(m_styleComboBox, 0, 1);
-    addLabel(tr("Menu name"), 1, 0);
+    describe(m_navLabelField, tr("menu name"), addLabel(tr("Menu name"), 1, 0));
     form()->addWidget(m_navLabelField, 1, 1);
-    addLabel(tr("Phone below"), 2, 0);
+    describe(m_breakpointField, tr("phone layout below"), addLabel(tr("Phone below"), 2, 0));
     form()->addWidget(m_breakpointField, 2, 1);
     form()->setColumnStretch(1, 1);
 

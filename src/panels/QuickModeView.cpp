@@ -84,7 +84,8 @@ QuickModeGeneralView::QuickModeGeneralView(GlobalData& data, NotificationCenter&
     m_shapeComboBox->setFont(panelLabelFont(m_shapeComboBox->font()));
     for (const char* name : kShapeNames)
         m_shapeComboBox->addItem(tr(name));
-    addLabel(tr("Corners"), 0, 0);
+    setSubject({});
+    describe(m_shapeComboBox, tr("corner shape"), addLabel(tr("Corners"), 0, 0));
     form()->addWidget(m_shapeComboBox, 0, 1);
     form()->setColumnStretch(2, 1);
     addReloader([this] {
@@ -121,15 +122,27 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
 
     addLabel(tr("Main menu"), 0, 1);
     addLabel(tr("Sub-menu"), 0, 2);
-    addLabel(tr("Colour"), 1, 0);
-    addLabel(tr("Text"), 2, 0);
-    if (state != MenuState::Normal)
-        addLabel(tr("Opacity"), 3, 0);
+    QLabel* colourLabel = addLabel(tr("Colour"), 1, 0);
+    QLabel* textLabel = addLabel(tr("Text"), 2, 0);
+    QLabel* opacityLabel = state != MenuState::Normal ? addLabel(tr("Opacity"), 3, 0) : nullptr;
+    // Each column names its controls in full ("Sub-menu hover text brightness"); the row
+    // labels lead to the main-menu column.
+    setSubject({});
+    const auto spoken = [state](const Column& c, const QString& what) -> QString {
+        QString name = c.level == MenuLevel::Main ? tr("Main menu") : tr("Sub-menu");
+        if (state != MenuState::Normal)
+            name += QLatin1Char(' ') + stateName(state).toLower();
+        return name + QLatin1Char(' ') + what;
+    };
+    const auto rowLabel = [](const Column& c, QLabel* label) {
+        return c.level == MenuLevel::Main ? label : nullptr;
+    };
 
     std::vector<FieldStepperPair*> intensities;
     for (const Column& c : columns) {
         auto* well = makeWell(outlet(c.prefix, "backgroundColorImage"));
         form()->addWidget(well, 1, c.column);
+        describe(well, spoken(c, tr("background colour")), rowLabel(c, colourLabel));
         const GradientSettings gradient = gradientSettings(c.level, state);
         addReloader([this, well, gradient] {
             well->setBackgroundColor(quickWellColor(this->data(), gradient));
@@ -140,6 +153,7 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
         auto* intensity = makePair(outlet(c.prefix, "textColorIntensity"),
                                    FieldStepperPair::Kind::Integer, ranges::kTextIntensity);
         placePair(intensity, 2, c.column, tr("%"));
+        describe(intensity, spoken(c, tr("text brightness")), rowLabel(c, textLabel));
         intensity->setCommit([this, level](double value) { setTextIntensity(level, value); });
         intensities.push_back(intensity);
     }
@@ -156,6 +170,7 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
             auto* transparency = makePair(outlet(c.prefix, "transparency"),
                                           FieldStepperPair::Kind::Integer, ranges::kTransparency);
             placePair(transparency, 3, c.column, tr("%"));
+            describe(transparency, spoken(c, tr("opacity")), rowLabel(c, opacityLabel));
             bindPair(transparency, *gradientSettings(c.level, state).transparency,
                      backgroundNotification(c.level, state));
         }
@@ -213,7 +228,7 @@ QuickModeView::QuickModeView(QWidget* parent)
 QuickModeView::QuickModeView(GlobalData& data, NotificationCenter& center, QWidget* parent)
     : StylePanel(QString(), data, center, parent),
       m_well(makeWell(QStringLiteral("backgroundColorColorImage"))) {
-    addLabel(tr("Menu colour"), 0, 0);
+    describe(m_well, tr("menu colour"), addLabel(tr("Menu colour"), 0, 0));
     form()->addWidget(m_well, 0, 1);
     form()->setColumnStretch(2, 1);
     observeWell(m_well, [this] { backgroundColorDidChangeNotification(); });

@@ -1,6 +1,5 @@
 #include "panels/ShadowView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -76,19 +75,18 @@ ShadowPanel::ShadowPanel(const ShadowSettings& settings, GlobalData& data,
                        ranges::kShadowOffset);
     auto* size = makePair(prefix + QStringLiteral("Size"), FieldStepperPair::Kind::Integer,
                           ranges::kShadowSize);
-    m_opacity->setFormatter(decimalFormatter());
-    for (FieldStepperPair* pair : {x, y, size})
-        pair->setFormatter(integerFormatter());
+    for (FieldStepperPair* pair : {m_opacity, x, y, size})
+        pair->installFormatter();
 
-    addLabel(tr("Colour"), 0, 0);
+    describe(m_colorImage, tr("colour"), addLabel(tr("Colour"), 0, 0));
     form()->addWidget(m_colorImage, 0, 1);
-    addLabel(tr("Opacity"), 0, 2);
+    describe(m_opacity, tr("opacity"), addLabel(tr("Opacity"), 0, 2));
     placePair(m_opacity, 0, 3);
-    addLabel(tr("X"), 1, 0);
+    describe(x, tr("X offset"), addLabel(tr("X"), 1, 0));
     placePair(x, 1, 1, tr("px"));
-    addLabel(tr("Y"), 1, 2);
+    describe(y, tr("Y offset"), addLabel(tr("Y"), 1, 2));
     placePair(y, 1, 3, tr("px"));
-    addLabel(tr("Size"), 2, 0);
+    describe(size, tr("size"), addLabel(tr("Size"), 2, 0));
     placePair(size, 2, 1, tr("px"));
     form()->setColumnStretch(4, 1);
 

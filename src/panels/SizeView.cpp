@@ -1,6 +1,5 @@
 #include "panels/SizeView.h"
 
-#include "panels/Formatters.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
@@ -19,6 +18,7 @@ namespace brindle {
 struct PaddingSide {
     const char* name;
     const char* label;
+    const char* spoken; // the side inside a spoken name
     Setting setting;
     int column;
 };
@@ -26,6 +26,7 @@ struct PaddingSide {
 // One row of the padding grid: two sides and the padlock between them that couples them.
 struct PaddingAxis {
     Setting lock;
+    const char* lockName; // for screen readers
     int row;
     std::array<PaddingSide, 2> sides;
 };
@@ -33,30 +34,46 @@ struct PaddingAxis {
 namespace {
 
 const ShapeSettings kMainMenuShape = {
-    Setting::borderRadius, QStringLiteral("BorderRadiusDataUpdated"),
-    Setting::borderSize,   QStringLiteral("BorderSizeDataUpdated"),
-    Setting::borderColor,  QStringLiteral("BorderColorDataUpdated"),
-    Setting::width,        QStringLiteral("WidthDataUpdated"),
-    ranges::kWidth,        true,
+    Setting::borderRadius,
+    QStringLiteral("BorderRadiusDataUpdated"),
+    Setting::borderSize,
+    QStringLiteral("BorderSizeDataUpdated"),
+    Setting::borderColor,
+    QStringLiteral("BorderColorDataUpdated"),
+    Setting::width,
+    QStringLiteral("WidthDataUpdated"),
+    ranges::kWidth,
+    true,
+    QT_TRANSLATE_NOOP("ShapePanel", "Menu bar"),
 };
 
 const ShapeSettings kSubMenuShape = {
-    Setting::subMenuBorderRadius, QStringLiteral("SubMenuBorderRadiusDataUpdated"),
-    Setting::subMenuBorderSize,   QStringLiteral("SubMenuBorderSizeDataUpdated"),
-    Setting::subMenuBorderColor,  QStringLiteral("SubMenuBorderColorDataUpdated"),
-    Setting::subMenuWidth,        QStringLiteral("SubMenuWidthDataUpdated"),
-    ranges::kSubMenuWidth,        false,
+    Setting::subMenuBorderRadius,
+    QStringLiteral("SubMenuBorderRadiusDataUpdated"),
+    Setting::subMenuBorderSize,
+    QStringLiteral("SubMenuBorderSizeDataUpdated"),
+    Setting::subMenuBorderColor,
+    QStringLiteral("SubMenuBorderColorDataUpdated"),
+    Setting::subMenuWidth,
+    QStringLiteral("SubMenuWidthDataUpdated"),
+    ranges::kSubMenuWidth,
+    false,
+    QT_TRANSLATE_NOOP("ShapePanel", "Sub-menu"),
 };
 
 constexpr PaddingAxis kPaddingAxes[] = {
     {Setting::varSizeHorizontalLock,
+     QT_TR_NOOP("Lock left and right padding together"),
      5,
-     {{{"paddingLeft", QT_TR_NOOP("Left"), Setting::paddingLeft, 0},
-       {"paddingRight", QT_TR_NOOP("Right"), Setting::paddingRight, 3}}}},
+     {{{"paddingLeft", QT_TR_NOOP("Left"), QT_TR_NOOP("left padding"), Setting::paddingLeft, 0},
+       {"paddingRight", QT_TR_NOOP("Right"), QT_TR_NOOP("right padding"), Setting::paddingRight,
+        3}}}},
     {Setting::varSizeVerticalLock,
+     QT_TR_NOOP("Lock top and bottom padding together"),
      6,
-     {{{"paddingTop", QT_TR_NOOP("Top"), Setting::paddingTop, 0},
-       {"paddingBottom", QT_TR_NOOP("Bottom"), Setting::paddingBottom, 3}}}},
+     {{{"paddingTop", QT_TR_NOOP("Top"), QT_TR_NOOP("top padding"), Setting::paddingTop, 0},
+       {"paddingBottom", QT_TR_NOOP("Bottom"), QT_TR_NOOP("bottom padding"), Setting::paddingBottom,
+        3}}}},
 };
 
 bool startDetached(const QString& program, const QStringList& arguments) {
@@ -68,6 +85,7 @@ bool startDetached(const QString& program, const QStringList& arguments) {
 ShapePanel::ShapePanel(const ShapeSettings& settings, GlobalData& data, NotificationCenter& center,
                        QWidget* parent)
     : StylePanel(tr("Shape"), data, center, parent) {
+    setSubject(tr(settings.subject));
     m_borderRadius =
         makePair(QStringLiteral("borderRadius"), FieldStepperPair::Kind::Integer, ranges::kRadius);
     m_borderSize = makePair(QStringLiteral("borderSize"), FieldStepperPair::Kind::Integer,
@@ -76,16 +94,16 @@ ShapePanel::ShapePanel(const ShapeSettings& settings, GlobalData& data, Notifica
     m_width =
         makePair(QStringLiteral("width"), FieldStepperPair::Kind::Integer, settings.widthRange);
     // Radius and border size refuse letters; width (and paddings) read what leads the text.
-    m_borderRadius->setFormatter(integerFormatter());
-    m_borderSize->setFormatter(integerFormatter());
+    m_borderRadius->installFormatter();
+    m_borderSize->installFormatter();
 
-    addLabel(tr("Radius"), 0, 0);
+    describe(m_borderRadius, tr("corner radius"), addLabel(tr("Radius"), 0, 0));
     placePair(m_borderRadius, 0, 1, tr("px"));
-    addLabel(tr("Border"), 1, 0);
+    describe(m_borderSize, tr("border size"), addLabel(tr("Border"), 1, 0));
     placePair(m_borderSize, 1, 1, tr("px"));
-    addLabel(tr("Colour"), 1, 3);
+    describe(m_borderColorImage, tr("border colour"), addLabel(tr("Colour"), 1, 3));
     form()->addWidget(m_borderColorImage, 1, 4);
-    addLabel(tr("Width"), 2, 0);
+    describe(m_width, tr("width"), addLabel(tr("Width"), 2, 0));
     placePair(m_width, 2, 1, settings.widthInPercent ? tr("%") : tr("px"));
 
     bindPair(m_borderRadius, settings.borderRadius, settings.borderRadiusNotification);
@@ -114,6 +132,7 @@ SizeView::SizeView(GlobalData& data, NotificationCenter& center, QWidget* parent
         LockImageView* lock =
             axis.lock == Setting::varSizeHorizontalLock ? m_paddingHorizontal : m_paddingVertical;
         lock->setFixedSize(16, 16);
+        lock->setAccessibleName(tr(axis.lockName));
         form()->addWidget(lock, axis.row, 2, Qt::AlignCenter);
         bindPaddingAxis(axis, lock);
     }
@@ -131,7 +150,7 @@ void SizeView::bindPaddingAxis(const PaddingAxis& axis, LockImageView* lock) {
         const PaddingSide& side = axis.sides[i];
         pairs[i] =
             makePair(QLatin1String(side.name), FieldStepperPair::Kind::Integer, ranges::kPadding);
-        addLabel(tr(side.label), axis.row, side.column);
+        describe(pairs[i], tr(side.spoken), addLabel(tr(side.label), axis.row, side.column));
         placePair(pairs[i], axis.row, side.column + 1);
         addReloader([this, pair = pairs[i], setting = side.setting] {
             pair->setValue(static_cast<double>(data().integerValue(setting)));

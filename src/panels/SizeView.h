@@ -21,6 +21,7 @@ struct ShapeSettings {
     QString widthNotification;
     StepperRange widthRange;
     bool widthInPercent; // the bar's width is a share of the page, a list's in pixels
+    const char* subject; // what screen readers put in front of the rows' names
 };
 
 // The shape rows shared by the main-menu and the sub-menu panel: corner radius, border size

@@ -1,6 +1,5 @@
 #include "panels/StylePanel.h"
 
-#include "panels/Formatters.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/Stepper.h"
@@ -13,6 +12,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace brindle {
 
 QFont panelLabelFont(const QFont& base) {
@@ -22,9 +23,19 @@ QFont panelLabelFont(const QFont& base) {
     return font;
 }
 
+QString sentenceCase(const QString& title) {
+    QStringList words = title.split(QLatin1Char(' '));
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        QString& word = words[i];
+        if (word.size() > 1 && word.at(0).isUpper() && word.at(1).isLower())
+            word[0] = word.at(0).toLower();
+    }
+    return words.join(QLatin1Char(' '));
+}
+
 StylePanel::StylePanel(const QString& title, GlobalData& data, NotificationCenter& center,
                        QWidget* parent)
-    : QWidget(parent), m_data(data), m_center(center) {
+    : QWidget(parent), m_data(data), m_center(center), m_subject(sentenceCase(title)) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 6);
@@ -50,7 +61,65 @@ void StylePanel::setUp() {
     if (m_setUpDone)
         return;
     m_setUpDone = true;
+    orderTabChain();
     awake();
+}
+
+namespace {
+
+// The widgets of a layout, nested layouts included, in the layout's order.
+void collectWidgets(QLayout* layout, QList<QWidget*>& widgets) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() != nullptr)
+            widgets.append(item->widget());
+        else if (item->layout() != nullptr)
+            collectWidgets(item->layout(), widgets);
+    }
+}
+
+} // namespace
+
+void StylePanel::orderTabChain() {
+    struct Placed {
+        int row;
+        int column;
+        QWidget* widget;
+    };
+    QList<Placed> placed;
+    for (int i = 0; i < m_form->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        m_form->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        QList<QWidget*> widgets;
+        if (QWidget* widget = m_form->itemAt(i)->widget())
+            widgets.append(widget);
+        else if (QLayout* inner = m_form->itemAt(i)->layout())
+            collectWidgets(inner, widgets);
+        for (QWidget* widget : std::as_const(widgets)) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                placed.append({row, column, widget});
+        }
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (qsizetype i = 1; i < placed.size(); ++i)
+        setTabOrder(placed.at(i - 1).widget, placed.at(i).widget);
+}
+
+void StylePanel::describe(QWidget* control, const QString& what, QLabel* label) {
+    QString name = m_subject.isEmpty() ? what : m_subject + QLatin1Char(' ') + what;
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
+    control->setAccessibleName(name);
+    if (label != nullptr)
+        label->setBuddy(control);
+}
+
+void StylePanel::describe(FieldStepperPair* pair, const QString& what, QLabel* label) {
+    describe(pair->textField(), what, label);
+    // The stepper is off the Tab chain; a reader that meets it still hears what it steps.
+    pair->stepper()->setAccessibleName(pair->textField()->accessibleName());
 }
 
 void StylePanel::awake() {
@@ -101,18 +170,6 @@ ColorPickerImageView* StylePanel::makeWell(const QString& name) {
     well->setObjectName(name);
     well->setFixedSize(well->sizeHint());
     return well;
-}
-
-OnlyIntegerValueFormatter* StylePanel::integerFormatter() {
-    if (m_integerFormatter == nullptr)
-        m_integerFormatter = new OnlyIntegerValueFormatter(this);
-    return m_integerFormatter;
-}
-
-OnlyDecimalValueFormatter* StylePanel::decimalFormatter() {
-    if (m_decimalFormatter == nullptr)
-        m_decimalFormatter = new OnlyDecimalValueFormatter(this);
-    return m_decimalFormatter;
 }
 
 void StylePanel::addReloader(std::function<void()> reload) {

@@ -18,8 +18,6 @@ namespace brindle {
 
 class ColorPickerImageView;
 class NotificationCenter;
-class OnlyDecimalValueFormatter;
-class OnlyIntegerValueFormatter;
 class TitleBarView;
 
 // The pattern of every style panel: controls filled from the settings store, each user
@@ -57,6 +55,9 @@ protected:
 
     // The set-up steps after construction; see setUp().
     virtual void awake();
+    // Tab goes through the form row by row, left to right, whatever order the controls
+    // were made in. Part of setUp().
+    void orderTabChain();
 
     // Building: the panel's form is a grid below the title bar.
     QGridLayout* form() const { return m_form; }
@@ -66,8 +67,6 @@ protected:
     // Places a field and its stepper side by side, followed by an optional unit label.
     void placePair(FieldStepperPair* pair, int row, int column, const QString& unit = {});
     ColorPickerImageView* makeWell(const QString& name);
-    OnlyIntegerValueFormatter* integerFormatter();
-    OnlyDecimalValueFormatter* decimalFormatter();
 
     // Binding: a bound control is refilled by reloadData() and writes its setting, then
     // posts the notification, when the user changes it.
@@ -79,6 +78,15 @@ protected:
                       const std::vector<QWidget*>& components);
     void addReloader(std::function<void()> reload);
 
+    // Naming for screen readers. The subject is what the panel styles ("Drop shadow",
+    // "Hover background"); by default the title in sentence case.
+    void setSubject(const QString& subject) { m_subject = subject; }
+    // Names a control as a sighted user reads it: the subject, then what the control sets
+    // ("Drop shadow" + "X offset"). A given label becomes the control's buddy, so a mnemonic
+    // in it moves the focus there.
+    void describe(QWidget* control, const QString& what, QLabel* label = nullptr);
+    void describe(FieldStepperPair* pair, const QString& what, QLabel* label = nullptr);
+
     // A well's "ColorChanged" handler, registered by registerColorObservers().
     void observeWell(ColorPickerImageView* well, std::function<void()> handler);
     void registerColorObservers();
@@ -87,9 +95,8 @@ private:
     GlobalData& m_data;
     NotificationCenter& m_center;
     TitleBarView* m_titleBarView = nullptr;
+    QString m_subject;
     QGridLayout* m_form = nullptr;
-    OnlyIntegerValueFormatter* m_integerFormatter = nullptr;
-    OnlyDecimalValueFormatter* m_decimalFormatter = nullptr;
     std::vector<std::function<void()>> m_reloaders;
     std::vector<std::pair<ColorPickerImageView*, std::function<void()>>> m_wellHandlers;
     bool m_formReady = true;
@@ -99,5 +106,8 @@ private:
 
 // The small font of the panels' labels.
 QFont panelLabelFont(const QFont& base);
+// "Main Menu Text" → "Main menu text": words after the first lose their capital, unless
+// they are abbreviations ("CSS").
+QString sentenceCase(const QString& title);
 
 } // namespace brindle

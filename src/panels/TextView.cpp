@@ -1,6 +1,5 @@
 #include "panels/TextView.h"
 
-#include "panels/Formatters.h"
 #include "panels/GradientSettings.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
@@ -36,16 +35,16 @@ TextView::TextView(GlobalData& data, NotificationCenter& center, QWidget* parent
     auto* colour = makeWell(QStringLiteral("textColorImage"));
     auto* size =
         makePair(QStringLiteral("fontSize"), FieldStepperPair::Kind::Integer, ranges::kFontSize);
-    size->setFormatter(integerFormatter());
+    size->installFormatter();
     m_fontFamilyPopUpButton->addItems(m_fontFamilies);
     for (int i = 0; i < m_fontFamilies.size(); ++i)
         m_fontFamilyPopUpButton->setItemData(i, m_fontFamilies.at(i), Qt::ToolTipRole);
 
-    addLabel(tr("Font"), 0, 0);
+    describe(m_fontFamilyPopUpButton, tr("font"), addLabel(tr("Font"), 0, 0));
     form()->addWidget(m_fontFamilyPopUpButton, 0, 1, 1, 4);
-    addLabel(tr("Size"), 1, 0);
+    describe(size, tr("size"), addLabel(tr("Size"), 1, 0));
     placePair(size, 1, 1, tr("px"));
-    addLabel(tr("Colour"), 2, 0);
+    describe(colour, tr("colour"), addLabel(tr("Colour"), 2, 0));
     form()->addWidget(colour, 2, 1);
     form()->setColumnStretch(4, 1);
 
@@ -72,11 +71,14 @@ void TextView::updateFontFamilyPopUpButtonValue() {
     sendUpdateDataNotification(QStringLiteral("MainMenuFontFamilyDataUpdated"));
 }
 
-TextColorPanel::TextColorPanel(const QString& title, Setting colour, const QString& notification,
+TextColorPanel::TextColorPanel(const QString& title, MenuLevel level, MenuState state,
                                GlobalData& data, NotificationCenter& center, QWidget* parent)
     : StylePanel(title, data, center, parent),
       m_textColorImage(makeWell(QStringLiteral("textColorImage"))) {
-    addLabel(tr("Colour"), 0, 0);
+    const Setting colour = fontColorSetting(level, state);
+    const QString notification = fontColorNotification(level, state);
+    setSubject(spokenSubject(level, state, SpokenNoun::Text));
+    describe(m_textColorImage, tr("colour"), addLabel(tr("Colour"), 0, 0));
     form()->addWidget(m_textColorImage, 0, 1);
     form()->setColumnStretch(2, 1);
     bindWell(m_textColorImage, colour, notification);
@@ -86,9 +88,7 @@ TextColorPanel::TextColorPanel(const QString& title, Setting colour, const QStri
     ClassName::ClassName(QWidget* parent)                                                          \
         : ClassName(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}      \
     ClassName::ClassName(GlobalData& data, NotificationCenter& center, QWidget* parent)            \
-        : TextColorPanel(Title, fontColorSetting(MenuLevel::Level, MenuState::State),              \
-                         fontColorNotification(MenuLevel::Level, MenuState::State), data, center,  \
-                         parent) {}
+        : TextColorPanel(Title, MenuLevel::Level, MenuState::State, data, center, parent) {}
 
 BRINDLE_TEXT_COLOR_PANEL(TextHoverView, tr("Main Menu Text"), Main, Hover)
 BRINDLE_TEXT_COLOR_PANEL(TextActiveView, tr("Main Menu Text"), Main, Active)
@@ -106,7 +106,8 @@ SeparatorView::SeparatorView(GlobalData& data, NotificationCenter& center, QWidg
       m_showSeparatorComboBox(makeComboBox(QStringLiteral("showSeparatorComboBox"), this)) {
     m_showSeparatorComboBox->addItems({tr("Show"), tr("Hide")});
     m_showSeparatorComboBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    addLabel(tr("Lines between items"), 0, 0);
+    describe(m_showSeparatorComboBox, tr("lines between items"),
+             addLabel(tr("Lines between items"), 0, 0));
     form()->addWidget(m_showSeparatorComboBox, 0, 1);
     form()->setColumnStretch(2, 1);
     addReloader(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/GradientSettings.h"
 #include "panels/StylePanel.h"
 
 class QComboBox;
@@ -35,8 +36,9 @@ public:
     ColorPickerImageView* textColorImage() const { return m_textColorImage; }
 
 protected:
-    TextColorPanel(const QString& title, Setting colour, const QString& notification,
-                   GlobalData& data, NotificationCenter& center, QWidget* parent);
+    // The colour of that level and state, posting that level's and state's notification.
+    TextColorPanel(const QString& title, MenuLevel level, MenuState state, GlobalData& data,
+                   NotificationCenter& center, QWidget* parent);
 
 private:
     ColorPickerImageView* m_textColorImage;

@@ -182,6 +182,20 @@ bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
     return true;
 }
 
+// Why a stored icon name cannot be used, or nothing. The name becomes a file on disk and a
+// URL in the stylesheet, and both must be exactly the name the file holds: text that does
+// not decode cleanly is refused, not mended.
+QString iconFileNameProblem(const PlistElement& name) {
+    if (!name.validUtf8)
+        return QStringLiteral("which is not valid UTF-8 text");
+    if (name.text.toUtf8().size() > kLongestIconFileNameBytes)
+        return QStringLiteral("which is longer than a file name may be (%1 bytes)")
+            .arg(kLongestIconFileNameBytes);
+    if (!isSafeIconFileName(name.text))
+        return QStringLiteral("which is not a plain file name or is reserved for a generated file");
+    return QString();
+}
+
 bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
     const auto present = cursor.takeBoolean(what + QStringLiteral(", present"));
     if (!present)
@@ -189,19 +203,19 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
     icon.present = *present;
     if (!icon.present)
         return true;
-    const auto fileName = cursor.takeText(what + QStringLiteral(", file name"));
+    const PlistElement* fileName = cursor.take(Kind::String, what + QStringLiteral(", file name"));
     if (!fileName)
         return false;
-    if (!isSafeIconFileName(*fileName)) {
-        cursor.fail(QStringLiteral("%1 has the file name %2, which is not a plain file name "
-                                   "or is reserved for a generated file")
-                        .arg(what, quotedForMessage(*fileName)));
+    const QString problem = iconFileNameProblem(*fileName);
+    if (!problem.isEmpty()) {
+        cursor.fail(QStringLiteral("%1 has the file name %2, %3")
+                        .arg(what, quotedForMessage(fileName->text), problem));
         return false;
     }
     const PlistElement* bytes = cursor.take(Kind::Data, what + QStringLiteral(", image"));
     if (!bytes)
         return false;
-    icon.fileName = *fileName;
+    icon.fileName = fileName->text;
     icon.bytes = bytes->data;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <memory>
 #include <plist/plist.h>
 
@@ -13,6 +14,29 @@ struct PlistFree {
     void operator()(void* node) const { plist_free(node); }
 };
 using PlistPtr = std::unique_ptr<void, PlistFree>;
+
+// The property-list library reads and writes <real> text with the C library's number
+// functions, which follow LC_NUMERIC: under a decimal-comma locale "0.6" would read as 0.
+// For the lifetime of this object the calling thread alone uses the C locale; the process's
+// locale, and other threads, are left alone.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(cLocale() ? uselocale(cLocale()) : nullptr) {}
+    ~CLocaleScope() {
+        if (m_previous)
+            uselocale(m_previous);
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t cLocale() {
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return locale;
+    }
+
+    locale_t m_previous;
+};
 
 QString otherKindName(plist_type type) {
     switch (type) {
@@ -38,8 +62,11 @@ PlistElement elementFromNode(plist_t node, bool inDictionary = false) {
         // Not plist_get_string_val(): it asserts on text it cannot copy whole.
         uint64_t length = 0;
         const char* value = plist_get_string_ptr(node, &length);
-        return PlistElement::fromString(
-            value ? QString::fromUtf8(value, static_cast<qsizetype>(length)) : QString());
+        const QByteArrayView bytes(value, value ? static_cast<qsizetype>(length) : 0);
+        PlistElement element =
+            PlistElement::fromString(value ? QString::fromUtf8(bytes) : QString());
+        element.validUtf8 = bytes.isValidUtf8();
+        return element;
     }
     case PLIST_UINT: {
         // Negative numbers are kept in the same 64 bits; read them back as signed.
@@ -198,7 +225,10 @@ PlistArrayReadResult readPlistArray(const QByteArray& bytes) {
     if (bytes.contains('\0'))
         return result;
     plist_t parsed = nullptr;
-    plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &parsed);
+    {
+        const CLocaleScope cNumbers;
+        plist_from_xml(bytes.constData(), static_cast<uint32_t>(bytes.size()), &parsed);
+    }
     const PlistPtr root(parsed);
     if (!root)
         return result;
@@ -220,7 +250,10 @@ QByteArray writePlistArray(const QList<PlistElement>& elements) {
         plist_array_append_item(root.get(), nodeFromElement(element));
     char* xml = nullptr;
     uint32_t length = 0;
-    plist_to_xml(root.get(), &xml, &length);
+    {
+        const CLocaleScope cNumbers;
+        plist_to_xml(root.get(), &xml, &length);
+    }
     QByteArray bytes(xml, static_cast<qsizetype>(length));
     plist_to_xml_free(xml);
     return bytes;

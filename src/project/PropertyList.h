@@ -18,6 +18,9 @@ struct PlistElement {
 
     Kind kind = Kind::Other;
     QString text;
+    // For `String`: whether the file's bytes were valid UTF-8. Invalid sequences are shown
+    // as U+FFFD in `text`, so a name that relies on its exact bytes can be refused.
+    bool validUtf8 = true;
     qint64 integer = 0;
     double real = 0.0;
     bool boolean = false;

@@ -1,9 +1,12 @@
 #include "widgets/ColorPickerImageView.h"
 
 #include "platform/NotificationCenter.h"
+#include "widgets/AccessibleWidgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +18,8 @@ namespace {
 
 QPointer<QColorDialog> g_colorDialog;
 QPointer<ColorPickerImageView> g_target;
+// The well a keyboard user opened the dialog from; it gets the focus back on close.
+QPointer<ColorPickerImageView> g_returnFocusTo;
 // True while a well loads its own colour into the dialog: that is not a user's pick.
 bool g_retargeting = false;
 
@@ -37,6 +42,9 @@ ColorPickerImageView::ColorPickerImageView(NotificationCenter& center, QWidget* 
     : QWidget(parent), m_center(center) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab; a click opens the dialog without taking the focus from a field.
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibleWidgets();
 }
 
 ColorPickerImageView::~ColorPickerImageView() = default;
@@ -44,6 +52,10 @@ ColorPickerImageView::~ColorPickerImageView() = default;
 void ColorPickerImageView::setBackgroundColor(const Color& color) {
     m_backgroundColor = color;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     sendUpdateDataNotification(QStringLiteral("ColorChanged"));
 }
 
@@ -69,6 +81,13 @@ QColorDialog* ColorPickerImageView::sharedColorDialog() {
             if (!g_retargeting && g_target)
                 g_target->colorUpdate();
         });
+        QObject::connect(dialog, &QDialog::finished, dialog, [] {
+            if (ColorPickerImageView* well = g_returnFocusTo) {
+                g_returnFocusTo = nullptr;
+                well->activateWindow();
+                well->setFocus(Qt::OtherFocusReason);
+            }
+        });
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog, &QObject::deleteLater);
         g_colorDialog = dialog;
     }
@@ -83,18 +102,54 @@ QSize ColorPickerImageView::sizeHint() const {
     return {40, 22};
 }
 
-void ColorPickerImageView::mousePressEvent(QMouseEvent* event) {
-    if (!isEnabled() || event->button() != Qt::LeftButton) {
-        event->ignore();
+void ColorPickerImageView::openColorDialog(OpenedBy openedBy) {
+    if (!isEnabled())
         return;
-    }
     QColorDialog* dialog = sharedColorDialog();
     g_target = this;
     g_retargeting = true;
     dialog->setCurrentColor(toQColor(m_backgroundColor));
     g_retargeting = false;
+    const bool fromKeyboard = openedBy == OpenedBy::Keyboard;
+    g_returnFocusTo = fromKeyboard ? this : nullptr;
     dialog->show();
     dialog->raise();
+    if (fromKeyboard)
+        dialog->activateWindow();
+}
+
+void ColorPickerImageView::mousePressEvent(QMouseEvent* event) {
+    if (!isEnabled() || event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    openColorDialog(OpenedBy::Pointer);
+}
+
+void ColorPickerImageView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            openColorDialog(OpenedBy::Keyboard);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ColorPickerImageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ColorPickerImageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ColorPickerImageView::paintEvent(QPaintEvent*) {
@@ -121,6 +176,8 @@ void ColorPickerImageView::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(x + 2, y + 2), QPointF(x + w - 2, y + h - 2));
         painter.drawLine(QPointF(x + w - 2, y + 2), QPointF(x + 2, y + h - 2));
     }
+    if (hasFocus())
+        drawFocusRing(painter, *this, bounds);
 }
 
 } // namespace brindle

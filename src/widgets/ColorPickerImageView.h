@@ -11,8 +11,9 @@ namespace brindle {
 class NotificationCenter;
 
 // The colour well of the style panels: a small rounded swatch showing one colour. A click
-// opens the one shared colour dialog aimed at this well; every assignment of the colour —
-// also of an equal colour — posts "ColorChanged" with the well as sender.
+// opens the one shared colour dialog aimed at this well; so do Space and Enter while the well
+// has the keyboard focus. Every assignment of the colour — also of an equal colour — posts
+// "ColorChanged" with the well as sender.
 class ColorPickerImageView : public QWidget {
     Q_OBJECT
 
@@ -33,6 +34,10 @@ public:
 
     // The action of the shared colour dialog: takes its current colour.
     void colorUpdate();
+    // Aims the shared dialog at this well and shows it. Opened from the keyboard, the dialog
+    // takes the focus, and gives it back to the well when it is closed.
+    enum class OpenedBy { Pointer, Keyboard };
+    void openColorDialog(OpenedBy openedBy = OpenedBy::Pointer);
 
     // The one non-modal colour dialog shared by every well (created on first use).
     static QColorDialog* sharedColorDialog();
@@ -44,6 +49,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     NotificationCenter& m_center;

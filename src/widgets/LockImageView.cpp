@@ -1,7 +1,10 @@
 #include "widgets/LockImageView.h"
 
 #include "platform/NotificationCenter.h"
+#include "widgets/AccessibleWidgets.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -15,6 +18,8 @@ LockImageView::LockImageView(NotificationCenter& center, QWidget* parent)
     : QWidget(parent), m_center(center) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibleWidgets();
 }
 
 void LockImageView::setIsLock(bool isLock) {
@@ -22,6 +27,12 @@ void LockImageView::setIsLock(bool isLock) {
         return;
     m_isLock = isLock;
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent changed(this, checked);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void LockImageView::sendMessage(bool isLock) {
@@ -38,9 +49,32 @@ void LockImageView::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    toggle();
+}
+
+void LockImageView::toggle() {
+    if (!isEnabled())
+        return;
     setIsLock(!m_isLock);
     emit lockChanged(m_isLock);
     sendMessage(m_isLock);
+}
+
+void LockImageView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        toggle();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void LockImageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void LockImageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void LockImageView::paintEvent(QPaintEvent*) {
@@ -53,6 +87,8 @@ void LockImageView::paintEvent(QPaintEvent*) {
                            size);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(target, picture);
+        if (hasFocus())
+            drawFocusRing(painter, *this, rect());
         return;
     }
     // Without the built-in pictures: a plain padlock, shackle open when unlocked.
@@ -62,6 +98,8 @@ void LockImageView::paintEvent(QPaintEvent*) {
     const QRectF shackle(width() * 0.3, height() * 0.1, width() * 0.4, height() * 0.6);
     painter.drawArc(shackle.translated(m_isLock ? 0 : width() * 0.25, 0), 0, 180 * 16);
     painter.fillRect(body, palette().color(QPalette::WindowText));
+    if (hasFocus())
+        drawFocusRing(painter, *this, rect());
 }
 
 } // namespace brindle

@@ -6,8 +6,9 @@ namespace brindle {
 
 class NotificationCenter;
 
-// A padlock toggle. A click flips isLock, swaps the picture, emits lockChanged() and posts
-// "LockStatusChanged" with the new state under "Lock". Pictures come from
+// A padlock toggle. A click (or Space while it has the keyboard focus) flips isLock, swaps the
+// picture, emits lockChanged() and posts "LockStatusChanged" with the new state under "Lock".
+// Pictures come from
 // ":/images/lock.png" and ":/images/unlock.png" (register them with initResources()).
 class LockImageView : public QWidget {
     Q_OBJECT
@@ -23,6 +24,8 @@ public:
     bool showsLockedImage() const { return m_isLock; }
 
     void sendMessage(bool isLock);
+    // What a click does: flips the state and announces it.
+    void toggle();
 
     QSize sizeHint() const override;
 
@@ -33,6 +36,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     NotificationCenter& m_center;

@@ -192,6 +192,9 @@ SideBarView::SideBarView(SideBarLayout layout, QWidget* parent) : QWidget(parent
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control, and the area scrolls to show the focused one; the
+    // area itself is no stop.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scrollArea->setWidget(m_container);
     m_scrollArea->setMinimumWidth(m_container->minimumSizeHint().width() +

@@ -16,6 +16,8 @@ SourceCodeArea::SourceCodeArea(QWidget* parent)
     setObjectName(QStringLiteral("sourceCodeViewContainer"));
     m_css3TextView->setObjectName(QStringLiteral("css3TextView"));
     m_htmlTextView->setObjectName(QStringLiteral("htmlTextView"));
+    m_css3TextView->setAccessibleName(tr("Stylesheet source"));
+    m_htmlTextView->setAccessibleName(tr("HTML source"));
     m_sourceCodeView->setObjectName(QStringLiteral("sourceCodeView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -16,8 +16,9 @@ constexpr int kRepeatIntervalMs = 60;
 } // namespace
 
 Stepper::Stepper(QWidget* parent) : QWidget(parent), m_repeatTimer(new QTimer(this)) {
-    // Clicking the arrows must not end the editing of the field beside them.
-    setFocusPolicy(Qt::TabFocus);
+    // Clicking the arrows must not end the editing of the field beside them, and the field
+    // itself takes Up and Down, so the stepper is no stop of its own on the Tab chain.
+    setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_repeatTimer->setSingleShot(false);
     connect(m_repeatTimer, &QTimer::timeout, this, &Stepper::repeatStep);

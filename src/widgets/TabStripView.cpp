@@ -2,11 +2,17 @@
 
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "widgets/AccessibleWidgets.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace brindle {
 
@@ -17,6 +23,7 @@ constexpr int kTabGap = 16;
 struct TabSet {
     TabStripView::Config config;
     const char* objectName;
+    const char* accessibleName; // what the strip chooses, for screen readers
     QStringList tabs;
     bool logsResize;
 };
@@ -25,18 +32,22 @@ const QList<TabSet>& tabSets() {
     static const QList<TabSet> sets{
         {TabStripView::Config::SideTabView,
          "sideTabView",
+         QT_TRANSLATE_NOOP("TabStripView", "Menu bar state"),
          {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Active")},
          false},
         {TabStripView::Config::SubMenuSideTabView,
          "subMenuSideTabView",
+         QT_TRANSLATE_NOOP("TabStripView", "Sub-menu state"),
          {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Active")},
          false},
         {TabStripView::Config::MainTabView,
          "mainTabView",
+         QT_TRANSLATE_NOOP("TabStripView", "Source code"),
          {QStringLiteral("CSS 3"), QStringLiteral("HTML")},
          true},
         {TabStripView::Config::RelatedAppTabView,
          "relatedAppTabView",
+         QT_TRANSLATE_NOOP("TabStripView", "Application category"),
          {QStringLiteral("Developer Tools"), QStringLiteral("Utilities")},
          true},
     };
@@ -57,7 +68,11 @@ TabStripView::TabStripView(Config config, QWidget* parent)
     : QWidget(parent), m_config(config), m_selectColor(124, 155, 173, 102),
       m_borderSelectColor(84, 115, 113, 102) {
     const TabSet& set = tabSet(config);
+    // Before the name: naming announces the strip, which fixes its interface.
+    installAccessibleWidgets();
     setObjectName(QLatin1StringView(set.objectName));
+    setAccessibleName(QCoreApplication::translate("TabStripView", set.accessibleName));
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (const QString& title : set.tabs)
         addTab(title);
@@ -157,6 +172,8 @@ void TabStripView::paintEvent(QPaintEvent*) {
         }
         x += w + kTabGap;
     }
+    if (hasFocus() && m_selectIndex >= 0 && m_selectIndex < m_textBezierPathArray.size())
+        drawFocusRing(painter, *this, QRectF(m_textBezierPathArray[m_selectIndex]));
 }
 
 void TabStripView::mousePressEvent(QMouseEvent* event) {
@@ -166,15 +183,57 @@ void TabStripView::mousePressEvent(QMouseEvent* event) {
     }
     const QPoint point = event->position().toPoint();
     for (qsizetype i = 0; i < m_textBezierPathArray.size(); ++i) {
-        if (!m_textBezierPathArray[i].contains(point))
-            continue;
-        if (i != m_selectIndex) {
-            m_selectIndex = i;
-            sendMessage(i);
-            update();
+        if (m_textBezierPathArray[i].contains(point)) {
+            selectTab(i);
+            return;
         }
-        return;
     }
+}
+
+void TabStripView::selectTab(qint64 index) {
+    if (index < 0 || index >= m_tabs.size() || index == m_selectIndex)
+        return;
+    m_selectIndex = index;
+    sendMessage(index);
+    update();
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        focused.setChild(static_cast<int>(index));
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
+void TabStripView::keyPressEvent(QKeyEvent* event) {
+    const qint64 last = m_tabs.size() - 1;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        selectTab(rightToLeft ? std::min(m_selectIndex + 1, last)
+                              : std::max<qint64>(m_selectIndex - 1, 0));
+        break;
+    case Qt::Key_Right:
+        selectTab(rightToLeft ? std::max<qint64>(m_selectIndex - 1, 0)
+                              : std::min(m_selectIndex + 1, last));
+        break;
+    case Qt::Key_Home:
+        selectTab(0);
+        break;
+    case Qt::Key_End:
+        selectTab(last);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TabStripView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TabStripView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace brindle

@@ -14,7 +14,8 @@ inline constexpr auto kIndexKey = "Index";
 
 // A drawn strip of centred tab titles. One class serves every strip of the window; its
 // configuration picks the tab set. A selection is announced by posting "SelectIndexChanged"
-// on the default notification centre with the strip as sender and {"Index": int}.
+// on the default notification centre with the strip as sender and {"Index": int}. With the
+// keyboard focus, the arrow keys (and Home, End) choose the tab, as in a tab bar.
 class TabStripView : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
     // Stores the index, redraws and always announces it, also when it is unchanged.
     void setSelectIndex(qint64 index);
     void sendMessage(qint64 index);
+    // The user's choice of a tab (a click, a key): announced only when it changes.
+    void selectTab(qint64 index);
 
     // Recentres the tabs and their click areas for the current width.
     void windowDidResize();
@@ -45,6 +48,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

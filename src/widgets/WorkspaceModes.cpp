@@ -23,13 +23,13 @@ struct ModeInfo {
 
 // In the toolbar's order.
 constexpr std::array<ModeInfo, WorkspaceModes::kModeCount> kModeInfo{{
-    {"menuStructure", QT_TRANSLATE_NOOP("WorkspaceModes", "Menu Structure"),
+    {"menuStructure", QT_TRANSLATE_NOOP("WorkspaceModes", "&Menu Structure"),
      QT_TRANSLATE_NOOP("WorkspaceModes", "Edit the menu items, their links and icons"), "Ctrl+1"},
-    {"quickMode", QT_TRANSLATE_NOOP("WorkspaceModes", "Quick Mode"),
+    {"quickMode", QT_TRANSLATE_NOOP("WorkspaceModes", "&Quick Mode"),
      QT_TRANSLATE_NOOP("WorkspaceModes", "Style the whole menu from a few colours"), "Ctrl+2"},
-    {"mainMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Main Menu"),
+    {"mainMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Ma&in Menu"),
      QT_TRANSLATE_NOOP("WorkspaceModes", "Style the menu bar: normal, hover and active"), "Ctrl+3"},
-    {"subMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Sub-Menu"),
+    {"subMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "&Sub-Menu"),
      QT_TRANSLATE_NOOP("WorkspaceModes", "Style the drop-down lists: normal, hover and active"),
      "Ctrl+4"},
 }};
@@ -102,8 +102,11 @@ WorkspaceModes::WorkspaceModes(QWidget* sideBarViewContainer, QObject* parent)
         const ModeInfo& info = kModeInfo[static_cast<size_t>(i)];
         auto* action = new QAction(tr(info.label), m_group);
         action->setObjectName(QLatin1StringView(info.objectName));
-        action->setToolTip(tr(info.toolTip));
-        action->setShortcut(QKeySequence(QLatin1StringView(info.shortcut)));
+        const QKeySequence shortcut(QLatin1StringView(info.shortcut));
+        // The toolbar shows the shortcut too, as the View menu does.
+        action->setToolTip(
+            tr("%1 (%2)").arg(tr(info.toolTip), shortcut.toString(QKeySequence::NativeText)));
+        action->setShortcut(shortcut);
         action->setCheckable(true);
         action->setEnabled(false);
         const auto mode = static_cast<Mode>(i);

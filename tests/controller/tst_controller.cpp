@@ -20,6 +20,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -122,6 +123,8 @@ private slots:
     void savedProject_opensAgainWithSourcesAndPreviewFollowing();
     void refusedOrFailedFiles_areToldAndChangeNothing();
     void iconsLeftOutOfAnOpenedProject_areNamed();
+    void saveDialog_givesTheProjectExtension_data();
+    void saveDialog_givesTheProjectExtension();
     void preview_showsTheChange();
 
 private:
@@ -689,6 +692,39 @@ void ControllerTest::iconsLeftOutOfAnOpenedProject_areNamed() {
     QVERIFY(window.projectActions()->processOpenProject(path));
     QCOMPARE(alert(), nullptr);
     QCOMPARE(status.last().at(0).toString(), QStringLiteral("Opened Icons.brindleprj"));
+}
+
+void ControllerTest::saveDialog_givesTheProjectExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "Design"
+                                  << "Design.brindleprj";
+    QTest::newRow("project extension") << "Design.brindleprj"
+                                       << "Design.brindleprj";
+    QTest::newRow("another extension kept") << "Design.v2"
+                                            << "Design.v2";
+}
+
+void ControllerTest::saveDialog_givesTheProjectExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    // Also where a platform dialog hands back the name as typed.
+    QCOMPARE(ProjectActions::projectSavePath(dir.filePath(typed)), dir.filePath(saved));
+
+    GlobalData data;
+    QWidget window;
+    ProjectActions actions(data, nullptr, &window);
+    QSignalSpy recorded(&actions, &ProjectActions::projectRecorded);
+    actions.saveProject();
+    auto* dialog = window.findChild<QFileDialog*>();
+    QVERIFY(dialog != nullptr);
+    dialog->selectFile(dir.filePath(typed));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QCOMPARE(recorded.size(), 1);
+    QCOMPARE(recorded.at(0).at(0).toString(), dir.filePath(saved));
+    QCOMPARE(dir.entryList(QDir::Files), QStringList{saved});
 }
 
 QTEST_MAIN(ControllerTest)

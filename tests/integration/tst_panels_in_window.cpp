@@ -29,6 +29,7 @@
 #include "workspace/Export.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -40,6 +41,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -54,6 +56,7 @@
 #include <unistd.h>
 
 using namespace brindle;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -439,6 +442,9 @@ private slots:
     void randomEdits_keepPreviewEqualToFreshBuild();
     void modernPage_servesKeyboardTouchAndPhones_data();
     void modernPage_servesKeyboardTouchAndPhones();
+    void accessibility_everyFocusableControlHasAName_data();
+    void accessibility_everyFocusableControlHasAName();
+    void keyboardOnly_pickColourAndHoverOpacity();
 };
 
 void PanelsInWindowTest::panelChange_reachesStylesheetFile_data() {
@@ -905,6 +911,172 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
                 .toBool());
         QCOMPARE(page->url(), url);
     }
+}
+
+namespace {
+
+// Where an interface sits in the tree, for a failure message: its widget's name or class,
+// else its role, from the window down.
+QString accessiblePath(QAccessibleInterface* iface) {
+    QStringList steps;
+    for (QAccessibleInterface* at = iface; at != nullptr && steps.size() < 30; at = at->parent()) {
+        QString step;
+        if (QObject* object = at->object())
+            step = object->objectName().isEmpty()
+                       ? QString::fromLatin1(object->metaObject()->className())
+                       : object->objectName();
+        else
+            step = QString::fromLatin1(
+                QMetaEnum::fromType<QAccessible::Role>().valueToKey(at->role()));
+        steps.prepend(step);
+        if (at->object() != nullptr && at->object()->isWidgetType() &&
+            static_cast<QWidget*>(at->object())->isWindow())
+            break;
+    }
+    return steps.join(u" / ");
+}
+
+// Every shown interface below `iface` that can take the keyboard focus and has no name.
+// The preview's page is the designer's own generated menu, not a control of the window; its
+// view is checked, its content is not.
+void collectUnnamed(QAccessibleInterface* iface, const QWidget* preview, QStringList& unnamed,
+                    int& focusable) {
+    const QAccessible::State state = iface->state();
+    if (state.invisible)
+        return;
+    if (state.focusable) {
+        ++focusable;
+        if (iface->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << accessiblePath(iface);
+    }
+    if (iface->object() == preview)
+        return;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        if (QAccessibleInterface* child = iface->child(i))
+            collectUnnamed(child, preview, unnamed, focusable);
+    }
+}
+
+// A key as the user presses it: to the widget with the focus.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr)
+        target = QApplication::activeWindow();
+    QVERIFY(target != nullptr);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+// Tab (or Shift+Tab) until `goal` has the focus; the names passed on the way, or a failure.
+bool tabTo(const QWidget* goal, QStringList& passed, bool backwards = false) {
+    for (int presses = 0; presses < 80; ++presses) {
+        if (QApplication::focusWidget() == goal)
+            return true;
+        press(backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+              backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* now = QApplication::focusWidget();
+        passed << (now == nullptr                    ? QStringLiteral("(none)")
+                   : now->accessibleName().isEmpty() ? now->objectName()
+                                                     : now->accessibleName());
+    }
+    return false;
+}
+
+} // namespace
+
+void PanelsInWindowTest::accessibility_everyFocusableControlHasAName_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("page"); // the Normal, Hover or Active tab of a side bar
+    using Mode = WorkspaceModes::Mode;
+    QTest::newRow("menu structure") << int(Mode::MenuStructure) << 0;
+    QTest::newRow("quick mode") << int(Mode::Quick) << 0;
+    for (int page = 0; page < 3; ++page) {
+        const char* tab = page == 0 ? "normal" : page == 1 ? "hover" : "active";
+        QTest::addRow("main menu, %s", tab) << int(Mode::MainMenu) << page;
+        QTest::addRow("sub-menu, %s", tab) << int(Mode::SubMenu) << page;
+    }
+}
+
+void PanelsInWindowTest::accessibility_everyFocusableControlHasAName() {
+    QFETCH(int, mode);
+    QFETCH(int, page);
+
+    ShownWindow w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.window.modes()->showMode(static_cast<WorkspaceModes::Mode>(mode));
+    if (page > 0) {
+        auto* view = static_cast<SideBarView*>(w.window.modes()->currentModeView());
+        view->tabStrip()->selectTab(page);
+        QCOMPARE(view->container()->currentPage(), page);
+    }
+    QCoreApplication::processEvents();
+
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w.window);
+    QVERIFY(root != nullptr);
+    QStringList unnamed;
+    int focusable = 0;
+    collectUnnamed(root, w.window.previewView(), unnamed, focusable);
+    // The side bar's controls are in the count, not just the window's frame.
+    QVERIFY2(focusable > 10, qPrintable(QString::number(focusable)));
+    QVERIFY2(unnamed.isEmpty(),
+             qPrintable(u"Focusable but unnamed:\n  "_s + unnamed.join(u"\n  ")));
+}
+
+// A designer without a mouse: Main Menu mode, the bar's start colour picked in the colour
+// window, then the hover opacity typed and stepped — key events only.
+void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {
+    ShownWindow w;
+    QVERIFY(w.active());
+    press(Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(w.window.modes()->currentModeView(), w.window.sideBarView());
+
+    auto* well = w.panels().backgroundViewContainer->stopColorImage(0);
+    QStringList passed;
+    QVERIFY2(tabTo(well, passed), qPrintable(passed.join(u", ")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(well)->text(QAccessible::Name),
+             u"Background start colour"_s);
+
+    press(Qt::Key_Space);
+    QColorDialog* dialog = ColorPickerImageView::sharedColorDialog();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), well);
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
+    // The dialog's hexadecimal field takes a typed colour.
+    QLineEdit* hex = nullptr;
+    for (int presses = 0; presses < 60 && hex == nullptr; ++presses) {
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (field != nullptr && field->text().startsWith(u'#'))
+            hex = field;
+        else
+            press(Qt::Key_Tab);
+    }
+    QVERIFY(hex != nullptr);
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(hex, u"#123456"_s);
+    press(Qt::Key_Return);
+    QCOMPARE(w.data.colorValue(Setting::startBackgroundColor), Color::fromBytes(0x12, 0x34, 0x56));
+    press(Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(well));
+
+    // Back to the state tabs; Right shows the hover page.
+    TabStripView* strip = w.window.sideBarView()->tabStrip();
+    QVERIFY2(tabTo(strip, passed, true), qPrintable(passed.join(u", ")));
+    press(Qt::Key_Right);
+    QCOMPARE(strip->selectIndex(), 1);
+    QCOMPARE(w.window.sideBarView()->container()->currentPage(), 1);
+
+    auto* opacity = w.panels().backgroundHoverViewContainer->findChild<QLineEdit*>(
+        u"colorTransparencyTextField"_s);
+    QVERIFY(opacity != nullptr);
+    passed.clear();
+    QVERIFY2(tabTo(opacity, passed), qPrintable(passed.join(u", ")));
+    QCOMPARE(opacity->accessibleName(), u"Hover background opacity"_s);
+    QTest::keyClicks(opacity, u"40"_s);
+    press(Qt::Key_Return);
+    QCOMPARE(w.data.integerValue(Setting::colorTransparencyHover), 40);
+    press(Qt::Key_Up);
+    QCOMPARE(w.data.integerValue(Setting::colorTransparencyHover), 41);
+    QCOMPARE(opacity->text(), u"41"_s);
 }
 
 int main(int argc, char* argv[]) {

@@ -362,6 +362,15 @@ void ModelTest::iconFileName_safety_data() {
     QTest::newRow("dot dot") << ".." << false << "icon-..";
     QTest::newRow("empty") << "" << false << "icon-";
     QTest::newRow("slash") << "../x.png" << false << ".._x.png";
+    // File names end at 255 bytes of UTF-8; a longer one loses letters before its extension.
+    const QString euro(1, QChar(0x20AC)); // three bytes
+    QTest::newRow("255 bytes") << QString(251, u'a') + ".png" << true
+                               << QString(251, u'a') + ".png";
+    QTest::newRow("256 bytes") << QString(252, u'a') + ".png" << false
+                               << QString(251, u'a') + ".png";
+    QTest::newRow("multi-byte letters")
+        << euro.repeated(85) + ".png" << false << euro.repeated(83) + ".png";
+    QTest::newRow("long without extension") << QString(300, u'b') << false << QString(255, u'b');
 }
 
 void ModelTest::iconFileName_safety() {

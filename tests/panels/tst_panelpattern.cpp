@@ -9,11 +9,15 @@
 #include "widgets/Stepper.h"
 #include "widgets/TitleBarView.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,42 +49,56 @@ void PanelPatternTest::initTestCase() {
 
 void PanelPatternTest::formatter_decidesEachText_data() {
     QTest::addColumn<bool>("decimal");
+    QTest::addColumn<bool>("negatives"); // the field's range reaches below zero
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QValidator::State>("state");
+    const auto ok = QValidator::Acceptable;
+    const auto start = QValidator::Intermediate; // no beep, not a value yet
+    const auto no = QValidator::Invalid;
 
-    QTest::newRow("integer empty") << false << "" << true;
-    QTest::newRow("integer digits") << false << "12" << true;
-    QTest::newRow("integer leading space") << false << " 12" << true;
-    QTest::newRow("integer trailing space") << false << "12 " << true;
-    QTest::newRow("integer negative") << false << "-5" << true;
-    QTest::newRow("integer plus") << false << "+5" << true;
-    QTest::newRow("integer letter after") << false << "12a" << false;
-    QTest::newRow("integer letter") << false << "a" << false;
-    QTest::newRow("integer lone minus") << false << "-" << false;
-    QTest::newRow("integer fraction") << false << "1.5" << false;
-    QTest::newRow("integer inner space") << false << "1 2" << false;
-    QTest::newRow("decimal point") << true << "0.5" << true;
-    QTest::newRow("decimal comma") << true << "0,5" << false;
-    QTest::newRow("decimal whole") << true << "1" << true;
-    QTest::newRow("decimal leading point") << true << ".5" << true;
-    QTest::newRow("decimal trailing point") << true << "5." << true;
-    QTest::newRow("decimal negative") << true << "-0.5" << true;
-    QTest::newRow("decimal two points") << true << "0.5.1" << false;
-    QTest::newRow("decimal letters") << true << "abc" << false;
-    QTest::newRow("decimal empty") << true << "" << true;
+    QTest::newRow("integer empty") << false << false << "" << ok;
+    QTest::newRow("integer digits") << false << false << "12" << ok;
+    QTest::newRow("integer leading space") << false << false << " 12" << ok;
+    QTest::newRow("integer trailing space") << false << false << "12 " << ok;
+    QTest::newRow("integer plus") << false << false << "+5" << ok;
+    QTest::newRow("integer letter after") << false << false << "12a" << no;
+    QTest::newRow("integer letter") << false << false << "a" << no;
+    QTest::newRow("integer fraction") << false << false << "1.5" << no;
+    QTest::newRow("integer inner space") << false << false << "1 2" << no;
+    QTest::newRow("unsigned refuses minus") << false << false << "-5" << no;
+    QTest::newRow("unsigned refuses lone minus") << false << false << "-" << no;
+    QTest::newRow("signed negative") << false << true << "-5" << ok;
+    QTest::newRow("signed lone minus") << false << true << "-" << start;
+    QTest::newRow("signed blank then minus") << false << true << " -" << start;
+    QTest::newRow("signed minus then letter") << false << true << "-a" << no;
+    QTest::newRow("signed two minuses") << false << true << "--5" << no;
+    QTest::newRow("decimal point") << true << false << "0.5" << ok;
+    QTest::newRow("decimal comma in the C locale") << true << false << "0,5" << no;
+    QTest::newRow("decimal whole") << true << false << "1" << ok;
+    QTest::newRow("decimal leading point") << true << false << ".5" << ok;
+    QTest::newRow("decimal lone point") << true << false << "." << start;
+    QTest::newRow("decimal trailing point") << true << false << "5." << ok;
+    QTest::newRow("decimal unsigned negative") << true << false << "-0.5" << no;
+    QTest::newRow("decimal signed negative") << true << true << "-.5" << ok;
+    QTest::newRow("decimal two points") << true << false << "0.5.1" << no;
+    QTest::newRow("decimal letters") << true << false << "abc" << no;
+    QTest::newRow("decimal empty") << true << false << "" << ok;
 }
 
 void PanelPatternTest::formatter_decidesEachText() {
     QFETCH(bool, decimal);
+    QFETCH(bool, negatives);
     QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    OnlyIntegerValueFormatter integer;
-    OnlyDecimalValueFormatter decimalFormatter;
+    QFETCH(QValidator::State, state);
+    // A point only, whatever the locale the test runs in.
+    QLocale::setDefault(QLocale::c());
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    const auto sign = negatives ? NumberFormatter::Sign::Any : NumberFormatter::Sign::NonNegative;
+    OnlyIntegerValueFormatter integer(sign);
+    OnlyDecimalValueFormatter decimalFormatter(sign);
     int pos = 0;
     QString input = text;
-    const QValidator::State state =
-        decimal ? decimalFormatter.validate(input, pos) : integer.validate(input, pos);
-    QCOMPARE(state, accepted ? QValidator::Acceptable : QValidator::Invalid);
+    QCOMPARE(decimal ? decimalFormatter.validate(input, pos) : integer.validate(input, pos), state);
     QCOMPARE(input, text); // never rewritten
 }
 
@@ -136,16 +154,16 @@ void PanelPatternTest::typedValue_isClampedStoredShownAndPostedOnce_data() {
                                           << "150"
                                           << "borderRadius" << qint64(100) << "100"
                                           << "BorderRadiusDataUpdated" << false;
-    // A lone minus is not a whole number: typed key by key, "-3" becomes "3"; pasted whole,
-    // it is read as -3 and clamped.
+    // The radius cannot be negative: typed key by key, the minus is refused and "-3"
+    // becomes "3". A field without a formatter reads a pasted "-3" and clamps it.
     QTest::newRow("radius typed minus refused") << size << "borderRadiusTextField"
                                                 << "-3"
                                                 << "borderRadius" << qint64(3) << "3"
                                                 << "BorderRadiusDataUpdated" << false;
-    QTest::newRow("radius below minimum") << size << "borderRadiusTextField"
-                                          << "-3"
-                                          << "borderRadius" << qint64(0) << "0"
-                                          << "BorderRadiusDataUpdated" << true;
+    QTest::newRow("width below minimum pasted") << size << "widthTextField"
+                                                << "-3"
+                                                << "width" << qint64(10) << "10"
+                                                << "WidthDataUpdated" << true;
     QTest::newRow("border above maximum") << size << "borderSizeTextField"
                                           << "25"
                                           << "borderSize" << qint64(20) << "20"
@@ -756,4 +774,144 @@ void PanelPatternTest::titleBar_captionAtSeventeenCentred() {
     QCOMPARE(caption->y(), (30 - caption->height()) / 2);
     bar.resize(300, 40); // stays centred when the bar grows
     QCOMPARE(caption->y(), (40 - caption->height()) / 2);
+}
+
+void PanelPatternTest::spokenNames_sayWhatTheControlChanges_data() {
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label"); // the label tied to the control, "" for none
+
+    QTest::newRow("shadow offset") << "dropShadowViewContainer"
+                                   << "dropShadowXPosTextField"
+                                   << "Drop shadow X offset"
+                                   << "X";
+    QTest::newRow("text shadow opacity") << "textShadow2ViewContainer"
+                                         << "textShadow2OpacityTextField"
+                                         << "Text shadow 2 opacity"
+                                         << "Opacity";
+    QTest::newRow("stop switch") << "backgroundViewContainer"
+                                 << "firstQuarterBackgroundColorCheckBox"
+                                 << "Background stop 1"
+                                 << "Stop 1";
+    QTest::newRow("stop well") << "backgroundViewContainer"
+                               << "firstQuarterBackgroundColorImage"
+                               << "Background stop 1 colour"
+                               << "";
+    QTest::newRow("stop position") << "backgroundViewContainer"
+                                   << "thirdQuarterBackgroundColorTextField"
+                                   << "Background stop 3 position"
+                                   << "";
+    QTest::newRow("hover opacity") << "backgroundHoverViewContainer"
+                                   << "colorTransparencyTextField"
+                                   << "Hover background opacity"
+                                   << "Opacity";
+    QTest::newRow("sub-menu start") << "subMenuBackgroundActiveViewContainer"
+                                    << "startBackgroundColorImage"
+                                    << "Sub-menu active background start colour"
+                                    << "Start";
+    QTest::newRow("padding") << "sizeViewContainer"
+                             << "paddingBottomTextField"
+                             << "Menu bar bottom padding"
+                             << "Bottom";
+    QTest::newRow("padlock") << "sizeViewContainer"
+                             << "paddingHorizontal"
+                             << "Lock left and right padding together"
+                             << "";
+    QTest::newRow("sub-menu border") << "subMenuSizeViewContainer"
+                                     << "borderColorImage"
+                                     << "Sub-menu border colour"
+                                     << "Colour";
+    QTest::newRow("font") << "textViewContainer"
+                          << "fontFamilyPopUpButton"
+                          << "Main menu text font"
+                          << "Font";
+    QTest::newRow("hover text") << "textHoverViewContainer"
+                                << "textColorImage"
+                                << "Main menu hover text colour"
+                                << "Colour";
+    QTest::newRow("sub-menu text") << "subMenuTextViewContainer"
+                                   << "textColorImage"
+                                   << "Sub-menu text colour"
+                                   << "Colour";
+    QTest::newRow("quick, main column") << "quickModeHoverView"
+                                        << "transparencyTextField"
+                                        << "Main menu hover opacity"
+                                        << "Opacity";
+    QTest::newRow("quick, sub-menu column") << "quickModeActiveView"
+                                            << "subMenuTextColorIntensityTextField"
+                                            << "Sub-menu active text brightness"
+                                            << "";
+    QTest::newRow("quick menu colour") << "quickModeView"
+                                       << "backgroundColorColorImage"
+                                       << "Menu colour"
+                                       << "Menu colour";
+}
+
+// What a screen reader says for a control, and the label that leads to it.
+void PanelPatternTest::spokenNames_sayWhatTheControlChanges() {
+    QFETCH(QString, panel);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    PanelFixture f;
+    auto* widget = f.control<QWidget>(panel, control);
+    QVERIFY(widget != nullptr);
+    QVERIFY(widget->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(spoken != nullptr);
+    // On Linux Qt gives a combo box its current entry as name; the tied label (a relation on
+    // the accessibility bus) and the widget's own name say what it chooses.
+    const bool entryIsName = qobject_cast<QComboBox*>(widget) != nullptr;
+    QCOMPARE(entryIsName ? widget->accessibleName() : spoken->text(QAccessible::Name), name);
+    QString tied;
+    for (const QLabel* candidate : f.panel(panel)->findChildren<QLabel*>()) {
+        if (candidate->buddy() == widget)
+            tied = candidate->text();
+    }
+    QCOMPARE(tied, label);
+}
+
+void PanelPatternTest::arrowKeys_stepTheFieldFromWhatItShows_data() {
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("typed"); // left in the field without Return; "" for nothing
+    QTest::addColumn<int>("key");
+    QTest::addColumn<qint64>("expected");
+    QTest::addColumn<int>("posts");
+
+    QTest::newRow("up") << qint64(5) << "" << int(Qt::Key_Up) << qint64(6) << 1;
+    QTest::newRow("down") << qint64(5) << "" << int(Qt::Key_Down) << qint64(4) << 1;
+    QTest::newRow("down at the minimum") << qint64(0) << "" << int(Qt::Key_Down) << qint64(0) << 1;
+    // The typed number is taken first, then stepped: two changes.
+    QTest::newRow("up from typing") << qint64(5) << "12" << int(Qt::Key_Up) << qint64(13) << 2;
+    QTest::newRow("down from typing past the maximum")
+        << qint64(5) << "150" << int(Qt::Key_Down) << qint64(99) << 2;
+}
+
+// The field takes Up and Down; its stepper stays off the Tab chain.
+void PanelPatternTest::arrowKeys_stepTheFieldFromWhatItShows() {
+    QFETCH(qint64, stored);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(qint64, expected);
+    QFETCH(int, posts);
+    PanelFixture f;
+    StylePanel* panel = f.panel(QStringLiteral("sizeViewContainer"));
+    auto* field = panel->findChild<QLineEdit*>(QStringLiteral("borderRadiusTextField"));
+    auto* stepper = panel->findChild<Stepper*>(QStringLiteral("borderRadiusStepper"));
+    QVERIFY(field != nullptr && stepper != nullptr);
+    QCOMPARE(stepper->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(stepper->accessibleName(), field->accessibleName());
+    f.data.setBorderRadius(stored);
+    panel->reloadData();
+    if (!typed.isEmpty()) {
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+    }
+    PostRecorder recorder(f.center);
+
+    QTest::keyClick(field, static_cast<Qt::Key>(key));
+    QCOMPARE(f.data.borderRadius(), expected);
+    QCOMPARE(field->text(), QString::number(expected));
+    QCOMPARE(recorder.names(), QStringList(posts, QStringLiteral("BorderRadiusDataUpdated")));
 }

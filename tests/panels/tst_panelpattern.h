@@ -36,4 +36,9 @@ private slots:
     void showFireFox_launchesOrTells();
     void stylePanels_senderIsThePanel();
     void titleBar_captionAtSeventeenCentred();
+
+    void spokenNames_sayWhatTheControlChanges_data();
+    void spokenNames_sayWhatTheControlChanges();
+    void arrowKeys_stepTheFieldFromWhatItShows_data();
+    void arrowKeys_stepTheFieldFromWhatItShows();
 };

@@ -10,7 +10,11 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <clocale>
 
 using namespace brindle;
 
@@ -240,33 +244,93 @@ void TextAndShadowTest::shadowPanels_writeTheirOwnSettings() {
 }
 
 void TextAndShadowTest::shadowOpacity_typedIsClampedAndShownInTenths_data() {
+    QTest::addColumn<QByteArray>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("above one") << "1.5" << 1.0 << "1";
-    QTest::newRow("half") << "0.5" << 0.5 << "0.5";
-    QTest::newRow("shown as stored") << "0.55" << double(0.6f) << "0.6";
-    QTest::newRow("comma refused") << "0,5" << 0.0 << "0";
+    QTest::newRow("above one") << QByteArray("C") << "1.5" << 1.0 << "1";
+    QTest::newRow("half") << QByteArray("C") << "0.5" << 0.5 << "0.5";
+    QTest::newRow("half without the zero") << QByteArray("C") << ".5" << 0.5 << "0.5";
+    QTest::newRow("shown as stored") << QByteArray("C") << "0.55" << double(0.6f) << "0.6";
+    // Typed key by key, the comma is refused, leaving "05", which clamps to 1.
+    QTest::newRow("comma where the locale has none") << QByteArray("C") << "0,5" << 1.0 << "1";
+    QTest::newRow("German comma") << QByteArray("de_DE.UTF-8") << "0,5" << 0.5 << "0.5";
+    QTest::newRow("German point") << QByteArray("de_DE.UTF-8") << "0.5" << 0.5 << "0.5";
+    QTest::newRow("French comma, no zero")
+        << QByteArray("fr_FR.UTF-8") << ",3" << double(0.3f) << "0.3";
 }
 
 void TextAndShadowTest::shadowOpacity_typedIsClampedAndShownInTenths() {
+    QFETCH(QByteArray, locale);
     QFETCH(QString, typed);
     QFETCH(double, stored);
     QFETCH(QString, shown);
+    // The user's locale, for Qt and for the C library alike.
+    const QByteArray previous = std::setlocale(LC_ALL, nullptr);
+    const auto restore = qScopeGuard([&previous] {
+        std::setlocale(LC_ALL, previous.constData());
+        QLocale::setDefault(QLocale::system());
+    });
+    QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "scripts/setup.sh generates the locale");
+    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
     PanelFixture f;
     auto* field = f.panels.dropShadowViewContainer->findChild<QLineEdit*>(
         QStringLiteral("dropShadowOpacityTextField"));
     PostRecorder posts(f.center);
-    // "0,5" typed key by key: the comma is refused, leaving "05".
     typeInto(field, typed);
-    if (typed.contains(u',')) {
-        QCOMPARE(f.data.dropShadowOpacity(), 1.0); // "05" clamps to 1
-        QCOMPARE(field->text(), QStringLiteral("1"));
-    } else {
-        QCOMPARE(f.data.dropShadowOpacity(), stored);
-        QCOMPARE(field->text(), shown);
-    }
+    QCOMPARE(f.data.dropShadowOpacity(), stored);
+    QCOMPARE(field->text(), shown);
     QCOMPARE(posts.names(), QStringList{QStringLiteral("DropAndInnerShadowDataUpdated")});
+}
+
+void TextAndShadowTest::shadowFields_takeAMinusOnlyWhereTheRangeHasNegatives_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key"); // the key that ends the entry
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("posts");
+    QTest::newRow("minus seven, Tab") << "dropShadowXPos"
+                                      << "-7" << int(Qt::Key_Tab) << qint64(-7) << "-7" << 1;
+    QTest::newRow("minus sixty, Return")
+        << "dropShadowYPos"
+        << "-60" << int(Qt::Key_Return) << qint64(-50) << "-50" << 1;
+    QTest::newRow("lone minus, Return") << "dropShadowXPos"
+                                        << "-" << int(Qt::Key_Return) << qint64(3) << "-" << 0;
+    // Leaving the field with only a minus keeps the value and shows it again.
+    QTest::newRow("lone minus, Tab") << "dropShadowXPos"
+                                     << "-" << int(Qt::Key_Tab) << qint64(3) << "3" << 0;
+    // The size cannot be negative: the minus is refused and "7" is what was typed.
+    QTest::newRow("minus refused by size") << "dropShadowSize"
+                                           << "-7" << int(Qt::Key_Return) << qint64(7) << "7" << 1;
+}
+
+void TextAndShadowTest::shadowFields_takeAMinusOnlyWhereTheRangeHasNegatives() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(qint64, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, posts);
+    PanelFixture f;
+    const Setting setting = settingNamed(field);
+    f.data.setValue(setting, qint64(3));
+    f.panels.dropShadowViewContainer->reloadData();
+    auto* lineEdit = f.panels.dropShadowViewContainer->findChild<QLineEdit*>(
+        field + QStringLiteral("TextField"));
+    QVERIFY(lineEdit != nullptr);
+    f.host->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.host.get()));
+    lineEdit->setFocus();
+    lineEdit->selectAll();
+    PostRecorder recorder(f.center);
+    QTest::keyClick(lineEdit, Qt::Key_Backspace);
+    QTest::keyClicks(lineEdit, typed);
+    QTest::keyClick(lineEdit, Qt::Key(key));
+    QCOMPARE(lineEdit->hasFocus(), key != int(Qt::Key_Tab));
+    QCOMPARE(f.data.integerValue(setting), stored);
+    QCOMPARE(lineEdit->text(), shown);
+    QCOMPARE(recorder.names().size(), posts);
 }
 
 void TextAndShadowTest::shadowOpacity_stepsInTenthsUpToOne() {

@@ -19,6 +19,8 @@ private slots:
     void shadowPanels_writeTheirOwnSettings();
     void shadowOpacity_typedIsClampedAndShownInTenths_data();
     void shadowOpacity_typedIsClampedAndShownInTenths();
+    void shadowFields_takeAMinusOnlyWhereTheRangeHasNegatives_data();
+    void shadowFields_takeAMinusOnlyWhereTheRangeHasNegatives();
     void shadowOpacity_stepsInTenthsUpToOne();
     void shadowOffset_allowsNegativeValuesByStepper();
     void setUp_onlySecondTextShadowPosts();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdlib>
+#include <locale.h>
 #include <memory>
 #include <plist/plist.h>
 
@@ -15,6 +16,7 @@ public:
     PlistTestFile() : m_root(plist_new_array()) {}
     explicit PlistTestFile(const QByteArray& xml) {
         plist_t parsed = nullptr;
+        const CNumbers cNumbers;
         plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &parsed);
         m_root.reset(parsed);
     }
@@ -78,6 +80,7 @@ public:
     QByteArray xml() const {
         char* xml = nullptr;
         uint32_t length = 0;
+        const CNumbers cNumbers;
         plist_to_xml(m_root.get(), &xml, &length);
         const QByteArray bytes(xml, qsizetype(length));
         plist_to_xml_free(xml);
@@ -85,6 +88,16 @@ public:
     }
 
 private:
+    // The library's reals follow LC_NUMERIC; the tests read them as the C locale writes them,
+    // whatever locale they run in.
+    struct CNumbers {
+        locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        locale_t previous = uselocale(c);
+        ~CNumbers() {
+            uselocale(previous);
+            freelocale(c);
+        }
+    };
     struct Free {
         void operator()(void* node) const { plist_free(node); }
     };

@@ -528,6 +528,14 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
         << setText(kHomeIconNamePosition, "bottom.png") << QStringLiteral("bottom.png");
     QTest::newRow("icon name dot-dot")
         << setText(kHomeIconNamePosition, "..") << QStringLiteral("“..”");
+    QTest::newRow("icon name not UTF-8")
+        << setText(kHomeIconNamePosition, "h\xff\xfeme.png") << QStringLiteral("not valid UTF-8");
+    QTest::newRow("icon name encoded surrogate")
+        << setText(kHomeIconNamePosition, "h\xed\xa0\x80.png") << QStringLiteral("not valid UTF-8");
+    // 252 letters and ".png": one byte over.
+    static const QByteArray tooLong = QByteArray(252, 'a') + ".png";
+    QTest::newRow("icon name of 256 bytes")
+        << setText(kHomeIconNamePosition, tooLong.constData()) << QStringLiteral("255 bytes");
     QTest::newRow("icon name empty")
         << setText(kHomeIconNamePosition, "") << QStringLiteral("file name");
     QTest::newRow("truncated in the settings")

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
 #include <unistd.h>
 
 using namespace brindle;
@@ -112,6 +113,49 @@ QImage argb(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// Sets the process's C library locale, and the environment's LC_ALL that a started tool
+// takes over, to `name` for the object's lifetime.
+class LocaleSwitch {
+public:
+    explicit LocaleSwitch(const char* name)
+        : m_savedLocale(std::setlocale(LC_ALL, nullptr)), m_savedEnvironment(qgetenv("LC_ALL")),
+          m_hadEnvironment(qEnvironmentVariableIsSet("LC_ALL")),
+          m_ok(std::setlocale(LC_ALL, name) != nullptr) {
+        qputenv("LC_ALL", name);
+    }
+    ~LocaleSwitch() {
+        std::setlocale(LC_ALL, m_savedLocale.constData());
+        if (m_hadEnvironment)
+            qputenv("LC_ALL", m_savedEnvironment);
+        else
+            qunsetenv("LC_ALL");
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QByteArray m_savedLocale;
+    QByteArray m_savedEnvironment;
+    bool m_hadEnvironment;
+    bool m_ok;
+};
+
+// What Export All writes for the store, in this process.
+void exportInProcess(GlobalData& data, const QString& folder) {
+    CodeDocuments documents(data);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                   *data.getMenuRootNode(), data.tempFolderPath(), folder));
+}
+
+void compareFolders(const QString& actual, const QString& expected) {
+    QCOMPARE(entries(actual), entries(expected));
+    for (const QString& name : entries(expected))
+        QVERIFY2(readBytes(QDir(actual).filePath(name)) == readBytes(QDir(expected).filePath(name)),
+                 qPrintable(name));
+}
+
 } // namespace
 
 class ProjectCliTest : public QObject {
@@ -127,6 +171,8 @@ private slots:
     void fullDisk_failsLoudlyAndKeepsThePreviousFile();
     void outputStyle_projectsOwnOrTheOptions_data();
     void outputStyle_projectsOwnOrTheOptions();
+    void numbers_readTheSameInEveryLocale_data();
+    void numbers_readTheSameInEveryLocale();
 };
 
 void ProjectCliTest::initTestCase() {
@@ -372,6 +418,81 @@ void ProjectCliTest::fullDisk_failsLoudlyAndKeepsThePreviousFile() {
     QCOMPARE(readBytes(css), previousCss);
     QCOMPARE(readBytes(project), QByteArray("previous project"));
     QCOMPARE(entries(disk), before); // no auxiliary file left behind
+}
+
+void ProjectCliTest::numbers_readTheSameInEveryLocale_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::newRow("C") << QByteArray("C");
+    QTest::newRow("German") << QByteArray("de_DE.UTF-8");
+    QTest::newRow("French") << QByteArray("fr_FR.UTF-8");
+}
+
+// Generation, saving, opening and both exports give the same bytes whatever the locale's
+// decimal separator; the references are made under the C locale.
+void ProjectCliTest::numbers_readTheSameInEveryLocale() {
+    QFETCH(QByteArray, locale);
+    QTemporaryDir work, preview, toolTemporary;
+    const QString project = work.filePath(QStringLiteral("Sample.brindleprj"));
+    saveSampleProject(project);
+    GlobalData reference;
+    reference.setTempFolderPath(preview.path());
+    QVERIFY(openProjectFile(reference, project));
+    reference.setValue(Setting::dropShadowOpacity, 0.6);
+    const QByteArray referenceSaved = projectData(reference);
+    // What opening that file exports (opening re-encodes icons, so export after the same
+    // number of round trips).
+    const QString referenceExport = work.filePath(QStringLiteral("reference"));
+    {
+        QTemporaryDir referencePreview;
+        GlobalData reopened;
+        reopened.setTempFolderPath(referencePreview.path());
+        QVERIFY(openProjectData(reopened, referenceSaved, referencePreview.path()));
+        exportInProcess(reopened, referenceExport);
+    }
+    GlobalData defaults;
+    CodeDocuments defaultDocuments(defaults);
+    defaultDocuments.insertCSS3Code();
+    const QString defaultCss = defaultDocuments.cssText();
+    // The default design's stops and shadows, as CSS writes them.
+    QVERIFY(defaultCss.contains(QLatin1String("color-stop(0.25, #c7d95f)")));
+    QVERIFY(defaultCss.contains(QLatin1String("rgba(0,0,0,0.5)")));
+
+    const LocaleSwitch localeSwitch(locale.constData());
+    QVERIFY2(localeSwitch.ok(), "locale missing: scripts/setup.sh generates it");
+
+    // Generation and saving in this process.
+    CodeDocuments documents(defaults);
+    documents.insertCSS3Code();
+    QCOMPARE(documents.cssText(), defaultCss);
+    QCOMPARE(projectData(reference), referenceSaved);
+
+    // Opening what the C locale saved, then saving it again.
+    QTemporaryDir openedPreview;
+    GlobalData opened;
+    opened.setTempFolderPath(openedPreview.path());
+    QVERIFY(openProjectData(opened, referenceSaved, openedPreview.path()));
+    QCOMPARE(opened.doubleValue(Setting::dropShadowOpacity), 0.6);
+    QCOMPARE(projectData(opened), referenceSaved);
+    const QString inProcess = work.filePath(QStringLiteral("in-process"));
+    exportInProcess(opened, inProcess);
+    compareFolders(inProcess, referenceExport);
+
+    // The tool, started under the locale, on the saved file and on the defaults.
+    const QString savedProject = work.filePath(QStringLiteral("Saved.brindleprj"));
+    {
+        QFile file(savedProject);
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(referenceSaved) == referenceSaved.size());
+    }
+    const QString toolOut = work.filePath(QStringLiteral("tool"));
+    ToolRun run = runTool({savedProject, toolOut}, toolTemporary.path());
+    QCOMPARE(run.exitCode, 0);
+    compareFolders(toolOut, referenceExport);
+    const QString toolDefaults = work.filePath(QStringLiteral("tool-defaults"));
+    run = runTool({QStringLiteral("--defaults"), toolDefaults}, toolTemporary.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(testsupport::readText(QDir(toolDefaults).filePath(QStringLiteral("styles.css"))),
+             defaultCss);
 }
 
 QTEST_GUILESS_MAIN(ProjectCliTest)

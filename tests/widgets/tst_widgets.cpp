@@ -1,8 +1,10 @@
 #include "platform/NotificationCenter.h"
 #include "project/RecentProjects.h"
 #include "widgets/AboutSheet.h"
+#include "widgets/ColorPickerImageView.h"
 #include "widgets/CustomTextView.h"
 #include "widgets/LineIndex.h"
+#include "widgets/LockImageView.h"
 #include "widgets/MarkerLineNumberView.h"
 #include "widgets/RecentProjectsMenu.h"
 #include "widgets/RelatedAppsSheet.h"
@@ -14,9 +16,11 @@
 #include "widgets/WorkspaceModes.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QCommandLinkButton>
 #include <QDesktopServices>
 #include <QFile>
@@ -117,6 +121,9 @@ private slots:
     void tabStrip_tabSets();
     void tabStrip_clicksAndSelection();
     void tabStrip_resizeRecentresClickAreas();
+    void tabStrip_keysChooseTabsAsATabBar_data();
+    void tabStrip_keysChooseTabsAsATabBar();
+    void wellAndLock_keysAndAccessibleDescription();
 
     void sideBar_pages_data();
     void sideBar_pages();
@@ -538,6 +545,116 @@ void TestWidgets::tabStrip_clicksAndSelection() {
     QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.clickAreas()[2].center());
     QCOMPARE(recorder.indexes, (QList<int>{0, 1, 1, 2}));
     QCOMPARE(recorder.senders.size(), 4);
+}
+
+void TestWidgets::tabStrip_keysChooseTabsAsATabBar_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to"); // -1: the selection stays and nothing is posted
+    QTest::newRow("right") << 0 << int(Qt::Key_Right) << 1;
+    QTest::newRow("left") << 2 << int(Qt::Key_Left) << 1;
+    QTest::newRow("left on the first") << 0 << int(Qt::Key_Left) << -1;
+    QTest::newRow("right on the last") << 2 << int(Qt::Key_Right) << -1;
+    QTest::newRow("end") << 0 << int(Qt::Key_End) << 2;
+    QTest::newRow("home") << 2 << int(Qt::Key_Home) << 0;
+    QTest::newRow("other keys pass") << 1 << int(Qt::Key_Down) << -1;
+}
+
+// With the focus, the strip is a tab bar: arrows, Home and End choose a tab, posting as a
+// click does; to assistive technology it is a page tab list of its tabs.
+void TestWidgets::tabStrip_keysChooseTabsAsATabBar() {
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    TabStripView strip(TabStripView::Config::SideTabView);
+    strip.resize(300, 30);
+    strip.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&strip));
+    QVERIFY(strip.focusPolicy() & Qt::TabFocus);
+    strip.setSelectIndex(from);
+    SelectionRecorder recorder(&strip);
+
+    QTest::keyClick(&strip, static_cast<Qt::Key>(key));
+    const int selected = to < 0 ? from : to;
+    QCOMPARE(strip.selectIndex(), selected);
+    QCOMPARE(recorder.indexes, to < 0 ? QList<int>{} : QList<int>{to});
+
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&strip);
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Menu bar state"));
+    QCOMPARE(list->childCount(), 3);
+    const QStringList titles{QStringLiteral("Normal"), QStringLiteral("Hover"),
+                             QStringLiteral("Active")};
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        QVERIFY(tab != nullptr);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), titles.at(i));
+        QCOMPARE(tab->state().selected, i == selected);
+        QCOMPARE(tab->parent(), list);
+        QCOMPARE(list->indexOfChild(tab), i);
+    }
+    // A screen reader's press chooses the tab as a click would.
+    const int other = (selected + 1) % 3;
+    list->child(other)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(strip.selectIndex(), other);
+    QCOMPARE(recorder.indexes.last(), other);
+}
+
+// A well opens the shared colour window with Space or Enter and reads as a button with its
+// colour as value; a padlock toggles with Space and reads as a checked toggle.
+void TestWidgets::wellAndLock_keysAndAccessibleDescription() {
+    NotificationCenter center;
+    QWidget host;
+    auto* well = new ColorPickerImageView(center, &host);
+    auto* other = new ColorPickerImageView(center, &host);
+    auto* lock = new LockImageView(center, &host);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    well->setAccessibleName(QStringLiteral("Border colour"));
+    well->setBackgroundColor(Color::fromBytes(0x12, 0x34, 0x56));
+
+    for (QWidget* control : {static_cast<QWidget*>(well), static_cast<QWidget*>(lock)})
+        QVERIFY(control->focusPolicy() & Qt::TabFocus);
+    QAccessibleInterface* spokenWell = QAccessible::queryAccessibleInterface(well);
+    QCOMPARE(spokenWell->role(), QAccessible::Button);
+    QCOMPARE(spokenWell->text(QAccessible::Name), QStringLiteral("Border colour"));
+    QCOMPARE(spokenWell->text(QAccessible::Value), QStringLiteral("#123456"));
+    other->setBackgroundColor(Color::fromBytes(0xff, 0, 0).withAlpha(0.5));
+    QCOMPARE(QAccessible::queryAccessibleInterface(other)->text(QAccessible::Value),
+             QStringLiteral("#ff0000, 50% opaque"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(other)->text(QAccessible::Name),
+             QStringLiteral("Colour"));
+
+    QColorDialog* dialog = ColorPickerImageView::sharedColorDialog();
+    QTest::keyClick(well, Qt::Key_Space);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), well);
+    QCOMPARE(dialog->currentColor(), QColor(0x12, 0x34, 0x56));
+    QTest::keyClick(other, Qt::Key_Return);
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), other);
+    spokenWell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), well);
+    dialog->hide();
+    // A switched-off well (a stop not in use) opens nothing.
+    other->setEnabled(false);
+    QTest::keyClick(other, Qt::Key_Space);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(ColorPickerImageView::colorDialogTarget(), well);
+
+    QSignalSpy changed(lock, &LockImageView::lockChanged);
+    QAccessibleInterface* spokenLock = QAccessible::queryAccessibleInterface(lock);
+    QVERIFY(spokenLock->state().checkable);
+    QVERIFY(spokenLock->state().checked);
+    QTest::keyClick(lock, Qt::Key_Space);
+    QVERIFY(!lock->isLock());
+    QVERIFY(!spokenLock->state().checked);
+    spokenLock->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(lock->isLock());
+    QCOMPARE(changed.size(), 2);
+    QCOMPARE(changed.at(0).at(0).toBool(), false);
+    QCOMPARE(changed.at(1).at(0).toBool(), true);
 }
 
 void TestWidgets::tabStrip_resizeRecentresClickAreas() {
