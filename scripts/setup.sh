@@ -15,6 +15,18 @@ PACKAGES=(
 # Locales the tests run under to prove that no output follows the user's number format.
 LOCALES=(de_DE.UTF-8 fr_FR.UTF-8)
 
+# The browser-engine tests check exported pages with axe-core, pinned by a lock file and
+# installed into the tests' own folder.
+install_web_test_tools() {
+    npm ci --prefix "$(dirname "$0")/../tests/integration/web" --no-audit --no-fund
+}
+
+# Node.js may come from elsewhere (its own package brings npm and conflicts with Debian's npm):
+# only a machine without npm gets Debian's.
+if ! command -v npm >/dev/null 2>&1; then
+    PACKAGES+=(nodejs npm)
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -58,3 +70,5 @@ if ((${#missing_locales[@]} > 0)); then
     done
     "${SUDO[@]}" locale-gen
 fi
+
+install_web_test_tools

@@ -12,6 +12,8 @@ ParsedCommandLine usageError(const QString& message) {
     return parsed;
 }
 
+ParsedCommandLine parseExportArguments(const QStringList& arguments);
+
 bool looksLikeOption(const QString& argument) {
     return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
 }
@@ -19,18 +21,50 @@ bool looksLikeOption(const QString& argument) {
 } // namespace
 
 QString usageText() {
-    return QStringLiteral("usage: brindle-export --defaults OUTDIR\n"
-                          "       brindle-export PROJECT OUTDIR\n"
-                          "       brindle-export --version\n"
-                          "Writes styles.css, index.html and the images the page needs into "
-                          "OUTDIR (created if missing).\n");
+    return QStringLiteral(
+        "usage: brindle-export [--output-style classic|modern] --defaults OUTDIR\n"
+        "       brindle-export [--output-style classic|modern] PROJECT OUTDIR\n"
+        "       brindle-export --version\n"
+        "Writes styles.css, index.html and the images the page needs into "
+        "OUTDIR (created if missing); a Modern page also gets menu.js.\n"
+        "Without --output-style the design's own style is used.\n");
 }
 
 QString versionText() {
     return QStringLiteral("brindle-export %1\n").arg(QLatin1String(kVersion));
 }
 
-ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+ParsedCommandLine parseCommandLine(const QStringList& givenArguments) {
+    QStringList arguments = givenArguments;
+    std::optional<OutputStyle> style;
+    if (!arguments.isEmpty() && (arguments.first() == QLatin1String("--output-style") ||
+                                 arguments.first().startsWith(QLatin1String("--output-style=")))) {
+        QString name;
+        if (arguments.first().contains(QLatin1Char('='))) {
+            name = arguments.takeFirst().section(QLatin1Char('='), 1);
+        } else {
+            arguments.removeFirst();
+            if (arguments.isEmpty())
+                return usageError(
+                    QStringLiteral("--output-style needs a style: classic or modern"));
+            name = arguments.takeFirst();
+        }
+        style = outputStyleOfName(name);
+        if (!style)
+            return usageError(
+                QStringLiteral("unknown output style %1 (classic or modern)").arg(name));
+        if (arguments.isEmpty())
+            return usageError(QStringLiteral("missing arguments"));
+    }
+    ParsedCommandLine parsed = parseExportArguments(arguments);
+    if (parsed.request)
+        parsed.request->outputStyle = style;
+    return parsed;
+}
+
+namespace {
+
+ParsedCommandLine parseExportArguments(const QStringList& arguments) {
     if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
                                   arguments.first() == QLatin1String("-h"))) {
         ParsedCommandLine parsed;
@@ -66,5 +100,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     parsed.request = ExportRequest{first, arguments.at(1)};
     return parsed;
 }
+
+} // namespace
 
 } // namespace brindle::cli

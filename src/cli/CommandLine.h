@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OutputOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@ enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
 struct ExportRequest {
     QString projectPath; // empty: the default design
     QString outputDirectory;
+    std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
 };
 
 struct ParsedCommandLine {
@@ -23,10 +26,11 @@ struct ParsedCommandLine {
 };
 
 // `arguments` without the program name. Accepted forms:
-//   --defaults OUTDIR        the default design
-//   PROJECT OUTDIR           a saved project
+//   [--output-style classic|modern] --defaults OUTDIR        the default design
+//   [--output-style classic|modern] PROJECT OUTDIR           a saved project
 //   --help, -h
 //   --version, -v
+// The style option may also be written --output-style=STYLE.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 QString usageText();

@@ -23,7 +23,7 @@ WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
     documents.insertCSS3Code();
     WriteResult written =
         exportAllFilesToFolder(documents.cssText(), documents.htmlText(), *data.getMenuRootNode(),
-                               iconFolder, outputDirectory);
+                               iconFolder, outputDirectory, documents.scriptText());
     if (!written) {
         // The export names every file it could not write; the first says enough here.
         written.error = QStringLiteral("cannot export into %1: %2")

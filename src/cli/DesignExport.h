@@ -12,8 +12,8 @@ namespace brindle::cli {
 
 // Generates the page and the stylesheet for `data` as a freshly started application would,
 // and writes into `outputDirectory` (created when missing) what "export everything" writes:
-// both texts, the icons found in `iconFolder` and, when some top-level item has sub-items,
-// "bottom.png". On failure `error` is one line.
+// both texts, the icons found in `iconFolder`, "bottom.png" when some top-level item has
+// sub-items, and "menu.js" for a Modern page. On failure `error` is one line.
 WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
                          const QString& iconFolder = QString());
 

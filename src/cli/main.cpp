@@ -54,6 +54,11 @@ int runExport(const ExportRequest& request) {
         for (const QString& warning : opened.warnings)
             printWarning(warning);
     }
+    if (request.outputStyle) {
+        OutputOptions options = data.outputOptions();
+        options.style = *request.outputStyle;
+        data.setOutputOptions(options);
+    }
     if (const WriteResult written =
             exportDesign(data, request.outputDirectory, data.tempFolderPath());
         !written) {

@@ -41,6 +41,7 @@ bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
     m_previewFolder->writeHTML(m_documents.htmlText());
     m_previewFolder->writeCSS(m_documents.cssText());
     m_previewFolder->writeArrow();
+    writeScriptFile();
     emit previewFolderCreated(m_previewFolder->htmlPath());
     return true;
 }
@@ -67,8 +68,25 @@ void CSSNavMenu::runHandler(UpdateHandler handler) {
         case HandlerStep::Kind::Run:
             runHandler(step.handler);
             break;
+        case HandlerStep::Kind::Rebuild:
+            rebuildTexts();
+            break;
         }
     }
+}
+
+void CSSNavMenu::rebuildTexts() {
+    m_documents.rebuildForOutputOptions();
+    writeScriptFile();
+    writeCSSFile();
+    writeHTMLFile();
+}
+
+void CSSNavMenu::writeScriptFile() {
+    // The preview never runs it (its scripts are off), but the folder holds what an export
+    // holds. A Classic page loads no script, and the folder keeps none.
+    if (m_previewFolder)
+        m_previewFolder->writeScript(m_documents.scriptText());
 }
 
 void CSSNavMenu::reloadData() {

@@ -46,6 +46,8 @@ public:
 
     void writeCSSFile();
     void writeHTMLFile();
+    // Both texts in the frame of the current output options, with every file rewritten.
+    void rebuildTexts();
 
     CodeDocuments& documents() { return m_documents; }
     const CodeDocuments& documents() const { return m_documents; }
@@ -61,6 +63,8 @@ signals:
     void stylesheetRewritten();
 
 private:
+    void writeScriptFile();
+
     GlobalData& m_data;
     NotificationCenter& m_center;
     CodeDocuments m_documents;

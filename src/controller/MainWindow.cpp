@@ -7,6 +7,7 @@
 #include "controller/RecentMenuController.h"
 #include "editor/MenuStructureView.h"
 #include "panels/BackgroundView.h"
+#include "panels/OutputView.h"
 #include "panels/QuickModeView.h"
 #include "panels/ShadowView.h"
 #include "panels/SizeView.h"
@@ -53,6 +54,10 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
             [this](qint64 position, qint64 oldLength, const QString& text) {
                 htmlTextView()->replaceCharacters(position, oldLength, text);
             });
+    connect(&documents, &CodeDocuments::textsRebuilt, this, [this] {
+        css3TextView()->setText(m_controller->documents().cssText());
+        htmlTextView()->setText(m_controller->documents().htmlText());
+    });
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
     m_preview->setStylesheetSource([this] { return m_controller->documents().cssText(); });
     connect(m_controller, &CSSNavMenu::stylesheetRewritten, m_preview,
@@ -198,7 +203,8 @@ void MainWindow::buildModeViews() {
         p.sizeViewContainer, p.backgroundViewContainer, p.backgroundHoverViewContainer,
         p.backgroundActiveViewContainer, p.separatorViewContainer, p.dropShadowViewContainer,
         p.innerShadowViewContainer, p.textViewContainer, p.textHoverViewContainer,
-        p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer}));
+        p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer,
+        p.outputViewContainer}));
     m_sideBarView->setObjectName(QStringLiteral("sideBarView"));
     m_subMenuSideBarView = new SideBarView(subMenuSideBarLayout(
         SubMenuPanels{p.subMenuSizeViewContainer, p.subMenuBackgroundViewContainer,

@@ -132,7 +132,8 @@ bool ProjectActions::exportCSSTo(const QString& path) {
 bool ProjectActions::exportAllTo(const QString& folder) {
     const WriteResult result = exportAllFilesToFolder(
         m_controller->documents().cssText(), m_controller->documents().htmlText(),
-        *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder);
+        *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
+        m_controller->documents().scriptText());
     if (!result.ok) {
         showError(tr("Export failed"), tr("The files could not be exported to “%1”: %2")
                                            .arg(QDir::toNativeSeparators(folder), result.error));

@@ -19,6 +19,7 @@ HandlerStep run(UpdateHandler h) {
 }
 const HandlerStep writeCSS{K::WriteCSS};
 const HandlerStep writeHTML{K::WriteHTML};
+const HandlerStep rebuild{K::Rebuild};
 
 // In the order of UpdateHandler.
 const std::vector<HandlerSpec>& handlerTable() {
@@ -79,6 +80,7 @@ const std::vector<HandlerSpec>& handlerTable() {
         {"updateSubMenuTopDataUpdatedNotification", {splice(F::subMenuTop), writeCSS}},
         {"updateSubMenuItemHeightDataUpdatedNotification",
          {splice(F::subMenuItemHeight), writeCSS}},
+        {"updateOutputOptionsDataUpdatedNotification", {rebuild}},
     };
     return table;
 }
@@ -164,12 +166,15 @@ const std::vector<Registration>& routingTable() {
          H::QuickModeSubMenuBackgroundActive},
         {"QuickModeDataUpdated", "quickModeView", H::QuickMenu},
         {"MenuStructureDataUpdated", "menuStructureView", H::MenuStructure},
+        {"OutputOptionsDataUpdated", "outputViewContainer", H::OutputOptions},
     };
     return table;
 }
 
 const std::vector<UpdateHandler>& reloadOrder() {
     static const std::vector<UpdateHandler> order = {
+        // First: an opened design may bring another frame; the splices then fill it.
+        H::OutputOptions,
         H::BorderRadius,
         H::BorderSizeColor,
         H::SubMenuBorderRadius,

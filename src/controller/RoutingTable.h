@@ -45,12 +45,14 @@ enum class UpdateHandler {
     MenuIcon,
     SubMenuTop,
     SubMenuItemHeight,
+    OutputOptions,
 };
-inline constexpr int kUpdateHandlerCount = static_cast<int>(UpdateHandler::SubMenuItemHeight) + 1;
+inline constexpr int kUpdateHandlerCount = static_cast<int>(UpdateHandler::OutputOptions) + 1;
 
-// One step of a handler: splice a fragment, rewrite a file, or run another handler.
+// One step of a handler: splice a fragment, rewrite a file, run another handler, or build
+// both texts in a new frame (output options) and rewrite every generated file.
 struct HandlerStep {
-    enum class Kind { Splice, WriteCSS, WriteHTML, Run };
+    enum class Kind { Splice, WriteCSS, WriteHTML, Run, Rebuild };
     Kind kind;
     Fragment fragment = Fragment::width;                 // Splice
     UpdateHandler handler = UpdateHandler::BorderRadius; // Run

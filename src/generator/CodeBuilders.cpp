@@ -3,6 +3,7 @@
 #include "generator/Declarations.h"
 #include "generator/Gradient.h"
 #include "generator/Shadow.h"
+#include "generator/StyleTemplates.h"
 #include "platform/Log.h"
 
 #include <array>
@@ -56,6 +57,10 @@ void CodeBuilders::build(Fragment fragment) {
     (this->*kBuilders[fragmentSlot(fragment)])();
 }
 
+const StyleTemplates& CodeBuilders::templates() const {
+    return styleTemplates(m_data.outputOptions().style);
+}
+
 void CodeBuilders::store(Fragment fragment, QString text) {
     m_registry.setText(fragment, std::move(text));
 }
@@ -68,7 +73,8 @@ void CodeBuilders::resetLineHeights() {
 // Box and text declarations ---------------------------------------------------------------
 
 void CodeBuilders::constructBorderRadiusCommand() {
-    store(Fragment::borderRadius, cornerRadiusDeclarations(m_data.borderRadius()));
+    store(Fragment::borderRadius,
+          cornerRadiusDeclarations(m_data.borderRadius(), templates().vendorForms));
 }
 
 void CodeBuilders::constructBorderSizeColorCommand() {
@@ -82,7 +88,7 @@ void CodeBuilders::constructBorderLeftRightSizeColorCommand() {
 
 void CodeBuilders::constructSubMenuBorderRadiusCommand() {
     store(Fragment::subMenuBorderRadius,
-          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius()));
+          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius(), templates().vendorForms));
 }
 
 void CodeBuilders::constructSubMenuBorderSizeColorCommand() {
@@ -91,12 +97,13 @@ void CodeBuilders::constructSubMenuBorderSizeColorCommand() {
 }
 
 void CodeBuilders::constructSubMenuItemFirstChildCommand() {
-    store(Fragment::subMenuItemFirstChild, borderRadiusDeclarations(QStringLiteral("0")));
+    store(Fragment::subMenuItemFirstChild,
+          borderRadiusDeclarations(QStringLiteral("0"), templates().vendorForms));
 }
 
 void CodeBuilders::constructSubMenuItemLastChildCommand() {
     store(Fragment::subMenuItemLastChild,
-          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius()));
+          bottomCornerRadiusDeclarations(m_data.subMenuBorderRadius(), templates().vendorForms));
 }
 
 void CodeBuilders::constructWidthCommand() {
@@ -147,7 +154,8 @@ void CodeBuilders::constructFontSizeCommand() {
 // Gradient backgrounds ---------------------------------------------------------------------
 
 void CodeBuilders::buildGradient(Fragment fragment, GradientGroupId group) {
-    store(fragment, gradientDeclaration(readGradientValues(m_data, gradientGroup(group))));
+    store(fragment, gradientDeclaration(readGradientValues(m_data, gradientGroup(group)),
+                                        templates().vendorForms));
 }
 
 void CodeBuilders::constructBackgroundCommand() {
@@ -181,9 +189,11 @@ void CodeBuilders::constructDropAndInnerShadowCommand() {
                                      false, ShadowEntryEnd::Comma) +
                          shadowEntry(readShadowValues(m_data, shadowSettings(ShadowId::Inner)),
                                      true, ShadowEntryEnd::Semicolon);
-    store(Fragment::dropAndInnerShadow, QLatin1String("\t-moz-box-shadow:\n") + pair +
-                                            QLatin1String("\t-webkit-box-shadow:\n") + pair +
-                                            QLatin1String("\tbox-shadow:\n") + pair);
+    const QString standard = QLatin1String("\tbox-shadow:\n") + pair;
+    store(Fragment::dropAndInnerShadow,
+          templates().vendorForms ? QLatin1String("\t-moz-box-shadow:\n") + pair +
+                                        QLatin1String("\t-webkit-box-shadow:\n") + pair + standard
+                                  : standard);
 }
 
 void CodeBuilders::constructMainMenuTextShadowCommand() {
@@ -207,7 +217,7 @@ void CodeBuilders::constructMenuStructureCommand() {
         if (item.childCount() == 0)
             markup += menuItemLine(item);
         else
-            markup += subMenuBlock(item);
+            markup += subMenuBlock(item, templates().disclosureButtons);
     }
     store(Fragment::menuStructure, std::move(markup));
 }
@@ -216,7 +226,8 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
     const Node& root = *m_data.getMenuRootNode();
     if (topLevelIndex < 0 || topLevelIndex >= root.childCount())
         return;
-    m_registry.appendText(Fragment::menuStructure, subMenuBlock(*root.childAt(topLevelIndex)));
+    m_registry.appendText(Fragment::menuStructure, subMenuBlock(*root.childAt(topLevelIndex),
+                                                                templates().disclosureButtons));
 }
 
 void CodeBuilders::getLineHeight() {
@@ -281,11 +292,11 @@ void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
 }
 
 void CodeBuilders::constructMenuIconCommand(const IconRule& rule) {
-    m_registry.appendText(Fragment::menuIcon, iconRule(rule));
+    m_registry.appendText(Fragment::menuIcon, iconRule(rule, templates()));
 }
 
 void CodeBuilders::constructMainMenuWithChildIconCommand(const QString& iconID) {
-    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID));
+    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID, templates()));
 }
 
 } // namespace brindle

@@ -7,6 +7,7 @@
 namespace brindle {
 
 enum class GradientGroupId;
+struct StyleTemplates;
 
 // The builders: each reads the store when called and rebuilds one fragment's text from
 // scratch in the registry. They never touch a document text or a position.
@@ -67,6 +68,8 @@ public:
     const GlobalData& data() const { return m_data; }
 
 private:
+    // The templates of the design's output style.
+    const StyleTemplates& templates() const;
     void store(Fragment fragment, QString text);
     void buildGradient(Fragment fragment, GradientGroupId group);
     void appendItemIconRules(const Node& item, bool isMainMenu);

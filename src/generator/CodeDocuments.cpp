@@ -1,24 +1,34 @@
 #include "generator/CodeDocuments.h"
 
+#include "generator/Declarations.h"
+#include "generator/StyleTemplates.h"
+#include "generator/TextEscaping.h"
 #include "model/GlobalData.h"
 
 #include <array>
+#include <span>
 
 namespace brindle {
 
 namespace {
 
-// One piece of a document: fixed text, or a registered fragment when `fixed` is null.
+// One piece of a document: fixed text, a registered fragment, or the text of an output
+// option. An option is part of the document's frame: changing it rebuilds the texts.
 struct Piece {
+    enum class Kind { Fixed, Fragment, NavLabel, PhoneQuery };
+    Kind kind;
     const char* fixed;
     Fragment fragment;
 };
 
 constexpr Piece text(const char* fixed) {
-    return {fixed, Fragment::menuStructure};
+    return {Piece::Kind::Fixed, fixed, Fragment::menuStructure};
 }
 constexpr Piece frag(Fragment fragment) {
-    return {nullptr, fragment};
+    return {Piece::Kind::Fragment, nullptr, fragment};
+}
+constexpr Piece option(Piece::Kind kind) {
+    return {kind, nullptr, Fragment::menuStructure};
 }
 
 // The builders in the order the build runs them. Only the last three depend on it: the
@@ -228,20 +238,281 @@ constexpr Piece kPage[] = {
     text("</html>\n"),
 };
 
+// The Modern stylesheet: the Classic rules in their standard forms, plus what keyboards,
+// touch screens and phones need. The selectors of the Classic rules are kept, so a desktop
+// browser draws the same bar.
+constexpr Piece kModernStylesheet[] = {
+    text(".brindlenav,\n.brindlenav-toggle + label {\n"),
+    frag(Fragment::width),
+    text("\tmargin: 0;\n"),
+    frag(Fragment::padding),
+    text("\tlist-style: none;\n"),
+    text("\tbackground: #111;\n"),
+    frag(Fragment::backgroundColor),
+    frag(Fragment::borderRadius),
+    frag(Fragment::borderSizeColor),
+    frag(Fragment::dropAndInnerShadow),
+    text("}\n"),
+    text(".brindlenav li {\n"),
+    text("\tfloat: left;\n"),
+    text("\tpadding: 0px 8px 0px 0px;\n"),
+    frag(Fragment::borderLeftRightSizeColor),
+    text("\tposition: relative;\n"),
+    text("}\n"),
+    text(".brindlenav li:first-child {\n"),
+    text("\tmargin: 0 0 0 25px;\n"),
+    text("\tborder-left: 0px;\n"),
+    text("}\n"),
+    text(".brindlenav li:last-child {\n"),
+    text("\tborder-right: 0px;\n"),
+    text("}\n"),
+    text(".brindlenav li:hover {\n"),
+    frag(Fragment::backgroundColorHover),
+    text("}\n"),
+    text(".brindlenav li:active {\n"),
+    frag(Fragment::backgroundColorActive),
+    text("}\n"),
+    text(".brindlenav a,\n.brindlenav-toggle + label {\n"),
+    text("\tfloat: left;\n"),
+    text("\tpadding: 10px 10px;\n"),
+    text("\tcolor: #999;\n"),
+    frag(Fragment::mainMenuFontFamily),
+    frag(Fragment::mainMenuFontColor),
+    frag(Fragment::mainMenuFontSize),
+    text("\ttext-decoration: none;\n"),
+    frag(Fragment::mainMenuTextShadow),
+    text("}\n"),
+    text(".brindlenav a:hover {\n"),
+    frag(Fragment::mainMenuFontColorHover),
+    text("}\n"),
+    text(".brindlenav a:active {\n"),
+    frag(Fragment::mainMenuFontColorActive),
+    text("}\n"),
+    // A sub-menu opens on hover, while anything in its item has focus (keyboard, or a tap on
+    // the button), and when the script marks it open; a dismissed one stays closed.
+    text(".brindlenav li:hover > ul,\n.brindlenav li:active > ul,\n"
+         ".brindlenav li:focus-within > ul,\n.brindlenav li.open > ul {\n"),
+    text("\tdisplay: block;\n"),
+    text("}\n"),
+    text(".brindlenav li.closed > ul {\n"),
+    text("\tdisplay: none;\n"),
+    text("}\n"),
+    text(".brindlenav ul {\n"),
+    text("\tlist-style: none;\n"),
+    text("\tmargin: 0;\n"),
+    text("\tpadding: 0;\n"),
+    text("\tdisplay: none;\n"),
+    text("\tposition: absolute;\n"),
+    frag(Fragment::subMenuTop),
+    text("\tleft: 0;\n"),
+    text("\tz-index: 99999;\n"),
+    frag(Fragment::subMenuBackgroundColor),
+    frag(Fragment::subMenuBorderRadius),
+    frag(Fragment::subMenuBorderSizeColor),
+    text("}\n"),
+    text(".brindlenav ul li {\n"),
+    text("\tborder-left: 0px;\n"),
+    text("\tborder-right: 0px;\n"),
+    text("\tfloat: none;\n"),
+    text("\tmargin: 0;\n"),
+    text("\tpadding: 0;\n"),
+    text("\tdisplay: block;\n"),
+    text("\tbox-shadow: 0 1px 0 #111111, 0 1px 0 #777777;\n"),
+    text("}\n"),
+    text(".brindlenav ul li:first-child {\n"),
+    text("\tpadding-left: 0px;\n"),
+    text("\tmargin: 0;\n"),
+    text("}\n"),
+    text(".brindlenav ul li:last-child {\n"),
+    text("\tbox-shadow: none;\n"),
+    text("}\n"),
+    text(".brindlenav ul li:hover {\n"),
+    frag(Fragment::subMenuBackgroundColorHover),
+    text("}\n"),
+    text(".brindlenav ul li:active {\n"),
+    frag(Fragment::subMenuBackgroundColorActive),
+    text("}\n"),
+    text(".brindlenav ul a {\n"),
+    frag(Fragment::subMenuFontColor),
+    text("\tpadding: 10px;\n"),
+    text("\theight: auto;\n"),
+    text("\tline-height: 1;\n"),
+    text("\tdisplay: block;\n"),
+    text("\twhite-space: nowrap;\n"),
+    text("\tfloat: none;\n"),
+    text("\ttext-transform: none;\n"),
+    frag(Fragment::subMenuItemHeight),
+    frag(Fragment::subMenuWidth),
+    text("}\n"),
+    text(".brindlenav ul a:hover {\n"),
+    frag(Fragment::subMenuFontColorHover),
+    text("}\n"),
+    text(".brindlenav ul a:active {\n"),
+    frag(Fragment::subMenuFontColorActive),
+    text("}\n"),
+    text(".brindlenav ul li:first-child a {\n"),
+    frag(Fragment::subMenuItemFirstChild),
+    text("}\n"),
+    text(".brindlenav ul li:last-child a {\n"),
+    frag(Fragment::subMenuItemLastChild),
+    text("}\n"),
+    text(".brindlenav::after {\n"),
+    text("\tvisibility: hidden;\n"),
+    text("\tdisplay: block;\n"),
+    text("\tfont-size: 0;\n"),
+    text("\tcontent: \" \";\n"),
+    text("\tclear: both;\n"),
+    text("\theight: 0;\n"),
+    text("}\n"),
+    // The disclosure button lies over the room the owner's link keeps for the arrow.
+    text(".brindlenav li > button {\n"),
+    text("\tposition: absolute;\n"),
+    text("\ttop: 0;\n"),
+    text("\tright: 0;\n"),
+    text("\tbottom: 0;\n"),
+    text("\twidth: 26px;\n"),
+    text("\tmargin: 0;\n"),
+    text("\tpadding: 0;\n"),
+    text("\tborder: 0;\n"),
+    text("\tcolor: inherit;\n"),
+    text("\tbackground: url(\"bottom.png\") no-repeat right 8px center;\n"),
+    text("\tbackground-size: 8px 8px;\n"),
+    text("\tcursor: pointer;\n"),
+    text("}\n"),
+    text(".brindlenav a:focus-visible,\n.brindlenav button:focus-visible,\n"
+         ".brindlenav-toggle:focus-visible + label {\n"),
+    text("\toutline: 2px solid currentColor;\n"),
+    text("\toutline-offset: -2px;\n"),
+    text("}\n"),
+    text(".brindlenav-toggle,\n.brindlenav-toggle + label {\n"),
+    text("\tdisplay: none;\n"),
+    text("}\n"),
+    frag(Fragment::menuIcon),
+    // Phones: a full-width vertical menu behind a "Menu" toggle, every target 44 px high.
+    text("\n"),
+    option(Piece::Kind::PhoneQuery),
+    text("\t.brindlenav-toggle {\n"
+         "\t\tdisplay: block;\n"
+         "\t\tposition: absolute;\n"
+         "\t\twidth: 1px;\n"
+         "\t\theight: 1px;\n"
+         "\t\tmargin: 0;\n"
+         "\t\topacity: 0;\n"
+         "\t}\n"),
+    text("\t.brindlenav,\n\t.brindlenav-toggle + label {\n"
+         "\t\tbox-sizing: border-box;\n"
+         "\t\twidth: auto;\n"
+         "\t}\n"),
+    text("\t.brindlenav-toggle + label {\n"
+         "\t\tdisplay: block;\n"
+         "\t\tfloat: none;\n"
+         "\t\tmin-height: 44px;\n"
+         "\t\tpadding: 14px 16px;\n"
+         "\t\tline-height: 16px;\n"
+         "\t\tcursor: pointer;\n"
+         "\t}\n"),
+    text("\t.brindlenav {\n"
+         "\t\tdisplay: none;\n"
+         "\t}\n"),
+    text("\t.brindlenav-toggle:checked ~ .brindlenav {\n"
+         "\t\tdisplay: block;\n"
+         "\t}\n"),
+    text("\t.brindlenav li,\n\t.brindlenav li:first-child {\n"
+         "\t\tfloat: none;\n"
+         "\t\tmargin: 0;\n"
+         "\t\tpadding: 0;\n"
+         "\t\tborder-left: 0;\n"
+         "\t\tborder-right: 0;\n"
+         "\t}\n"),
+    text("\t.brindlenav a,\n\t.brindlenav ul a,\n\t.brindlenav .mainmenuicondata,\n"
+         "\t.brindlenav .submenuicondata {\n"
+         "\t\tfloat: none;\n"
+         "\t\tdisplay: block;\n"
+         "\t\tbox-sizing: border-box;\n"
+         "\t\twidth: auto;\n"
+         "\t\theight: auto;\n"
+         "\t\tmin-height: 44px;\n"
+         "\t\tpadding-top: 14px;\n"
+         "\t\tpadding-bottom: 14px;\n"
+         "\t\tpadding-right: 52px;\n"
+         "\t\twhite-space: normal;\n"
+         "\t}\n"),
+    text("\t.brindlenav li > button {\n"
+         "\t\tbottom: auto;\n"
+         "\t\twidth: 44px;\n"
+         "\t\theight: 44px;\n"
+         "\t\tbackground-position: center;\n"
+         "\t}\n"),
+    text("\t.brindlenav ul {\n"
+         "\t\tposition: static;\n"
+         "\t}\n"),
+    text("}\n"),
+};
+
+constexpr Piece kModernPage[] = {
+    text("<!DOCTYPE html>\n"),
+    text("<html lang=\"en\">\n"),
+    text("<head>\n"),
+    text("\t<meta charset=\"utf-8\">\n"),
+    text("\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"),
+    text("\t<link rel=\"stylesheet\" href=\"styles.css\">\n"),
+    text("\t<script src=\"menu.js\" defer></script>\n"),
+    text("\t<title>My Button</title>\n"),
+    text("</head>\n"),
+    text("<body>\n"),
+    text("<br>\n"),
+    text("<nav class=\"brindlenav-nav\" aria-label=\""),
+    option(Piece::Kind::NavLabel),
+    text("\">\n"),
+    text("<input type=\"checkbox\" id=\"brindlenav-toggle\" class=\"brindlenav-toggle\">\n"),
+    text("<label for=\"brindlenav-toggle\">Menu</label>\n"),
+    text("<ul class=\"brindlenav\">\n"),
+    frag(Fragment::menuStructure),
+    text("</ul>\n"),
+    text("</nav>\n"),
+    text("</body>\n"),
+    text("</html>\n"),
+};
+
+struct DocumentTables {
+    std::span<const Piece> stylesheet;
+    std::span<const Piece> page;
+};
+
+// The frames of the two texts, per output style.
+const DocumentTables& documentTables(OutputStyle style) {
+    static const DocumentTables classic{kStylesheet, kPage};
+    static const DocumentTables modern{kModernStylesheet, kModernPage};
+    return style == OutputStyle::Modern ? modern : classic;
+}
+
+QString optionText(Piece::Kind kind, const OutputOptions& options) {
+    if (kind == Piece::Kind::NavLabel)
+        return escapeHtmlAttribute(options.navLabel);
+    // "Below the breakpoint": the largest width still below it, in CSS pixels.
+    return QLatin1String("@media (max-width: ") +
+           fixedDecimals(static_cast<double>(options.breakpoint) - 0.02, 2) +
+           QLatin1String("px) {\n");
+}
+
 // Lays the pieces out one after another, recording each fragment's start.
-template <std::size_t N> QString assemble(const Piece (&pieces)[N], FragmentRegistry& registry) {
-    qsizetype length = 0;
-    for (const Piece& piece : pieces)
-        length += piece.fixed ? qsizetype(std::char_traits<char>::length(piece.fixed))
-                              : registry.text(piece.fragment).size();
+QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
+                 const OutputOptions& options) {
     QString result;
-    result.reserve(length);
+    result.reserve(8192);
     for (const Piece& piece : pieces) {
-        if (piece.fixed) {
+        switch (piece.kind) {
+        case Piece::Kind::Fixed:
             result += QLatin1String(piece.fixed);
-        } else {
+            break;
+        case Piece::Kind::Fragment:
             registry.setIndex(piece.fragment, result.size());
             result += registry.text(piece.fragment);
+            break;
+        case Piece::Kind::NavLabel:
+        case Piece::Kind::PhoneQuery:
+            result += optionText(piece.kind, options);
+            break;
         }
     }
     return result;
@@ -254,13 +525,25 @@ CodeDocuments::CodeDocuments(const GlobalData& data, QObject* parent)
 
 void CodeDocuments::insertHTML5Code() {
     m_builders.constructMenuStructureCommand();
-    m_htmlText = assemble(kPage, m_registry);
+    m_htmlOptions = m_builders.data().outputOptions();
+    m_htmlText = assemble(documentTables(m_htmlOptions.style).page, m_registry, m_htmlOptions);
 }
 
 void CodeDocuments::insertCSS3Code() {
     for (Fragment fragment : kBuildOrder)
         m_builders.build(fragment);
-    m_cssText = assemble(kStylesheet, m_registry);
+    const OutputOptions& options = m_builders.data().outputOptions();
+    m_cssText = assemble(documentTables(options.style).stylesheet, m_registry, options);
+}
+
+void CodeDocuments::rebuildForOutputOptions() {
+    insertHTML5Code();
+    insertCSS3Code();
+    emit textsRebuilt();
+}
+
+QString CodeDocuments::scriptText() const {
+    return m_htmlOptions.style == OutputStyle::Modern ? menuScriptText() : QString();
 }
 
 void CodeDocuments::spliceFragment(Fragment f) {

@@ -3,6 +3,7 @@
 #include "generator/CodeBuilders.h"
 #include "generator/Fragment.h"
 #include "generator/FragmentRegistry.h"
+#include "model/OutputOptions.h"
 
 #include <QObject>
 #include <QString>
@@ -27,7 +28,14 @@ public:
     // fragment's position.
     void insertCSS3Code();
 
+    // Both texts again, in the frame of the design's current output options (a change of
+    // style, label or breakpoint changes the frame, not one fragment). Announced by
+    // textsRebuilt.
+    void rebuildForOutputOptions();
+
     const QString& cssText() const { return m_cssText; }
+    // The script the page loads ("menu.js"), or nothing when the page loads none.
+    QString scriptText() const;
     const QString& htmlText() const { return m_htmlText; }
     const QString& fragmentText(Fragment f) const { return m_registry.text(f); }
     qint64 fragmentIndex(Fragment f) const { return m_registry.index(f); }
@@ -47,12 +55,14 @@ public:
 signals:
     void cssSpliced(qint64 position, qint64 oldLength, const QString& newText);
     void htmlSpliced(qint64 position, qint64 oldLength, const QString& newText);
+    void textsRebuilt();
 
 private:
     FragmentRegistry m_registry;
     CodeBuilders m_builders;
     QString m_cssText;
     QString m_htmlText;
+    OutputOptions m_htmlOptions; // those the page text was built with
 };
 
 } // namespace brindle

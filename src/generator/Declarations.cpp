@@ -18,19 +18,21 @@ QString fixedDecimals(double value, int decimals) {
     return fixedDecimalsText(value, decimals);
 }
 
-QString borderRadiusDeclarations(const QString& value) {
+QString borderRadiusDeclarations(const QString& value, bool vendorForms) {
+    if (!vendorForms)
+        return QLatin1String("\tborder-radius: ") + value + QLatin1String(";\n");
     return QLatin1String("\t-moz-border-radius: ") + value +
            QLatin1String(";\n\t-webkit-border-radius: ") + value +
            QLatin1String(";\n\tborder-radius: ") + value + QLatin1String(";\n");
 }
 
-QString cornerRadiusDeclarations(qint64 radius) {
-    return borderRadiusDeclarations(pixels(radius));
+QString cornerRadiusDeclarations(qint64 radius, bool vendorForms) {
+    return borderRadiusDeclarations(pixels(radius), vendorForms);
 }
 
-QString bottomCornerRadiusDeclarations(qint64 radius) {
+QString bottomCornerRadiusDeclarations(qint64 radius, bool vendorForms) {
     const QString r = pixels(radius);
-    return borderRadiusDeclarations(QLatin1String("0 0 ") + r + QLatin1Char(' ') + r);
+    return borderRadiusDeclarations(QLatin1String("0 0 ") + r + QLatin1Char(' ') + r, vendorForms);
 }
 
 QString borderDeclaration(qint64 size, const Color& color) {

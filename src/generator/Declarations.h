@@ -16,11 +16,12 @@ QString pixels(qint64 value);
 QString fixedDecimals(double value, int decimals);
 
 // "-moz-border-radius", "-webkit-border-radius" and "border-radius", all set to `value`.
-QString borderRadiusDeclarations(const QString& value);
+// Without vendor forms only the standard declaration.
+QString borderRadiusDeclarations(const QString& value, bool vendorForms = true);
 // All four corners: "25px".
-QString cornerRadiusDeclarations(qint64 radius);
+QString cornerRadiusDeclarations(qint64 radius, bool vendorForms = true);
 // Bottom corners only: "0 0 5px 5px".
-QString bottomCornerRadiusDeclarations(qint64 radius);
+QString bottomCornerRadiusDeclarations(qint64 radius, bool vendorForms = true);
 
 QString borderDeclaration(qint64 size, const Color& color);
 // The separator between top-level items, or nothing when they are switched off.

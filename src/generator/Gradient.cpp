@@ -84,7 +84,7 @@ GradientValues readGradientValues(const GlobalData& data, const GradientGroup& g
     return values;
 }
 
-QString gradientDeclaration(const GradientValues& values) {
+QString gradientDeclaration(const GradientValues& values, bool vendorForms) {
     // Normal groups write opaque hex colours; hover and active groups write every colour
     // in the rgba form with the group's transparency as alpha (kept within 0–1).
     std::optional<double> alpha;
@@ -124,6 +124,8 @@ QString gradientDeclaration(const GradientValues& values) {
     QString result;
     result.reserve(900);
     for (const GradientForm& form : kForms) {
+        if (!vendorForms && &form != &kForms.back())
+            continue; // the standard form is the last
         result += QLatin1String(form.open) + start + QLatin1String(form.openTail);
         for (qsizetype i = 0; i < enabledCount; ++i) {
             const StopText& stop = stops[static_cast<std::size_t>(i)];

@@ -46,7 +46,8 @@ struct GradientValues {
 GradientValues readGradientValues(const GlobalData& data, const GradientGroup& group);
 
 // The background declaration(s): a plain colour when no stop beyond the start is enabled,
-// otherwise five vendor forms of one vertical gradient (moz, webkit, ms, o, standard).
-QString gradientDeclaration(const GradientValues& values);
+// otherwise five vendor forms of one vertical gradient (moz, webkit, ms, o, standard), or
+// only the standard one without vendor forms.
+QString gradientDeclaration(const GradientValues& values, bool vendorForms = true);
 
 } // namespace brindle

@@ -34,11 +34,18 @@ QString menuItemLine(const Node& item) {
            QLatin1String("</li>\n");
 }
 
-QString subMenuBlock(const Node& item) {
+QString subMenuBlock(const Node& item, bool disclosureButton) {
     // The owner's icon class is written even without an icon: the arrow rule selects on it.
     QString markup = QLatin1String("\t<li>\n\t\t") +
-                     anchor("mainmenuicondata", &item.iconID(), item) +
-                     QLatin1String("\n\t\t<ul>\n");
+                     anchor("mainmenuicondata", &item.iconID(), item) + QLatin1Char('\n');
+    if (disclosureButton) {
+        const QString name = item.name().trimmed().isEmpty()
+                                 ? QStringLiteral("Sub-menu")
+                                 : item.name().trimmed() + QStringLiteral(" sub-menu");
+        markup += QLatin1String("\t\t<button type=\"button\" aria-label=\"") +
+                  escapeHtmlAttribute(name) + QLatin1String("\"></button>\n");
+    }
+    markup += QLatin1String("\t\t<ul>\n");
     for (int i = 0; i < item.childCount(); ++i) {
         const Node& subItem = *item.childAt(i);
         markup += QLatin1String("\t\t\t<li>") +
@@ -74,9 +81,10 @@ QString baseIconRules(const LineHeights& heights) {
            rule("submenuicondata", heights.subMenu);
 }
 
-QString iconRule(const IconRule& rule) {
+QString iconRule(const IconRule& rule, const StyleTemplates& templates) {
     const QLatin1String levelClass(rule.isMainMenu ? "mainmenuicondata" : "submenuicondata");
     const bool withArrow = rule.childCount >= 1;
+    const bool arrowImage = withArrow && templates.arrowOnLink;
     // A double-resolution rule sits in a media query, one level deeper, and names the icon
     // class first.
     const QLatin1String in(rule.isRetina ? "\t\t" : "\t");
@@ -85,9 +93,8 @@ QString iconRule(const IconRule& rule) {
     QString text;
     text.reserve(480);
     if (rule.isRetina)
-        text +=
-            QLatin1String("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n\t.") +
-            rule.iconID + QLatin1Char('.') + levelClass;
+        text += QLatin1Char('\n') + QLatin1String(templates.retinaQuery) +
+                QLatin1String(" {\n\t.") + rule.iconID + QLatin1Char('.') + levelClass;
     else
         text += QLatin1String("\n.") + levelClass + QLatin1Char('.') + rule.iconID;
     text += QLatin1String(" {\n") + in + QLatin1String("padding-left: ") +
@@ -96,13 +103,13 @@ QString iconRule(const IconRule& rule) {
         text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
     text += in + QLatin1String("background: url(\"") + escapeCssString(rule.fileName) +
             QLatin1String("\") no-repeat 0 -4px");
-    if (withArrow)
+    if (arrowImage)
         text += QLatin1String(", url(\"bottom.png\") no-repeat 0 -4px");
     text += QLatin1String(";\n") + in + QLatin1String("background-size: ") + size;
-    if (withArrow)
+    if (arrowImage)
         text += QLatin1String(", 8px 8px");
     text += QLatin1String(";\n") + in + QLatin1String("background-position: 20px 10px");
-    if (withArrow)
+    if (arrowImage)
         text += QLatin1String(", right center");
     text += QLatin1String(";\n") + in + QLatin1String("min-height: ") + pixels(rule.iconHeight) +
             QLatin1String(";\n");
@@ -110,8 +117,11 @@ QString iconRule(const IconRule& rule) {
     return text;
 }
 
-QString arrowRule(const QString& iconID) {
+QString arrowRule(const QString& iconID, const StyleTemplates& templates) {
     // Always the top-level class, also when asked for a sub-item.
+    if (!templates.arrowOnLink)
+        return QLatin1String("\n.mainmenuicondata.") + iconID +
+               QLatin1String(" {\n\tpadding-right: 18px;\n}\n");
     return QLatin1String("\n.mainmenuicondata.") + iconID +
            QLatin1String(" {\n\tpadding-right: 18px;\n\tbackground: url(\"bottom.png\") "
                          "no-repeat 0 -4px;\n\tbackground-size: 8px 8px;\n\t"

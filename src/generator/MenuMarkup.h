@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/StyleTemplates.h"
 #include "model/Node.h"
 
 #include <QString>
@@ -9,7 +10,9 @@ namespace brindle {
 // List markup of the page: one line per item without sub-items, one block per item with
 // sub-items. Titles and links are escaped for their places in the page.
 QString menuItemLine(const Node& item);
-QString subMenuBlock(const Node& item);
+// With a disclosure button, the owner's link is followed by a button that opens the sub-menu
+// (named after the owner for assistive technology).
+QString subMenuBlock(const Node& item, bool disclosureButton = false);
 
 // The largest icon height on each level, never less than 16. Sizes count whatever the file
 // names hold.
@@ -34,9 +37,12 @@ struct IconRule {
     bool isMainMenu = false;
     qint64 childCount = 0;
 };
-QString iconRule(const IconRule& rule);
+QString iconRule(const IconRule& rule,
+                 const StyleTemplates& templates = styleTemplates(OutputStyle::Classic));
 
 // The arrow alone, for an item with children and no icon.
-QString arrowRule(const QString& iconID);
+// In a style whose buttons draw the arrow, the rule only keeps the room for it.
+QString arrowRule(const QString& iconID,
+                  const StyleTemplates& templates = styleTemplates(OutputStyle::Classic));
 
 } // namespace brindle

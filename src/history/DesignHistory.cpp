@@ -58,12 +58,18 @@ public:
           m_menuBefore(std::move(menuBefore)), m_menuAfter(std::move(menuAfter)),
           m_notifications(std::move(notifications)) {}
 
+    // The output options before and after, when the action changed them.
+    void setOptions(const OutputOptions& before, const OutputOptions& after) {
+        m_optionsBefore = before;
+        m_optionsAfter = after;
+    }
+
     int id() const override { return 1; }
 
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const DesignChange*>(other);
-        if (m_menuAfter || next->m_menuAfter || !next->m_mergeable ||
-            next->m_settings.size() != m_settings.size() ||
+        if (m_menuAfter || next->m_menuAfter || m_optionsAfter || next->m_optionsAfter ||
+            !next->m_mergeable || next->m_settings.size() != m_settings.size() ||
             !sameSenders(m_notifications, next->m_notifications))
             return false;
         for (size_t i = 0; i < m_settings.size(); ++i) {
@@ -79,22 +85,23 @@ public:
 
     void setMergeable(bool mergeable) { m_mergeable = mergeable; }
 
-    void undo() override { apply(&SettingChange::before, m_menuBefore); }
+    void undo() override { apply(&SettingChange::before, m_menuBefore, m_optionsBefore); }
 
     void redo() override {
         // The first redo is the action itself, which already happened.
         if (std::exchange(m_firstRedo, false))
             return;
-        apply(&SettingChange::after, m_menuAfter);
+        apply(&SettingChange::after, m_menuAfter, m_optionsAfter);
     }
 
 private:
-    void apply(SettingValue SettingChange::*side, const std::shared_ptr<const Node>& menu) {
+    void apply(SettingValue SettingChange::*side, const std::shared_ptr<const Node>& menu,
+               const std::optional<OutputOptions>& options) {
         std::vector<std::pair<Setting, SettingValue>> values;
         values.reserve(m_settings.size());
         for (const SettingChange& change : m_settings)
             values.emplace_back(change.setting, change.*side);
-        m_history.restore(values, menu.get(), m_notifications);
+        m_history.restore(values, menu.get(), options, m_notifications);
     }
 
     DesignHistory& m_history;
@@ -102,6 +109,8 @@ private:
     std::shared_ptr<const Node> m_menuBefore; // null: the menu did not change
     std::shared_ptr<const Node> m_menuAfter;
     std::vector<Notification> m_notifications;
+    std::optional<OutputOptions> m_optionsBefore; // absent: the options did not change
+    std::optional<OutputOptions> m_optionsAfter;
     bool m_firstRedo = true;
     bool m_mergeable = false;
 };
@@ -169,21 +178,25 @@ void DesignHistory::commitPending() {
             settings.push_back({setting, m_baseline.value(setting), m_data.value(setting)});
     }
     const bool menuChanged = !sameMenuTree(*m_baseline.menu(), *m_data.getMenuRootNode());
+    const bool optionsChanged = m_baseline.outputOptions() != m_data.outputOptions();
     std::vector<Notification> notifications = std::exchange(m_pending, {});
     QString text = std::exchange(m_pendingText, {});
-    if (settings.empty() && !menuChanged)
+    if (settings.empty() && !menuChanged && !optionsChanged)
         return;
 
     DesignSnapshot after = DesignSnapshot::capture(m_data);
     if (text.isEmpty()) {
         text = settings.size() == 1 && !menuChanged
                    ? readableSettingName(settingInfo(settings.front().setting).name)
-               : menuChanged ? tr("Menu Change")
-                             : tr("Style Change");
+               : menuChanged                        ? tr("Menu Change")
+               : optionsChanged && settings.empty() ? tr("Output Options")
+                                                    : tr("Style Change");
     }
     auto* change =
         new DesignChange(*this, std::move(settings), menuChanged ? m_baseline.menu() : nullptr,
                          menuChanged ? after.menu() : nullptr, std::move(notifications), text);
+    if (optionsChanged)
+        change->setOptions(m_baseline.outputOptions(), m_data.outputOptions());
     change->setMergeable(m_pendingFromColorWell && m_sinceLastStep.isValid() &&
                          m_sinceLastStep.elapsed() < kMergeWindowMs);
     m_sinceLastStep.start();
@@ -192,10 +205,13 @@ void DesignHistory::commitPending() {
 }
 
 void DesignHistory::restore(const std::vector<std::pair<Setting, SettingValue>>& values,
-                            const Node* menu, const std::vector<Notification>& notifications) {
+                            const Node* menu, const std::optional<OutputOptions>& options,
+                            const std::vector<Notification>& notifications) {
     m_restoring = true;
     for (const auto& [setting, value] : values)
         m_data.setValue(setting, value);
+    if (options)
+        m_data.setOutputOptions(*options);
     QStringList iconFailures;
     if (menu) {
         // Before the notifications: the reloaded page finds its pictures in place.

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace brindle {
@@ -63,6 +64,7 @@ private:
     friend class DesignChange;
     void postDelivered(const std::vector<Notification>& delivered);
     void restore(const std::vector<std::pair<Setting, SettingValue>>& values, const Node* menu,
+                 const std::optional<OutputOptions>& options,
                  const std::vector<Notification>& notifications);
 
     GlobalData& m_data;

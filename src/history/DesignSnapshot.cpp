@@ -6,6 +6,7 @@ DesignSnapshot DesignSnapshot::capture(const GlobalData& data) {
     DesignSnapshot snapshot;
     for (int i = 0; i < kSettingCount; ++i)
         snapshot.m_settings[static_cast<size_t>(i)] = data.value(static_cast<Setting>(i));
+    snapshot.m_outputOptions = data.outputOptions();
     snapshot.m_menu = copyMenuTree(*data.getMenuRootNode());
     return snapshot;
 }

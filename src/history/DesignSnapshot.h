@@ -7,8 +7,8 @@
 
 namespace brindle {
 
-// Everything the user designs at one moment: the style settings and a copy of the menu tree
-// (images are shared, not copied, so a snapshot is cheap).
+// Everything the user designs at one moment: the style settings, the output options and a
+// copy of the menu tree (images are shared, not copied, so a snapshot is cheap).
 class DesignSnapshot {
 public:
     static DesignSnapshot capture(const GlobalData& data);
@@ -16,11 +16,13 @@ public:
     const SettingValue& value(Setting setting) const {
         return m_settings[static_cast<size_t>(setting)];
     }
+    const OutputOptions& outputOptions() const { return m_outputOptions; }
     // The copied invisible root with its items.
     const std::shared_ptr<const Node>& menu() const { return m_menu; }
 
 private:
     std::array<SettingValue, kSettingCount> m_settings;
+    OutputOptions m_outputOptions;
     std::shared_ptr<const Node> m_menu;
 };
 

@@ -97,6 +97,7 @@ void GlobalData::resetData() {
 
     for (int i = 0; i < kSettingCount; ++i)
         m_values[static_cast<size_t>(i)] = defaultValue(static_cast<Setting>(i));
+    m_outputOptions = OutputOptions();
 }
 
 void GlobalData::setValue(Setting setting, const SettingValue& value) {

@@ -2,6 +2,7 @@
 
 #include "model/Color.h"
 #include "model/Node.h"
+#include "model/OutputOptions.h"
 
 #include <QByteArray>
 #include <QList>
@@ -103,6 +104,15 @@ public:
         m_recentProjectList = list;
     }
 
+    // Kept beside the settings table: the 120 settings and their file positions stay as
+    // they are, and a Classic design saves exactly what it always did.
+    const OutputOptions& outputOptions() const {
+        return m_outputOptions;
+    }
+    void setOutputOptions(const OutputOptions& options) {
+        m_outputOptions = options;
+    }
+
     // The invisible menu root and its child operations. None of them sets the node's parent.
     Node* getMenuRootNode() const {
         return m_menuRootNode.get();
@@ -117,6 +127,7 @@ private:
     std::unique_ptr<Node> m_menuRootNode;
     QList<QByteArray> m_recentProjectList;
     QStringList m_fontFamilyArray;
+    OutputOptions m_outputOptions;
     QString m_tempFolderPath; // null until the preview folder exists
     std::array<SettingValue, kSettingCount> m_values;
 };

@@ -11,8 +11,9 @@ bool isControl(QChar c) {
 }
 
 bool isGeneratedFileName(const QString& name) {
-    static const QStringList generated = {
-        QStringLiteral("index.html"), QStringLiteral("styles.css"), QStringLiteral("bottom.png")};
+    static const QStringList generated = {QStringLiteral("index.html"),
+                                          QStringLiteral("styles.css"),
+                                          QStringLiteral("bottom.png"), QStringLiteral("menu.js")};
     return generated.contains(name);
 }
 

@@ -1,6 +1,7 @@
 #include "panels/StylePanels.h"
 
 #include "panels/BackgroundView.h"
+#include "panels/OutputView.h"
 #include "panels/QuickModeView.h"
 #include "panels/ShadowView.h"
 #include "panels/SizeView.h"
@@ -37,6 +38,7 @@ QList<std::pair<QString, StylePanel*>> StylePanels::namedPanels() const {
         {QStringLiteral("quickModeHoverView"), quickModeHoverView},
         {QStringLiteral("quickModeActiveView"), quickModeActiveView},
         {QStringLiteral("quickModeView"), quickModeView},
+        {QStringLiteral("outputViewContainer"), outputViewContainer},
     };
 }
 
@@ -89,6 +91,7 @@ StylePanels createStylePanels(QWidget* parent, GlobalData& data, NotificationCen
     panels.quickModeHoverView = new QuickModeHoverView(data, center, parent);
     panels.quickModeActiveView = new QuickModeActiveView(data, center, parent);
     panels.quickModeView = new QuickModeView(data, center, parent);
+    panels.outputViewContainer = new OutputView(data, center, parent);
     if (setUp == PanelSetUp::Run)
         panels.setUpAll();
     return panels;

@@ -16,6 +16,7 @@ class DropShadowView;
 class GlobalData;
 class InnerShadowView;
 class NotificationCenter;
+class OutputView;
 class QuickModeActiveView;
 class QuickModeGeneralView;
 class QuickModeHoverView;
@@ -64,6 +65,7 @@ struct StylePanels {
     QuickModeHoverView* quickModeHoverView = nullptr;
     QuickModeActiveView* quickModeActiveView = nullptr;
     QuickModeView* quickModeView = nullptr;
+    OutputView* outputViewContainer = nullptr;
 
     // Every panel with its outlet name, in the order above.
     QList<std::pair<QString, StylePanel*>> namedPanels() const;

@@ -76,6 +76,7 @@ QStringList applyProjectDesign(GlobalData& data, const ProjectDesign& design,
                                const QString& previewFolder) {
     for (int i = 0; i < kPersistedSettingCount; ++i)
         data.setValue(static_cast<Setting>(i), design.settings[static_cast<size_t>(i)]);
+    data.setOutputOptions(design.outputOptions);
 
     Node* root = data.getMenuRootNode();
     root->clearChildren();

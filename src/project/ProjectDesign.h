@@ -11,6 +11,9 @@
 namespace brindle {
 
 // The project-file versions this application knows.
+// Version 3.1 is the Version 3.0 layout followed by one dictionary of output options; it is
+// written only for a design whose output options are not all at their defaults.
+inline constexpr const char* kProjectVersion31 = "Version 3.1";
 inline constexpr const char* kProjectVersion3 = "Version 3.0";
 inline constexpr const char* kProjectVersion2 = "Version 2.0";
 // Reported for a file that carries no version string at all.
@@ -38,6 +41,7 @@ struct ProjectItem {
 struct ProjectDesign {
     std::array<SettingValue, kPersistedSettingCount> settings;
     QList<ProjectItem> items;
+    OutputOptions outputOptions; // the defaults for files before Version 3.1
 };
 
 } // namespace brindle

@@ -141,7 +141,8 @@ struct RecordLayout {
 };
 
 RecordLayout layoutOf(const QString& version) {
-    const bool hasLink = version == QLatin1String(kProjectVersion3);
+    const bool hasLink =
+        version == QLatin1String(kProjectVersion3) || version == QLatin1String(kProjectVersion31);
     const qsizetype fields = hasLink ? 6 : 5;
     return {hasLink, fields, fields + 1};
 }
@@ -289,13 +290,62 @@ QString projectVersionOf(const PlistArrayReadResult& read) {
     return read.elements.first().text;
 }
 
-std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& elements) {
-    if (elements.isEmpty() || elements.first().kind != Kind::String)
+std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& element) {
+    if (element.kind != Kind::Dictionary)
+        return QStringLiteral("the last element should be a dictionary of output options but is "
+                              "%1")
+            .arg(plistKindName(element));
+    OutputOptions options;
+    // Keys this version does not know are left alone: a later version may add some.
+    if (const PlistElement* style = element.valueForKey(QLatin1String(kOutputStyleKey))) {
+        const auto known =
+            style->kind == Kind::String ? outputStyleOfName(style->text) : std::nullopt;
+        if (!known)
+            return QStringLiteral("the output style is not “classic” or “modern”");
+        options.style = *known;
+    }
+    if (const PlistElement* label = element.valueForKey(QLatin1String(kNavigationLabelKey))) {
+        if (label->kind != Kind::String || label->text.trimmed().isEmpty())
+            return QStringLiteral("the navigation label is not a text that names something");
+        options.navLabel = sanitizedNavigationLabel(label->text);
+    }
+    if (const PlistElement* width = element.valueForKey(QLatin1String(kPhoneBreakpointKey))) {
+        if (width->kind != Kind::Integer || width->integer < OutputOptions::kSmallestBreakpoint ||
+            width->integer > OutputOptions::kLargestBreakpoint)
+            return QStringLiteral("the phone breakpoint is not a width from %1 to %2 pixels")
+                .arg(OutputOptions::kSmallestBreakpoint)
+                .arg(OutputOptions::kLargestBreakpoint);
+        options.breakpoint = width->integer;
+    }
+    return options;
+}
+
+QString sanitizedNavigationLabel(const QString& label) {
+    QString cleaned;
+    for (QChar c : label) {
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+            cleaned.append(c);
+    }
+    return cleaned.trimmed();
+}
+
+std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& allElements) {
+    if (allElements.isEmpty() || allElements.first().kind != Kind::String)
         return QStringLiteral("the file has no version, so it is not a project file");
-    const QString& version = elements.first().text;
-    if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2))
+    const QString& version = allElements.first().text;
+    if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2) &&
+        version != QLatin1String(kProjectVersion31))
         return QStringLiteral("the file has the version %1, which this application cannot read")
             .arg(quotedForMessage(version));
+    QList<PlistElement> elements = allElements;
+    OutputOptions options;
+    if (version == QLatin1String(kProjectVersion31)) {
+        // The options come last, so the 3.0 layout before them reads unchanged.
+        auto read = readOutputOptions(elements.takeLast());
+        if (const QString* error = std::get_if<QString>(&read))
+            return *error;
+        options = std::get<OutputOptions>(read);
+    }
     if (elements.size() <= kSettingsEnd)
         return QStringLiteral("the file ends early: it has %1 elements, too few for the settings "
                               "and the number of menu items")
@@ -306,6 +356,7 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
     if (!readSettings(cursor, design) || !readItems(cursor, layoutOf(version), design))
         return cursor.error();
     repairIconClasses(design.items);
+    design.outputOptions = options;
     return design;
 }
 

@@ -30,4 +30,15 @@ QString quotedForMessage(const QString& text);
 // Drops what could end a CSS declaration: ";", "{", "}" and control characters.
 QString sanitizedFontFamily(const QString& family);
 
+// The keys of the output-options dictionary that ends a Version 3.1 file.
+inline constexpr const char* kOutputStyleKey = "outputStyle";
+inline constexpr const char* kNavigationLabelKey = "navigationLabel";
+inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
+
+// The options from that dictionary: absent keys keep their defaults, unknown keys are
+// ignored, a value of the wrong kind or out of range refuses the file.
+std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& element);
+// Control characters dropped, blanks around trimmed.
+QString sanitizedNavigationLabel(const QString& label);
+
 } // namespace brindle

@@ -4,6 +4,7 @@
 #include "model/IconFileName.h"
 #include "platform/Log.h"
 #include "project/ProjectDesign.h"
+#include "project/ProjectReader.h"
 #include "workspace/IconImage.h"
 
 #include <QDir>
@@ -73,9 +74,22 @@ private:
 
 } // namespace
 
+PlistElement outputOptionsElement(const OutputOptions& options) {
+    return PlistElement::fromDictionary({QLatin1String(kOutputStyleKey),
+                                         QLatin1String(kNavigationLabelKey),
+                                         QLatin1String(kPhoneBreakpointKey)},
+                                        {PlistElement::fromString(outputStyleName(options.style)),
+                                         PlistElement::fromString(options.navLabel),
+                                         PlistElement::fromInteger(options.breakpoint)});
+}
+
 QList<PlistElement> projectElements(const GlobalData& data) {
     QList<PlistElement> elements;
-    elements.append(PlistElement::fromString(QLatin1String(kProjectVersion3)));
+    const OutputOptions& options = data.outputOptions();
+    // A design at the default options saves exactly what Version 3.0 files always held.
+    const bool withOptions = !options.isDefault();
+    elements.append(PlistElement::fromString(
+        QLatin1String(withOptions ? kProjectVersion31 : kProjectVersion3)));
     for (int i = 0; i < kPersistedSettingCount; ++i)
         elements.append(settingElement(data, static_cast<Setting>(i)));
 
@@ -89,6 +103,8 @@ QList<PlistElement> projectElements(const GlobalData& data) {
         for (int j = 0; j < item->childCount(); ++j)
             writer.appendItem(*item->childAt(j));
     }
+    if (withOptions)
+        elements.append(outputOptionsElement(options));
     return elements;
 }
 

@@ -1,5 +1,6 @@
 #include "project/PropertyList.h"
 
+#include <cstdlib>
 #include <limits>
 #include <locale.h>
 #include <memory>
@@ -54,7 +55,7 @@ QString otherKindName(plist_type type) {
     }
 }
 
-PlistElement elementFromNode(plist_t node) {
+PlistElement elementFromNode(plist_t node, bool inDictionary = false) {
     const plist_type type = plist_get_node_type(node);
     switch (type) {
     case PLIST_STRING: {
@@ -89,6 +90,26 @@ PlistElement elementFromNode(plist_t node) {
         return PlistElement::fromData(value ? QByteArray(value, static_cast<qsizetype>(length))
                                             : QByteArray());
     }
+    case PLIST_DICT:
+        if (!inDictionary) {
+            QStringList keys;
+            std::vector<PlistElement> values;
+            plist_dict_iter it = nullptr;
+            plist_dict_new_iter(node, &it);
+            for (;;) {
+                char* key = nullptr;
+                plist_t value = nullptr;
+                plist_dict_next_item(node, it, &key, &value);
+                if (!key)
+                    break;
+                keys.append(QString::fromUtf8(key));
+                std::free(key);
+                values.push_back(elementFromNode(value, true));
+            }
+            std::free(it);
+            return PlistElement::fromDictionary(keys, std::move(values));
+        }
+        [[fallthrough]];
     default: {
         PlistElement element;
         element.otherKindName = otherKindName(type);
@@ -110,6 +131,13 @@ plist_t nodeFromElement(const PlistElement& element) {
         return plist_new_bool(element.boolean ? 1 : 0);
     case PlistElement::Kind::Data:
         return plist_new_data(element.data.constData(), static_cast<uint64_t>(element.data.size()));
+    case PlistElement::Kind::Dictionary: {
+        plist_t dict = plist_new_dict();
+        for (qsizetype i = 0; i < element.keys.size(); ++i)
+            plist_dict_set_item(dict, element.keys.at(i).toUtf8().constData(),
+                                nodeFromElement(element.values.at(static_cast<size_t>(i))));
+        return dict;
+    }
     case PlistElement::Kind::Other:
         break;
     }
@@ -153,6 +181,20 @@ PlistElement PlistElement::fromData(const QByteArray& value) {
     return element;
 }
 
+PlistElement PlistElement::fromDictionary(const QStringList& keys,
+                                          std::vector<PlistElement> values) {
+    PlistElement element;
+    element.kind = Kind::Dictionary;
+    element.keys = keys;
+    element.values = std::move(values);
+    return element;
+}
+
+const PlistElement* PlistElement::valueForKey(const QString& key) const {
+    const qsizetype index = keys.indexOf(key);
+    return index < 0 ? nullptr : &values.at(static_cast<size_t>(index));
+}
+
 QString plistKindName(const PlistElement& element) {
     switch (element.kind) {
     case PlistElement::Kind::String:
@@ -165,6 +207,8 @@ QString plistKindName(const PlistElement& element) {
         return QStringLiteral("a boolean");
     case PlistElement::Kind::Data:
         return QStringLiteral("data");
+    case PlistElement::Kind::Dictionary:
+        return QStringLiteral("a dictionary");
     case PlistElement::Kind::Other:
         break;
     }

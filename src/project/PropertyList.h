@@ -3,15 +3,18 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace brindle {
 
 // One element of a flat property-list array. Project files hold only these kinds; anything
-// else (dates, arrays, dictionaries, …) is kept as `Other` so that the reader can name it.
+// else (dates, arrays, …) is kept as `Other` so that the reader can name it. A dictionary
+// holds plain values (a nested container inside it is kept as `Other`).
 struct PlistElement {
-    enum class Kind { String, Integer, Real, Boolean, Data, Other };
+    enum class Kind { String, Integer, Real, Boolean, Data, Dictionary, Other };
 
     Kind kind = Kind::Other;
     QString text;
@@ -22,13 +25,19 @@ struct PlistElement {
     double real = 0.0;
     bool boolean = false;
     QByteArray data;
-    QString otherKindName; // for `Other`: "date", "array", "dictionary", …
+    QString otherKindName; // for `Other`: "date", "array", …
+    // For `Dictionary`: the keys and their values, in the file's order.
+    QStringList keys;
+    std::vector<PlistElement> values;
 
     static PlistElement fromString(const QString& value);
     static PlistElement fromInteger(qint64 value);
     static PlistElement fromReal(double value);
     static PlistElement fromBoolean(bool value);
     static PlistElement fromData(const QByteArray& value);
+    static PlistElement fromDictionary(const QStringList& keys, std::vector<PlistElement> values);
+    // The value under `key` in a dictionary, or nullptr.
+    const PlistElement* valueForKey(const QString& key) const;
 };
 
 // A readable name of a kind, for messages ("text", "an integer", …).

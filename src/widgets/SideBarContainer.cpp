@@ -23,6 +23,10 @@ SideBarLayout sideBarLayout(const MainMenuPanels& p) {
         p.sizeView,      p.backgroundView, p.backgroundHoverView, p.backgroundActiveView,
         p.separatorView, p.dropShadowView, p.innerShadowView,     p.textView,
         p.textHoverView, p.textActiveView, p.textShadow1View,     p.textShadow2View};
+    if (!p.outputView.isNull()) {
+        layout.pages.first().append(p.outputView);
+        layout.reloadOrder.append(p.outputView);
+    }
     layout.strip = TabStripView::Config::SideTabView;
     return layout;
 }

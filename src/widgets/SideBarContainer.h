@@ -45,6 +45,8 @@ struct MainMenuPanels {
     SideBarPanel sizeView, backgroundView, backgroundHoverView, backgroundActiveView, separatorView,
         dropShadowView, innerShadowView, textView, textHoverView, textActiveView, textShadow1View,
         textShadow2View;
+    // The output style and options; at the end of the normal page when given.
+    SideBarPanel outputView;
 };
 struct SubMenuPanels {
     SideBarPanel subMenuSizeView, subMenuBackgroundView, subMenuBackgroundHoverView,

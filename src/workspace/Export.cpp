@@ -89,7 +89,7 @@ bool needsArrowImage(const Node& menuRoot) {
 
 WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
                                    const Node& menuRoot, const QString& previewFolder,
-                                   const QString& folder) {
+                                   const QString& folder, const QString& scriptText) {
     qCInfo(lcBrindle).noquote() << folder;
     const QDir destination(folder);
     ExportReport report;
@@ -97,6 +97,10 @@ WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlTe
                exportCSSTextToFile(cssText, destination.filePath(QStringLiteral("styles.css"))));
     report.add(QStringLiteral("index.html"),
                exportHTMLTextToFile(htmlText, destination.filePath(QStringLiteral("index.html"))));
+    if (!scriptText.isEmpty())
+        report.add(
+            QStringLiteral("menu.js"),
+            writeTextFileAtomically(destination.filePath(QStringLiteral("menu.js")), scriptText));
     const QStringList iconNames = exportedIconFileNames(menuRoot);
     if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
         report.add(QStringLiteral("The icons were not copied: there is no preview folder."));

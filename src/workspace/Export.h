@@ -25,9 +25,10 @@ QStringList exportedIconFileNames(const Node& menuRoot);
 bool needsArrowImage(const Node& menuRoot);
 
 // Everything the page needs, into the folder: "styles.css", "index.html", the icons copied
-// from the preview folder (replacing files of the same name) and, when needed, "bottom.png".
+// from the preview folder (replacing files of the same name), when needed "bottom.png", and
+// "menu.js" when the page loads a script.
 WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
                                    const Node& menuRoot, const QString& previewFolder,
-                                   const QString& folder);
+                                   const QString& folder, const QString& scriptText = QString());
 
 } // namespace brindle

@@ -52,7 +52,8 @@ bool noteWrittenName(const QDir& folder, const QString& name) {
 // The generated files and the noted ones, then the list itself. Anything else stays.
 void removeWrittenFiles(const QDir& folder) {
     QStringList names = {QStringLiteral("index.html"), QStringLiteral("styles.css"),
-                         QLatin1String(kArrowFileName)};
+                         QLatin1String(kArrowFileName),
+                         QLatin1String(PreviewFolder::kScriptFileName)};
     names += writtenNames(folder);
     for (const QString& name : names) {
         const QFileInfo file(folder.filePath(name));
@@ -124,6 +125,15 @@ WriteResult PreviewFolder::writeHTML(const QString& text) const {
 
 WriteResult PreviewFolder::writeCSS(const QString& text) const {
     return writeTextFileAtomically(cssPath(), text);
+}
+
+WriteResult PreviewFolder::writeScript(const QString& text) const {
+    const QString path = QDir(m_folderPath).filePath(QLatin1String(kScriptFileName));
+    if (text.isEmpty())
+        return QFile::exists(path) && !QFile::remove(path)
+                   ? WriteResult{false, QStringLiteral("the old script cannot be removed")}
+                   : WriteResult{};
+    return writeTextFileAtomically(path, text);
 }
 
 WriteResult PreviewFolder::writeArrow() const {

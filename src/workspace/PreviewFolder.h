@@ -35,6 +35,9 @@ public:
     WriteResult writeHTML(const QString& text) const;
     WriteResult writeCSS(const QString& text) const;
     WriteResult writeArrow() const;
+    // The page's script ("menu.js"); an empty text removes it (a page without a script).
+    WriteResult writeScript(const QString& text) const;
+    static constexpr const char* kScriptFileName = "menu.js";
 
     // Writes a file other than the generated ones (an icon) into a preview folder, noting its
     // name first so that the file is removed with the folder.

@@ -9,6 +9,8 @@
 #include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "model/Node.h"
+#include "panels/OutputView.h"
+#include "panels/StylePanels.h"
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
 #include "widgets/CustomTextView.h"
@@ -18,12 +20,14 @@
 #include "workspace/FileWriter.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMimeData>
@@ -31,6 +35,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineScript>
@@ -120,6 +125,7 @@ private slots:
     void previewFolder_skipsTakenNames();
     void routingTable_hasOneRowPerNameAndSender();
     void sourceViews_mirrorSplicesAndRefuseTyping();
+    void outputPanel_rebuildsSourceViewsAndPreviewFiles();
     void sourceViews_showTheFilesExactly_data();
     void sourceViews_showTheFilesExactly();
     void savedProject_opensAgainWithSourcesAndPreviewFollowing();
@@ -313,13 +319,15 @@ void ControllerTest::previewFolder_skipsTakenNames() {
 }
 
 void ControllerTest::routingTable_hasOneRowPerNameAndSender() {
-    QCOMPARE(static_cast<int>(routingTable().size()), 48);
+    QCOMPARE(static_cast<int>(routingTable().size()), 49);
     QSet<QString> pairs;
     for (const Registration& row : routingTable())
         pairs.insert(QLatin1String(row.notification) + QLatin1Char('/') +
                      QLatin1String(row.senderOutlet));
-    QCOMPARE(pairs.size(), 48);
-    QCOMPARE(static_cast<int>(reloadOrder().size()), 34);
+    QCOMPARE(pairs.size(), 49);
+    QCOMPARE(static_cast<int>(reloadOrder().size()), 35);
+    // An opened design may bring another frame: the rebuild comes before every splice.
+    QCOMPARE(reloadOrder().front(), UpdateHandler::OutputOptions);
     QVERIFY(!reloadOrder().empty());
     QCOMPARE(handlerIndexOfName("updateMenuStructureDataUpdatedNotification"),
              static_cast<int>(UpdateHandler::MenuStructure));
@@ -353,6 +361,67 @@ void ControllerTest::sourceViews_mirrorSplicesAndRefuseTyping() {
 
     window.showSourceView(1);
     QVERIFY(window.htmlTextView()->isVisibleTo(&window) || !window.isVisible());
+}
+
+void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    MainWindow window(data, center);
+    window.setUp(senders.directory(), base.path());
+    OutputView* panel = window.stylePanels().outputViewContainer;
+    QVERIFY(panel);
+    const CodeDocuments& documents = window.controller()->documents();
+    const QString folder = window.controller()->previewFolder()->folderPath();
+    const auto file = [&folder](const char* name) {
+        return testsupport::readText(QDir(folder).filePath(QLatin1String(name)));
+    };
+    // Every view and file shows the current texts; the page's script is there for Modern.
+    const auto verifyShown = [&](bool modern) {
+        QCOMPARE(window.css3TextView()->toPlainText(), documents.cssText());
+        QCOMPARE(window.htmlTextView()->toPlainText(), documents.htmlText());
+        QCOMPARE(file("styles.css"), documents.cssText());
+        QCOMPARE(file("index.html"), documents.htmlText());
+        QCOMPARE(QFile::exists(QDir(folder).filePath(QStringLiteral("menu.js"))), modern);
+        compareWithFreshBuild(data, documents);
+    };
+    QVERIFY(!panel->navLabelField()->isEnabled());
+
+    panel->styleComboBox()->setCurrentIndex(1);
+    emit panel->styleComboBox()->activated(1);
+    QCOMPARE(data.outputOptions().style, OutputStyle::Modern);
+    QVERIFY(panel->navLabelField()->isEnabled());
+    QVERIFY(documents.htmlText().contains(
+        QStringLiteral("<nav class=\"brindlenav-nav\" aria-label=\"Main\">")));
+    QVERIFY(!documents.cssText().contains(QStringLiteral("-webkit-")));
+    verifyShown(true);
+    QCOMPARE(file("menu.js"), documents.scriptText());
+
+    // A setting still travels by splice inside the Modern frame.
+    data.setBorderRadius(7);
+    center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.sizeView);
+    QVERIFY(documents.cssText().contains(QStringLiteral("\tborder-radius: 7px;\n")));
+    verifyShown(true);
+
+    // An emptied name gives the landmark its default name back; a typed one is used.
+    panel->navLabelField()->setText(QStringLiteral("  Shop   menu "));
+    emit panel->navLabelField()->editingFinished();
+    QCOMPARE(data.outputOptions().navLabel, QStringLiteral("Shop menu"));
+    QVERIFY(documents.htmlText().contains(QStringLiteral("aria-label=\"Shop menu\"")));
+    panel->navLabelField()->clear();
+    emit panel->navLabelField()->editingFinished();
+    QCOMPARE(data.outputOptions().navLabel, QStringLiteral("Main"));
+    panel->breakpointField()->setValue(900);
+    QVERIFY(documents.cssText().contains(QStringLiteral("@media (max-width: 899.98px) {")));
+    verifyShown(true);
+
+    panel->styleComboBox()->setCurrentIndex(0);
+    emit panel->styleComboBox()->activated(0);
+    QCOMPARE(data.outputOptions().style, OutputStyle::Classic);
+    QVERIFY(documents.cssText().contains(QStringLiteral("\t-moz-border-radius: 7px;\n")));
+    QVERIFY(!documents.htmlText().contains(QStringLiteral("<nav")));
+    verifyShown(false);
 }
 
 void ControllerTest::sourceViews_showTheFilesExactly_data() {

@@ -65,11 +65,12 @@ void CliTest::informationOptions_printAndExitWithZero_data() {
     QTest::addColumn<QByteArray>("firstLine");
     QTest::addColumn<int>("lineCount");
     const QByteArray version = QByteArrayLiteral("brindle-export " BRINDLE_PROJECT_VERSION "\n");
-    const QByteArray usage = QByteArrayLiteral("usage: brindle-export --defaults OUTDIR\n");
+    const QByteArray usage = QByteArrayLiteral(
+        "usage: brindle-export [--output-style classic|modern] --defaults OUTDIR\n");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
-    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 4;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 4;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 5;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 5;
 }
 
 void CliTest::informationOptions_printAndExitWithZero() {
@@ -99,6 +100,12 @@ void CliTest::usageErrors_exitWithTwo_data() {
         << QStringList{QStringLiteral("--defaults"), QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus"), QStringLiteral("a")};
     QTest::newRow("project without folder") << QStringList{QStringLiteral("design.brindleprj")};
+    QTest::newRow("style without a name") << QStringList{QStringLiteral("--output-style")};
+    QTest::newRow("unknown style")
+        << QStringList{QStringLiteral("--output-style"), QStringLiteral("fancy"),
+                       QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("style without a design")
+        << QStringList{QStringLiteral("--output-style=modern"), QStringLiteral("a")};
 }
 
 void CliTest::usageErrors_exitWithTwo() {
@@ -130,4 +137,34 @@ void CliTest::unwritableOutput_exitsWithOne() {
         QVERIFY(run.standardError.startsWith("brindle-export: "));
         QCOMPARE(run.standardError.count('\n'), 1);
     }
+}
+
+void CliTest::outputStyle_choosesTheFrame() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString classic = temporary.filePath(QStringLiteral("classic"));
+    QCOMPARE(
+        runTool({QStringLiteral("--output-style=classic"), QStringLiteral("--defaults"), classic})
+            .exitCode,
+        0);
+    QCOMPARE(readText(classic + QStringLiteral("/styles.css")),
+             testing::readTestData(QStringLiteral("default.css")));
+    QCOMPARE(readText(classic + QStringLiteral("/index.html")),
+             testing::readTestData(QStringLiteral("default.html")));
+    QVERIFY(!QFile::exists(classic + QStringLiteral("/menu.js")));
+
+    const QString modern = temporary.filePath(QStringLiteral("modern"));
+    const ToolRun run = runTool({QStringLiteral("--output-style"), QStringLiteral("modern"),
+                                 QStringLiteral("--defaults"), modern});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+    QStringList files = QDir(modern).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("index.html"),
+                                 QStringLiteral("menu.js"), QStringLiteral("styles.css")}));
+    QVERIFY(readText(modern + QStringLiteral("/index.html"))
+                .contains(QStringLiteral("<nav class=\"brindlenav-nav\" aria-label=\"Main\">\n")));
+    QVERIFY(readText(modern + QStringLiteral("/styles.css"))
+                .contains(QStringLiteral("\n@media (max-width: 639.98px) {\n")));
+    QVERIFY(readText(modern + QStringLiteral("/menu.js")).contains(QStringLiteral("Escape")));
 }

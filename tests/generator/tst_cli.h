@@ -14,4 +14,5 @@ private slots:
     void usageErrors_exitWithTwo_data();
     void usageErrors_exitWithTwo();
     void unwritableOutput_exitsWithOne();
+    void outputStyle_choosesTheFrame();
 };

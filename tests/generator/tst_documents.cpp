@@ -124,44 +124,64 @@ void DocumentsTest::emptyMenu_pageFragmentIsEmpty() {
 void DocumentsTest::splice_matchesFreshBuild_data() {
     QTest::addColumn<QVariantMap>("settings");
     QTest::addColumn<QList<Fragment>>("fragments");
+    QTest::addColumn<bool>("modern");
 
     QTest::newRow("gradient at the start of a run")
         << QVariantMap{{"enableSecondQuarterBackgroundColor", false},
                        {"enableEndBackgroundColor", false}}
-        << QList<Fragment>{Fragment::backgroundColor};
+        << QList<Fragment>{Fragment::backgroundColor} << false;
     QTest::newRow("gradient collapses to a plain colour")
         << QVariantMap{{"enableFirstQuarterBackgroundColor", false},
                        {"enableSecondQuarterBackgroundColor", false},
                        {"enableThirdQuarterBackgroundColor", false},
                        {"enableEndBackgroundColor", false}}
-        << QList<Fragment>{Fragment::backgroundColor};
+        << QList<Fragment>{Fragment::backgroundColor} << false;
     QTest::newRow("border size: two fragments")
         << QVariantMap{{"borderSize", 12345}}
-        << QList<Fragment>{Fragment::borderSizeColor, Fragment::borderLeftRightSizeColor};
+        << QList<Fragment>{Fragment::borderSizeColor, Fragment::borderLeftRightSizeColor} << false;
     QTest::newRow("separator off empties its fragment")
         << QVariantMap{{"showSeparator", false}}
-        << QList<Fragment>{Fragment::borderLeftRightSizeColor};
+        << QList<Fragment>{Fragment::borderLeftRightSizeColor} << false;
     QTest::newRow("font family run")
         << QVariantMap{{"mainMenufontFamily", "Georgia, serif"}, {"mainMenufontSize", 9}}
-        << QList<Fragment>{Fragment::mainMenuFontFamily, Fragment::mainMenuFontSize};
+        << QList<Fragment>{Fragment::mainMenuFontFamily, Fragment::mainMenuFontSize} << false;
     QTest::newRow("sub-menu run and the last fragment")
         << QVariantMap{{"subMenuEnableFirstQuarterBackgroundColor", true},
                        {"subMenuBorderRadius", 100},
                        {"subMenuWidth", 7}}
         << QList<Fragment>{Fragment::subMenuBackgroundColor, Fragment::subMenuBorderRadius,
                            Fragment::subMenuItemFirstChild, Fragment::subMenuItemLastChild,
-                           Fragment::subMenuWidth};
+                           Fragment::subMenuWidth}
+        << false;
     QTest::newRow("shadows") << QVariantMap{{"dropShadowOpacity", 0.0},
                                             {"mainMenuTextShadow2XPos", -1000}}
                              << QList<Fragment>{Fragment::dropAndInnerShadow,
-                                                Fragment::mainMenuTextShadow};
+                                                Fragment::mainMenuTextShadow}
+                             << false;
+    // The same splices in the Modern frame, where every fragment has its standard form only.
+    QTest::newRow("modern: gradients")
+        << QVariantMap{{"enableSecondQuarterBackgroundColor", false},
+                       {"subMenuEnableFirstQuarterBackgroundColor", true}}
+        << QList<Fragment>{Fragment::backgroundColor, Fragment::subMenuBackgroundColor} << true;
+    QTest::newRow("modern: separator off, radii, shadows")
+        << QVariantMap{{"showSeparator", false},
+                       {"borderRadius", 3},
+                       {"subMenuBorderRadius", 100},
+                       {"dropShadowOpacity", 0.0}}
+        << QList<Fragment>{Fragment::borderLeftRightSizeColor, Fragment::borderRadius,
+                           Fragment::subMenuBorderRadius, Fragment::subMenuItemLastChild,
+                           Fragment::dropAndInnerShadow}
+        << true;
 }
 
 void DocumentsTest::splice_matchesFreshBuild() {
     QFETCH(QVariantMap, settings);
     QFETCH(QList<Fragment>, fragments);
+    QFETCH(bool, modern);
 
     GlobalData data;
+    if (modern)
+        data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Main"), 640});
     CodeDocuments documents(data);
     buildBoth(documents);
     applySettings(data, settings);
@@ -334,4 +354,106 @@ void DocumentsTest::calculatePosIndex_strictlyGreater() {
     QCOMPARE(documents.fragmentIndex(Fragment::borderRadius), position);
     QCOMPARE(documents.fragmentIndex(Fragment::borderSizeColor),
              before[fragmentSlot(Fragment::borderSizeColor)] + 7);
+}
+
+void DocumentsTest::modernStyle_writesStandardForms_data() {
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<Fragment>("fragment");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("corner radius")
+        << QVariantMap() << Fragment::borderRadius << QStringLiteral("\tborder-radius: 25px;\n");
+    QTest::newRow("sub-menu radius") << QVariantMap() << Fragment::subMenuBorderRadius
+                                     << QStringLiteral("\tborder-radius: 0 0 5px 5px;\n");
+    QTest::newRow("first sub-item") << QVariantMap() << Fragment::subMenuItemFirstChild
+                                    << QStringLiteral("\tborder-radius: 0;\n");
+    QTest::newRow("last sub-item")
+        << QVariantMap{{"subMenuBorderRadius", 0}} << Fragment::subMenuItemLastChild
+        << QStringLiteral("\tborder-radius: 0 0 0px 0px;\n");
+    QTest::newRow("five-stop gradient")
+        << QVariantMap() << Fragment::backgroundColor
+        << QStringLiteral("\tbackground: linear-gradient(\n\t\tto bottom,\n\t\t#ffffff 0%,\n"
+                          "\t\t#c7d95f 25%,\n\t\t#c7d95f 50%,\n\t\t#add136 75%,\n"
+                          "\t\t#6d8000 100%);\n");
+    QTest::newRow("two-stop gradient")
+        << QVariantMap() << Fragment::subMenuBackgroundColor
+        << QStringLiteral("\tbackground: linear-gradient(\n\t\tto bottom,\n\t\t#ffffff 0%,\n"
+                          "\t\t#ebf4c3 100%);\n");
+    QTest::newRow("plain hover colour") << QVariantMap() << Fragment::backgroundColorHover
+                                        << QStringLiteral("\tbackground: rgba(255, 0, 0, 0.10);\n");
+    QTest::newRow("box shadows") << QVariantMap() << Fragment::dropAndInnerShadow
+                                 << QStringLiteral(
+                                        "\tbox-shadow:\n\t\t0px 1px 3px rgba(0,0,0,0.5),\n"
+                                        "\t\tinset 0px 0px 2px rgba(255,255,255,1);\n");
+    // The owner gets a disclosure button named after it; the arrow moves onto the button, so
+    // the owner's rule only keeps the room.
+    QTest::newRow("owner with a button")
+        << QVariantMap() << Fragment::menuStructure
+        << QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Home</a></li>\n"
+                          "\t<li>\n"
+                          "\t\t<a class=\"mainmenuicondata icon1\" href=\"#\">Products</a>\n"
+                          "\t\t<button type=\"button\" aria-label=\"Products sub-menu\"></button>\n"
+                          "\t\t<ul>\n"
+                          "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Tessaly</a></li>\n"
+                          "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Brindle</a></li>\n"
+                          "\t\t</ul>\n"
+                          "\t</li>\n"
+                          "\t<li><a class=\"mainmenuicondata\" href=\"#\">Forums</a></li>\n");
+    QTest::newRow("room for the button's arrow")
+        << QVariantMap() << Fragment::menuIcon
+        << QStringLiteral("\n\n.mainmenuicondata {\n\tline-height: 16px;\n\tfloat: left;\n"
+                          "\tpadding-right: 10px;\n}\n.submenuicondata {\n\tline-height: 16px;\n"
+                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n\n.mainmenuicondata.icon1 "
+                          "{\n\tpadding-right: 18px;\n}\n");
+}
+
+void DocumentsTest::modernStyle_writesStandardForms() {
+    QFETCH(QVariantMap, settings);
+    QFETCH(Fragment, fragment);
+    QFETCH(QString, expected);
+
+    GlobalData data;
+    data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Main"), 640});
+    applySettings(data, settings);
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    QCOMPARE(documents.fragmentText(fragment), expected);
+    verifyRegistry(documents);
+}
+
+void DocumentsTest::modernStyle_frameFollowsTheOptions() {
+    GlobalData data;
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    QVERIFY(documents.scriptText().isEmpty());
+    QSignalSpy rebuilt(&documents, &CodeDocuments::textsRebuilt);
+
+    data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Shop & \"more\""), 800});
+    documents.rebuildForOutputOptions();
+    QCOMPARE(rebuilt.count(), 1);
+    verifyRegistry(documents);
+    const QString& page = documents.htmlText();
+    QVERIFY(page.contains(QStringLiteral(
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n")));
+    QVERIFY(page.contains(QStringLiteral("\t<script src=\"menu.js\" defer></script>\n")));
+    QVERIFY(page.contains(QStringLiteral(
+        "<nav class=\"brindlenav-nav\" aria-label=\"Shop &amp; &quot;more&quot;\">\n"
+        "<input type=\"checkbox\" id=\"brindlenav-toggle\" class=\"brindlenav-toggle\">\n"
+        "<label for=\"brindlenav-toggle\">Menu</label>\n<ul class=\"brindlenav\">\n")));
+    QVERIFY(page.endsWith(QStringLiteral("</ul>\n</nav>\n</body>\n</html>\n")));
+    const QString& css = documents.cssText();
+    QVERIFY(css.contains(QStringLiteral("\n@media (max-width: 799.98px) {\n")));
+    QVERIFY(css.contains(QStringLiteral(".brindlenav li:focus-within > ul,\n")));
+    QVERIFY(css.endsWith(QStringLiteral("\t.brindlenav ul {\n\t\tposition: static;\n\t}\n}\n")));
+    for (const char* prefix : {"-moz-", "-webkit-", "-ms-", "-o-"})
+        QVERIFY2(!css.contains(QLatin1String(prefix)), prefix);
+    QVERIFY(documents.scriptText().contains(QStringLiteral("\"Escape\"")));
+    QVERIFY(documents.scriptText().toUtf8().size() < 2048);
+
+    // Back to Classic: the hand-written texts again, byte for byte, and no script.
+    data.setOutputOptions({});
+    documents.rebuildForOutputOptions();
+    QCOMPARE(documents.cssText(), readTestData(QStringLiteral("default.css")));
+    QCOMPARE(documents.htmlText(), readTestData(QStringLiteral("default.html")));
+    QVERIFY(documents.scriptText().isEmpty());
 }

@@ -21,4 +21,7 @@ private slots:
     void splice_signalsDescribeEachSplice();
     void splice_beforeBuildOnlyRunsTheBuilder();
     void calculatePosIndex_strictlyGreater();
+    void modernStyle_writesStandardForms_data();
+    void modernStyle_writesStandardForms();
+    void modernStyle_frameFollowsTheOptions();
 };

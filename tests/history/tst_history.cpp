@@ -46,7 +46,7 @@ SettingValue otherValue(const SettingValue& value, QRandomGenerator& random) {
 void randomAction(GlobalData& data, NotificationCenter& center, QRandomGenerator& random,
                   const QObject& panel, const QObject& editor) {
     Node* root = data.getMenuRootNode();
-    switch (random.bounded(5)) {
+    switch (random.bounded(6)) {
     case 0: { // a menu edit
         const int kind = random.bounded(3);
         if (kind == 0 || root->childCount() < 2) {
@@ -59,6 +59,20 @@ void randomAction(GlobalData& data, NotificationCenter& center, QRandomGenerator
             root->childAt(random.bounded(root->childCount()))->setName(QStringLiteral("Renamed"));
         }
         center.post(kMenuRouted, &editor, {{QStringLiteral("UndoText"), QStringLiteral("Edit")}});
+        return;
+    }
+    case 2: { // an output option: style, landmark name or phone breakpoint
+        OutputOptions options = data.outputOptions();
+        const int kind = random.bounded(3);
+        if (kind == 0)
+            options.style =
+                options.style == OutputStyle::Modern ? OutputStyle::Classic : OutputStyle::Modern;
+        else if (kind == 1)
+            options.navLabel = QStringLiteral("Menu %1").arg(random.bounded(100));
+        else
+            options.breakpoint = 300 + random.bounded(900);
+        data.setOutputOptions(options);
+        center.post(kRouted, &panel);
         return;
     }
     case 1: { // a quick-mode choice: several settings in one action
@@ -163,6 +177,20 @@ void HistoryTest::steps_areNamedMergedAndCleanAsTheUserSeesThem() {
     center.post(kRouted, &panel);
     history.commitPending();
     QCOMPARE(history.stack().count(), 1);
+
+    // The output options are a step of their own, and undo gives the old ones back.
+    data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Shop"), 700});
+    center.post(kRouted, &panel);
+    history.commitPending();
+    QCOMPARE(history.stack().count(), 2);
+    QCOMPARE(history.stack().undoText(), QStringLiteral("Output Options"));
+    history.undo();
+    QCOMPARE(data.outputOptions(), OutputOptions());
+    QCOMPARE(data.borderRadius(), qint64(9));
+    history.redo();
+    QCOMPARE(data.outputOptions().navLabel, QStringLiteral("Shop"));
+    history.undo();
+    QCOMPARE(history.stack().count(), 2);
 
     // A drag in the colour window: many changes of one well, one step.
     for (int i = 1; i <= 5; ++i) {

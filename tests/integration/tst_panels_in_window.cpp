@@ -27,6 +27,7 @@
 #include "widgets/Stepper.h"
 #include "widgets/TabStripView.h"
 #include "widgets/WorkspaceModes.h"
+#include "workspace/Export.h"
 #include "workspace/IconImage.h"
 
 #include <QAbstractItemView>
@@ -52,6 +53,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
 
 #include <optional>
 #include <unistd.h>
@@ -469,6 +473,76 @@ void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 
 } // namespace
 
+// --- the exported Modern page in the browser engine ------------------------------------------
+
+// A shop menu as designers build them: seven top-level items, four of them with sub-menus
+// (three with three or more sub-items), icons on top-level items and on a sub-item.
+void fillShopMenu(GlobalData& data, const QString& iconFolder) {
+    struct Entry {
+        const char* title;
+        QStringList subItems;
+        bool icon;
+    };
+    const QList<Entry> entries = {
+        {"Home", {}, true},
+        {"Shop", {"Women", "Men", "Kids", "Sale"}, false},
+        {"Brands", {"Tessaly", "Northwind", "Fable & Co"}, true},
+        {"Gift Cards", {}, false},
+        {"Stores", {"Find a store", "Opening hours", "Events"}, false},
+        {"Help", {"Delivery", "Returns"}, true},
+        {"Contact", {}, false},
+    };
+    Node* root = data.getMenuRootNode();
+    root->clearChildren();
+    int next = 0;
+    const auto makeItem = [&](const QString& title, Node* parent, bool icon) {
+        auto node = Node::make(title, QStringLiteral("icon%1").arg(next), parent);
+        node->setLink(title.toLower().remove(QLatin1Char(' ')) + QStringLiteral(".html"));
+        if (icon) {
+            const QString file = QStringLiteral("icon%1.png").arg(next);
+            QImage picture(16, 16, QImage::Format_ARGB32);
+            picture.fill(QColor(40, 140, 90));
+            picture.save(QDir(iconFolder).filePath(file), "PNG");
+            node->setImageFileName(file);
+            node->setImageWidth(16);
+            node->setImageHeight(16);
+        }
+        ++next;
+        return node;
+    };
+    for (const Entry& entry : entries) {
+        auto item = makeItem(QLatin1String(entry.title), root, entry.icon);
+        for (int i = 0; i < entry.subItems.size(); ++i)
+            item->appendChild(makeItem(entry.subItems.at(i), item.get(), i == 0 && entry.icon));
+        item->setIsGroup(item->childCount() > 0);
+        data.addMenuRootNodeChild(std::move(item));
+    }
+}
+
+// Runs a script in the application's script world (the page's own scripts cannot see or
+// change it) and waits for its value.
+QVariant evaluate(QWebEnginePage* page, const QString& script) {
+    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& value) {
+        *state = {true, value};
+    });
+    if (!QTest::qWaitFor([state] { return state->first; }, 30000))
+        qWarning("the page did not answer a script");
+    return state->second;
+}
+
+// The centre of an element in the view, after scrolling it into sight.
+QPoint centreOf(QWebEnginePage* page, const QString& selector) {
+    const QVariantList centre =
+        evaluate(page, QStringLiteral("(() => { const e = document.querySelector('%1');"
+                                      " e.scrollIntoView({block: 'center'});"
+                                      " const r = e.getBoundingClientRect();"
+                                      " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                           .arg(selector))
+            .toList();
+    return centre.size() == 2 ? QPoint(centre[0].toInt(), centre[1].toInt()) : QPoint(-1, -1);
+}
+
 class PanelsInWindowTest : public QObject {
     Q_OBJECT
 
@@ -489,6 +563,8 @@ private slots:
     void switching_keepsFocusOutOfThePreview();
     void randomEdits_keepPreviewEqualToFreshBuild_data();
     void randomEdits_keepPreviewEqualToFreshBuild();
+    void modernPage_servesKeyboardTouchAndPhones_data();
+    void modernPage_servesKeyboardTouchAndPhones();
     void accessibility_everyFocusableControlHasAName_data();
     void accessibility_everyFocusableControlHasAName();
     void keyboardOnly_pickColourAndHoverOpacity();
@@ -785,6 +861,176 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
     }
 }
 
+void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones_data() {
+    QTest::addColumn<bool>("scripts");
+    // The preview shows the page with its scripts off; visitors may have them either way.
+    // Without its script the page must still work (the checks' own scripts need the engine's
+    // JavaScript, so the page loses its script by losing the file).
+    QTest::newRow("scripts off") << false;
+    QTest::newRow("scripts on") << true;
+}
+
+void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
+    QFETCH(bool, scripts);
+    const QString axePath = QStringLiteral(BRINDLE_AXE_PATH);
+    QFile axeFile(axePath);
+    QVERIFY2(axeFile.open(QIODevice::ReadOnly),
+             qPrintable(axePath + QStringLiteral(" is missing: run scripts/setup.sh")));
+    const QString axe = QString::fromUtf8(axeFile.readAll());
+
+    QTemporaryDir icons, exported;
+    GlobalData data;
+    fillShopMenu(data, icons.path());
+    data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Shop"), 640});
+    CodeDocuments documents(data);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                   *data.getMenuRootNode(), icons.path(), exported.path(),
+                                   documents.scriptText()));
+
+    QVERIFY(QFile::exists(exported.filePath(QStringLiteral("menu.js"))));
+    if (!scripts)
+        QVERIFY(QFile::remove(exported.filePath(QStringLiteral("menu.js"))));
+
+    QWebEngineView view;
+    view.resize(1280, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    const QUrl url = QUrl::fromLocalFile(exported.filePath(QStringLiteral("index.html")));
+    view.load(url);
+    QVERIFY(loaded.wait(30000));
+    QCOMPARE(loaded.first().first().toBool(), true);
+    QWebEnginePage* page = view.page();
+    // The page's script marks its buttons; without it they stay plain buttons.
+    QCOMPARE(evaluate(page, QStringLiteral("document.querySelector('li > button')"
+                                           ".hasAttribute('aria-expanded')")),
+             QVariant(scripts));
+
+    // A named navigation landmark, and no WCAG 2.x A/AA violation.
+    QCOMPARE(evaluate(page, QStringLiteral("document.querySelector('nav ul').closest('nav')"
+                                           ".getAttribute('aria-label')")),
+             QVariant(QStringLiteral("Shop")));
+    evaluate(page, axe + QStringLiteral("\n;true"));
+    evaluate(page, QStringLiteral(
+                       "window.axeReport = null; axe.run(document, {runOnly: {type: 'tag', values:"
+                       " ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa']}}).then("
+                       "r => { window.axeReport = r.violations.map(v => v.id + ' on ' +"
+                       " v.nodes.map(n => n.target.join(' ')).join(', ')).join('; '); },"
+                       " e => { window.axeReport = 'axe failed: ' + e; }); true"));
+    QTRY_VERIFY_WITH_TIMEOUT(!evaluate(page, QStringLiteral("window.axeReport")).isNull(), 30000);
+    QCOMPARE(evaluate(page, QStringLiteral("window.axeReport")).toString(), QString());
+
+    // Tab reaches every sub-menu link while it is on screen, with a visible focus ring.
+    const int subLinks = evaluate(page, QStringLiteral("document.querySelectorAll('li li a')"
+                                                       ".length"))
+                             .toInt();
+    QCOMPARE(subLinks, 12);
+    const QString probe = QStringLiteral(
+        "(() => { const a = document.activeElement;"
+        " const links = [...document.querySelectorAll('li li a')];"
+        " const r = a.getBoundingClientRect();"
+        " const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);"
+        " return {index: links.indexOf(a), visible: r.width > 0 && r.height > 0 && hit === a,"
+        " ring: getComputedStyle(a).outlineStyle !== 'none'}; })()");
+    // Key events reach the page on another road than scripts: each Tab is waited for (the
+    // focus moved) before the page is asked where the focus is.
+    const auto pressTab = [&view, page] {
+        evaluate(page, QStringLiteral("if (window.focusMoves === undefined) {"
+                                      " window.focusMoves = 0; document.addEventListener("
+                                      "'focusin', () => ++window.focusMoves); } true"));
+        const int before = evaluate(page, QStringLiteral("window.focusMoves")).toInt();
+        QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
+        return QTest::qWaitFor(
+            [&] { return evaluate(page, QStringLiteral("window.focusMoves")).toInt() > before; },
+            10000);
+    };
+    view.setFocus();
+    QSet<int> reached;
+    for (int tab = 0; tab < 60 && reached.size() < subLinks; ++tab) {
+        QVERIFY(pressTab());
+        const QVariantMap focus = evaluate(page, probe).toMap();
+        const int index = focus.value(QStringLiteral("index")).toInt();
+        if (index < 0)
+            continue;
+        QVERIFY2(focus.value(QStringLiteral("visible")).toBool(),
+                 qPrintable(QStringLiteral("sub-menu link %1 has focus but is hidden").arg(index)));
+        QVERIFY(focus.value(QStringLiteral("ring")).toBool());
+        reached.insert(index);
+    }
+    QCOMPARE(reached.size(), subLinks);
+
+    if (scripts) {
+        // Escape closes the sub-menu and gives focus back to its owner's button.
+        view.load(url);
+        QVERIFY(loaded.wait(30000));
+        view.setFocus();
+        bool inSubMenu = false;
+        for (int tab = 0; tab < 60 && !inSubMenu; ++tab) {
+            QVERIFY(pressTab());
+            inSubMenu = evaluate(page, probe).toMap().value(QStringLiteral("index")).toInt() >= 0;
+        }
+        QVERIFY(inSubMenu);
+        evaluate(page, QStringLiteral("window.openList = document.activeElement.closest('ul');"
+                                      " true"));
+        QTest::keyClick(view.focusProxy(), Qt::Key_Escape);
+        QTRY_COMPARE(evaluate(page, QStringLiteral("getComputedStyle(window.openList).display")),
+                     QVariant(QStringLiteral("none")));
+        QCOMPARE(evaluate(page, QStringLiteral("document.activeElement === window.openList"
+                                               ".parentElement.querySelector(':scope > button')")),
+                 QVariant(true));
+    }
+
+    // A 375 px phone: a "Menu" toggle, then a vertical menu of 44 px targets that does not
+    // scroll sideways, whose sub-menus open with a tap on their button without leaving.
+    view.load(url);
+    QVERIFY(loaded.wait(30000));
+    view.resize(375, 667);
+    QTRY_COMPARE(evaluate(page, QStringLiteral("innerWidth")).toInt(), 375);
+    QCOMPARE(evaluate(page, QStringLiteral("getComputedStyle(document.querySelector("
+                                           "'.brindlenav')).display")),
+             QVariant(QStringLiteral("none")));
+    QVERIFY(
+        evaluate(page, QStringLiteral("document.querySelector('label').offsetHeight")).toInt() >=
+        44);
+    QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {},
+                      centreOf(page, QStringLiteral("label")));
+    QTRY_COMPARE(evaluate(page, QStringLiteral("getComputedStyle(document.querySelector("
+                                               "'.brindlenav')).display")),
+                 QVariant(QStringLiteral("block")));
+    const QVariantMap phone =
+        evaluate(page,
+                 QStringLiteral(
+                     "(() => { const targets = [...document.querySelectorAll("
+                     "'.brindlenav > li > a, .brindlenav > li > button')];"
+                     " return {sideways: document.documentElement.scrollWidth > innerWidth,"
+                     " small: targets.filter(t => { const r = t.getBoundingClientRect();"
+                     " return r.width < 44 || r.height < 44 || r.right > innerWidth; }).length,"
+                     " targets: targets.length}; })()"))
+            .toMap();
+    QCOMPARE(phone.value(QStringLiteral("sideways")).toBool(), false);
+    QCOMPARE(phone.value(QStringLiteral("targets")).toInt(), 11);
+    QCOMPARE(phone.value(QStringLiteral("small")).toInt(), 0);
+    for (int owner = 1; owner <= 4; ++owner) {
+        const QString button =
+            QStringLiteral(".brindlenav > li:nth-child(%1) > button")
+                .arg(QStringList{QString(), QStringLiteral("2"), QStringLiteral("3"),
+                                 QStringLiteral("5"), QStringLiteral("6")}
+                         .at(owner));
+        QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, centreOf(page, button));
+        QTRY_VERIFY(
+            evaluate(page, QStringLiteral("(() => { const links = [...document.querySelector('%1')"
+                                          ".parentElement.querySelectorAll('ul a')];"
+                                          " return links.every(a => { const r = "
+                                          "a.getBoundingClientRect(); return r.height >= 44 &&"
+                                          " r.left >= 0 && r.right <= innerWidth; }); })()")
+                               .arg(button))
+                .toBool());
+        QCOMPARE(page->url(), url);
+    }
+}
+
 namespace {
 
 // Where an interface sits in the tree, for a failure message: its widget's name or class,
@@ -954,7 +1200,7 @@ void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {
 void PanelsInWindowTest::randomEdits_undoneAndRedoneAllTheWay_data() {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<bool>("everyKind"); // the sequence holds edits of every kind
-    QTest::newRow("seed 1") << quint32(1) << true;
+    QTest::newRow("seed 5") << quint32(5) << true;
     QTest::newRow("seed 20261207") << quint32(20261207) << true;
     if (const std::optional<quint32> asked = askedSeed())
         QTest::newRow("asked seed") << *asked << false;

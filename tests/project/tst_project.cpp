@@ -19,6 +19,7 @@ using namespace brindle;
 
 using Mutation = std::function<void(PlistTestFile&)>;
 Q_DECLARE_METATYPE(Mutation)
+Q_DECLARE_METATYPE(brindle::OutputOptions)
 
 namespace {
 
@@ -188,6 +189,8 @@ private slots:
     void fontFamily_isSanitised_data();
     void fontFamily_isSanitised();
     void save_intoUnwritablePlace_reportsFailure();
+    void outputOptions_areSavedOnlyWhenNotDefault_data();
+    void outputOptions_areSavedOnlyWhenNotDefault();
 };
 
 void ProjectTest::initTestCase() {
@@ -587,6 +590,31 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
         << Mutation([](PlistTestFile& f) { f.text(QStringLiteral("extra")); })
         << QStringLiteral("unexpected elements");
     QTest::newRow("unknown version") << setText(0, "Version 4.0") << QStringLiteral("Version 4.0");
+    QTest::newRow("next unknown version")
+        << setText(0, "Version 3.2") << QStringLiteral("Version 3.2");
+    QTest::newRow("3.1 without its dictionary")
+        << setText(0, "Version 3.1") << QStringLiteral("dictionary");
+    QTest::newRow("dictionary in a 3.0 file")
+        << Mutation([](PlistTestFile& f) { f.append(plist_new_dict()); })
+        << QStringLiteral("unexpected elements");
+    // A Version 3.1 file whose options dictionary holds one entry.
+    const auto withOptions = [](const char* key, std::function<plist_t()> value) {
+        return Mutation([key, value](PlistTestFile& f) {
+            f.set(0, plist_new_string("Version 3.1"));
+            plist_t options = plist_new_dict();
+            plist_dict_set_item(options, key, value());
+            f.append(options);
+        });
+    };
+    QTest::newRow("unknown output style")
+        << withOptions("outputStyle", [] { return plist_new_string("fancy"); })
+        << QStringLiteral("classic");
+    QTest::newRow("breakpoint too small")
+        << withOptions("phoneBreakpoint", [] { return plist_new_uint(5); })
+        << QStringLiteral("breakpoint");
+    QTest::newRow("label that names nothing")
+        << withOptions("navigationLabel", [] { return plist_new_string("  "); })
+        << QStringLiteral("label");
     QTest::newRow("version 1") << setText(0, "Version 1.0") << QStringLiteral("Version 1.0");
     QTest::newRow("version on two lines")
         << setText(0, "Version\n3.0") << QStringLiteral("“Version\ufffd3.0”");
@@ -898,3 +926,64 @@ void ProjectTest::save_intoUnwritablePlace_reportsFailure() {
 
 QTEST_GUILESS_MAIN(ProjectTest)
 #include "tst_project.moc"
+
+void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault_data() {
+    QTest::addColumn<OutputOptions>("options");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("classic defaults") << OutputOptions() << QStringLiteral("Version 3.0");
+    QTest::newRow("modern") << OutputOptions{OutputStyle::Modern, QStringLiteral("Main"), 640}
+                            << QStringLiteral("Version 3.1");
+    QTest::newRow("classic with a label kept for later")
+        << OutputOptions{OutputStyle::Classic, QStringLiteral("Shop & <more>"), 900}
+        << QStringLiteral("Version 3.1");
+}
+
+void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
+    QFETCH(OutputOptions, options);
+    QFETCH(QString, version);
+
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData classic;
+    makeIconProjectStore(classic, sourcePreview.path());
+    const PlistTestFile classicFile(projectData(classic));
+
+    GlobalData source;
+    makeIconProjectStore(source, sourcePreview.path());
+    source.setOutputOptions(options);
+    const QByteArray bytes = projectData(source);
+    const PlistTestFile file(bytes);
+    QCOMPARE(file.stringAt(0), version);
+    if (options.isDefault()) {
+        // Exactly the file a design has always saved.
+        QCOMPARE(bytes, classicFile.xml());
+    } else {
+        // The Version 3.0 layout, then one dictionary.
+        QCOMPARE(file.size(), classicFile.size() + 1);
+        for (int i = 1; i < classicFile.size(); ++i)
+            QCOMPARE(file.typeAt(i), classicFile.typeAt(i));
+        const plist_t dictionary = file.at(file.size() - 1);
+        QCOMPARE(plist_get_node_type(dictionary), PLIST_DICT);
+        const auto text = [dictionary](const char* key) {
+            char* value = nullptr;
+            plist_get_string_val(plist_dict_get_item(dictionary, key), &value);
+            const QString result = QString::fromUtf8(value ? value : "");
+            std::free(value);
+            return result;
+        };
+        QCOMPARE(text("outputStyle"), options.style == OutputStyle::Modern
+                                          ? QStringLiteral("modern")
+                                          : QStringLiteral("classic"));
+        QCOMPARE(text("navigationLabel"), options.navLabel);
+        uint64_t breakpoint = 0;
+        plist_get_uint_val(plist_dict_get_item(dictionary, "phoneBreakpoint"), &breakpoint);
+        QCOMPARE(qint64(breakpoint), options.breakpoint);
+    }
+
+    GlobalData target;
+    target.setTempFolderPath(targetPreview.path());
+    target.setOutputOptions({OutputStyle::Modern, QStringLiteral("Other"), 333});
+    const OpenResult opened = openProjectData(target, bytes, targetPreview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QCOMPARE(target.outputOptions(), options);
+    QCOMPARE(projectData(target), bytes);
+}

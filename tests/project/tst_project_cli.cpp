@@ -169,6 +169,8 @@ private slots:
     void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_data();
     void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName();
     void fullDisk_failsLoudlyAndKeepsThePreviousFile();
+    void outputStyle_projectsOwnOrTheOptions_data();
+    void outputStyle_projectsOwnOrTheOptions();
     void numbers_readTheSameInEveryLocale_data();
     void numbers_readTheSameInEveryLocale();
 };
@@ -495,3 +497,63 @@ void ProjectCliTest::numbers_readTheSameInEveryLocale() {
 
 QTEST_GUILESS_MAIN(ProjectCliTest)
 #include "tst_project_cli.moc"
+
+void ProjectCliTest::outputStyle_projectsOwnOrTheOptions_data() {
+    QTest::addColumn<bool>("modernProject");
+    QTest::addColumn<QStringList>("option");
+    QTest::addColumn<bool>("modernExport");
+    QTest::newRow("modern project") << true << QStringList() << true;
+    QTest::newRow("modern project, classic asked")
+        << true << QStringList{QStringLiteral("--output-style"), QStringLiteral("classic")}
+        << false;
+    QTest::newRow("classic project, modern asked")
+        << false << QStringList{QStringLiteral("--output-style=modern")} << true;
+}
+
+void ProjectCliTest::outputStyle_projectsOwnOrTheOptions() {
+    QFETCH(bool, modernProject);
+    QFETCH(QStringList, option);
+    QFETCH(bool, modernExport);
+
+    QTemporaryDir work, toolTemporary, preview;
+    const QString project = work.filePath(QStringLiteral("Styled.brindleprj"));
+    const OutputOptions options =
+        modernProject ? OutputOptions{OutputStyle::Modern, QStringLiteral("Shop"), 700}
+                      : OutputOptions();
+    {
+        GlobalData store;
+        store.setOutputOptions(options);
+        QVERIFY(saveProjectToFile(store, project));
+    }
+    // The same export done in this process, with the style the tool should use.
+    const QString expected = work.filePath(QStringLiteral("expected"));
+    QVERIFY(QDir().mkdir(expected));
+    {
+        GlobalData data;
+        data.setTempFolderPath(preview.path());
+        QVERIFY(openProjectFile(data, project));
+        QCOMPARE(data.outputOptions(), options);
+        OutputOptions used = options;
+        used.style = modernExport ? OutputStyle::Modern : OutputStyle::Classic;
+        data.setOutputOptions(used);
+        CodeDocuments documents(data);
+        documents.insertHTML5Code();
+        documents.insertCSS3Code();
+        QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                       *data.getMenuRootNode(), preview.path(), expected,
+                                       documents.scriptText()));
+    }
+    QCOMPARE(entries(expected).contains(QStringLiteral("menu.js")), modernExport);
+
+    const QString out = work.filePath(QStringLiteral("out"));
+    const ToolRun run = runTool(option + QStringList{project, out}, toolTemporary.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+    QCOMPARE(entries(out), entries(expected));
+    for (const QString& name : entries(expected))
+        QVERIFY2(readBytes(QDir(out).filePath(name)) == readBytes(QDir(expected).filePath(name)),
+                 qPrintable(name));
+    const QByteArray page = readBytes(QDir(out).filePath(QStringLiteral("index.html")));
+    QCOMPARE(page.contains("<nav class=\"brindlenav-nav\" aria-label=\"Shop\">"),
+             modernProject && modernExport);
+}

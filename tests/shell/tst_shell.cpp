@@ -206,7 +206,8 @@ void TestShell::mainMenuMode_returnsToNormalWithStoreValues() {
     w.action("mainMenu")->trigger();
     QCOMPARE(strip->selectIndex(), 0);
     QCOMPARE(w.window.sideBarView()->container()->currentPage(), 0);
-    QCOMPARE(w.window.sideBarView()->container()->shownPanels().size(), 8);
+    // The eight style panels and the output panel.
+    QCOMPARE(w.window.sideBarView()->container()->shownPanels().size(), 9);
     QVERIFY(showsColour(w.css(), 10, 11, 12));
     QVERIFY(showsColour(w.css(), 13, 14, 15));
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace brindle {
+
+// How the design is written out. Classic is the original text, byte for byte; Modern writes
+// the same settings as standard, accessible and responsive HTML and CSS.
+enum class OutputStyle { Classic, Modern };
+
+// The options of the generated output that are not style settings. They travel with the
+// design (saved, undone, exported) but never change a Classic text.
+struct OutputOptions {
+    static constexpr qint64 kDefaultBreakpoint = 640;
+    static constexpr qint64 kSmallestBreakpoint = 240;
+    static constexpr qint64 kLargestBreakpoint = 4000;
+
+    OutputStyle style = OutputStyle::Classic;
+    QString navLabel = defaultNavLabel();   // the accessible name of the navigation landmark
+    qint64 breakpoint = kDefaultBreakpoint; // below this width in CSS pixels: the phone layout
+
+    static QString defaultNavLabel() { return QStringLiteral("Main"); }
+    bool isDefault() const { return *this == OutputOptions(); }
+    friend bool operator==(const OutputOptions&, const OutputOptions&) = default;
+};
+
+// "classic" and "modern", as project files and the command line write them.
+QString outputStyleName(OutputStyle style);
+std::optional<OutputStyle> outputStyleOfName(const QString& name);
+
+} // namespace brindle

@@ -1,0 +1,78 @@
+#include "panels/OutputView.h"
+
+#include "model/GlobalData.h"
+#include "platform/NotificationCenter.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace brindle {
+
+OutputView::OutputView(QWidget* parent)
+    : OutputView(GlobalData::sharedData(), NotificationCenter::defaultCenter(), parent) {}
+
+OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent)
+    : StylePanel(tr("Output"), data, center, parent), m_styleComboBox(new QComboBox(this)),
+      m_navLabelField(new QLineEdit(this)), m_breakpointField(new QSpinBox(this)) {
+    m_styleComboBox->setObjectName(QStringLiteral("outputStyleComboBox"));
+    m_styleComboBox->addItems({tr("Classic"), tr("Modern")});
+    m_styleComboBox->setToolTip(tr("Classic: the original page, opened by mouse hover.\n"
+                                   "Modern: standard CSS in a navigation landmark, usable with "
+                                   "the keyboard, on touch screens and on phones."));
+    m_navLabelField->setObjectName(QStringLiteral("navLabelField"));
+    m_navLabelField->setToolTip(tr("The name screen readers give the navigation landmark"));
+    m_navLabelField->setMaxLength(80);
+    m_breakpointField->setObjectName(QStringLiteral("breakpointField"));
+    m_breakpointField->setRange(OutputOptions::kSmallestBreakpoint,
+                                OutputOptions::kLargestBreakpoint);
+    m_breakpointField->setSuffix(QStringLiteral(" px"));
+    m_breakpointField->setToolTip(tr("Narrower screens show the menu as a vertical list behind "
+                                     "a “Menu” button"));
+    m_breakpointField->setKeyboardTracking(false);
+
+    describe(m_styleComboBox, tr("style"), addLabel(tr("Style"), 0, 0));
+    form()->addWidget(m_styleComboBox, 0, 1);
+    describe(m_navLabelField, tr("menu name"), addLabel(tr("Menu name"), 1, 0));
+    form()->addWidget(m_navLabelField, 1, 1);
+    describe(m_breakpointField, tr("phone layout below"), addLabel(tr("Phone below"), 2, 0));
+    form()->addWidget(m_breakpointField, 2, 1);
+    form()->setColumnStretch(1, 1);
+
+    addReloader([this] {
+        const OutputOptions& options = this->data().outputOptions();
+        m_styleComboBox->setCurrentIndex(options.style == OutputStyle::Modern ? 1 : 0);
+        m_navLabelField->setText(options.navLabel);
+        const QSignalBlocker blocker(m_breakpointField);
+        m_breakpointField->setValue(static_cast<int>(options.breakpoint));
+        showModernControls(options.style == OutputStyle::Modern);
+    });
+    connect(m_styleComboBox, &QComboBox::activated, this, &OutputView::updateOutputOptions);
+    connect(m_navLabelField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
+    connect(m_breakpointField, &QSpinBox::valueChanged, this, &OutputView::updateOutputOptions);
+}
+
+void OutputView::showModernControls(bool modern) {
+    m_navLabelField->setEnabled(modern);
+    m_breakpointField->setEnabled(modern);
+}
+
+void OutputView::updateOutputOptions() {
+    OutputOptions options;
+    options.style =
+        m_styleComboBox->currentIndex() == 1 ? OutputStyle::Modern : OutputStyle::Classic;
+    // A landmark needs a name: an emptied field gives the default back.
+    const QString label = m_navLabelField->text().simplified();
+    options.navLabel = label.isEmpty() ? OutputOptions::defaultNavLabel() : label;
+    if (label != m_navLabelField->text())
+        m_navLabelField->setText(options.navLabel);
+    options.breakpoint = m_breakpointField->value();
+    showModernControls(options.style == OutputStyle::Modern);
+    if (options == data().outputOptions())
+        return;
+    data().setOutputOptions(options);
+    sendUpdateDataNotification(QStringLiteral("OutputOptionsDataUpdated"));
+}
+
+} // namespace brindle

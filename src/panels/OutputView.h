@@ -1,0 +1,36 @@
+#pragma once
+
+#include "panels/StylePanel.h"
+
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+
+namespace brindle {
+
+// "Output": which style the page is written in (Classic or Modern) and, for Modern, the
+// name of the navigation landmark and the width below which the phone layout applies.
+// Each change stores the options and posts "OutputOptionsDataUpdated".
+class OutputView : public StylePanel {
+    Q_OBJECT
+
+public:
+    explicit OutputView(QWidget* parent = nullptr);
+    OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent = nullptr);
+
+    QComboBox* styleComboBox() const { return m_styleComboBox; }
+    QLineEdit* navLabelField() const { return m_navLabelField; }
+    QSpinBox* breakpointField() const { return m_breakpointField; }
+
+    // The controls' actions: store what they show and post, when it changed.
+    void updateOutputOptions();
+
+private:
+    void showModernControls(bool modern);
+
+    QComboBox* m_styleComboBox;
+    QLineEdit* m_navLabelField;
+    QSpinBox* m_breakpointField;
+};
+
+} // namespace brindle
