@@ -4,6 +4,7 @@
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/Stepper.h"
 #include "widgets/TitleBarView.h"
+#include "widgets/WheelGuard.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ void StylePanel::setUp() {
         return;
     m_setUpDone = true;
     orderTabChain();
+    WheelGuard::guardPopUps(this);
     awake();
 }
 

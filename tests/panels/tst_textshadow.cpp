@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QScopeGuard>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <clocale>
 
@@ -51,6 +52,32 @@ void TextAndShadowTest::fontFamily_choiceStoresTheEntryText() {
     QCOMPARE(posts.names(), QStringList{QStringLiteral("MainMenuFontFamilyDataUpdated")});
     QCOMPARE(posts.senders().first(), static_cast<const void*>(f.panels.textViewContainer));
     QCOMPARE(changedSettings(before, f.data), QStringList{QStringLiteral("mainMenufontFamily")});
+}
+
+// Scrolling the side bar over a pop-up must not choose for the user.
+void TextAndShadowTest::fontFamily_wheelChangesItOnlyWithFocus() {
+    PanelFixture f;
+    auto* popUp = f.panels.textViewContainer->fontFamilyPopUpButton();
+    const auto turnWheel = [popUp] {
+        const QPointF at(popUp->width() / 2.0, popUp->height() / 2.0);
+        QWheelEvent wheel(at, popUp->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(popUp, &wheel);
+    };
+    const QString before = f.data.mainMenufontFamily();
+    turnWheel();
+    QCOMPARE(popUp->currentIndex(), 0);
+    QCOMPARE(f.data.mainMenufontFamily(), before);
+
+    QWidget* window = popUp->window();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    popUp->setFocus();
+    QVERIFY(popUp->hasFocus());
+    turnWheel();
+    QCOMPARE(popUp->currentIndex(), 1);
+    QVERIFY(f.data.mainMenufontFamily() != before);
 }
 
 void TextAndShadowTest::fontFamily_reloadMatchesLetterCaseExactly_data() {

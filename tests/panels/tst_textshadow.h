@@ -8,6 +8,7 @@ class TextAndShadowTest : public QObject {
 
 private slots:
     void fontFamily_choiceStoresTheEntryText();
+    void fontFamily_wheelChangesItOnlyWithFocus();
     void fontFamily_reloadMatchesLetterCaseExactly_data();
     void fontFamily_reloadMatchesLetterCaseExactly();
     void fontSize_isClampedAndAnnounced();
