@@ -7,12 +7,10 @@
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace brindle {
 
@@ -30,12 +28,7 @@ ImportedIcon failure(const QString& reason) {
 
 // Only what the chooser offers: pictures a browser shows under an icon's file name.
 bool isChooserFormat(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
+    const QByteArray format = pictureFormat(bytes);
     return format == "png" || format == "jpeg" || format == "gif";
 }
 

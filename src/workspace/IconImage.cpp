@@ -102,6 +102,15 @@ QByteArray encodeImage(const QImage& image, const char* format, int quality = -1
 
 } // namespace
 
+QByteArray pictureFormat(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return reader.format();
+}
+
 QImage decodeIconImage(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return {};

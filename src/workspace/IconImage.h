@@ -13,6 +13,10 @@ class Node;
 inline constexpr int kLargestIconSide = 8192;
 inline constexpr qint64 kLargestIconPixelCount = 16 * 1024 * 1024;
 
+// The picture format of the bytes as decided by their content alone ("png", "jpeg", …);
+// empty when they are no picture Qt can read.
+QByteArray pictureFormat(const QByteArray& bytes);
+
 // The decoded image, or a null image when the bytes are not a PNG, JPEG, GIF or TIFF image
 // of an acceptable size.
 QImage decodeIconImage(const QByteArray& bytes);

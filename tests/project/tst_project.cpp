@@ -4,7 +4,6 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -35,14 +34,6 @@ QImage solidImage(int width, int height, QColor color) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(color);
     return image;
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
@@ -91,7 +82,7 @@ void makeIconProjectStore(GlobalData& store, const QString& previewFolder) {
     store.setBorderRadius(7);
     store.setMainMenufontFamily(QStringLiteral("Impact, sans-serif"));
     writeBytes(QDir(previewFolder).filePath(QStringLiteral("home.png")),
-               encoded(solidImage(12, 8, Qt::red), "PNG"));
+               testsupport::encodedImage(solidImage(12, 8, Qt::red), "PNG"));
     store.getMenuRootNode()->childAt(0)->setImageFileName(QStringLiteral("home.png"));
 }
 
@@ -208,9 +199,12 @@ void ProjectTest::saveThenOpen_restoresSettingsAndTree() {
     const QImage normal = solidImage(20, 10, Qt::blue);
     const QImage retina = solidImage(40, 20, Qt::green);
     const QImage retinaOnly = solidImage(33, 21, Qt::yellow);
-    writeBytes(sourcePreview.filePath(QStringLiteral("a.png")), encoded(normal, "PNG"));
-    writeBytes(sourcePreview.filePath(QStringLiteral("a@2x.png")), encoded(retina, "PNG"));
-    writeBytes(sourcePreview.filePath(QStringLiteral("c@2x.gif")), encoded(retinaOnly, "PNG"));
+    writeBytes(sourcePreview.filePath(QStringLiteral("a.png")),
+               testsupport::encodedImage(normal, "PNG"));
+    writeBytes(sourcePreview.filePath(QStringLiteral("a@2x.png")),
+               testsupport::encodedImage(retina, "PNG"));
+    writeBytes(sourcePreview.filePath(QStringLiteral("c@2x.gif")),
+               testsupport::encodedImage(retinaOnly, "PNG"));
 
     Node* root = source.getMenuRootNode();
     root->clearChildren();
@@ -325,9 +319,9 @@ void ProjectTest::recordLengths_followIconsAndLevel() {
     GlobalData store;
     store.setTempFolderPath(preview.path());
     writeBytes(preview.filePath(QStringLiteral("n.png")),
-               encoded(solidImage(4, 4, Qt::red), "PNG"));
+               testsupport::encodedImage(solidImage(4, 4, Qt::red), "PNG"));
     writeBytes(preview.filePath(QStringLiteral("r.png")),
-               encoded(solidImage(8, 8, Qt::red), "PNG"));
+               testsupport::encodedImage(solidImage(8, 8, Qt::red), "PNG"));
     Node* root = store.getMenuRootNode();
     root->clearChildren();
     auto top = item(QStringLiteral("Top"), QStringLiteral("icon0"), root, QStringLiteral("t"), 1);
@@ -417,7 +411,7 @@ void ProjectTest::retinaIcon_readsBackAtHalfSize() {
     GlobalData source;
     source.setTempFolderPath(sourcePreview.path());
     writeBytes(sourcePreview.filePath(QStringLiteral("big.png")),
-               encoded(solidImage(33, 21, Qt::cyan), "PNG"));
+               testsupport::encodedImage(solidImage(33, 21, Qt::cyan), "PNG"));
     source.getMenuRootNode()->childAt(2)->setRetinaImageFileName(QStringLiteral("big.png"));
 
     GlobalData target;
@@ -434,7 +428,7 @@ void ProjectTest::pngIcon_isStoredAsTiffAndComesBackAsPng() {
     QTemporaryDir sourcePreview, targetPreview;
     GlobalData source;
     source.setTempFolderPath(sourcePreview.path());
-    const QByteArray png = encoded(solidImage(6, 5, Qt::magenta), "PNG");
+    const QByteArray png = testsupport::encodedImage(solidImage(6, 5, Qt::magenta), "PNG");
     writeBytes(sourcePreview.filePath(QStringLiteral("pic.png")), png);
     source.getMenuRootNode()->childAt(0)->setImageFileName(QStringLiteral("pic.png"));
 

@@ -5,12 +5,11 @@
 #include "project/ProjectFile.h"
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
+#include "workspace/IconImage.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -64,14 +63,6 @@ void saveSampleProject(const QString& path) {
     QVERIFY(saveProjectToFile(store, path));
 }
 
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 // Colours and transparency that vary across the picture, so that a lost channel shows.
 QImage gradientImage(int width, int height, bool transparent) {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -82,16 +73,6 @@ QImage gradientImage(int width, int height, bool transparent) {
         }
     }
     return image;
-}
-
-// The picture format of the bytes, decided by their content alone.
-QByteArray contentFormat(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    return reader.format();
 }
 
 // The largest difference of one channel between two pictures of the same size.
@@ -270,24 +251,26 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_dat
     QTest::addColumn<int>("tolerance");     // per channel; 0 for lossless formats
 
     QTest::newRow("png, translucent")
-        << QStringLiteral("home.png") << encoded(gradientImage(24, 16, true), "PNG")
-        << QByteArray("png") << 0;
+        << QStringLiteral("home.png")
+        << testsupport::encodedImage(gradientImage(24, 16, true), "PNG") << QByteArray("png") << 0;
     QTest::newRow("upper-case suffix")
-        << QStringLiteral("LOGO.PNG") << encoded(gradientImage(5, 3, true), "PNG")
+        << QStringLiteral("LOGO.PNG") << testsupport::encodedImage(gradientImage(5, 3, true), "PNG")
         << QByteArray("png") << 0;
     QImage palette(16, 16, QImage::Format_Indexed8);
     palette.setColorTable({qRgb(255, 0, 0), qRgba(0, 0, 255, 128)});
     palette.fill(0);
     for (int i = 0; i < 16; ++i)
         palette.setPixel(i, i, 1);
-    QTest::newRow("palette png") << QStringLiteral("palette.png") << encoded(palette, "PNG")
-                                 << QByteArray("png") << 0;
+    QTest::newRow("palette png") << QStringLiteral("palette.png")
+                                 << testsupport::encodedImage(palette, "PNG") << QByteArray("png")
+                                 << 0;
     QImage oneBit(16, 16, QImage::Format_Mono);
     oneBit.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 0)});
     oneBit.fill(0);
     oneBit.setPixel(3, 4, 1);
-    QTest::newRow("1-bit png") << QStringLiteral("mono.png") << encoded(oneBit, "PNG")
-                               << QByteArray("png") << 0;
+    QTest::newRow("1-bit png") << QStringLiteral("mono.png")
+                               << testsupport::encodedImage(oneBit, "PNG") << QByteArray("png")
+                               << 0;
     // What an image tool writes for a plain red square: 1-bit, a palette of red and white.
     QTest::newRow("1-bit png from an image tool")
         << QStringLiteral("red.png")
@@ -298,10 +281,10 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_dat
                "ff022dde0000000c4944415408d76360200d000000300001c7aa858e0000000049454e44ae426082")
         << QByteArray("png") << 0;
     QTest::newRow("jpeg, .jpg") << QStringLiteral("photo.jpg")
-                                << encoded(gradientImage(24, 16, false), "JPEG")
+                                << testsupport::encodedImage(gradientImage(24, 16, false), "JPEG")
                                 << QByteArray("jpeg") << 8;
     QTest::newRow("jpeg, .jpeg") << QStringLiteral("photo.jpeg")
-                                 << encoded(gradientImage(24, 16, false), "JPEG")
+                                 << testsupport::encodedImage(gradientImage(24, 16, false), "JPEG")
                                  << QByteArray("jpeg") << 8;
     // A 1 × 1 GIF (one red pixel, two colours) by hand: there is no GIF writer to make one.
     const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
@@ -310,7 +293,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_dat
     QTest::newRow("gif becomes png data")
         << QStringLiteral("dot.gif") << gif << QByteArray("png") << 0;
     QTest::newRow("png content named .tif")
-        << QStringLiteral("scan.tif") << encoded(gradientImage(7, 9, true), "PNG")
+        << QStringLiteral("scan.tif") << testsupport::encodedImage(gradientImage(7, 9, true), "PNG")
         << QByteArray("tiff") << 0;
 }
 
@@ -334,7 +317,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
     QVERIFY2(icon.ok, qPrintable(icon.error));
     QCOMPARE(icon.fileName, fileName);
     const QByteArray imported = readBytes(preview.filePath(fileName));
-    QCOMPARE(contentFormat(imported), format);
+    QCOMPARE(pictureFormat(imported), format);
     QVERIFY(largestDifference(argb(QImage::fromData(imported)), expected) <= tolerance);
     applyNormalIcon(*design.getMenuRootNode()->childAt(1)->childAt(0), icon);
     const QString project = dir.filePath(QStringLiteral("Icons.brindleprj"));
@@ -347,7 +330,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
     QVERIFY2(opened.ok && opened.warnings.isEmpty(),
              qPrintable(opened.error + opened.warnings.join(QLatin1Char('\n'))));
     const QByteArray previewed = readBytes(reopenedPreview.filePath(fileName));
-    QCOMPARE(contentFormat(previewed), format);
+    QCOMPARE(pictureFormat(previewed), format);
     const QImage shown = argb(QImage::fromData(previewed));
     QCOMPARE(shown.size(), expected.size());
     const int difference = largestDifference(shown, expected);

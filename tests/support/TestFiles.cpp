@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -16,6 +17,14 @@ QString readText(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+QByteArray encodedImage(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 ToolRun runTool(const QString& program, const QStringList& arguments,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,9 @@ namespace testsupport {
 QByteArray readBytes(const QString& path);
 // The file as UTF-8 text; a null string when it cannot be read.
 QString readText(const QString& path);
+
+// The image encoded in the format ("PNG", "JPEG", …), as a file of that kind holds it.
+QByteArray encodedImage(const QImage& image, const char* format);
 
 struct ToolRun {
     int exitCode = -1; // -1: did not finish normally within a minute

@@ -7,7 +7,6 @@
 #include "workspace/PreviewStates.h"
 #include "workspace/StartFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -27,18 +26,10 @@ namespace {
 const QString kCss = QStringLiteral("body {\n\tfont-family: \"Ünï\";\n}\n");
 const QString kHtml = QStringLiteral("<p>Caf\u00e9\u00a0&amp; Bar</p>\n");
 
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 QByteArray pngOf(int width, int height, QColor color) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(color);
-    return encoded(image, "PNG");
+    return testsupport::encodedImage(image, "PNG");
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
@@ -310,19 +301,20 @@ void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize_data() {
     small.fill(Qt::red);
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("size"); // invalid: refused
-    QTest::newRow("png") << encoded(small, "PNG") << QSize(10, 7);
-    QTest::newRow("tiff") << encoded(small, "TIFF") << QSize(10, 7);
-    QTest::newRow("jpeg") << encoded(small, "JPEG") << QSize(10, 7);
-    QTest::newRow("bmp is not an icon format") << encoded(small, "BMP") << QSize();
+    QTest::newRow("png") << testsupport::encodedImage(small, "PNG") << QSize(10, 7);
+    QTest::newRow("tiff") << testsupport::encodedImage(small, "TIFF") << QSize(10, 7);
+    QTest::newRow("jpeg") << testsupport::encodedImage(small, "JPEG") << QSize(10, 7);
+    QTest::newRow("bmp is not an icon format")
+        << testsupport::encodedImage(small, "BMP") << QSize();
     QTest::newRow("empty") << QByteArray() << QSize();
     QTest::newRow("not an image") << QByteArray("hello, world") << QSize();
-    QTest::newRow("truncated png") << encoded(small, "PNG").left(30) << QSize();
+    QTest::newRow("truncated png") << testsupport::encodedImage(small, "PNG").left(30) << QSize();
     QImage wide(kLargestIconSide + 1, 1, QImage::Format_Mono);
     wide.fill(0);
-    QTest::newRow("wider than allowed") << encoded(wide, "PNG") << QSize();
+    QTest::newRow("wider than allowed") << testsupport::encodedImage(wide, "PNG") << QSize();
     QImage square(kLargestIconSide, kLargestIconSide / 2 + 1, QImage::Format_Mono);
     square.fill(0);
-    QTest::newRow("too many pixels") << encoded(square, "PNG") << QSize();
+    QTest::newRow("too many pixels") << testsupport::encodedImage(square, "PNG") << QSize();
 }
 
 void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize() {
