@@ -810,17 +810,14 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
     QFETCH(quint32, seed);
     constexpr int kEdits = 300;
 
-    QTemporaryDir base;
-    QVERIFY(base.isValid());
+    ShownWindow shown;
+    QVERIFY(shown.base.isValid());
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    const QTemporaryDir& base = shown.base;
     const IconFiles icons(base);
     QVERIFY(icons.written);
-
-    GlobalData data;
-    NotificationCenter center;
-    MainWindow window(data, center);
-    window.setUp({}, base.path());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GlobalData& data = shown.data;
+    MainWindow& window = shown.window;
 
     // One picture per icon name: the tool's export below writes each item's own picture.
     RandomEdits edits(window, seed, {icons.icon}, icons.retinaIcon);
@@ -1214,16 +1211,14 @@ void PanelsInWindowTest::randomEdits_undoneAndRedoneAllTheWay() {
     QFETCH(bool, everyKind);
     constexpr int kEdits = 150;
 
-    QTemporaryDir base;
-    QVERIFY(base.isValid());
+    ShownWindow shown;
+    QVERIFY(shown.base.isValid());
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    const QTemporaryDir& base = shown.base;
     const IconFiles icons(base);
     QVERIFY(icons.written);
-    GlobalData data;
-    NotificationCenter center;
-    MainWindow window(data, center);
-    window.setUp({}, base.path());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    GlobalData& data = shown.data;
+    MainWindow& window = shown.window;
     const ShownTexts untouched = ShownTexts::of(window);
 
     // Two pictures share a name, so undoing an icon change has to bring the older file back.
