@@ -2,7 +2,12 @@
 //   BM_NotificationToStylesheetWritten — a panel's notification until styles.css is rewritten;
 //   BM_NotificationToPreviewPainted    — the same until the preview has drawn the next frame
 //                                        with the stylesheet swapped in place;
-//   BM_NotificationToPreviewReloaded   — a menu change until the preview has reloaded;
+//   BM_MenuChangeToFilesWritten        — a menu change until index.html and styles.css are
+//                                        rewritten;
+//   BM_MenuChangeToPreviewPainted      — a menu change (rename, add, delete, move, icon) until
+//                                        the preview has drawn the next frame with it in place,
+//                                        on the default menu and on a 60-item menu;
+//   BM_PreviewReload                   — a reload of the preview page until it has loaded;
 //   BM_UndoToStylesheetWritten         — undoing one setting change until styles.css is
 //                                        rewritten.
 // Process start to first preview load is measured by scripts/bench-startup.sh.
@@ -10,14 +15,18 @@
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/RoutingTable.h"
+#include "editor/IconImporter.h"
 #include "history/DesignHistory.h"
 #include "model/GlobalData.h"
 #include "platform/NotificationCenter.h"
+#include "workspace/IconImage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QImage>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -147,7 +156,7 @@ struct LoadedWindow {
 // change waits a random part of a 60 Hz frame first, outside the measurement.
 void BM_NotificationToPreviewPainted(benchmark::State& state) {
     LoadedWindow w;
-    QObject::connect(w.window.previewView(), &PreviewView::stylesheetPainted, &w.loop,
+    QObject::connect(w.window.previewView(), &PreviewView::changePainted, &w.loop,
                      &QEventLoop::quit);
     QRandomGenerator random(2026);
     measureIterations(
@@ -167,27 +176,176 @@ BENCHMARK(BM_NotificationToPreviewPainted)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-void BM_NotificationToPreviewReloaded(benchmark::State& state) {
+// A designer's edits of the menu, one at a time, as the editor makes them: the store changes,
+// then the editor's notification. The menu keeps its size: adds and deletes take turns.
+class MenuEdits {
+public:
+    MenuEdits(GlobalData& data, NotificationCenter& center, QList<ImportedIcon> icons)
+        : m_data(data), m_center(center), m_icons(std::move(icons)) {}
+
+    // Makes the menu `topLevel` items wide, each with `subItems` sub-items.
+    void fill(int topLevel, int subItems) {
+        Node* root = m_data.getMenuRootNode();
+        root->clearChildren();
+        for (int i = 0; i < topLevel; ++i) {
+            Node* top = m_data.addMenuRootNodeChild(newItem(root));
+            for (int j = 0; j < subItems; ++j)
+                top->appendChild(newItem(top));
+            top->setIsGroup(subItems > 0);
+        }
+    }
+
+    void next() {
+        Node* root = m_data.getMenuRootNode();
+        switch (m_count++ % 5) {
+        case 0:
+            randomItem()->setName(QStringLiteral("Renamed %1").arg(m_count));
+            break;
+        case 1:
+            m_data.addMenuRootNodeChild(newItem(root));
+            break;
+        case 2: {
+            // The item the last add made, wherever a move put it: the menu keeps its size.
+            for (int i = root->childCount() - 1; i >= 0; --i) {
+                if (root->childAt(i)->childCount() == 0) {
+                    m_data.removeMenuRootNodeChild(root->childAt(i));
+                    break;
+                }
+            }
+            break;
+        }
+        case 3: {
+            std::unique_ptr<Node> moved = root->takeChild(below(root->childCount()));
+            root->insertChild(below(root->childCount() + 1), std::move(moved));
+            break;
+        }
+        default: {
+            Node* item = randomItem();
+            const int choice = below(m_icons.size() + 1);
+            if (choice == m_icons.size())
+                clearNormalIcon(*item);
+            else
+                applyNormalIcon(*item, m_icons.at(choice));
+            break;
+        }
+        }
+        m_center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
+    }
+
+private:
+    int below(int bound) { return static_cast<int>(m_random.bounded(std::max(bound, 1))); }
+
+    std::unique_ptr<Node> newItem(Node* parent) {
+        ++m_made;
+        return Node::make(QStringLiteral("Item %1").arg(m_made),
+                          QStringLiteral("icon%1").arg(m_made), parent);
+    }
+
+    Node* randomItem() {
+        const Node* root = m_data.getMenuRootNode();
+        Node* top = root->childAt(below(root->childCount()));
+        if (top->childCount() == 0 || below(2) == 0)
+            return top;
+        return top->childAt(below(top->childCount()));
+    }
+
+    GlobalData& m_data;
+    NotificationCenter& m_center;
+    QList<ImportedIcon> m_icons;
+    QRandomGenerator m_random{2026};
+    int m_count = 0;
+    int m_made = 100;
+};
+
+// Three pictures chosen as the form chooses them: decoded and copied into the preview folder.
+QList<ImportedIcon> importedIcons(const QString& previewFolder, const QTemporaryDir& source) {
+    QList<ImportedIcon> icons;
+    for (const QColor colour : {QColor(Qt::red), QColor(Qt::darkGreen), QColor(Qt::blue)}) {
+        QImage picture(24, 24, QImage::Format_ARGB32);
+        picture.fill(colour);
+        const QString path = source.filePath(colour.name().mid(1) + QStringLiteral(".png"));
+        picture.save(path);
+        icons << IconImporter(previewFolder).import(path);
+    }
+    return icons;
+}
+
+// A menu change at a random moment of a 60 Hz frame until the frame that shows it.
+void BM_MenuChangeToPreviewPainted(benchmark::State& state) {
+    LoadedWindow w;
+    QTemporaryDir pictures;
+    MenuEdits edits(w.data, w.center, importedIcons(w.data.tempFolderPath(), pictures));
+    if (state.range(0) > 0) {
+        edits.fill(int(state.range(0)) / 5, 4);
+        w.center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
+        QObject::connect(w.window.previewView(), &QWebEngineView::loadFinished, &w.loop,
+                         &QEventLoop::quit);
+        w.waitForLoop(); // the larger menu shown once before measuring
+    }
+    QObject::connect(w.window.previewView(), &PreviewView::changePainted, &w.loop,
+                     &QEventLoop::quit);
+    int loads = 0;
+    QObject::connect(w.window.previewView(), &QWebEngineView::loadStarted, [&] { ++loads; });
+    QRandomGenerator random(2026);
+    measureIterations(
+        state,
+        [&] {
+            QEventLoop pause;
+            QTimer::singleShot(random.bounded(17), &pause, &QEventLoop::quit);
+            pause.exec();
+        },
+        [&] {
+            edits.next();
+            w.waitForLoop();
+        });
+    state.counters["reloads"] = loads;
+}
+BENCHMARK(BM_MenuChangeToPreviewPainted)
+    ->ArgName("items")
+    ->Arg(0)
+    ->Arg(60)
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The part of a menu change before the preview: markup and icon rules rebuilt, files written.
+void BM_MenuChangeToFilesWritten(benchmark::State& state) {
+    GlobalData data;
+    NotificationCenter center;
+    QTemporaryDir base, pictures;
+    CSSNavMenu controller(data, center);
+    controller.registerUpdateHandlers(senders());
+    controller.generateTexts();
+    controller.createHTMLIndexFile(base.path());
+    MenuEdits edits(data, center, importedIcons(data.tempFolderPath(), pictures));
+    if (state.range(0) > 0)
+        edits.fill(int(state.range(0)) / 5, 4);
+    measureIterations(state, {}, [&] { edits.next(); });
+}
+BENCHMARK(BM_MenuChangeToFilesWritten)
+    ->ArgName("items")
+    ->Arg(0)
+    ->Arg(60)
+    ->Iterations(300)
+    ->Unit(benchmark::kMicrosecond);
+
+// What each menu change cost while it reloaded the page: the load alone.
+void BM_PreviewReload(benchmark::State& state) {
     LoadedWindow w;
     QObject::connect(w.window.previewView(), &QWebEngineView::loadFinished, &w.loop,
                      &QEventLoop::quit);
-    Node* first = w.data.getMenuRootNode()->childAt(0);
-    qint64 count = 0;
     measureIterations(state, {}, [&] {
-        first->setName(QStringLiteral("Home %1").arg(++count));
-        w.center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
+        w.window.previewView()->requestReload();
         w.waitForLoop();
     });
 }
-BENCHMARK(BM_NotificationToPreviewReloaded)
-    ->Iterations(200)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_PreviewReload)->Iterations(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true); // the window keeps its settings; not the user's
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

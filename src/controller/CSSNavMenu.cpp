@@ -39,6 +39,7 @@ bool CSSNavMenu::createHTMLIndexFile(const QString& baseDir) {
     m_data.setTempFolderPath(m_previewFolder->folderPath());
     qCInfo(lcBrindle) << "htmlPath:" << m_previewFolder->htmlPath();
     m_previewFolder->writeHTML(m_documents.htmlText());
+    m_writtenPageFrame = m_documents.pageFrame();
     m_previewFolder->writeCSS(m_documents.cssText());
     m_previewFolder->writeArrow();
     writeScriptFile();
@@ -104,6 +105,12 @@ void CSSNavMenu::writeCSSFile() {
 void CSSNavMenu::writeHTMLFile() {
     const bool ok = m_previewFolder && m_previewFolder->writeHTML(m_documents.htmlText()).ok;
     emit htmlFileWritten(ok);
+    QString frame = m_documents.pageFrame();
+    if (frame == m_writtenPageFrame) {
+        emit menuMarkupRewritten();
+        return;
+    }
+    m_writtenPageFrame = std::move(frame);
     emit previewReloadRequested();
 }
 

@@ -57,8 +57,11 @@ signals:
     void previewFolderCreated(const QString& htmlPath);
     void cssFileWritten(bool ok);
     void htmlFileWritten(bool ok);
-    // The preview should reload index.html (it was rewritten, or one of its files was).
+    // The preview should reload index.html: its frame (all but the menu markup) changed.
     void previewReloadRequested();
+    // index.html was rewritten with its frame as it was (the menu markup may have changed):
+    // the preview can show the markup in place.
+    void menuMarkupRewritten();
     // styles.css was rewritten: the preview can show it in place.
     void stylesheetRewritten();
 
@@ -69,6 +72,7 @@ private:
     NotificationCenter& m_center;
     CodeDocuments m_documents;
     std::optional<PreviewFolder> m_previewFolder;
+    QString m_writtenPageFrame; // of the index.html last written
 };
 
 } // namespace brindle

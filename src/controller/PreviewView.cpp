@@ -2,8 +2,10 @@
 
 #include <QChildEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -22,19 +24,30 @@ QString scriptArguments(const QJsonArray& values) {
     return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
 }
 
-// Puts the text into a style element that takes the place of the page's link to
-// styles.css (so the cascade keeps its order), then reports the next frame.
-const char* const kShowStylesheetScript = R"((function (args) {
-  var live = document.getElementById('brindle-preview-live');
-  if (!live) {
-    live = document.createElement('style');
-    live.id = 'brindle-preview-live';
-    var link = document.querySelector('link[rel="stylesheet"][href="styles.css"]');
-    if (link) { link.parentNode.insertBefore(live, link); link.remove(); }
-    else { document.head.insertBefore(live, document.getElementById('brindle-preview-pins')); }
+// Puts the stylesheet text (when given) into a style element that takes the place of the
+// page's link to styles.css (so the cascade keeps its order) and the menu markup (when given)
+// into the menu's list, then reports the next frame. False when the page has no menu list.
+const char* const kShowChangesScript = R"((function (args) {
+  if (args[0] !== null) {
+    var live = document.getElementById('brindle-preview-live');
+    if (!live) {
+      live = document.createElement('style');
+      live.id = 'brindle-preview-live';
+      var link = document.querySelector('link[rel="stylesheet"][href="styles.css"]');
+      if (link) { link.parentNode.insertBefore(live, link); link.remove(); }
+      else { document.head.insertBefore(live, document.getElementById('brindle-preview-pins')); }
+    }
+    live.textContent = args[0];
   }
-  live.textContent = args[0];
-  requestAnimationFrame(function () { console.log(args[1]); });
+  if (args[1] !== null) {
+    var bar = Array.prototype.find.call(document.querySelectorAll('ul'), function (list) {
+      return !list.parentElement.closest('li');
+    });
+    if (!bar) return false;
+    bar.innerHTML = args[1];
+  }
+  requestAnimationFrame(function () { console.log(args[2]); });
+  return true;
 }))";
 
 // The pin rules go last in the head; the classes go on the representative items of the
@@ -94,7 +107,7 @@ protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
                                   const QString&) override {
         if (message.startsWith(kFrameMessage))
-            emit m_view->stylesheetPainted(message.mid(kFrameMessage.size()).toLongLong());
+            emit m_view->changePainted(message.mid(kFrameMessage.size()).toLongLong());
     }
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
@@ -130,12 +143,18 @@ PreviewView::PreviewView(QWidget* parent)
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
-    // A fresh page reads the files: it shows the newest stylesheet; only the pins come back.
+    connect(this, &QWebEngineView::loadStarted, this, [this] {
+        m_loading = true;
+        m_shownPictures = pictureStamps();
+    });
+    // A fresh page reads the files; the pins come back, and so does a change made while the
+    // page was loading (the load may have read the files before it).
     connect(this, &QWebEngineView::loadFinished, this, [this] {
         m_loading = false;
-        m_stylesheetPending = false;
-        applyPins();
+        if (m_stylesheetPending || m_menuPending)
+            applyInPlaceChanges();
+        else
+            applyPins();
     });
     takeFocusOnlyByClick(this);
 }
@@ -167,25 +186,74 @@ void PreviewView::loadPreview(const QString& htmlPath) {
 }
 
 void PreviewView::stylesheetChanged() {
-    if (m_stylesheetPending || m_previewUrl.isEmpty())
-        return;
     m_stylesheetPending = true;
+    scheduleInPlaceChange();
+}
+
+void PreviewView::menuMarkupChanged() {
+    m_menuPending = true;
+    scheduleInPlaceChange();
+}
+
+bool PreviewView::isShowingLatest() const {
+    return !m_loading && !m_reloadPending && !m_inPlaceScheduled && !m_stylesheetPending &&
+           !m_menuPending;
+}
+
+void PreviewView::scheduleInPlaceChange() {
+    if (m_inPlaceScheduled || m_previewUrl.isEmpty())
+        return;
+    m_inPlaceScheduled = true;
     QTimer::singleShot(0, this, [this] {
-        // A load under way picks the rewritten file up itself.
-        if (!m_stylesheetPending || m_loading || m_reloadPending)
+        m_inPlaceScheduled = false;
+        if (m_reloadPending) {
+            // The reload reads every file afresh.
+            m_stylesheetPending = m_menuPending = false;
             return;
-        m_stylesheetPending = false;
-        applyStylesheet();
+        }
+        if (!m_loading)
+            applyInPlaceChanges();
     });
 }
 
-void PreviewView::applyStylesheet() {
-    ++m_stylesheetSerial;
-    runInPage(QLatin1String(kShowStylesheetScript) + u'(' +
-              scriptArguments({QJsonValue(m_stylesheetSource ? m_stylesheetSource() : QString()),
-                               QJsonValue(kFrameMessage + QString::number(m_stylesheetSerial))}) +
-              u')');
+void PreviewView::applyInPlaceChanges() {
+    const bool menu = m_menuPending;
+    const bool stylesheet = m_stylesheetPending;
+    m_menuPending = m_stylesheetPending = false;
+    if (menu) {
+        const FileStamps pictures = pictureStamps();
+        if (pictures.anyReplacedSince(m_shownPictures)) {
+            requestReload();
+            return;
+        }
+        m_shownPictures = pictures;
+    }
+    const auto textOrNull = [](bool wanted, const std::function<QString()>& source) {
+        return wanted && source ? QJsonValue(source()) : QJsonValue(QJsonValue::Null);
+    };
+    ++m_changeSerial;
+    const QString script =
+        QLatin1String(kShowChangesScript) + u'(' +
+        scriptArguments({textOrNull(stylesheet, m_stylesheetSource),
+                         textOrNull(menu, m_menuMarkupSource),
+                         QJsonValue(kFrameMessage + QString::number(m_changeSerial))}) +
+        u')';
+    page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [view = QPointer<PreviewView>(this)](const QVariant& shown) {
+                              // Nothing comes back from a page that is going away.
+                              if (view && shown.isValid() && !shown.toBool())
+                                  view->requestReload();
+                          });
     applyPins();
+}
+
+FileStamps PreviewView::pictureStamps() const {
+    if (m_previewUrl.isEmpty())
+        return {};
+    // The generated texts are shown in place; every other file is a picture.
+    static const QStringList texts = {QStringLiteral("index.html"), QStringLiteral("styles.css"),
+                                      QStringLiteral("menu.js")};
+    return FileStamps::of(QFileInfo(m_previewUrl.toLocalFile()).path(), texts);
 }
 
 void PreviewView::setPins(const PreviewPins& pins) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/FileStamps.h"
 #include "workspace/PreviewStates.h"
 
 #include <QUrl>
@@ -28,21 +29,31 @@ public:
     void requestReload();
     const QUrl& previewUrl() const { return m_previewUrl; }
 
-    // Where the current stylesheet text comes from (the controller's document).
+    // Where the current stylesheet text and menu markup come from (the controller's document).
     void setStylesheetSource(std::function<QString()> source) {
         m_stylesheetSource = std::move(source);
     }
-    // Shows the rewritten stylesheet in the loaded page in place, from the application's
-    // script world (the page's own scripts stay off): no reload, no flash, the scroll
-    // position and the pinned state stay. Several calls in one pass show it once.
+    void setMenuMarkupSource(std::function<QString()> source) {
+        m_menuMarkupSource = std::move(source);
+    }
+    // Show the rewritten stylesheet, or the page's rewritten menu markup, in the loaded page
+    // in place, from the application's script world (the page's own scripts stay off): no
+    // reload, no flash; the scroll position and the pinned state stay. All changes of one
+    // pass are shown together, in one frame. A change made while the page loads is shown
+    // when it has loaded. The menu falls back to a reload when a picture file the page has
+    // shown was replaced (the engine would keep showing the old picture) or when the page
+    // has no menu to replace.
     void stylesheetChanged();
+    void menuMarkupChanged();
+    // True while nothing is waiting to be shown: no reload, load or in-place change pending.
+    bool isShowingLatest() const;
     // The state shown on the representative items; kept across reloads.
     void setPins(const PreviewPins& pins);
     const PreviewPins& pins() const { return m_pins; }
 
 signals:
-    // The first frame drawn after a stylesheet was shown in place.
-    void stylesheetPainted(qint64 serial);
+    // The first frame drawn after a stylesheet or menu change was shown in place.
+    void changePainted(qint64 serial);
 
 protected:
     bool event(QEvent* event) override;
@@ -50,17 +61,23 @@ protected:
 private:
     friend class PreviewPage;
     static void takeFocusOnlyByClick(QWidget* widget);
-    void applyStylesheet();
+    void scheduleInPlaceChange();
+    void applyInPlaceChanges();
     void applyPins();
+    FileStamps pictureStamps() const;
     void runInPage(const QString& script);
 
     QWebEngineProfile* m_profile;
     QUrl m_previewUrl;
     bool m_reloadPending = false;
     bool m_loading = false;
+    bool m_inPlaceScheduled = false;
     bool m_stylesheetPending = false;
+    bool m_menuPending = false;
     std::function<QString()> m_stylesheetSource;
-    qint64 m_stylesheetSerial = 0;
+    std::function<QString()> m_menuMarkupSource;
+    qint64 m_changeSerial = 0;
+    FileStamps m_shownPictures; // the picture files as the page last read them
     PreviewPins m_pins;
 };
 

@@ -564,6 +564,15 @@ void CodeDocuments::spliceFragment(Fragment f) {
     }
 }
 
+QString CodeDocuments::pageFrame() const {
+    const qint64 position = m_registry.index(Fragment::menuStructure);
+    if (position < 0)
+        return m_htmlText;
+    QString frame = m_htmlText;
+    frame.remove(position, m_registry.text(Fragment::menuStructure).size());
+    return frame;
+}
+
 void CodeDocuments::calculatePosIndex(qint64 position, qint64 change) {
     m_registry.calculatePosIndex(position, change);
 }

@@ -37,6 +37,8 @@ public:
     // The script the page loads ("menu.js"), or nothing when the page loads none.
     QString scriptText() const;
     const QString& htmlText() const { return m_htmlText; }
+    // The page text without the menu markup: what a change of the menu leaves as it is.
+    QString pageFrame() const;
     const QString& fragmentText(Fragment f) const { return m_registry.text(f); }
     qint64 fragmentIndex(Fragment f) const { return m_registry.index(f); }
 

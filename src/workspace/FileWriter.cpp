@@ -3,11 +3,42 @@
 #include "resources/Resources.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace brindle {
 
-WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
+namespace {
+
+// A temporary file beside the target, written and checked, then renamed over it; no sync.
+WriteResult writeScratchFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    QTemporaryFile file(
+        target.dir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!file.open())
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return {false, file.errorString()};
+    file.close();
+    if (::rename(QFile::encodeName(file.fileName()).constData(),
+                 QFile::encodeName(path).constData()) != 0)
+        return {false, QString::fromLocal8Bit(std::strerror(errno))};
+    file.setAutoRemove(false); // it is the target now
+    return {};
+}
+
+} // namespace
+
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                Durability durability) {
+    if (durability == Durability::Scratch)
+        return writeScratchFile(path, bytes);
     QSaveFile file(path);
     // Unbuffered, so a failed write (a full disk) shows in write()'s result: commit() can
     // report success after a buffered flush failed, and would then rename a short file over
@@ -24,8 +55,9 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-WriteResult writeTextFileAtomically(const QString& path, const QString& text) {
-    return writeFileAtomically(path, text.toUtf8());
+WriteResult writeTextFileAtomically(const QString& path, const QString& text,
+                                    Durability durability) {
+    return writeFileAtomically(path, text.toUtf8(), durability);
 }
 
 QByteArray arrowImagePng() {

@@ -14,8 +14,15 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
-WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
-WriteResult writeTextFileAtomically(const QString& path, const QString& text); // UTF-8
+// Synced: the new copy is on the disk before it replaces the old one (saves, exports,
+// recovery copies). Scratch: the same atomic replacement without waiting for the disk, for
+// files that are rebuilt from the design at every start (the preview folder).
+enum class Durability { Synced, Scratch };
+
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                Durability durability = Durability::Synced);
+WriteResult writeTextFileAtomically(const QString& path, const QString& text,
+                                    Durability durability = Durability::Synced); // UTF-8
 
 // The built-in drop-down arrow "Bottom" as PNG bytes of logical size 16 × 16.
 QByteArray arrowImagePng();

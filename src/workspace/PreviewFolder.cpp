@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <signal.h>
+#include <sys/stat.h>
 
 namespace brindle {
 
@@ -86,14 +87,16 @@ bool ownerHasEnded(const QString& ownerPath) {
 std::optional<PreviewFolder> PreviewFolder::create(const QString& baseDir) {
     const QDir base(baseDir);
     QString path;
+    // Creating the folder is the test of whether its name is free: two runs starting together
+    // can never both take one name.
     for (int n = 0;; ++n) {
         path = base.filePath(QStringLiteral("WebFolder%1").arg(n));
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        if (::mkdir(QFile::encodeName(path).constData(), S_IRWXU) == 0)
             break;
+        if (errno != EEXIST)
+            return std::nullopt;
     }
     qCInfo(lcBrindle) << "folderPath:" << path;
-    if (!base.mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
-        return std::nullopt;
     const QString created = QFileInfo(path).canonicalFilePath();
     qCInfo(lcBrindle) << "folderPath:" << created;
     PreviewFolder folder(created);
@@ -120,11 +123,11 @@ QString PreviewFolder::arrowPath() const {
 }
 
 WriteResult PreviewFolder::writeHTML(const QString& text) const {
-    return writeTextFileAtomically(htmlPath(), text);
+    return writeTextFileAtomically(htmlPath(), text, Durability::Scratch);
 }
 
 WriteResult PreviewFolder::writeCSS(const QString& text) const {
-    return writeTextFileAtomically(cssPath(), text);
+    return writeTextFileAtomically(cssPath(), text, Durability::Scratch);
 }
 
 WriteResult PreviewFolder::writeScript(const QString& text) const {
@@ -133,11 +136,11 @@ WriteResult PreviewFolder::writeScript(const QString& text) const {
         return QFile::exists(path) && !QFile::remove(path)
                    ? WriteResult{false, QStringLiteral("the old script cannot be removed")}
                    : WriteResult{};
-    return writeTextFileAtomically(path, text);
+    return writeTextFileAtomically(path, text, Durability::Scratch);
 }
 
 WriteResult PreviewFolder::writeArrow() const {
-    return writeFileAtomically(arrowPath(), arrowImagePng());
+    return writeFileAtomically(arrowPath(), arrowImagePng(), Durability::Scratch);
 }
 
 WriteResult PreviewFolder::writeFile(const QString& folderPath, const QString& fileName,
@@ -152,7 +155,7 @@ WriteResult PreviewFolder::writeFile(const QString& folderPath, const QString& f
         return {false, QCoreApplication::translate("PreviewFolder",
                                                    "the preview folder's file list cannot be "
                                                    "written")};
-    return writeFileAtomically(folder.filePath(fileName), bytes);
+    return writeFileAtomically(folder.filePath(fileName), bytes, Durability::Scratch);
 }
 
 WriteResult PreviewFolder::writeFileUnlessSame(const QString& folderPath, const QString& fileName,

@@ -18,6 +18,7 @@
 #include "widgets/TabStripView.h"
 #include "widgets/WorkspaceModes.h"
 #include "workspace/FileWriter.h"
+#include "workspace/IconImage.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -202,6 +203,10 @@ void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
     connect(&controller, &CSSNavMenu::htmlFileWritten, this, [&](bool ok) {
         writes << (ok ? QStringLiteral("html") : QStringLiteral("html failed"));
     });
+    // Only the menu's markup changed: the page can be updated in place.
+    connect(&controller, &CSSNavMenu::menuMarkupRewritten, this, [&] { writes.last() += " menu"; });
+    connect(&controller, &CSSNavMenu::previewReloadRequested, this,
+            [&] { writes.last() += " reload"; });
 
     Node* root = data.getMenuRootNode();
     Node* added =
@@ -210,7 +215,7 @@ void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
     h.post("MenuStructureDataUpdated", h.senders.menuStructureView);
 
     QCOMPARE(writes, (QStringList{QStringLiteral("css"), QStringLiteral("css"),
-                                  QStringLiteral("css"), QStringLiteral("html")}));
+                                  QStringLiteral("css"), QStringLiteral("html menu")}));
     const QString html = testsupport::readText(controller.previewFolder()->htmlPath());
     QVERIFY(html.contains(QStringLiteral(
         "\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
@@ -387,6 +392,9 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
         compareWithFreshBuild(data, documents);
     };
     QVERIFY(!panel->navLabelField()->isEnabled());
+    // The page's frame changes with every option below: the preview must load it afresh.
+    QSignalSpy reloads(window.controller(), &CSSNavMenu::previewReloadRequested);
+    QSignalSpy inPlace(window.controller(), &CSSNavMenu::menuMarkupRewritten);
 
     panel->styleComboBox()->setCurrentIndex(1);
     emit panel->styleComboBox()->activated(1);
@@ -422,6 +430,9 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QVERIFY(documents.cssText().contains(QStringLiteral("\t-moz-border-radius: 7px;\n")));
     QVERIFY(!documents.htmlText().contains(QStringLiteral("<nav")));
     verifyShown(false);
+    // Style, name twice and style again; the breakpoint leaves the page as it was.
+    QCOMPARE(reloads.count(), 4);
+    QCOMPARE(inPlace.count(), 1);
 }
 
 void ControllerTest::sourceViews_showTheFilesExactly_data() {
@@ -554,7 +565,7 @@ void ControllerTest::preview_showsTheChange() {
 
     // A plain blue bar: no stop enabled beyond the start.
     QSignalSpy started(view, &QWebEngineView::loadStarted);
-    QSignalSpy painted(view, &PreviewView::stylesheetPainted);
+    QSignalSpy painted(view, &PreviewView::changePainted);
     data.setStartBackgroundColor(Color::fromBytes(0, 0, 255));
     data.setEnableFirstQuarterBackgroundColor(false);
     data.setEnableSecondQuarterBackgroundColor(false);
@@ -578,10 +589,43 @@ void ControllerTest::preview_showsTheChange() {
     const QString normalLook = askPage(view, subItemBackground).toString();
     window.subMenuSideBarView()->tabStrip()->selectTab(1);
     QTRY_VERIFY(askPage(view, subItemBackground).toString() != normalLook);
-    // A menu change reloads the page; the pinned state comes back.
-    center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+    // A menu change is shown in place: no load, the scroll position and the pinned state stay.
+    askPage(view, QStringLiteral("window.scrollTo(0, 300); 0"));
+    const QString firstTitle = QStringLiteral("document.querySelector('ul a').textContent");
+    const QString folderPath = data.tempFolderPath();
+    const auto postMenuChange = [&] {
+        center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+    };
+    Node* first = data.getMenuRootNode()->childAt(0);
+    first->setName(QStringLiteral("Start <here>"));
+    painted.clear();
+    postMenuChange();
+    QVERIFY(painted.wait(10000));
+    QCOMPARE(askPage(view, firstTitle).toString(), QStringLiteral("Start <here>"));
+    QCOMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
+    QCOMPARE(askPage(view, QStringLiteral("window.scrollY")).toInt(), 300);
+    // A new picture is a new file: still in place.
+    const auto givePicture = [&](QRgb colour) {
+        QImage picture(12, 12, QImage::Format_ARGB32);
+        picture.fill(colour);
+        setNodeImage(*first, QStringLiteral("dot.png"), picture);
+        QVERIFY(PreviewFolder::writeFile(folderPath, QStringLiteral("dot.png"),
+                                         encodeIconForFileName(picture, QStringLiteral("dot.png")))
+                    .ok);
+    };
+    givePicture(qRgb(255, 0, 0));
+    painted.clear();
+    postMenuChange();
+    QVERIFY(painted.wait(10000));
+    QCOMPARE(started.count(), 0);
+    // The same file name with another picture: the engine keeps pictures by address, so only
+    // a reload shows it; the pins come back.
+    givePicture(qRgb(0, 0, 255));
+    postMenuChange();
     QVERIFY(loaded.wait(20000));
+    QCOMPARE(started.count(), 1);
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
+    QCOMPARE(askPage(view, firstTitle).toString(), QStringLiteral("Start <here>"));
     window.modes()->showMenuStructureMode();
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
 
