@@ -60,8 +60,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     });
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
     m_preview->setStylesheetSource([this] { return m_controller->documents().cssText(); });
-    m_preview->setMenuMarkupSource(
-        [this] { return m_controller->documents().fragmentText(Fragment::menuStructure); });
+    m_preview->setMenuMarkupSource([this] { return m_controller->documents().menuListContent(); });
     connect(m_controller, &CSSNavMenu::stylesheetRewritten, m_preview,
             &PreviewView::stylesheetChanged);
     connect(m_controller, &CSSNavMenu::menuMarkupRewritten, m_preview,

@@ -63,6 +63,7 @@ const char* const kPinScript = R"((function (args) {
   var hover = args[1], active = args[2];
   document.querySelectorAll('.' + hover + ', .' + active).forEach(function (e) {
     e.classList.remove(hover, active);
+    if (!e.classList.length) e.removeAttribute('class'); // as the page had it
   });
   var pin = function (item, state) {
     if (!item || !state) return;
@@ -143,10 +144,7 @@ PreviewView::PreviewView(QWidget* parent)
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QWebEngineView::loadStarted, this, [this] {
-        m_loading = true;
-        m_shownPictures = pictureStamps();
-    });
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     // A fresh page reads the files; the pins come back, and so does a change made while the
     // page was loading (the load may have read the files before it).
     connect(this, &QWebEngineView::loadFinished, this, [this] {
@@ -182,7 +180,7 @@ PreviewView::~PreviewView() {
 
 void PreviewView::loadPreview(const QString& htmlPath) {
     m_previewUrl = QUrl::fromLocalFile(htmlPath);
-    load(m_previewUrl);
+    startLoad();
 }
 
 void PreviewView::stylesheetChanged() {
@@ -286,12 +284,20 @@ void PreviewView::requestReload() {
     m_reloadPending = true;
     QTimer::singleShot(0, this, [this] {
         m_reloadPending = false;
-        // Past any link click the page still shows index.html; bypass every cache.
-        if (url() != m_previewUrl)
-            load(m_previewUrl);
-        else
-            page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+        startLoad();
     });
+}
+
+void PreviewView::startLoad() {
+    // Loading from now on, not from the engine's later signal: nothing may be shown in place
+    // in the page that is going away.
+    m_loading = true;
+    m_shownPictures = pictureStamps();
+    // Past any link click the page still shows index.html; bypass every cache.
+    if (url() != m_previewUrl)
+        load(m_previewUrl);
+    else
+        page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
 }
 
 } // namespace brindle

@@ -61,6 +61,7 @@ protected:
 private:
     friend class PreviewPage;
     static void takeFocusOnlyByClick(QWidget* widget);
+    void startLoad();
     void scheduleInPlaceChange();
     void applyInPlaceChanges();
     void applyPins();

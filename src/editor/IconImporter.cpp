@@ -71,7 +71,9 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     const QByteArray encoded = encodeIconForFileName(result.image, result.fileName);
     if (encoded.isEmpty())
         return failure(tr("It cannot be encoded for the preview folder."));
-    if (const WriteResult written = PreviewFolder::writeFile(m_folder, result.fileName, encoded);
+    // A file that already holds the picture stays as it is: the preview's page may show it.
+    if (const WriteResult written =
+            PreviewFolder::writeFileUnlessSame(m_folder, result.fileName, encoded);
         !written)
         return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;

@@ -573,6 +573,16 @@ QString CodeDocuments::pageFrame() const {
     return frame;
 }
 
+QString CodeDocuments::menuListContent() const {
+    const qint64 position = m_registry.index(Fragment::menuStructure);
+    if (position < 0)
+        return {};
+    const qint64 listContentStart = m_htmlText.lastIndexOf(u'>', position - 1) + 1;
+    return m_htmlText.mid(listContentStart, position +
+                                                m_registry.text(Fragment::menuStructure).size() -
+                                                listContentStart);
+}
+
 void CodeDocuments::calculatePosIndex(qint64 position, qint64 change) {
     m_registry.calculatePosIndex(position, change);
 }

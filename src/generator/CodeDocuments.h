@@ -39,6 +39,9 @@ public:
     const QString& htmlText() const { return m_htmlText; }
     // The page text without the menu markup: what a change of the menu leaves as it is.
     QString pageFrame() const;
+    // The menu list's content as the page holds it: from the end of the list's opening tag to
+    // the end of its last item (what the list's innerHTML parses to).
+    QString menuListContent() const;
     const QString& fragmentText(Fragment f) const { return m_registry.text(f); }
     qint64 fragmentIndex(Fragment f) const { return m_registry.index(f); }
 

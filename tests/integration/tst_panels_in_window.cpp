@@ -55,6 +55,7 @@
 #include <QTreeView>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <optional>
@@ -136,15 +137,20 @@ public:
 
     // Performs one edit and says what it was.
     QString next() {
+        m_menuEdited = false;
         const int roll = below(100);
         if (roll < 6)
             return switchMode();
         if (roll < 14)
             return clickTab();
-        if (m_window.modes()->currentModeView() == m_window.menuStructureView())
+        if (m_window.modes()->currentModeView() == m_window.menuStructureView()) {
+            m_menuEdited = true;
             return editMenu();
+        }
         return editControl();
     }
+    // Whether the last edit went through the menu editor.
+    bool menuEdited() const { return m_menuEdited; }
 
 private:
     int below(int bound) { return static_cast<int>(m_random.bounded(bound)); }
@@ -324,6 +330,7 @@ private:
     QRandomGenerator m_random;
     QStringList m_icons;
     QString m_retinaIcon;
+    bool m_menuEdited = false;
 };
 
 // Where two texts first differ, with a little of each around it.
@@ -416,6 +423,45 @@ QString differenceFromFreshBuild(const MainWindow& window, const GlobalData& dat
         !icons.isEmpty())
         return icons;
     return outlineProblem(*window.menuStructureView(), *data.getMenuRootNode());
+}
+
+// The menu as a page shows it: its markup, then the computed style of every element in it.
+const char* const kMenuAsShown = R"((() => {
+  const bar = Array.prototype.find.call(document.querySelectorAll('ul'),
+                                        list => !list.parentElement.closest('li'));
+  if (!bar) return 'no menu';
+  const lines = [bar.outerHTML];
+  for (const e of [bar, ...bar.querySelectorAll('*')]) {
+    const style = getComputedStyle(e);
+    lines.push(Array.from(style, name => name + ': ' + style.getPropertyValue(name)).join('; '));
+  }
+  return lines.join('\n');
+})())";
+
+// Runs a script in the application's script world (the page's own scripts cannot see or
+// change it) and waits for its value.
+QVariant evaluate(QWebEnginePage* page, const QString& script) {
+    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& value) {
+        *state = {true, value};
+    });
+    if (!QTest::qWaitFor([state] { return state->first; }, 30000))
+        qWarning("the page did not answer a script");
+    return state->second;
+}
+
+// Where the menu the preview shows differs from a fresh load of the preview folder's page
+// into `fresh` (a view of the preview's size, scripts off as in the preview).
+QString menuDifferenceFromFreshLoad(PreviewView* preview, QWebEngineView& fresh) {
+    QSignalSpy loaded(&fresh, &QWebEngineView::loadFinished);
+    fresh.load(preview->previewUrl());
+    if (!loaded.wait(20000))
+        return QStringLiteral("the preview folder's page did not load");
+    const QString expected = evaluate(fresh.page(), QLatin1String(kMenuAsShown)).toString();
+    const QString shown = evaluate(preview->page(), QLatin1String(kMenuAsShown)).toString();
+    if (shown != expected)
+        return QStringLiteral("the preview's menu ") + firstDifference(shown, expected);
+    return {};
 }
 
 // The generated files and what both source views show.
@@ -517,18 +563,6 @@ void fillShopMenu(GlobalData& data, const QString& iconFolder) {
         item->setIsGroup(item->childCount() > 0);
         data.addMenuRootNodeChild(std::move(item));
     }
-}
-
-// Runs a script in the application's script world (the page's own scripts cannot see or
-// change it) and waits for its value.
-QVariant evaluate(QWebEnginePage* page, const QString& script) {
-    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& value) {
-        *state = {true, value};
-    });
-    if (!QTest::qWaitFor([state] { return state->first; }, 30000))
-        qWarning("the page did not answer a script");
-    return state->second;
 }
 
 // The centre of an element in the view, after scrolling it into sight.
@@ -821,10 +855,25 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
 
     // One picture per icon name: the tool's export below writes each item's own picture.
     RandomEdits edits(window, seed, {icons.icon}, icons.retinaIcon);
+    // A menu edit changes the loaded page in place, to what a fresh load of the files shows.
+    PreviewView* preview = window.previewView();
+    QWebEngineView fresh;
+    fresh.page()->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    fresh.resize(preview->size());
+    fresh.show();
+    QSignalSpy previewLoads(preview, &QWebEngineView::loadStarted);
     QStringList done;
     for (int step = 0; step < kEdits; ++step) {
+        QTRY_VERIFY_WITH_TIMEOUT(preview->isShowingLatest(), 20000);
+        const qsizetype loadsBefore = previewLoads.count();
         done << edits.next();
-        const QString problem = differenceFromFreshBuild(window, data);
+        QString problem = differenceFromFreshBuild(window, data);
+        if (problem.isEmpty() && edits.menuEdited()) {
+            QTRY_VERIFY_WITH_TIMEOUT(preview->isShowingLatest(), 20000);
+            problem = previewLoads.count() != loadsBefore
+                          ? QStringLiteral("the preview reloaded")
+                          : menuDifferenceFromFreshLoad(preview, fresh);
+        }
         if (!problem.isEmpty()) {
             QFAIL(
                 qPrintable(QStringLiteral("seed %1, edit %2 (%3): %4\nlast edits: %5")
