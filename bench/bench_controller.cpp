@@ -26,7 +26,6 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -345,7 +344,6 @@ BENCHMARK(BM_PreviewReload)->Iterations(100)->Unit(benchmark::kMillisecond)->Use
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // the window keeps its settings; not the user's
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,6 +2,7 @@
 
 #include "controller/ProjectActions.h"
 #include "model/GlobalData.h"
+#include "platform/Log.h"
 #include "project/RecentProjects.h"
 #include "widgets/RecentProjectsMenu.h"
 
@@ -24,7 +25,15 @@ RecentMenuController::RecentMenuController(GlobalData& data, ProjectActions* act
 
 void RecentMenuController::addItemToRecentList(const QString& path) {
     RecentProjects(m_data.recentProjectList()).addItemToRecentList(path);
+    keepList();
+}
+
+void RecentMenuController::keepList() {
     loadRecentList();
+    // Kept at once, not only at a clean quit: a run that crashes later still has its files
+    // in the list at the next start.
+    if (!RecentProjects::writeUserDefaults(m_data.recentProjectList()))
+        qCWarning(lcBrindle) << "the recent projects could not be written to the settings";
 }
 
 void RecentMenuController::loadRecentList() {
@@ -33,7 +42,7 @@ void RecentMenuController::loadRecentList() {
 
 void RecentMenuController::entryUnavailable(const QByteArray& bookmark, const QString& title) {
     RecentProjects(m_data.recentProjectList()).removeBookmark(bookmark);
-    loadRecentList();
+    keepList();
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Project not found"),
                                 tr("The project “%1” can no longer be found. It was moved or "
                                    "deleted, and has been removed from the recent projects.")

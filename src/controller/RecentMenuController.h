@@ -28,6 +28,8 @@ public:
 
 private:
     void entryUnavailable(const QByteArray& bookmark, const QString& title);
+    // The list changed: the menu shows it and the settings keep it.
+    void keepList();
 
     GlobalData& m_data;
     ProjectActions* m_actions;

@@ -26,6 +26,10 @@ struct OutputOptions {
     friend bool operator==(const OutputOptions&, const OutputOptions&) = default;
 };
 
+// A menu name as the page may carry it: control characters dropped, runs of white space made
+// one space, none at either end. Nothing when no name is left: a landmark needs one.
+std::optional<QString> sanitizedNavLabel(const QString& typed);
+
 // "classic" and "modern", as project files and the command line write them.
 QString outputStyleName(OutputStyle style);
 std::optional<OutputStyle> outputStyleOfName(const QString& name);

@@ -63,10 +63,12 @@ void OutputView::updateOutputOptions() {
     options.style =
         m_styleComboBox->currentIndex() == 1 ? OutputStyle::Modern : OutputStyle::Classic;
     // A landmark needs a name: an emptied field gives the default back.
-    const QString label = m_navLabelField->text().simplified();
-    options.navLabel = label.isEmpty() ? OutputOptions::defaultNavLabel() : label;
-    if (label != m_navLabelField->text())
+    options.navLabel =
+        sanitizedNavLabel(m_navLabelField->text()).value_or(OutputOptions::defaultNavLabel());
+    if (options.navLabel != m_navLabelField->text())
         m_navLabelField->setText(options.navLabel);
+    // Committed: the field's own undo no longer applies, the design's does.
+    m_navLabelField->setModified(false);
     options.breakpoint = m_breakpointField->value();
     showModernControls(options.style == OutputStyle::Modern);
     if (options == data().outputOptions())

@@ -305,9 +305,11 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
         options.style = *known;
     }
     if (const PlistElement* label = element.valueForKey(QLatin1String(kNavigationLabelKey))) {
-        if (label->kind != Kind::String || label->text.trimmed().isEmpty())
+        const std::optional<QString> name =
+            label->kind == Kind::String ? sanitizedNavLabel(label->text) : std::nullopt;
+        if (!name)
             return QStringLiteral("the navigation label is not a text that names something");
-        options.navLabel = sanitizedNavigationLabel(label->text);
+        options.navLabel = *name;
     }
     if (const PlistElement* width = element.valueForKey(QLatin1String(kPhoneBreakpointKey))) {
         if (width->kind != Kind::Integer || width->integer < OutputOptions::kSmallestBreakpoint ||
@@ -318,15 +320,6 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
         options.breakpoint = width->integer;
     }
     return options;
-}
-
-QString sanitizedNavigationLabel(const QString& label) {
-    QString cleaned;
-    for (QChar c : label) {
-        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
-            cleaned.append(c);
-    }
-    return cleaned.trimmed();
 }
 
 std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& allElements) {

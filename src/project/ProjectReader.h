@@ -38,7 +38,5 @@ inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
 // The options from that dictionary: absent keys keep their defaults, unknown keys are
 // ignored, a value of the wrong kind or out of range refuses the file.
 std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& element);
-// Control characters dropped, blanks around trimmed.
-QString sanitizedNavigationLabel(const QString& label);
 
 } // namespace brindle
