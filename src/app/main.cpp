@@ -82,9 +82,8 @@ int main(int argc, char* argv[]) {
         const QString project =
             QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
         // Once the window is on screen, so a failure message has a window to sit on.
-        QTimer::singleShot(0, window.projectActions(), [&window, project] {
-            window.projectActions()->processOpenProject(project);
-        });
+        QTimer::singleShot(0, window.document(),
+                           [&window, project] { window.document()->openProjectFile(project); });
     }
     // A clean quit takes the preview folder along; a crashed run's is removed at a later start.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, window.controller(),

@@ -1,11 +1,14 @@
 #include "controller/Document.h"
 
 #include "controller/CSSNavMenu.h"
+#include "controller/LeftWorkDialog.h"
 #include "controller/ProjectActions.h"
 #include "controller/RoutingTable.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
+#include "widgets/FieldCommit.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -26,6 +29,12 @@ Document::Document(GlobalData& data, NotificationCenter& center, CSSNavMenu* con
     m_new = new QAction(tr("&New"), this);
     m_new->setShortcut(QKeySequence::New);
     connect(m_new, &QAction::triggered, this, &Document::newDocument);
+    m_open = new QAction(tr("&Open…"), this);
+    m_open->setShortcut(QKeySequence::Open);
+    connect(m_open, &QAction::triggered, this, &Document::openProject);
+    m_recover = new QAction(tr("Recover &Unsaved Work…"), this);
+    m_recover->setObjectName(QStringLiteral("recoverUnsavedWork"));
+    connect(m_recover, &QAction::triggered, this, [this] { offerLeftWork(true); });
     m_save = new QAction(tr("&Save"), this);
     m_save->setShortcut(QKeySequence::Save);
     connect(m_save, &QAction::triggered, this, &Document::save);
@@ -58,24 +67,23 @@ Document::Document(GlobalData& data, NotificationCenter& center, CSSNavMenu* con
     connect(m_controller, &CSSNavMenu::previewFolderCreated, this,
             [this] { m_history.setIconFolder(m_controller->previewFolder()->folderPath()); });
     connect(&m_history, &DesignHistory::iconFilesNotRestored, this, [this](const QString& lines) {
-        m_actions->showError(tr("Icons not restored"),
+        m_actions->showError(tr("Icons Not Restored"),
                              tr("The preview and exports may show other pictures for these "
                                 "icons:\n%1")
                                  .arg(lines));
     });
 
-    connect(m_actions, &ProjectActions::projectOpened, this, [this](const QString& path) {
-        m_history.reset();
-        m_recovery.discard();
-        setFilePath(path);
-    });
     connect(m_actions, &ProjectActions::projectSaved, this, [this](const QString& path) {
+        // What the file holds is the design up to the last change: the clean point goes
+        // after every step.
+        m_history.commitPending();
         m_history.stack().setClean();
         m_recovery.discard();
         setFilePath(path);
     });
-    m_actions->setReplaceGuard(
-        [this](const std::function<void()>& proceed) { whenChangesAreSafe(proceed); });
+    connect(&m_recovery, &RecoveryFile::writeFailed, this, &Document::recoveryWriteFailed);
+    connect(&m_recovery, &RecoveryFile::writeRecovered, m_actions,
+            [this] { m_actions->showStatus(tr("Unsaved work is kept for recovery again.")); });
     updateTitle();
     qApp->installEventFilter(this);
 }
@@ -88,10 +96,12 @@ Document::~Document() {
 }
 
 bool Document::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride)
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
         return false;
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field || field->window() != m_window || field->isModified())
+    QWidget* field = editingFieldOf(static_cast<QWidget*>(watched));
+    const bool isField =
+        qobject_cast<QLineEdit*>(field) != nullptr || qobject_cast<QAbstractSpinBox*>(field);
+    if (!isField || field->window() != m_window || hasUncommittedTyping(field))
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeyCombination pressed = key->keyCombination();
@@ -123,13 +133,45 @@ void Document::updateTitle() {
     m_window->setWindowFilePath(m_filePath);
 }
 
+void Document::commitEditing() {
+    commitFieldBeingEdited(m_window);
+    m_history.commitPending();
+}
+
 void Document::newDocument() {
+    whenChangesAreSafe([this] { replaceNow(DesignSource::defaultDesign()); });
+}
+
+void Document::openProject() {
     whenChangesAreSafe([this] {
+        m_actions->chooseProjectFileToOpen(
+            [this](const QString& path) { replaceNow(DesignSource::project(path)); });
+    });
+}
+
+void Document::openProjectFile(const QString& path) {
+    whenChangesAreSafe([this, path] { replaceNow(DesignSource::project(path)); });
+}
+
+bool Document::replaceNow(const DesignSource& source) {
+    QStringList warnings;
+    if (source.kind == DesignSource::Kind::Default) {
         m_data.getMenuRootNode()->clearChildren();
         m_data.resetData();
         m_controller->reloadData();
-        m_actions->projectOpened(QString());
-    });
+    } else if (!m_actions->openDesign(source.path, &warnings)) {
+        return false; // told; the design stays as it was, with its recovery copy
+    }
+    // The design that was here is safe now: saved, clean, or discarded by the user's choice.
+    m_history.reset();
+    m_recovery.discard();
+    setFilePath(source.kind == DesignSource::Kind::Project ? source.path : source.originalPath);
+    emit designReplaced();
+    if (source.kind == DesignSource::Kind::Project)
+        m_actions->reportOpened(source.path, warnings);
+    else if (!warnings.isEmpty())
+        m_actions->showOpenWarnings(tr("The unsaved work"), warnings);
+    return true;
 }
 
 void Document::save() {
@@ -137,10 +179,12 @@ void Document::save() {
 }
 
 void Document::saveAs() {
+    commitEditing();
     askForFileThenSave({});
 }
 
 void Document::saveThen(const std::function<void()>& proceed) {
+    commitEditing();
     if (m_filePath.isEmpty()) {
         askForFileThenSave(proceed);
         return;
@@ -151,13 +195,14 @@ void Document::saveThen(const std::function<void()>& proceed) {
 
 void Document::askForFileThenSave(const std::function<void()>& proceed) {
     m_actions->chooseProjectFileToSave(m_filePath, [this, proceed](const QString& path) {
+        commitEditing();
         if (m_actions->saveProjectToFile(path) && proceed)
             proceed();
     });
 }
 
 void Document::whenChangesAreSafe(const std::function<void()>& proceed) {
-    m_history.commitPending();
+    commitEditing();
     if (!isModified()) {
         proceed();
         return;
@@ -166,7 +211,9 @@ void Document::whenChangesAreSafe(const std::function<void()>& proceed) {
     alert->setObjectName(QStringLiteral("unsavedChangesAlert"));
     alert->setIcon(QMessageBox::Warning);
     alert->setWindowTitle(tr("Unsaved Changes"));
-    const QString name = m_filePath.isEmpty() ? tr("Untitled") : QFileInfo(m_filePath).fileName();
+    // Named as the title bar names it.
+    const QString name =
+        m_filePath.isEmpty() ? tr("Untitled") : QFileInfo(m_filePath).completeBaseName();
     alert->setText(tr("Do you want to save the changes to “%1”?").arg(name));
     alert->setInformativeText(tr("Your changes will be lost if you don’t save them."));
     alert->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
@@ -180,7 +227,8 @@ void Document::whenChangesAreSafe(const std::function<void()>& proceed) {
             saveThen(proceed);
             break;
         case QMessageBox::Discard:
-            m_recovery.discard();
+            // The recovery copy stays until the replacing design has taken its place: a
+            // cancelled Open leaves the modified design with its copy.
             proceed();
             break;
         default:
@@ -191,7 +239,7 @@ void Document::whenChangesAreSafe(const std::function<void()>& proceed) {
 }
 
 bool Document::mayClose() {
-    m_history.commitPending();
+    commitEditing();
     if (m_closeConfirmed || !isModified()) {
         m_recovery.discard();
         return true;
@@ -203,51 +251,64 @@ bool Document::mayClose() {
     return false;
 }
 
-void Document::offerLeftWork() {
-    const QList<LeftWork> left =
+void Document::offerLeftWork(bool sayWhenNone) {
+    QList<LeftWork> left =
         RecoveryFile::findLeftWork(QFileInfo(m_recovery.projectPath()).absolutePath());
-    if (left.isEmpty())
+    if (left.isEmpty()) {
+        if (sayWhenNone)
+            m_actions->showInformation(tr("Recover Unsaved Work"),
+                                       tr("There is no unsaved work to recover."));
         return;
-    // The newest first; any older ones are offered after it.
-    const LeftWork work = left.first();
-    auto* alert = new QMessageBox(m_window);
-    alert->setObjectName(QStringLiteral("recoverAlert"));
-    alert->setIcon(QMessageBox::Question);
-    alert->setWindowTitle(tr("Recover Unsaved Work"));
-    const QString name = work.originalPath.isEmpty()
-                             ? tr("an untitled design")
-                             : QStringLiteral("“%1”").arg(QFileInfo(work.originalPath).fileName());
-    alert->setText(tr("Brindle ended without saving changes to %1.").arg(name));
-    alert->setInformativeText(tr("Restore them to continue where you left off, or discard them."));
-    QPushButton* restore = alert->addButton(tr("&Restore"), QMessageBox::AcceptRole);
-    alert->addButton(QMessageBox::Discard);
-    alert->setDefaultButton(restore);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    connect(alert, &QMessageBox::finished, this, [this, alert, restore, work] {
-        if (alert->clickedButton() == restore)
-            restoreLeftWork(work);
-        else
-            work.remove();
-        QMetaObject::invokeMethod(this, &Document::offerLeftWork, Qt::QueuedConnection);
-    });
-    alert->open();
+    }
+    auto* dialog = new LeftWorkDialog(std::move(left), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    // Once the list has closed: the unsaved-changes question may need the window.
+    connect(dialog, &LeftWorkDialog::restoreRequested, this, &Document::restoreLeftWork,
+            Qt::QueuedConnection);
+    dialog->open();
 }
 
 void Document::restoreLeftWork(const LeftWork& work) {
-    if (!m_actions->openDesign(work.projectPath)) {
-        const QString aside = work.setAside();
-        m_actions->showError(tr("Recovery failed"),
-                             tr("The unsaved work could not be read; it was set aside as “%1”.")
-                                 .arg(QDir::toNativeSeparators(aside)));
-        return;
-    }
-    work.remove();
-    m_actions->projectOpened(work.originalPath);
+    whenChangesAreSafe([this, work] {
+        if (!replaceNow(DesignSource::recovered(work))) {
+            const QString aside = work.setAside();
+            m_actions->showError(tr("Recovery Failed"),
+                                 tr("The unsaved work could not be read; it was set aside as "
+                                    "“%1”.")
+                                     .arg(QDir::toNativeSeparators(aside)));
+            return;
+        }
+        keepRestoredWork(work);
+    });
+}
+
+void Document::keepRestoredWork(const LeftWork& work) {
     // Still unsaved: the work is modified until the user saves it.
     m_history.stack().resetClean();
     updateTitle();
-    m_recovery.writeNow();
+    m_recovery.documentChanged(true);
+    // The left-over copy goes only once this run's own copy holds the design.
+    if (m_recovery.writeAndVerify()) {
+        work.remove();
+        return;
+    }
+    m_actions->showError(
+        tr("Recovery Copy Not Written"),
+        tr("The restored work could not be kept in “%1”, so its earlier copy "
+           "stays there and will be offered again. Save the design to keep "
+           "it.")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_recovery.projectPath()).absolutePath())));
+}
+
+void Document::recoveryWriteFailed(const QString& reason) {
+    const QString folder =
+        QDir::toNativeSeparators(QFileInfo(m_recovery.projectPath()).absolutePath());
+    m_actions->showStatus(tr("Unsaved work cannot be kept for recovery in %1.").arg(folder));
+    m_actions->showError(tr("Recovery Copy Not Written"),
+                         tr("Brindle could not keep a copy of your unsaved work in “%1”: %2\n"
+                            "It keeps trying; save the design to be safe.")
+                             .arg(folder, reason));
 }
 
 } // namespace brindle

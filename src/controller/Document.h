@@ -19,9 +19,26 @@ class GlobalData;
 class NotificationCenter;
 class ProjectActions;
 
+// Where a design that replaces the current one comes from.
+struct DesignSource {
+    enum class Kind { Default, Project, Recovered };
+    Kind kind = Kind::Default;
+    QString path;         // the project file, or the recovery copy
+    QString originalPath; // a recovered copy's own document (empty: untitled)
+
+    static DesignSource defaultDesign() { return {}; }
+    static DesignSource project(const QString& path) { return {Kind::Project, path, {}}; }
+    static DesignSource recovered(const LeftWork& work) {
+        return {Kind::Recovered, work.projectPath, work.originalPath};
+    }
+};
+
 // The one design the window edits: its file (none for an untitled design), its undo history,
 // whose clean state is the window's modified mark, and the recovery copy of unsaved work.
-// Nothing that replaces the design or closes the window loses changes without asking.
+// Everything that replaces the design — New, Open, Open Recent, a dropped file, Restore —
+// runs through it: the field being edited is committed, the pending step closed, the user
+// asked Save / Discard / Cancel when there are changes, and a recovery copy is removed only
+// once the design it holds is safe.
 class Document : public QObject {
     Q_OBJECT
 
@@ -36,23 +53,36 @@ public:
     RecoveryFile& recovery() { return m_recovery; }
 
     QAction* newAction() const { return m_new; }
+    QAction* openAction() const { return m_open; }
     QAction* saveAction() const { return m_save; }
     QAction* saveAsAction() const { return m_saveAs; }
     QAction* undoAction() const { return m_undo; }
     QAction* redoAction() const { return m_redo; }
+    QAction* recoverAction() const { return m_recover; }
 
     // Runs `proceed` once unsaved changes are saved or discarded; not at all when the user
-    // cancels or the save fails.
+    // cancels or the save fails. The field being edited is committed first.
     void whenChangesAreSafe(const std::function<void()>& proceed);
     // For the window's close event: true when it may close now. Otherwise the user is asked,
     // and the window is closed again once the changes are safe.
     bool mayClose();
 
-    // Offers the work that a run which ended without saving left behind.
-    void offerLeftWork();
+    // Replaces the design at once, without asking: the file is read (a refused one is told
+    // and changes nothing), the history starts again, the panels follow. False when refused.
+    bool replaceNow(const DesignSource& source);
+    // Opens a project (Open Recent, a dropped file, the command line) once changes are safe.
+    void openProjectFile(const QString& path);
+    // Restores left-over work once changes are safe. Its copy goes only after this run's own
+    // copy of the restored design has been written and read back.
+    void restoreLeftWork(const LeftWork& work);
+    // Offers the work that runs which ended without saving left behind, in one list; says so
+    // when there is none and `sayWhenNone`.
+    void offerLeftWork(bool sayWhenNone = false);
 
 public slots:
     void newDocument();
+    // Asks for a project to open, once changes are safe.
+    void openProject();
     // Writes the current file; asks for one the first time.
     void save();
     void saveAs();
@@ -65,13 +95,18 @@ signals:
     // Undo or redo changed the design (and the menu when menuChanged): panels and the editor
     // show the store again.
     void designRestored(bool menuChanged);
+    // Another design took the place of the current one.
+    void designReplaced();
 
 private:
     void saveThen(const std::function<void()>& proceed);
     void askForFileThenSave(const std::function<void()>& proceed);
+    // The field's typing becomes a value, and the value a closed undo step.
+    void commitEditing();
     void setFilePath(const QString& path);
     void updateTitle();
-    void restoreLeftWork(const LeftWork& work);
+    void keepRestoredWork(const LeftWork& work);
+    void recoveryWriteFailed(const QString& reason);
 
     GlobalData& m_data;
     CSSNavMenu* m_controller;
@@ -82,10 +117,12 @@ private:
     QString m_filePath;
     bool m_closeConfirmed = false;
     QAction* m_new;
+    QAction* m_open;
     QAction* m_save;
     QAction* m_saveAs;
     QAction* m_undo;
     QAction* m_redo;
+    QAction* m_recover;
 };
 
 } // namespace brindle

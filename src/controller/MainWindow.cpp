@@ -14,6 +14,7 @@
 #include "panels/TextView.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
+#include "widgets/FieldCommit.h"
 #include "widgets/RelatedAppsSheet.h"
 #include "widgets/SideBarContainer.h"
 #include "widgets/SourceCodeArea.h"
@@ -23,11 +24,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -80,8 +84,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
-    connect(m_projectActions, &ProjectActions::projectOpened, this,
-            [this] { reloadFromStore(true); });
+    connect(m_document, &Document::designReplaced, this, [this] { reloadFromStore(true); });
     connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::reloadStaleSideBarsInView);
     // The menu colour rewrites text colours and the normal gradient shown by the other quick
@@ -134,6 +137,31 @@ void MainWindow::updatePreviewPins() {
         pins.subItem = tabState(m_subMenuSideBarView);
     }
     m_preview->setPins(pins);
+}
+
+// A project file dropped on the window opens as Open would open it.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedProject(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedProject(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended: the unsaved-changes question must not run inside it.
+    QTimer::singleShot(0, m_document,
+                       [document = m_document, path] { document->openProjectFile(path); });
+}
+
+QString MainWindow::droppedProject(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QLatin1String(".brindleprj")))
+        return {};
+    return url.toLocalFile();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -194,6 +222,7 @@ void MainWindow::buildLayout() {
     m_mainSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_mainSplitter);
     resize(1280, 860);
+    setAcceptDrops(true);
 }
 
 void MainWindow::buildModeViews() {
@@ -259,11 +288,12 @@ void MainWindow::placeSourceLastInTabChain() {
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(m_document->newAction());
-    QAction* open = file->addAction(tr("&Open…"), m_projectActions, &ProjectActions::openProject);
-    open->setShortcut(QKeySequence::Open);
+    file->addAction(m_document->openAction());
     QMenu* recent = file->addMenu(tr("Open &Recent"));
     recent->setObjectName(QStringLiteral("recentProjectMenu"));
     m_recentProjects = new RecentMenuController(m_data, m_projectActions, recent, this);
+    connect(m_recentProjects, &RecentMenuController::projectChosen, m_document,
+            &Document::openProjectFile);
     file->addAction(m_document->saveAction());
     file->addAction(m_document->saveAsAction());
     file->addSeparator();
@@ -272,6 +302,8 @@ void MainWindow::buildFileMenu() {
     QAction* exportAll =
         file->addAction(tr("Export &All…"), m_projectActions, &ProjectActions::exportAllFiles);
     exportAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    file->addSeparator();
+    file->addAction(m_document->recoverAction());
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
@@ -284,6 +316,8 @@ void MainWindow::buildFileMenu() {
     view->addActions(m_previewArea->deviceActions()->actions());
     view->addSeparator();
     QAction* openInBrowser = view->addAction(tr("Open in &Browser"), this, [this] {
+        // The page shows what the fields show.
+        commitFieldBeingEdited(this);
         if (!m_preview->previewUrl().isEmpty())
             QDesktopServices::openUrl(m_preview->previewUrl());
     });

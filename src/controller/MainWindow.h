@@ -6,6 +6,9 @@
 
 #include <QMainWindow>
 
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QToolBar;
 class QSplitter;
 
@@ -73,8 +76,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The project file a drag carries (one local .brindleprj file), or nothing.
+    static QString droppedProject(const QMimeData* data);
     void buildLayout();
     void buildEditMenu();
     // The editor and the side bars show the store again (a project opened, an undo that

@@ -3,6 +3,7 @@
 #include "controller/CSSNavMenu.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
+#include "widgets/FieldCommit.h"
 #include "widgets/PlainTextMessage.h"
 #include "workspace/Export.h"
 #include "workspace/StartFolder.h"
@@ -36,6 +37,14 @@ void ProjectActions::showError(const QString& title, const QString& message) {
     box->open();
 }
 
+void ProjectActions::showInformation(const QString& title, const QString& message) {
+    auto* box =
+        new QMessageBox(QMessageBox::Information, title, message, QMessageBox::Ok, m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
 // --- the work ----------------------------------------------------------------------------
 
 bool ProjectActions::saveProjectToFile(const QString& path) {
@@ -64,11 +73,7 @@ bool ProjectActions::openDesign(const QString& path, QStringList* warnings) {
     return true;
 }
 
-bool ProjectActions::processOpenProject(const QString& path) {
-    QStringList warnings;
-    if (!openDesign(path, &warnings))
-        return false;
-    emit projectOpened(path);
+void ProjectActions::reportOpened(const QString& path, const QStringList& warnings) {
     const QString name = QFileInfo(path).fileName();
     if (warnings.isEmpty()) {
         emit statusMessage(tr("Opened %1").arg(name));
@@ -77,22 +82,20 @@ bool ProjectActions::processOpenProject(const QString& path) {
             warnings.size() == 1
                 ? tr("Opened %1 without one of its icons").arg(name)
                 : tr("Opened %1 without %2 of its icons").arg(name).arg(warnings.size()));
-        showOpenWarnings(name, warnings);
+        showOpenWarnings(QStringLiteral("“%1”").arg(name), warnings);
     }
     emit projectRecorded(path);
-    return true;
 }
 
 // The project did open, so the message does not block: it names every icon left out.
 // A long list is cut short in the message and given in full under "Show Details".
-void ProjectActions::showOpenWarnings(const QString& fileName, const QStringList& warnings) {
+void ProjectActions::showOpenWarnings(const QString& what, const QStringList& warnings) {
     constexpr qsizetype kListedInMessage = 8;
     auto* box = new QMessageBox(
         QMessageBox::Warning, tr("Icons Left Out"),
-        warnings.size() == 1 ? tr("“%1” was opened, but one icon could not be used.").arg(fileName)
-                             : tr("“%1” was opened, but %2 icons could not be used.")
-                                   .arg(fileName)
-                                   .arg(warnings.size()),
+        warnings.size() == 1
+            ? tr("%1 was opened, but one icon could not be used.").arg(what)
+            : tr("%1 was opened, but %2 icons could not be used.").arg(what).arg(warnings.size()),
         QMessageBox::Ok, m_window);
     box->setObjectName(QStringLiteral("openWarningsAlert"));
     QStringList listed = warnings.mid(0, kListedInMessage);
@@ -170,13 +173,6 @@ QFileDialog* ProjectActions::makeDialog(const QString& title, StartFolder::Kind 
     return dialog;
 }
 
-void ProjectActions::whenReplaceable(const std::function<void()>& replace) {
-    if (m_replaceGuard)
-        m_replaceGuard(replace);
-    else
-        replace();
-}
-
 void ProjectActions::chooseProjectFileToSave(const QString& current,
                                              const std::function<void(const QString&)>& chosen) {
     // A saved document offers its own file; a new one a name in the projects' start folder.
@@ -203,21 +199,17 @@ void ProjectActions::saveProject() {
     chooseProjectFileToSave({}, [this](const QString& path) { saveProjectToFile(path); });
 }
 
-void ProjectActions::openProject() {
-    whenReplaceable([this] {
-        QFileDialog* dialog =
-            makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
-                       QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
-        connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::processOpenProject);
-        dialog->open();
-    });
-}
-
-void ProjectActions::openRecentProject(const QString& path) {
-    whenReplaceable([this, path] { processOpenProject(path); });
+void ProjectActions::chooseProjectFileToOpen(const std::function<void(const QString&)>& chosen) {
+    QFileDialog* dialog =
+        makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
+                   QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
+    connect(dialog, &QFileDialog::fileSelected, this, chosen);
+    dialog->open();
 }
 
 void ProjectActions::exportHTMLFile() {
+    // What is exported is what the fields show.
+    commitFieldBeingEdited(m_window);
     QFileDialog* dialog =
         makeDialog(tr("Export HTML"), StartFolder::Kind::Exports, QStringLiteral("index.html"),
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
@@ -226,6 +218,8 @@ void ProjectActions::exportHTMLFile() {
 }
 
 void ProjectActions::exportCSSFile() {
+    // What is exported is what the fields show.
+    commitFieldBeingEdited(m_window);
     QFileDialog* dialog =
         makeDialog(tr("Export CSS"), StartFolder::Kind::Exports, QStringLiteral("styles.css"),
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
@@ -234,6 +228,8 @@ void ProjectActions::exportCSSFile() {
 }
 
 void ProjectActions::exportAllFiles() {
+    // What is exported is what the fields show.
+    commitFieldBeingEdited(m_window);
     QFileDialog* dialog = makeDialog(tr("Export All Files"), StartFolder::Kind::Exports, QString(),
                                      QFileDialog::AcceptOpen, QFileDialog::Directory, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportAllTo);

@@ -25,7 +25,6 @@ public:
 
     // The work behind the dialogs; each reports a failure to the user and returns false.
     bool saveProjectToFile(const QString& path);
-    bool processOpenProject(const QString& path);
     bool exportHTMLTo(const QString& path);
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
@@ -33,15 +32,19 @@ public:
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.
     bool openDesign(const QString& path, QStringList* warnings = nullptr);
+    // After a project was opened: the status bar says so, a window-modal message names the
+    // icons left out, and the file becomes the newest recent project.
+    void reportOpened(const QString& path, const QStringList& warnings);
     // Asks for a project file name to save under, then calls `chosen` with it.
     void chooseProjectFileToSave(const QString& current,
                                  const std::function<void(const QString&)>& chosen);
+    // Asks for a project file to open, then calls `chosen` with it.
+    void chooseProjectFileToOpen(const std::function<void(const QString&)>& chosen);
     void showError(const QString& title, const QString& message);
-
-    // Whatever replaces the design first passes through the guard, which runs the
-    // replacement once unsaved changes are safe (or never, when the user cancels).
-    using ReplaceGuard = std::function<void(const std::function<void()>&)>;
-    void setReplaceGuard(ReplaceGuard guard) { m_replaceGuard = std::move(guard); }
+    void showInformation(const QString& title, const QString& message);
+    void showStatus(const QString& message) { emit statusMessage(message); }
+    // A design was opened without some of its icons; `what` names it.
+    void showOpenWarnings(const QString& what, const QStringList& warnings);
     // The path a project is saved to: a file name typed without an extension gets
     // ".brindleprj", so that the Open dialog shows the file.
     static QString projectSavePath(const QString& chosen);
@@ -51,9 +54,6 @@ public:
 
 public slots:
     void saveProject();
-    void openProject();
-    // A project from the recent list.
-    void openRecentProject(const QString& path);
     void exportHTMLFile();
     void exportCSSFile();
     void exportAllFiles();
@@ -61,15 +61,10 @@ public slots:
 signals:
     // A project was saved to, or opened from, this path: the newest recent entry.
     void projectRecorded(const QString& path);
-    // A project (none: the default design) replaced the design: panels and the editor
-    // reload from the store.
-    void projectOpened(const QString& path);
     void projectSaved(const QString& path);
     void statusMessage(const QString& message);
 
 private:
-    void whenReplaceable(const std::function<void()>& replace);
-    void showOpenWarnings(const QString& fileName, const QStringList& warnings);
     // A dialog in the start folder of its kind, offering the suggested name (if any; a path
     // offers that file).
     QFileDialog* makeDialog(const QString& title, StartFolder::Kind kind,
@@ -80,7 +75,6 @@ private:
     CSSNavMenu* m_controller;
     QWidget* m_window;
     QString m_lastError;
-    ReplaceGuard m_replaceGuard;
 };
 
 } // namespace brindle

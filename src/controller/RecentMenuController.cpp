@@ -16,8 +16,7 @@ RecentMenuController::RecentMenuController(GlobalData& data, ProjectActions* act
       m_menu(new RecentProjectsMenu(submenu, this)), m_window(window) {
     connect(m_actions, &ProjectActions::projectRecorded, this,
             &RecentMenuController::addItemToRecentList);
-    connect(m_menu, &RecentProjectsMenu::projectChosen, m_actions,
-            &ProjectActions::openRecentProject);
+    connect(m_menu, &RecentProjectsMenu::projectChosen, this, &RecentMenuController::projectChosen);
     connect(m_menu, &RecentProjectsMenu::entryUnavailable, this,
             &RecentMenuController::entryUnavailable);
     loadRecentList();

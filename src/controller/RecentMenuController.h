@@ -13,8 +13,8 @@ class ProjectActions;
 class RecentProjectsMenu;
 
 // File → Open Recent: every saved or opened project becomes the newest entry, the submenu
-// lists the entries newest first, and choosing one opens it. An entry whose file has gone is
-// dropped, and the user is told why nothing opened.
+// lists the entries newest first, and choosing one asks for it to be opened. An entry whose file
+// has gone is dropped, and the user is told why nothing opened.
 class RecentMenuController : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +25,10 @@ public:
     // Rebuilds the submenu from the store's list (dropping entries that no longer resolve).
     void loadRecentList();
     RecentProjectsMenu* menu() const { return m_menu; }
+
+signals:
+    // The user chose an entry whose file is there; the document opens it.
+    void projectChosen(const QString& path);
 
 private:
     void entryUnavailable(const QByteArray& bookmark, const QString& title);

@@ -101,7 +101,7 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates) {
             pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
     if (withArrow)
         text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
-    text += in + QLatin1String("background: url(\"") + escapeCssString(rule.fileName) +
+    text += in + QLatin1String("background: url(\"") + cssUrlOfFileName(rule.fileName) +
             QLatin1String("\") no-repeat 0 -4px");
     if (arrowImage)
         text += QLatin1String(", url(\"bottom.png\") no-repeat 0 -4px");

@@ -68,4 +68,25 @@ QString escapeCssString(const QString& text) {
     return escaped(text, cssStringEscape);
 }
 
+QString cssUrlOfFileName(const QString& fileName) {
+    QString path;
+    path.reserve(fileName.size());
+    for (const QChar c : fileName) {
+        switch (c.unicode()) {
+        case u'%':
+            path += QLatin1String("%25");
+            break;
+        case u'#':
+            path += QLatin1String("%23");
+            break;
+        case u'?':
+            path += QLatin1String("%3F");
+            break;
+        default:
+            path += c;
+        }
+    }
+    return escapeCssString(path);
+}
+
 } // namespace brindle

@@ -10,5 +10,9 @@ QString escapeHtmlText(const QString& text);
 QString escapeHtmlAttribute(const QString& text);
 // The inside of a double-quoted CSS string, as in url("…"): "\" and '"' get a backslash.
 QString escapeCssString(const QString& text);
+// A file beside the page as the text inside url("…"): a relative URL whose characters that a
+// URL reads otherwise (% starts an escape, # and ? end the path) are percent-encoded, then
+// escaped for the string.
+QString cssUrlOfFileName(const QString& fileName);
 
 } // namespace brindle

@@ -86,9 +86,26 @@ WriteResult RecoveryFile::writeNow() {
         writeTextFileAtomically(withSuffix(projectPath(), kOriginSuffix), m_originalPath);
     if (result.ok)
         result = saveProjectToFile(m_data, projectPath());
-    if (!result.ok)
-        emit writeFailed(result.error);
+    if (!result.ok) {
+        // Tried again after the interval, however long no edit comes.
+        if (m_modified)
+            m_timer.start();
+        if (!m_failing) {
+            m_failing = true;
+            emit writeFailed(result.error);
+        }
+    } else if (m_failing) {
+        m_failing = false;
+        emit writeRecovered();
+    }
     return result;
+}
+
+bool RecoveryFile::writeAndVerify() {
+    if (!writeNow().ok)
+        return false;
+    QFile written(projectPath());
+    return written.open(QIODevice::ReadOnly) && written.readAll() == projectData(m_data);
 }
 
 void RecoveryFile::discard() {
@@ -103,7 +120,7 @@ void RecoveryFile::discard() {
 
 QList<LeftWork> RecoveryFile::findLeftWork(const QString& folder) {
     const QDir dir(folder);
-    QFileInfoList candidates =
+    const QFileInfoList candidates =
         dir.entryInfoList({kPrefix + u'*' + kProjectSuffix}, QDir::Files, QDir::Time);
     QList<LeftWork> found;
     for (const QFileInfo& info : candidates) {
@@ -118,6 +135,11 @@ QList<LeftWork> RecoveryFile::findLeftWork(const QString& folder) {
         QFile origin(withSuffix(work.projectPath, kOriginSuffix));
         if (origin.open(QIODevice::ReadOnly))
             work.originalPath = QString::fromUtf8(origin.read(64 * 1024));
+        work.written = info.lastModified();
+        if (const std::optional<ProjectSummary> summary = summarizeProjectFile(work.projectPath)) {
+            work.itemCount = summary->itemCount;
+            work.firstTitles = summary->firstTitles;
+        }
         found.append(work);
     }
     return found;

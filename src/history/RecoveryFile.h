@@ -2,10 +2,12 @@
 
 #include "workspace/FileWriter.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -19,6 +21,9 @@ class GlobalData;
 struct LeftWork {
     QString projectPath;  // the recovery project file
     QString originalPath; // the document's own file, empty for an untitled one
+    QDateTime written;    // when the copy was last written
+    int itemCount = -1;   // -1: the copy cannot be read
+    QStringList firstTitles;
     std::shared_ptr<QLockFile> lock;
     // Deletes the recovery files and lets go of them.
     void remove() const;
@@ -42,8 +47,11 @@ public:
     void setOriginalPath(const QString& path) { m_originalPath = path; }
     // The design changed: a modified design is written soon, a clean one needs no copy.
     void documentChanged(bool modified);
-    // Writes the copy now (also what the timer does).
+    // Writes the copy now (also what the timer does). While writes fail, the timer tries
+    // again every interval; writeFailed is emitted for the first failure after a success.
     WriteResult writeNow();
+    // Writes the copy now and reads it back: true only when the file holds the design.
+    bool writeAndVerify();
     // Removes this run's copy: after a save, a discard or a clean quit.
     void discard();
 
@@ -55,6 +63,8 @@ public:
 
 signals:
     void writeFailed(const QString& reason);
+    // A write succeeded after failures.
+    void writeRecovered();
 
 private:
     const GlobalData& m_data;
@@ -64,6 +74,7 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QTimer m_timer;
     bool m_modified = false;
+    bool m_failing = false;
 };
 
 } // namespace brindle

@@ -83,4 +83,24 @@ OpenResult openProjectFile(GlobalData& data, const QString& path) {
     return openProjectData(data, file.bytes, data.tempFolderPath());
 }
 
+std::optional<ProjectSummary> summarizeProjectFile(const QString& path, int titleCount) {
+    const FileBytes file = readProjectBytes(path);
+    if (!file.error.isEmpty())
+        return std::nullopt;
+    const PlistArrayReadResult read = readPlistArray(file.bytes);
+    if (read.status != PlistArrayReadResult::Status::Ok)
+        return std::nullopt;
+    const auto design = readProjectDesign(read.elements);
+    const ProjectDesign* valid = std::get_if<ProjectDesign>(&design);
+    if (valid == nullptr)
+        return std::nullopt;
+    ProjectSummary summary;
+    for (const ProjectItem& item : valid->items) {
+        summary.itemCount += 1 + int(item.children.size());
+        if (summary.firstTitles.size() < titleCount)
+            summary.firstTitles.append(item.name);
+    }
+    return summary;
+}
+
 } // namespace brindle

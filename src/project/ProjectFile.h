@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace brindle {
 
 class GlobalData;
@@ -40,5 +42,13 @@ WriteResult saveProjectToFile(const GlobalData& data, const QString& path);
 // nothing and writes nothing; `error` says why.
 OpenResult openProjectFile(GlobalData& data, const QString& path);
 OpenResult openProjectData(GlobalData& data, const QByteArray& bytes, const QString& previewFolder);
+
+// What a project holds, for a list that names it: the number of menu items (sub-items
+// included) and the titles of the first top-level items. Nothing when the file is refused.
+struct ProjectSummary {
+    int itemCount = 0;
+    QStringList firstTitles;
+};
+std::optional<ProjectSummary> summarizeProjectFile(const QString& path, int titleCount = 3);
 
 } // namespace brindle

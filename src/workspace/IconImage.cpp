@@ -8,6 +8,8 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include <cstring>
+
 namespace brindle {
 
 namespace {
@@ -128,7 +130,12 @@ QImage loadIconImage(const QString& path) {
 
 QImage normalizedIconImage(const QImage& image) {
     constexpr int kDotsPerMeterAt72Dpi = 2835;
-    QImage normalized = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    // Pixels only: text a picture brought along (an image tool's name, dates) would be
+    // written again, and a file made from a saved project, which keeps none, would differ.
+    QImage normalized(argb.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        std::memcpy(normalized.scanLine(y), argb.constScanLine(y), size_t(argb.width()) * 4);
     normalized.setDotsPerMeterX(kDotsPerMeterAt72Dpi);
     normalized.setDotsPerMeterY(kDotsPerMeterAt72Dpi);
     return normalized;

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "controller/CSSNavMenu.h"
+#include "controller/Document.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
@@ -478,7 +479,7 @@ void ControllerTest::sourceViews_showTheFilesExactly() {
     NotificationCenter center;
     MainWindow window(data, center);
     window.setUp({}, base.path());
-    QVERIFY(window.projectActions()->processOpenProject(project));
+    QVERIFY(window.document()->replaceNow(DesignSource::project(project)));
     QCOMPARE(data.getMenuRootNode()->childAt(0)->name(), title); // kept as read
 
     CustomTextView* view = window.htmlTextView();
@@ -683,7 +684,7 @@ void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {
     window.controller()->reloadData();
     QVERIFY(window.controller()->documents().cssText() != savedCss);
 
-    QVERIFY(window.projectActions()->processOpenProject(path));
+    QVERIFY(window.document()->replaceNow(DesignSource::project(path)));
     QCOMPARE(recorded, (QStringList{path, path}));
     QCOMPARE(window.controller()->documents().cssText(), savedCss);
     QCOMPARE(window.controller()->documents().htmlText(), savedHtml);
@@ -728,7 +729,7 @@ void ControllerTest::refusedOrFailedFiles_areToldAndChangeNothing() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("<plist><array><string>Version 3.0</string><integer>1</integer></array></plist>");
     file.close();
-    QVERIFY(!window.projectActions()->processOpenProject(junk));
+    QVERIFY(!window.document()->replaceNow(DesignSource::project(junk)));
     QString message = takeMessage();
     QVERIFY2(message.contains(QStringLiteral("junk.brindleprj")), qPrintable(message));
     QCOMPARE(window.controller()->documents().cssText(), css);
@@ -783,7 +784,7 @@ void ControllerTest::iconsLeftOutOfAnOpenedProject_areNamed() {
     QVERIFY(writeTextFileAtomically(path, xml));
 
     // It opens, and a message that does not block names the icon left out.
-    QVERIFY(window.projectActions()->processOpenProject(path));
+    QVERIFY(window.document()->replaceNow(DesignSource::project(path)));
     QMessageBox* box = alert();
     QVERIFY(box != nullptr);
     QVERIFY(box->isVisible());
@@ -800,7 +801,7 @@ void ControllerTest::iconsLeftOutOfAnOpenedProject_areNamed() {
 
     // A project whose icons all load opens without a message.
     QVERIFY(window.projectActions()->saveProjectToFile(path));
-    QVERIFY(window.projectActions()->processOpenProject(path));
+    QVERIFY(window.document()->replaceNow(DesignSource::project(path)));
     QCOMPARE(alert(), nullptr);
     QCOMPARE(status.last().at(0).toString(), QStringLiteral("Opened Icons.brindleprj"));
 }

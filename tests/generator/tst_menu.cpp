@@ -217,6 +217,18 @@ void MenuTest::iconRule_data() {
                           "\tbackground-position: 20px 10px;\n"
                           "\tmin-height: 16px;\n"
                           "}\n");
+    // A URL would end its path at # or ?, and read % as an escape.
+    IconRule urlName = awkwardName;
+    urlName.fileName = QStringLiteral("50% a#b?.png");
+    QTest::newRow("file name percent-encoded where a URL reads it otherwise")
+        << urlName
+        << QStringLiteral("\n.submenuicondata.icon0 {\n"
+                          "\tpadding-left: 40px;\n"
+                          "\tbackground: url(\"50%25 a%23b%3F.png\") no-repeat 0 -4px;\n"
+                          "\tbackground-size: 16px 16px;\n"
+                          "\tbackground-position: 20px 10px;\n"
+                          "\tmin-height: 16px;\n"
+                          "}\n");
 }
 
 void MenuTest::iconRule() {

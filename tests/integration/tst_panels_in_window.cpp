@@ -766,7 +766,7 @@ void PanelsInWindowTest::quickMode_showsTheStore() {
         for (int i = 0; i < kSettingCount; ++i)
             w.data.setValue(static_cast<Setting>(i),
                             GlobalData::defaultValue(static_cast<Setting>(i)));
-        QVERIFY(w.window.projectActions()->processOpenProject(path));
+        QVERIFY(w.window.document()->replaceNow(DesignSource::project(path)));
     } else {
         QTest::mouseClick(p.quickModeView->backgroundColorColorImage(), Qt::LeftButton);
         ColorPickerImageView::sharedColorDialog()->setCurrentColor(QColor(255, 0, 0));

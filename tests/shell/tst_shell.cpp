@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "controller/Document.h"
+#include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
 #include "controller/ProjectActions.h"
 #include "controller/RecentMenuController.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
@@ -437,7 +439,7 @@ void TestShell::unsavedChanges_askBeforeTheyAreLost() {
     else if (action == QLatin1String("close"))
         QVERIFY(!w.window.close());
     else
-        w.window.projectActions()->openRecentProject(otherPath);
+        w.window.document()->openProjectFile(otherPath);
     QMessageBox* prompt = w.alert("unsavedChangesAlert");
     QVERIFY(prompt);
     QCOMPARE(prompt->defaultButton(), prompt->button(QMessageBox::Save));
@@ -461,41 +463,100 @@ void TestShell::unsavedChanges_askBeforeTheyAreLost() {
     w.verifyEveryViewFollowsTheStore();
 }
 
+// What a run killed with unsaved changes leaves: its copy, where its document came from, and
+// the lock of a process that has ended.
+void leaveWork(const QString& folder, const QString& name, const GlobalData& design,
+               const QString& origin) {
+    const QString base = QDir(folder).filePath(name);
+    QVERIFY(saveProjectToFile(design, base + QStringLiteral(".brindleprj")).ok);
+    QFile originFile(base + QStringLiteral(".origin"));
+    QVERIFY(originFile.open(QIODevice::WriteOnly));
+    originFile.write(origin.toUtf8());
+    originFile.close();
+    QFile lock(base + QStringLiteral(".lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("4194305\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+// Two runs were killed with unsaved work. Both copies are listed, told apart; each is restored
+// in turn, the second through the unsaved-changes question, and nothing is lost.
 void TestShell::leftWork_isOfferedAndComesBackUnsaved() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder));
-    // What a run killed with unsaved changes leaves: its copy, and a lock of a dead process.
-    GlobalData unsaved;
-    unsaved.setSubMenuWidth(321);
-    unsaved.getMenuRootNode()->childAt(2)->setName(QStringLiteral("Board"));
-    const QString copy = QDir(folder).filePath(QStringLiteral("recovery-1-1.brindleprj"));
-    QVERIFY(saveProjectToFile(unsaved, copy).ok);
-    QFile origin(QDir(folder).filePath(QStringLiteral("recovery-1-1.origin")));
-    QVERIFY(origin.open(QIODevice::WriteOnly));
-    origin.write("/home/designer/shop.brindleprj");
-    origin.close();
-    QFile lock(QDir(folder).filePath(QStringLiteral("recovery-1-1.lock")));
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.write("4194305\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-
     Window w;
+    const QString shop = QDir(w.base.path()).filePath(QStringLiteral("shop.brindleprj"));
+    GlobalData first;
+    first.setSubMenuWidth(321);
+    first.getMenuRootNode()->childAt(2)->setName(QStringLiteral("Board"));
+    leaveWork(folder, QStringLiteral("recovery-1-1"), first, shop);
+    GlobalData second;
+    second.getMenuRootNode()->childAt(0)->setName(QStringLiteral("Second"));
+    leaveWork(folder, QStringLiteral("recovery-2-2"), second, QString());
+    const QString firstCopy = QDir(folder).filePath(QStringLiteral("recovery-1-1.brindleprj"));
+    const QString secondCopy = QDir(folder).filePath(QStringLiteral("recovery-2-2.brindleprj"));
+
     w.window.show();
-    w.window.document()->offerLeftWork();
-    QMessageBox* offer = w.alert("recoverAlert");
-    QVERIFY(offer);
-    QCOMPARE(offer->windowTitle(), QStringLiteral("Recover Unsaved Work"));
-    offer->defaultButton()->click();
-    QCOMPARE(w.data.subMenuWidth(), 321);
+    const auto offered = [&w] {
+        w.window.document()->offerLeftWork();
+        return w.window.findChild<LeftWorkDialog*>(QStringLiteral("leftWorkDialog"));
+    };
+    const auto restoreRow = [](LeftWorkDialog* list, const QString& named) {
+        auto* rows = list->findChild<QListWidget*>(QStringLiteral("leftWorkList"));
+        const QList<QListWidgetItem*> found = rows->findItems(named, Qt::MatchStartsWith);
+        QCOMPARE(found.size(), 1);
+        rows->setCurrentItem(found.first());
+        QTest::keyClick(rows, Qt::Key_Return);
+    };
+    LeftWorkDialog* list = offered();
+    QVERIFY(list);
+    QCOMPARE(list->windowTitle(), QStringLiteral("Recover Unsaved Work"));
+    auto* rows = list->findChild<QListWidget*>(QStringLiteral("leftWorkList"));
+    QCOMPARE(rows->count(), 2);
+    // Told apart by name, size and first titles.
+    QStringList texts;
+    for (int i = 0; i < rows->count(); ++i)
+        texts << rows->item(i)->text();
+    texts.sort();
+    QVERIFY2(texts.at(0).startsWith(QStringLiteral("Untitled — kept ")) &&
+                 texts.at(0).endsWith(QStringLiteral("5 items: Second, Products, Forums, …")),
+             qPrintable(texts.at(0)));
+    QVERIFY2(texts.at(1).startsWith(QStringLiteral("shop — kept ")) &&
+                 texts.at(1).endsWith(QStringLiteral("5 items: Home, Products, Board, …")),
+             qPrintable(texts.at(1)));
+
+    restoreRow(list, QStringLiteral("shop"));
+    QTRY_COMPARE(w.data.subMenuWidth(), 321);
     QCOMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Products/2,Board/0"));
     QCOMPARE(w.window.windowTitle(), QStringLiteral("shop[*] — Brindle"));
     QVERIFY(w.window.isWindowModified());
     w.verifyEveryViewFollowsTheStore();
-    QVERIFY(!QFile::exists(copy));
-    // Its own copy replaces the one it restored, until the work is saved or discarded.
-    QVERIFY(QFile::exists(w.window.document()->recovery().projectPath()));
+    // Its own copy took the place of the one it restored; the other is still there.
+    QVERIFY(!QFile::exists(firstCopy));
+    QVERIFY(QFile::exists(secondCopy));
+    const QString ownCopy = w.window.document()->recovery().projectPath();
+    QVERIFY(QFile::exists(ownCopy));
+
+    // The second copy: the restored work is modified, so the user is asked first.
+    list = offered();
+    QVERIFY(list);
+    QCOMPARE(list->findChild<QListWidget*>(QStringLiteral("leftWorkList"))->count(), 1);
+    restoreRow(list, QStringLiteral("Untitled"));
+    QMessageBox* prompt = nullptr;
+    QTRY_VERIFY((prompt = w.alert("unsavedChangesAlert")) != nullptr);
+    QVERIFY(prompt->text().contains(QStringLiteral("“shop”")));
+    answerWith(prompt, QMessageBox::Save);
+    QTRY_COMPARE(w.topLevelTitles(), QStringLiteral("Second/0,Products/2,Forums/0"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Untitled[*] — Brindle"));
+    QVERIFY(w.window.isWindowModified());
+    GlobalData saved;
+    QVERIFY(openProjectFile(saved, shop).ok);
+    QCOMPARE(saved.subMenuWidth(), 321);
+    QVERIFY(!QFile::exists(secondCopy));
+    GlobalData kept;
+    QVERIFY(openProjectFile(kept, ownCopy).ok);
+    QCOMPARE(kept.getMenuRootNode()->childAt(0)->name(), QStringLiteral("Second"));
     w.window.document()->recovery().discard();
 }
 
