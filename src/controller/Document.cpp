@@ -154,12 +154,12 @@ void Document::openProjectFile(const QString& path) {
 }
 
 bool Document::replaceNow(const DesignSource& source) {
-    QStringList warnings;
+    OpenResult opened;
     if (source.kind == DesignSource::Kind::Default) {
         m_data.getMenuRootNode()->clearChildren();
         m_data.resetData();
         m_controller->reloadData();
-    } else if (!m_actions->openDesign(source.path, &warnings)) {
+    } else if (!m_actions->openDesign(source.path, &opened)) {
         return false; // told; the design stays as it was, with its recovery copy
     }
     // The design that was here is safe now: saved, clean, or discarded by the user's choice.
@@ -168,9 +168,9 @@ bool Document::replaceNow(const DesignSource& source) {
     setFilePath(source.kind == DesignSource::Kind::Project ? source.path : source.originalPath);
     emit designReplaced();
     if (source.kind == DesignSource::Kind::Project)
-        m_actions->reportOpened(source.path, warnings);
-    else if (!warnings.isEmpty())
-        m_actions->showOpenWarnings(tr("The unsaved work"), warnings);
+        m_actions->reportOpened(source.path, opened);
+    else
+        m_actions->showOpenWarnings(tr("The unsaved work"), opened);
     return true;
 }
 

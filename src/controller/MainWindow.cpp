@@ -83,6 +83,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     };
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
+    connect(m_menuStructureView, &MenuStructureView::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
     connect(m_document, &Document::designReplaced, this, [this] { reloadFromStore(true); });
     connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);

@@ -60,7 +60,7 @@ bool ProjectActions::saveProjectToFile(const QString& path) {
     return true;
 }
 
-bool ProjectActions::openDesign(const QString& path, QStringList* warnings) {
+bool ProjectActions::openDesign(const QString& path, OpenResult* opened) {
     const OpenResult result = openProjectFile(m_data, path);
     if (!result.ok) {
         showError(tr("Open failed"), tr("The project “%1” could not be opened: %2")
@@ -68,34 +68,45 @@ bool ProjectActions::openDesign(const QString& path, QStringList* warnings) {
         return false;
     }
     m_controller->reloadData();
-    if (warnings)
-        *warnings = result.warnings;
+    if (opened)
+        *opened = result;
     return true;
 }
 
-void ProjectActions::reportOpened(const QString& path, const QStringList& warnings) {
+void ProjectActions::reportOpened(const QString& path, const OpenResult& opened) {
     const QString name = QFileInfo(path).fileName();
-    if (warnings.isEmpty()) {
+    const QStringList& warnings = opened.warnings;
+    if (warnings.isEmpty() && opened.renamed.isEmpty()) {
         emit statusMessage(tr("Opened %1").arg(name));
+    } else if (warnings.isEmpty()) {
+        emit statusMessage(opened.renamed.size() == 1
+                               ? tr("Opened %1; one icon is kept under a new name").arg(name)
+                               : tr("Opened %1; %2 icons are kept under new names")
+                                     .arg(name)
+                                     .arg(opened.renamed.size()));
     } else {
         emit statusMessage(
             warnings.size() == 1
                 ? tr("Opened %1 without one of its icons").arg(name)
                 : tr("Opened %1 without %2 of its icons").arg(name).arg(warnings.size()));
-        showOpenWarnings(QStringLiteral("“%1”").arg(name), warnings);
     }
+    showOpenWarnings(QStringLiteral("“%1”").arg(name), opened);
     emit projectRecorded(path);
 }
 
 // The project did open, so the message does not block: it names every icon left out.
 // A long list is cut short in the message and given in full under "Show Details".
-void ProjectActions::showOpenWarnings(const QString& what, const QStringList& warnings) {
+void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& opened) {
+    // Renamed icons alone need no message: the status bar says so.
+    const qsizetype leftOut = opened.warnings.size();
+    if (leftOut == 0)
+        return;
+    const QStringList warnings = opened.warnings + opened.renamed;
     constexpr qsizetype kListedInMessage = 8;
     auto* box = new QMessageBox(
         QMessageBox::Warning, tr("Icons Left Out"),
-        warnings.size() == 1
-            ? tr("%1 was opened, but one icon could not be used.").arg(what)
-            : tr("%1 was opened, but %2 icons could not be used.").arg(what).arg(warnings.size()),
+        leftOut == 1 ? tr("%1 was opened, but one icon could not be used.").arg(what)
+                     : tr("%1 was opened, but %2 icons could not be used.").arg(what).arg(leftOut),
         QMessageBox::Ok, m_window);
     box->setObjectName(QStringLiteral("openWarningsAlert"));
     QStringList listed = warnings.mid(0, kListedInMessage);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ProjectFile.h"
 #include "workspace/StartFolder.h"
 
 #include <QFileDialog>
@@ -31,10 +32,10 @@ public:
 
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.
-    bool openDesign(const QString& path, QStringList* warnings = nullptr);
+    bool openDesign(const QString& path, OpenResult* opened = nullptr);
     // After a project was opened: the status bar says so, a window-modal message names the
     // icons left out, and the file becomes the newest recent project.
-    void reportOpened(const QString& path, const QStringList& warnings);
+    void reportOpened(const QString& path, const OpenResult& opened);
     // Asks for a project file name to save under, then calls `chosen` with it.
     void chooseProjectFileToSave(const QString& current,
                                  const std::function<void(const QString&)>& chosen);
@@ -43,8 +44,8 @@ public:
     void showError(const QString& title, const QString& message);
     void showInformation(const QString& title, const QString& message);
     void showStatus(const QString& message) { emit statusMessage(message); }
-    // A design was opened without some of its icons; `what` names it.
-    void showOpenWarnings(const QString& what, const QStringList& warnings);
+    // A design was opened without some of its icons, or with some renamed; `what` names it.
+    void showOpenWarnings(const QString& what, const OpenResult& opened);
     // The path a project is saved to: a file name typed without an extension gets
     // ".brindleprj", so that the Open dialog shows the file.
     static QString projectSavePath(const QString& chosen);

@@ -63,14 +63,25 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
                            .arg(kLargestIconSide)
                            .arg(kLargestIconPixelCount >> 20));
 
-    result.fileName = safeIconFileName(source.fileName());
-    const QString destination = QDir(m_folder).filePath(result.fileName);
-    qCInfo(lcBrindle).noquote() << "destination:" << destination;
+    const QString wanted = safeIconFileName(source.fileName());
     // Written exactly as opening a saved project writes it, so that exports made before and
-    // after a save and reopen, and by the command-line tool, hold the same bytes.
-    const QByteArray encoded = encodeIconForFileName(result.image, result.fileName);
+    // after a save and reopen, and by the command-line tool, hold the same bytes. The format
+    // follows the suffix, which a free name keeps.
+    const QByteArray encoded = encodeIconForFileName(result.image, wanted);
     if (encoded.isEmpty())
         return failure(tr("It cannot be encoded for the preview folder."));
+    // Designers have many files called icon.png: a different picture under a name already
+    // in use gets a name of its own; the same picture shares the copy.
+    result.fileName = firstFreeIconFileName(wanted, [this, &encoded](const QString& name) {
+        QFile existing(QDir(m_folder).filePath(name));
+        if (!existing.exists())
+            return true;
+        return existing.open(QIODevice::ReadOnly) && existing.size() == encoded.size() &&
+               existing.readAll() == encoded;
+    });
+    if (result.fileName != wanted)
+        result.renamedFrom = wanted;
+    qCInfo(lcBrindle).noquote() << "destination:" << QDir(m_folder).filePath(result.fileName);
     // A file that already holds the picture stays as it is: the preview's page may show it.
     if (const WriteResult written =
             PreviewFolder::writeFileUnlessSame(m_folder, result.fileName, encoded);

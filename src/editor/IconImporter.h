@@ -10,9 +10,10 @@ class Node;
 // The outcome of taking one icon file into the preview folder.
 struct ImportedIcon {
     bool ok = false;
-    QString error;    // a readable reason when !ok
-    QString fileName; // the copy's name in the preview folder
-    QImage image;     // decoded from the copied bytes
+    QString error;       // a readable reason when !ok
+    QString fileName;    // the copy's name in the preview folder
+    QString renamedFrom; // the name asked for, when another picture already had it
+    QImage image;        // decoded from the copied bytes
 };
 
 // Copies a picked icon file into the preview folder, where the generated stylesheet refers
@@ -27,8 +28,9 @@ public:
     explicit IconImporter(QString previewFolder);
 
     // Reads, checks and decodes `sourcePath`, then writes its bytes atomically to the preview
-    // folder under safeIconFileName() of its last path component, replacing a file of that
-    // name. On failure the folder is unchanged.
+    // folder under safeIconFileName() of its last path component, or, when a different
+    // picture already has that name, under the first free numbered name ("icon-2.png"). A
+    // file already holding the same picture is shared. On failure the folder is unchanged.
     ImportedIcon import(const QString& sourcePath) const;
 
 private:

@@ -231,6 +231,9 @@ void MenuStructureView::takeIcon(Node& item, MenuItemForm::IconSlot slot, QStrin
         return;
     }
     normal ? applyNormalIcon(item, icon) : applyRetinaIcon(item, icon);
+    if (!icon.renamedFrom.isEmpty())
+        emit statusMessage(tr("The icon is kept as %1: another picture is already called %2.")
+                               .arg(icon.fileName, icon.renamedFrom));
 }
 
 void MenuStructureView::tellIconProblems(const QStringList& problems) {

@@ -48,6 +48,10 @@ public slots:
     void cancelButtonClicked();
     void removeMenu();
 
+signals:
+    // Something the user should know that needs no answer (an icon kept under another name).
+    void statusMessage(const QString& message);
+
 private:
     void addMenu();
     void editMenu();

@@ -77,4 +77,25 @@ qint64 iconClassNumber(const QString& iconID) {
     return number;
 }
 
+QString firstFreeIconFileName(const QString& wanted,
+                              const std::function<bool(const QString&)>& isFree) {
+    if (isFree(wanted))
+        return wanted;
+    const qsizetype dot = wanted.lastIndexOf(u'.');
+    const bool hasSuffix = dot > 0;
+    const QString stem = hasSuffix ? wanted.left(dot) : wanted;
+    const QString suffix = hasSuffix ? wanted.mid(dot) : QString();
+    for (int n = 2;; ++n) {
+        // A name at the length limit gives up characters of its stem for the number.
+        QString kept = stem;
+        QString candidate = QStringLiteral("%1-%2%3").arg(kept).arg(n).arg(suffix);
+        while (candidate.toUtf8().size() > kLongestIconFileNameBytes && !kept.isEmpty()) {
+            kept.chop(1);
+            candidate = QStringLiteral("%1-%2%3").arg(kept).arg(n).arg(suffix);
+        }
+        if (isSafeIconFileName(candidate) && isFree(candidate))
+            return candidate;
+    }
+}
+
 } // namespace brindle

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace brindle {
 
 // Icon files live beside the generated files in the preview and export folders, so their
@@ -19,6 +21,12 @@ bool isSafeIconFileName(const QString& name);
 // characters become "_", a generated file's name gets the prefix "icon-", and a name too long
 // in UTF-8 loses characters before its extension.
 QString safeIconFileName(const QString& lastPathComponent);
+
+// The first of `wanted`, "stem-2.ext", "stem-3.ext", … that `isFree` takes: a different
+// picture never replaces one under the same name. Every candidate is a safe name when
+// `wanted` is.
+QString firstFreeIconFileName(const QString& wanted,
+                              const std::function<bool(const QString&)>& isFree);
 
 // The number of an icon class "icon<1–9 ASCII digits>", or -1 for any other text.
 qint64 iconClassNumber(const QString& iconID);

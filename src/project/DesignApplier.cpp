@@ -1,10 +1,13 @@
 #include "project/DesignApplier.h"
 
 #include "model/GlobalData.h"
+#include "model/IconFileName.h"
 #include "project/ProjectReader.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
+
+#include <QHash>
 
 namespace brindle {
 
@@ -20,14 +23,15 @@ public:
         node->setPaddingRight(item.paddingRight);
         const QImage image = takeIcon(item, item.image);
         if (!image.isNull())
-            setNodeImage(*node, item.image.fileName, image);
+            setNodeImage(*node, m_takenName, image);
         const QImage retinaImage = takeIcon(item, item.retinaImage);
         if (!retinaImage.isNull())
-            setNodeRetinaImage(*node, item.retinaImage.fileName, retinaImage);
+            setNodeRetinaImage(*node, m_takenName, retinaImage);
         return node;
     }
 
     const QStringList& warnings() const { return m_warnings; }
+    const QStringList& renamed() const { return m_renamed; }
 
 private:
     // Decodes the stored picture and writes it into the preview folder in the format its
@@ -52,28 +56,48 @@ private:
             return {};
         }
         const QByteArray encoded = encodeIconForFileName(image, icon.fileName);
+        if (encoded.isEmpty()) {
+            m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be encoded and was left "
+                                             "out.")
+                                  .arg(fileName, title));
+            return {};
+        }
+        // Items of files made elsewhere may use one name for different pictures: each
+        // picture keeps a file of its own, as the editor would have named it.
+        const QString name =
+            firstFreeIconFileName(icon.fileName, [this, &encoded](const QString& candidate) {
+                const auto taken = m_written.constFind(candidate);
+                return taken == m_written.cend() || taken.value() == encoded;
+            });
+        // Opening the same project again finds its icons already in place.
         const WriteResult written =
-            encoded.isEmpty()
-                ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
-                // Opening the same project again finds its icons already in place.
-                : PreviewFolder::writeFileUnlessSame(m_previewFolder, icon.fileName, encoded);
+            PreviewFolder::writeFileUnlessSame(m_previewFolder, name, encoded);
         if (!written) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
                                              "preview folder (%3) and was left out.")
                                   .arg(fileName, title, written.error));
             return {};
         }
+        m_written.insert(name, encoded);
+        if (name != icon.fileName)
+            m_renamed.append(QStringLiteral("The icon %1 of %2 is kept as %3: another picture "
+                                            "has its name.")
+                                 .arg(fileName, title, quotedForMessage(name)));
+        m_takenName = name;
         return image;
     }
 
     const QString m_previewFolder;
     QStringList m_warnings;
+    QStringList m_renamed;
+    QHash<QString, QByteArray> m_written; // by this design, name → bytes
+    QString m_takenName;
 };
 
 } // namespace
 
-QStringList applyProjectDesign(GlobalData& data, const ProjectDesign& design,
-                               const QString& previewFolder) {
+AppliedDesign applyProjectDesign(GlobalData& data, const ProjectDesign& design,
+                                 const QString& previewFolder) {
     for (int i = 0; i < kPersistedSettingCount; ++i)
         data.setValue(static_cast<Setting>(i), design.settings[static_cast<size_t>(i)]);
     data.setOutputOptions(design.outputOptions);
@@ -88,7 +112,7 @@ QStringList applyProjectDesign(GlobalData& data, const ProjectDesign& design,
         node->setIsGroup(node->childCount() > 0);
         data.addMenuRootNodeChild(std::move(node));
     }
-    return builder.warnings();
+    return {builder.warnings(), builder.renamed()};
 }
 
 } // namespace brindle

@@ -31,7 +31,7 @@ FileBytes readProjectBytes(const QString& path) {
 }
 
 OpenResult refused(const QString& reason) {
-    return {false, reason, {}};
+    return {false, reason, {}, {}};
 }
 
 } // namespace
@@ -73,7 +73,9 @@ OpenResult openProjectData(GlobalData& data, const QByteArray& bytes,
     auto design = readProjectDesign(read.elements);
     if (const QString* reason = std::get_if<QString>(&design))
         return refused(*reason);
-    return {true, {}, applyProjectDesign(data, std::get<ProjectDesign>(design), previewFolder)};
+    AppliedDesign applied =
+        applyProjectDesign(data, std::get<ProjectDesign>(design), previewFolder);
+    return {true, {}, std::move(applied.warnings), std::move(applied.renamed)};
 }
 
 OpenResult openProjectFile(GlobalData& data, const QString& path) {

@@ -23,6 +23,7 @@ struct OpenResult {
     bool ok = true;
     QString error;        // why the file was refused (the design is then unchanged)
     QStringList warnings; // icons that were left out of an opened design
+    QStringList renamed;  // icons kept under another name: a different picture had theirs
     explicit operator bool() const { return ok; }
 };
 

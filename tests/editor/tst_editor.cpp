@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -180,7 +181,8 @@ private slots:
     void iconClasses_stayUniqueAfterProjectOpened();
     void icons_sizedFromPixels_data();
     void icons_sizedFromPixels();
-    void icons_sameNameSharesOneFile();
+    void icons_sameNameKeepsEveryPicture_data();
+    void icons_sameNameKeepsEveryPicture();
     void icons_copyGetsSafeName_data();
     void icons_copyGetsSafeName();
     void icons_unusableFileLeavesItemWithoutIt_data();
@@ -361,20 +363,43 @@ void EditorTest::icons_sizedFromPixels() {
     QVERIFY(QFile::exists(QDir(f.preview.path()).filePath(QStringLiteral("retina.png"))));
 }
 
-void EditorTest::icons_sameNameSharesOneFile() {
+void EditorTest::icons_sameNameKeepsEveryPicture_data() {
+    QTest::addColumn<QColor>("secondColour");
+    QTest::addColumn<QString>("secondName");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("different pictures")
+        << QColor(Qt::blue) << QStringLiteral("star-2.png")
+        << QStringList{QStringLiteral("star-2.png"), QStringLiteral("star.png")} << true;
+    QTest::newRow("the same picture") << QColor(Qt::red) << QStringLiteral("star.png")
+                                      << QStringList{QStringLiteral("star.png")} << false;
+}
+
+// Two files called star.png from two folders: a different picture gets a free name and is
+// said in the status bar; the same picture shares the copy.
+void EditorTest::icons_sameNameKeepsEveryPicture() {
+    QFETCH(QColor, secondColour);
+    QFETCH(QString, secondName);
+    QFETCH(QStringList, files);
+    QFETCH(bool, told);
     Fixture f;
+    QSignalSpy status(f.view.get(), &MenuStructureView::statusMessage);
     QVERIFY(f.sources.mkpath(QStringLiteral("a")) && f.sources.mkpath(QStringLiteral("b")));
     QVERIFY(writePicture(f.source(QStringLiteral("a/star.png")), QSize(8, 8), Qt::red));
-    QVERIFY(writePicture(f.source(QStringLiteral("b/star.png")), QSize(12, 12), Qt::blue));
+    QVERIFY(writePicture(f.source(QStringLiteral("b/star.png")), QSize(8, 8), secondColour));
     const Node* first = f.add(QStringLiteral("First"), f.source(QStringLiteral("a/star.png")));
     const Node* second = f.add(QStringLiteral("Second"), f.source(QStringLiteral("b/star.png")));
     QCOMPARE(first->imageFileName(), QStringLiteral("star.png"));
-    QCOMPARE(second->imageFileName(), QStringLiteral("star.png"));
-    const QStringList files = QDir(f.preview.path()).entryList(QDir::Files);
-    QCOMPARE(files, QStringList{QStringLiteral("star.png")});
-    const QImage copy(QDir(f.preview.path()).filePath(QStringLiteral("star.png")));
-    QCOMPARE(copy.size(), QSize(12, 12)); // the later copy replaced the earlier
-    QCOMPARE(copy.pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(second->imageFileName(), secondName);
+    QCOMPARE(QDir(f.preview.path()).entryList(QDir::Files, QDir::Name), files);
+    const auto shownColour = [&](const QString& name) {
+        return QImage(QDir(f.preview.path()).filePath(name)).pixelColor(0, 0);
+    };
+    QCOMPARE(shownColour(QStringLiteral("star.png")), QColor(Qt::red));
+    QCOMPARE(shownColour(secondName), secondColour);
+    QCOMPARE(status.count(), told ? 1 : 0);
+    if (told)
+        QVERIFY(status.first().first().toString().contains(QStringLiteral("star-2.png")));
 }
 
 void EditorTest::icons_copyGetsSafeName_data() {

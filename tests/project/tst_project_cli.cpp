@@ -149,6 +149,8 @@ private slots:
     void refusedProject_exitsWithOneAndWritesNothing();
     void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName_data();
     void chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName();
+    void sameNamedIcons_keepTheirPictures();
+    void parallelRuns_neverCollide();
     void translucentIcon_staysExactThroughCycles_data();
     void translucentIcon_staysExactThroughCycles();
     void fullDisk_failsLoudlyAndKeepsThePreviousFile();
@@ -355,6 +357,87 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QCOMPARE(readBytes(QDir(out).filePath(fileName)), previewed);
+}
+
+// A file made elsewhere gives two items one icon name for two pictures. Opening keeps both
+// (the later one numbered, as the editor would name it, and said); saving, reopening and both
+// exports keep them apart.
+void ProjectCliTest::sameNamedIcons_keepTheirPictures() {
+    QTemporaryDir work, preview, toolTemporary;
+    const QDir dir(work.path());
+    GlobalData design;
+    design.setTempFolderPath(preview.path());
+    const auto give = [&](int item, const QString& name, const QColor& colour) {
+        QImage picture(6, 6, QImage::Format_ARGB32);
+        picture.fill(colour);
+        setNodeImage(*design.getMenuRootNode()->childAt(item), name, picture);
+        return writeFileAtomically(preview.filePath(name), encodeIconForFileName(picture, name)).ok;
+    };
+    QVERIFY(give(0, QStringLiteral("icon.png"), Qt::red));
+    QVERIFY(give(2, QStringLiteral("other.png"), Qt::blue));
+    QByteArray xml = projectData(design);
+    QVERIFY(xml.contains("<string>other.png</string>"));
+    xml.replace("<string>other.png</string>", "<string>icon.png</string>");
+    const QString clashing = dir.filePath(QStringLiteral("Clash.brindleprj"));
+    QVERIFY(writeFileAtomically(clashing, xml));
+
+    QTemporaryDir reopenedPreview;
+    GlobalData reopened;
+    reopened.setTempFolderPath(reopenedPreview.path());
+    const OpenResult opened = openProjectFile(reopened, clashing);
+    QVERIFY(opened.ok);
+    QCOMPARE(opened.renamed.size(), 1);
+    QVERIFY(opened.renamed.first().contains(QStringLiteral("“icon-2.png”")));
+    const Node* root = reopened.getMenuRootNode();
+    QCOMPARE(root->childAt(0)->imageFileName(), QStringLiteral("icon.png"));
+    QCOMPARE(root->childAt(2)->imageFileName(), QStringLiteral("icon-2.png"));
+
+    // Saved again, the file holds both pictures; both exports show each item its own.
+    const QString saved = dir.filePath(QStringLiteral("Saved.brindleprj"));
+    QVERIFY(saveProjectToFile(reopened, saved).ok);
+    CodeDocuments documents(reopened);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    QVERIFY(documents.cssText().contains(QStringLiteral("url(\"icon-2.png\")")));
+    const QString exported = dir.filePath(QStringLiteral("exported"));
+    QVERIFY(QDir().mkdir(exported));
+    QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(), *root,
+                                   reopenedPreview.path(), exported));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const ToolRun run = runTool({saved, out}, toolTemporary.path());
+    QCOMPARE(run.exitCode, 0);
+    for (const QString& folder : {exported, out}) {
+        QCOMPARE(QImage(QDir(folder).filePath(QStringLiteral("icon.png"))).pixelColor(1, 1),
+                 QColor(Qt::red));
+        QCOMPARE(QImage(QDir(folder).filePath(QStringLiteral("icon-2.png"))).pixelColor(1, 1),
+                 QColor(Qt::blue));
+    }
+    QCOMPARE(readBytes(QDir(out).filePath(QStringLiteral("styles.css"))),
+             readBytes(QDir(exported).filePath(QStringLiteral("styles.css"))));
+}
+
+// Runs started together each claim a preview folder of their own: none fails.
+void ProjectCliTest::parallelRuns_neverCollide() {
+    QTemporaryDir work, sharedTemporary;
+    const QDir dir(work.path());
+    constexpr int kRuns = 16;
+    for (int round = 0; round < 15; ++round) {
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int i = 0; i < kRuns; ++i) {
+            auto run = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("TMPDIR"), sharedTemporary.path());
+            run->setProcessEnvironment(environment);
+            run->start(kExportTool, {QStringLiteral("--defaults"),
+                                     dir.filePath(QStringLiteral("out-%1-%2").arg(round).arg(i))});
+            runs.push_back(std::move(run));
+        }
+        for (const auto& run : runs) {
+            QVERIFY(run->waitForFinished(30000));
+            QVERIFY2(run->exitCode() == 0, run->readAllStandardError().constData());
+        }
+    }
+    QCOMPARE(entries(sharedTemporary.path()), QStringList());
 }
 
 void ProjectCliTest::translucentIcon_staysExactThroughCycles_data() {
