@@ -3,6 +3,7 @@
 #include "workspace/IconFiles.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUndoCommand>
 
@@ -207,12 +208,29 @@ void DesignHistory::commitPending() {
 void DesignHistory::restore(const std::vector<std::pair<Setting, SettingValue>>& values,
                             const Node* menu, const std::optional<OutputOptions>& options,
                             const std::vector<Notification>& notifications) {
-    m_restoring = true;
+    QStringList iconFailures;
+    {
+        // Back to false however the restoring ends, an exception included: a history stuck
+        // in restoring would record nothing again.
+        m_restoring = true;
+        const auto restored = qScopeGuard([this] { m_restoring = false; });
+        writeBack(values, menu, options, notifications, iconFailures);
+    }
+    m_baseline = DesignSnapshot::capture(m_data);
+    m_sinceLastStep.invalidate();
+    emit designRestored(menu != nullptr);
+    if (!iconFailures.isEmpty())
+        emit iconFilesNotRestored(iconFailures.join(QLatin1Char('\n')));
+}
+
+void DesignHistory::writeBack(const std::vector<std::pair<Setting, SettingValue>>& values,
+                              const Node* menu, const std::optional<OutputOptions>& options,
+                              const std::vector<Notification>& notifications,
+                              QStringList& iconFailures) {
     for (const auto& [setting, value] : values)
         m_data.setValue(setting, value);
     if (options)
         m_data.setOutputOptions(*options);
-    QStringList iconFailures;
     if (menu) {
         // Before the notifications: the reloaded page finds its pictures in place.
         if (!m_iconFolder.isEmpty())
@@ -221,12 +239,6 @@ void DesignHistory::restore(const std::vector<std::pair<Setting, SettingValue>>&
     }
     for (const Notification& notification : notifications)
         m_center.post(notification.name, notification.sender, notification.userInfo);
-    m_restoring = false;
-    m_baseline = DesignSnapshot::capture(m_data);
-    m_sinceLastStep.invalidate();
-    emit designRestored(menu != nullptr);
-    if (!iconFailures.isEmpty())
-        emit iconFilesNotRestored(iconFailures.join(QLatin1Char('\n')));
 }
 
 } // namespace brindle

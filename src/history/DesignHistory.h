@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 #include <QUndoStack>
 
 #include <functional>
@@ -66,6 +67,9 @@ private:
     void restore(const std::vector<std::pair<Setting, SettingValue>>& values, const Node* menu,
                  const std::optional<OutputOptions>& options,
                  const std::vector<Notification>& notifications);
+    void writeBack(const std::vector<std::pair<Setting, SettingValue>>& values, const Node* menu,
+                   const std::optional<OutputOptions>& options,
+                   const std::vector<Notification>& notifications, QStringList& iconFailures);
 
     GlobalData& m_data;
     NotificationCenter& m_center;

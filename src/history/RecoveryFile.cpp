@@ -71,7 +71,7 @@ void RecoveryFile::documentChanged(bool modified) {
         m_timer.start();
 }
 
-WriteResult RecoveryFile::writeNow() {
+WriteResult RecoveryFile::writeCopy() {
     if (!m_lock) {
         if (!QDir().mkpath(m_folder))
             return {false, tr("The folder “%1” cannot be made.").arg(m_folder)};
@@ -86,6 +86,11 @@ WriteResult RecoveryFile::writeNow() {
         writeTextFileAtomically(withSuffix(projectPath(), kOriginSuffix), m_originalPath);
     if (result.ok)
         result = saveProjectToFile(m_data, projectPath());
+    return result;
+}
+
+WriteResult RecoveryFile::writeNow() {
+    const WriteResult result = writeCopy();
     if (!result.ok) {
         // Tried again after the interval, however long no edit comes.
         if (m_modified)

@@ -67,6 +67,8 @@ signals:
     void writeRecovered();
 
 private:
+    WriteResult writeCopy();
+
     const GlobalData& m_data;
     QString m_folder;
     QString m_baseName;

@@ -1,5 +1,7 @@
 #include "platform/NotificationCenter.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <utility>
 
@@ -29,12 +31,17 @@ void NotificationCenter::post(const QString& name, const void* sender,
     }
     if (m_postListener)
         m_delivered.push_back(notification);
-    ++m_depth;
-    for (const auto& registration : matching) {
-        if (!registration->removed)
-            registration->handler(notification);
+    {
+        // The depth comes back down however delivery ends, an exception included; otherwise
+        // the listener would never hear of a post again.
+        ++m_depth;
+        const auto delivered = qScopeGuard([this] { --m_depth; });
+        for (const auto& registration : matching) {
+            if (!registration->removed)
+                registration->handler(notification);
+        }
     }
-    if (--m_depth == 0 && m_postListener) {
+    if (m_depth == 0 && m_postListener) {
         const std::vector<Notification> delivered = std::exchange(m_delivered, {});
         m_postListener(delivered);
     }

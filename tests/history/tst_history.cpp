@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -271,8 +272,33 @@ void HistoryTest::recoveryFile_keepsUnsavedWorkUntilSavedAndIsFoundAfterACrash()
     QCOMPARE(stylesheetOf(restored), stylesheetOf(data));
     // Offered once: whoever holds it keeps it from a second start.
     QVERIFY(RecoveryFile::findLeftWork(folder.path()).isEmpty());
+    QCOMPARE(left.first().itemCount, 5);
+    QCOMPARE(left.first().firstTitles,
+             (QStringList{QStringLiteral("Unsaved"), QStringLiteral("Products"),
+                          QStringLiteral("Forums")}));
     left.first().remove();
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
+
+    // A folder that cannot be made: told once, tried again every interval, and told when
+    // a copy is kept again.
+    const QString blocked = folder.filePath(QStringLiteral("blocked"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RecoveryFile failing(data, blocked + QStringLiteral("/recovery"));
+    QSignalSpy failed(&failing, &RecoveryFile::writeFailed);
+    QSignalSpy recovered(&failing, &RecoveryFile::writeRecovered);
+    failing.setIntervalMs(10);
+    failing.documentChanged(true);
+    QTRY_COMPARE(failed.count(), 1);
+    QTest::qWait(60); // several more tries
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(failed.first().first().toString().contains(blocked));
+    QVERIFY(QFile::remove(blocked));
+    QTRY_COMPARE(recovered.count(), 1);
+    QVERIFY(QFile::exists(failing.projectPath()));
+    QVERIFY(failing.writeAndVerify());
+    failing.discard();
 }
 
 QTEST_GUILESS_MAIN(HistoryTest)

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <stdexcept>
+
 using namespace brindle;
 
 class PlatformTest : public QObject {
@@ -15,6 +17,7 @@ private slots:
     void post_carriesUserInfoSynchronously();
     void removeObserver_stopsDelivery();
     void removeObserver_duringDelivery();
+    void throwingHandler_leavesTheListenerHearingLaterPosts();
     void bookmark_resolvesOnlyReadableFiles();
 };
 
@@ -82,6 +85,22 @@ void PlatformTest::removeObserver_duringDelivery() {
                        [&](const Notification&) { ++secondCalls; });
     center.post(QStringLiteral("X"), &sender);
     QCOMPARE(secondCalls, 0);
+}
+
+void PlatformTest::throwingHandler_leavesTheListenerHearingLaterPosts() {
+    NotificationCenter center;
+    int sender = 0, observer = 0;
+    std::vector<QString> heard;
+    center.setPostListener([&](const std::vector<Notification>& delivered) {
+        for (const Notification& n : delivered)
+            heard.push_back(n.name);
+    });
+    center.addObserver(&observer, QStringLiteral("Throws"), &sender,
+                       [](const Notification&) { throw std::runtime_error("handler failed"); });
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, center.post(QStringLiteral("Throws"), &sender));
+    center.post(QStringLiteral("Later"), &sender);
+    QVERIFY(!heard.empty());
+    QCOMPARE(heard.back(), QStringLiteral("Later"));
 }
 
 void PlatformTest::bookmark_resolvesOnlyReadableFiles() {

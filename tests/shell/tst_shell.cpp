@@ -8,7 +8,9 @@
 #include "generator/CodeDocuments.h"
 #include "history/RecoveryFile.h"
 #include "model/GlobalData.h"
+#include "panels/OutputView.h"
 #include "panels/SizeView.h"
+#include "panels/StylePanels.h"
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
 #include "widgets/AboutSheet.h"
@@ -19,9 +21,11 @@
 #include "widgets/WorkspaceModes.h"
 
 #include <QActionGroup>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +33,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -150,6 +155,9 @@ private slots:
     void unsavedChanges_askBeforeTheyAreLost_data();
     void unsavedChanges_askBeforeTheyAreLost();
     void leftWork_isOfferedAndComesBackUnsaved();
+    void uncommittedWork_isNeverLost_data();
+    void uncommittedWork_isNeverLost();
+    void outputPanel_undoesLikeEveryField();
 };
 
 void TestShell::initTestCase() {
@@ -558,6 +566,138 @@ void TestShell::leftWork_isOfferedAndComesBackUnsaved() {
     QVERIFY(openProjectFile(kept, ownCopy).ok);
     QCOMPARE(kept.getMenuRootNode()->childAt(0)->name(), QStringLiteral("Second"));
     w.window.document()->recovery().discard();
+}
+
+void TestShell::uncommittedWork_isNeverLost_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("typed, save") << "save";
+    QTest::newRow("typed, new") << "new";
+    QTest::newRow("typed, close") << "close";
+    QTest::newRow("typed, export") << "export";
+    QTest::newRow("change and save in one pass") << "same pass";
+    QTest::newRow("discard, then the open dialog cancelled") << "cancelled open";
+}
+
+// Typing not yet committed, a change still waiting for the event loop and a discarded design
+// whose replacement never came are all kept, saved or asked about.
+void TestShell::uncommittedWork_isNeverLost() {
+    QFETCH(QString, action);
+    Window w;
+    const QString path = QDir(w.base.path()).filePath(QStringLiteral("radius.brindleprj"));
+    GlobalData twelve;
+    twelve.setBorderRadius(12);
+    QVERIFY(saveProjectToFile(twelve, path).ok);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.window.document()->replaceNow(DesignSource::project(path)));
+    w.action("mainMenu")->trigger();
+    auto* radius = w.window.stylePanels().sizeViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("borderRadiusTextField"));
+    const auto savedRadius = [&path] {
+        GlobalData saved;
+        return openProjectFile(saved, path).ok ? saved.borderRadius() : -1;
+    };
+
+    if (action == QLatin1String("same pass")) {
+        w.data.setBorderRadius(50);
+        w.center.post(QStringLiteral("BorderRadiusDataUpdated"),
+                      w.window.stylePanels().sizeViewContainer);
+        w.window.document()->save();
+        QCOMPARE(savedRadius(), 50);
+        QVERIFY(!w.window.isWindowModified());
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.data.borderRadius(), 12);
+        QVERIFY(w.window.isWindowModified());
+        return;
+    }
+    if (action == QLatin1String("cancelled open")) {
+        typeInto(radius, QStringLiteral("33"));
+        QTRY_VERIFY(w.window.isWindowModified());
+        RecoveryFile& recovery = w.window.document()->recovery();
+        QVERIFY(recovery.writeNow().ok);
+        w.window.document()->openAction()->trigger();
+        answerWith(w.alert("unsavedChangesAlert"), QMessageBox::Discard);
+        QFileDialog* chooser = nullptr;
+        QTRY_VERIFY((chooser = w.window.findChild<QFileDialog*>()) != nullptr);
+        chooser->reject();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.data.borderRadius(), 33);
+        QVERIFY(w.window.isWindowModified());
+        QVERIFY(QFile::exists(recovery.projectPath()));
+        recovery.discard();
+        return;
+    }
+
+    radius->setFocus();
+    radius->selectAll();
+    QTest::keyClicks(radius, QStringLiteral("40"));
+    QCOMPARE(w.data.borderRadius(), 12);
+    if (action == QLatin1String("save")) {
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(savedRadius(), 40);
+        QVERIFY(!w.window.isWindowModified());
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("radius[*] — Brindle"));
+        return;
+    }
+    if (action == QLatin1String("export")) {
+        const QString folder = QDir(w.base.path()).filePath(QStringLiteral("exported"));
+        QVERIFY(QDir().mkpath(folder));
+        QTest::keyClick(&w.window, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.data.borderRadius(), 40);
+        auto* chooser = w.window.findChild<QFileDialog*>();
+        QVERIFY(chooser);
+        chooser->reject();
+        return;
+    }
+    if (action == QLatin1String("new"))
+        w.window.document()->newAction()->trigger();
+    else
+        QVERIFY(!w.window.close());
+    QMessageBox* prompt = w.alert("unsavedChangesAlert");
+    QVERIFY(prompt);
+    QVERIFY(prompt->text().contains(QStringLiteral("“radius”")));
+    answerWith(prompt, QMessageBox::Cancel);
+    QCOMPARE(w.data.borderRadius(), 40);
+    QVERIFY(w.window.isWindowModified());
+    QVERIFY(w.window.isVisible());
+}
+
+// The menu name and the phone breakpoint: Ctrl+Z in the field undoes the design's step once
+// the field is committed, and redo brings it back.
+void TestShell::outputPanel_undoesLikeEveryField() {
+    Window w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.action("mainMenu")->trigger();
+    OutputView* panel = w.window.stylePanels().outputViewContainer;
+    panel->styleComboBox()->setCurrentIndex(1);
+    emit panel->styleComboBox()->activated(1);
+    QCOMPARE(w.data.outputOptions().style, OutputStyle::Modern);
+    w.window.document()->history().commitPending();
+
+    QLineEdit* name = panel->navLabelField();
+    typeInto(name, QStringLiteral("Shop"));
+    QCOMPARE(w.data.outputOptions().navLabel, QStringLiteral("Shop"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.data.outputOptions().navLabel, QStringLiteral("Main"));
+    QCOMPARE(name->text(), QStringLiteral("Main"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.data.outputOptions().navLabel, QStringLiteral("Shop"));
+    // Leaving the field adds no step of its own.
+    const int steps = w.window.document()->history().stack().count();
+    w.window.menuStructureView()->setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(w.window.document()->history().stack().count(), steps);
+
+    QSpinBox* breakpoint = panel->breakpointField();
+    breakpoint->setFocus();
+    breakpoint->selectAll();
+    QTest::keyClicks(breakpoint, QStringLiteral("900"));
+    QTest::keyClick(breakpoint, Qt::Key_Return);
+    QCOMPARE(w.data.outputOptions().breakpoint, 900);
+    QTest::keyClick(breakpoint, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.data.outputOptions().breakpoint, 640);
+    QCOMPARE(breakpoint->value(), 640);
 }
 
 QTEST_MAIN(TestShell)
