@@ -5,13 +5,20 @@
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <unistd.h>
 
 using namespace brindle;
 
@@ -101,6 +108,60 @@ void writeDeadOwnersLock(const QString& path) {
                QSysInfo::machineHostName().toUtf8() + '\n');
 }
 
+// The child process of the kill test: edits every few milliseconds as a designer would,
+// each a step of the history, and saves now and then; the recovery copy follows as the
+// document keeps it. It says on standard output, with the time, when it saved (and which
+// edit the file holds) and when the design became modified again.
+constexpr int kChildRecoveryIntervalMs = 100;
+
+int runEditingChild(const QString& folder) {
+    GlobalData data;
+    NotificationCenter center;
+    DesignHistory history(data, center, [](const QString&) { return true; });
+    RecoveryFile recovery(data, folder);
+    recovery.setIntervalMs(kChildRecoveryIntervalMs);
+    const QString saved = QDir(folder).filePath(QStringLiteral("Saved.brindleprj"));
+    QObject::connect(&history.stack(), &QUndoStack::indexChanged, &recovery,
+                     [&] { recovery.documentChanged(!history.stack().isClean()); });
+    QFile out;
+    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const auto say = [&out](const QString& line) {
+        out.write(
+            QStringLiteral("%1 %2\n").arg(line).arg(QDateTime::currentMSecsSinceEpoch()).toUtf8());
+    };
+    QRandomGenerator random(QRandomGenerator::system()->generate());
+    int edits = 0;
+    bool modified = false;
+    QElapsedTimer sinceSave;
+    sinceSave.start();
+    qint64 nextSave = 200 + random.bounded(600);
+    QTimer editor;
+    QObject::connect(&editor, &QTimer::timeout, [&] {
+        if (sinceSave.elapsed() >= nextSave) {
+            history.commitPending();
+            if (saveProjectToFile(data, saved).ok) {
+                history.stack().setClean();
+                recovery.discard();
+                modified = false;
+                say(QStringLiteral("saved %1").arg(edits));
+            }
+            sinceSave.restart();
+            nextSave = 200 + random.bounded(600);
+            return;
+        }
+        ++edits;
+        data.getMenuRootNode()->childAt(0)->setName(QStringLiteral("Edit %1").arg(edits));
+        data.setBorderRadius(edits % 100);
+        center.post(kMenuRouted, &data);
+        if (!modified) {
+            modified = true;
+            say(QStringLiteral("modified"));
+        }
+    });
+    editor.start(5);
+    return QCoreApplication::exec();
+}
+
 } // namespace
 
 class HistoryTest : public QObject {
@@ -110,6 +171,7 @@ private slots:
     void randomActions_undoAndRedoAllTheWay_restoreEveryState();
     void steps_areNamedMergedAndCleanAsTheUserSeesThem();
     void recoveryFile_keepsUnsavedWorkUntilSavedAndIsFoundAfterACrash();
+    void killedWhileEditing_keepsTheSavedFileAndAFreshCopy();
 };
 
 // Every action becomes one step; undoing them all gives back the first design exactly, and
@@ -301,5 +363,72 @@ void HistoryTest::recoveryFile_keepsUnsavedWorkUntilSavedAndIsFoundAfterACrash()
     failing.discard();
 }
 
-QTEST_GUILESS_MAIN(HistoryTest)
+// Killed at random moments while it edits and saves, a run leaves the file it saved last
+// whole, and — once it has been modified for longer than the recovery interval — a copy that
+// the next start finds and opens, no older than the interval.
+void HistoryTest::killedWhileEditing_keepsTheSavedFileAndAFreshCopy() {
+    // Time for the child's timers on a busy machine; the copy is due every interval.
+    constexpr qint64 kSlackMs = 250;
+    QRandomGenerator random(20261207);
+    int copiesChecked = 0;
+    for (int kill = 0; kill < 30; ++kill) {
+        QTemporaryDir folder;
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BRINDLE_EDITING_CHILD"), folder.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForStarted());
+        QTest::qWait(150 + int(random.bounded(1100)));
+        const qint64 killedAt = QDateTime::currentMSecsSinceEpoch();
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        const QString where = QStringLiteral("kill %1").arg(kill);
+
+        int savedEdit = -1;
+        qint64 modifiedSince = -1;
+        for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 3 && words[0] == "saved") {
+                savedEdit = words[1].toInt();
+                modifiedSince = -1;
+            } else if (words.size() == 2 && words[0] == "modified") {
+                modifiedSince = words[1].toLongLong();
+            }
+        }
+        // The saved file is whole: the one last said, or one saved just before the kill.
+        const QString saved = folder.filePath(QStringLiteral("Saved.brindleprj"));
+        if (savedEdit >= 0 || QFile::exists(saved)) {
+            GlobalData reopened;
+            QVERIFY2(openProjectFile(reopened, saved).ok, qPrintable(where));
+            const QString title = reopened.getMenuRootNode()->childAt(0)->name();
+            QVERIFY2(title.startsWith(QStringLiteral("Edit ")) && title.mid(5).toInt() >= savedEdit,
+                     qPrintable(where + QLatin1Char(' ') + title));
+        }
+        // The next start finds the unsaved work, and it opens.
+        const QList<LeftWork> left = RecoveryFile::findLeftWork(folder.path());
+        for (const LeftWork& work : left) {
+            GlobalData recovered;
+            QVERIFY2(openProjectFile(recovered, work.projectPath).ok, qPrintable(where));
+        }
+        if (modifiedSince >= 0 && killedAt - modifiedSince > kChildRecoveryIntervalMs + kSlackMs) {
+            QVERIFY2(left.size() == 1, qPrintable(where));
+            const qint64 age =
+                left.first().written.msecsTo(QDateTime::fromMSecsSinceEpoch(killedAt));
+            QVERIFY2(age <= kChildRecoveryIntervalMs + kSlackMs,
+                     qPrintable(where + QStringLiteral(": the copy is %1 ms old").arg(age)));
+            ++copiesChecked;
+        }
+    }
+    // The random moments must have met modified stretches, or the test proved nothing.
+    QVERIFY(copiesChecked >= 5);
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("BRINDLE_EDITING_CHILD"))
+        return runEditingChild(qEnvironmentVariable("BRINDLE_EDITING_CHILD"));
+    HistoryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_history.moc"
