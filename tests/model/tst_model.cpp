@@ -2,6 +2,7 @@
 #include "model/GlobalData.h"
 #include "model/IconFileName.h"
 #include "model/Node.h"
+#include "model/OutputOptions.h"
 
 #include <QTest>
 
@@ -19,6 +20,8 @@ class ModelTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void navLabel_isCleanedOneWay_data();
+    void navLabel_isCleanedOneWay();
     void sharedData_isOneInstance();
     void defaults_fontStacksInOrder();
     void defaults_scalarsAndColours();
@@ -351,35 +354,59 @@ void ModelTest::iconFileName_safety_data() {
     QTest::addColumn<QString>("picked");
     QTest::addColumn<bool>("safeAsIs");
     QTest::addColumn<QString>("madeSafe");
-    QTest::newRow("plain") << "home.png" << true << "home.png";
-    QTest::newRow("blank inside") << "my icon.png" << true << "my icon.png";
-    QTest::newRow("backslash") << "a\\b.png" << false << "a_b.png";
-    QTest::newRow("control character") << "a\tb.png" << false << "a_b.png";
-    QTest::newRow("generated arrow") << "bottom.png" << false << "icon-bottom.png";
-    QTest::newRow("generated page") << "index.html" << false << "icon-index.html";
-    QTest::newRow("generated stylesheet") << "styles.css" << false << "icon-styles.css";
-    QTest::newRow("other case is another file") << "Bottom.png" << true << "Bottom.png";
-    QTest::newRow("dot dot") << ".." << false << "icon-..";
-    QTest::newRow("empty") << "" << false << "icon-";
-    QTest::newRow("slash") << "../x.png" << false << ".._x.png";
-    // File names end at 255 bytes of UTF-8; a longer one loses letters before its extension.
+    QTest::addColumn<QString>("numbered"); // when a different picture has the safe name
+    QTest::newRow("plain") << "home.png" << true << "home.png"
+                           << "home-2.png";
+    QTest::newRow("blank inside") << "my icon.png" << true << "my icon.png"
+                                  << "my icon-2.png";
+    QTest::newRow("backslash") << "a\\b.png" << false << "a_b.png"
+                               << "a_b-2.png";
+    QTest::newRow("control character") << "a\tb.png" << false << "a_b.png"
+                                       << "a_b-2.png";
+    QTest::newRow("generated arrow") << "bottom.png" << false << "icon-bottom.png"
+                                     << "icon-bottom-2.png";
+    QTest::newRow("generated page") << "index.html" << false << "icon-index.html"
+                                    << "icon-index-2.html";
+    QTest::newRow("generated stylesheet") << "styles.css" << false << "icon-styles.css"
+                                          << "icon-styles-2.css";
+    QTest::newRow("other case is another file") << "Bottom.png" << true << "Bottom.png"
+                                                << "Bottom-2.png";
+    QTest::newRow("dot dot") << ".." << false << "icon-.."
+                             << "icon-.-2.";
+    QTest::newRow("empty") << "" << false << "icon-"
+                           << "icon--2";
+    QTest::newRow("slash") << "../x.png" << false << ".._x.png"
+                           << ".._x-2.png";
+    // File names end at 255 bytes of UTF-8; a longer one loses letters before its extension,
+    // and a numbered one before its number.
     const QString euro(1, QChar(0x20AC)); // three bytes
-    QTest::newRow("255 bytes") << QString(251, u'a') + ".png" << true
-                               << QString(251, u'a') + ".png";
+    QTest::newRow("255 bytes") << QString(251, u'a') + ".png" << true << QString(251, u'a') + ".png"
+                               << QString(249, u'a') + "-2.png";
     QTest::newRow("256 bytes") << QString(252, u'a') + ".png" << false
-                               << QString(251, u'a') + ".png";
+                               << QString(251, u'a') + ".png" << QString(249, u'a') + "-2.png";
     QTest::newRow("multi-byte letters")
-        << euro.repeated(85) + ".png" << false << euro.repeated(83) + ".png";
-    QTest::newRow("long without extension") << QString(300, u'b') << false << QString(255, u'b');
+        << euro.repeated(85) + ".png" << false << euro.repeated(83) + ".png"
+        << euro.repeated(83) + "-2.png";
+    QTest::newRow("long without extension")
+        << QString(300, u'b') << false << QString(255, u'b') << QString(253, u'b') + "-2";
 }
 
 void ModelTest::iconFileName_safety() {
     QFETCH(QString, picked);
     QFETCH(bool, safeAsIs);
     QFETCH(QString, madeSafe);
+    QFETCH(QString, numbered);
     QCOMPARE(isSafeIconFileName(picked), safeAsIs);
     QCOMPARE(safeIconFileName(picked), madeSafe);
     QVERIFY(isSafeIconFileName(safeIconFileName(picked)));
+    const auto freeUnless = [](const QStringList& taken) {
+        return [taken](const QString& name) { return !taken.contains(name); };
+    };
+    QCOMPARE(firstFreeIconFileName(madeSafe, freeUnless({})), madeSafe);
+    QCOMPARE(firstFreeIconFileName(madeSafe, freeUnless({madeSafe})), numbered);
+    QString third = numbered;
+    third.replace(third.lastIndexOf(u'2'), 1, u'3');
+    QCOMPARE(firstFreeIconFileName(madeSafe, freeUnless({madeSafe, numbered})), third);
 }
 
 void ModelTest::iconClassNumber_parsesOnlyPlainClasses() {
@@ -392,6 +419,31 @@ void ModelTest::iconClassNumber_parsesOnlyPlainClasses() {
     QCOMPARE(iconClassNumber(QStringLiteral("Icon1")), qint64(-1));
     QCOMPARE(iconClassNumber(QStringLiteral("icon1 x")), qint64(-1));
     QCOMPARE(iconClassNumber(QString()), qint64(-1));
+}
+
+void ModelTest::navLabel_isCleanedOneWay_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept"); // empty: refused
+    QTest::newRow("blanks around and inside") << "  Shop \t  menu "
+                                              << "Shop menu";
+    QTest::newRow("line break as a space") << "Main\nmenu"
+                                           << "Main menu";
+    QTest::newRow("control characters dropped") << QStringLiteral("Sh\x01op\x7f") << "Shop";
+    QTest::newRow("C1 control dropped") << QStringLiteral("Sh\u0085op") << "Shop";
+    QTest::newRow("letters of any script kept") << "Menü 菜单"
+                                                << "Menü 菜单";
+    QTest::newRow("blanks only") << "   "
+                                 << "";
+    QTest::newRow("controls only") << QStringLiteral("\x01\x02\u009f") << "";
+}
+
+// The panel and the reader clean a menu name the same way; nothing left is refused.
+void ModelTest::navLabel_isCleanedOneWay() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    const std::optional<QString> cleaned = sanitizedNavLabel(typed);
+    QCOMPARE(cleaned.value_or(QString()), kept);
+    QCOMPARE(cleaned.has_value(), !kept.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ModelTest)

@@ -609,6 +609,9 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
     QTest::newRow("label that names nothing")
         << withOptions("navigationLabel", [] { return plist_new_string("  "); })
         << QStringLiteral("label");
+    QTest::newRow("label of control characters only")
+        << withOptions("navigationLabel", [] { return plist_new_string("\x01\t\x7f\xc2\x85 "); })
+        << QStringLiteral("label");
     QTest::newRow("version 1") << setText(0, "Version 1.0") << QStringLiteral("Version 1.0");
     QTest::newRow("version on two lines")
         << setText(0, "Version\n3.0") << QStringLiteral("“Version\ufffd3.0”");

@@ -13,6 +13,7 @@
 #include "panels/StylePanels.h"
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
+#include "project/RecentProjects.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
 #include "widgets/RelatedAppsSheet.h"
@@ -292,6 +293,8 @@ void TestShell::openRecent_listsSavedProjectsNewestFirst() {
     QCOMPARE(submenu->actions().size(), 4);
     QCOMPARE(submenu->actions().first()->text(), QStringLiteral("two.brindleprj"));
     QCOMPARE(w.data.recentProjectList().size(), 4);
+    // Kept in the settings at once: a run that crashes now still lists them at the next start.
+    QCOMPARE(RecentProjects::readUserDefaults(), w.data.recentProjectList());
 }
 
 void TestShell::openRecent_goneEntryIsDroppedAndTold() {
