@@ -152,9 +152,10 @@ struct LoadedWindow {
 };
 
 // A designer's change comes at any moment of the display's frame, not just after one: each
-// change waits a random part of a 60 Hz frame first, outside the measurement.
-void BM_NotificationToPreviewPainted(benchmark::State& state) {
-    LoadedWindow w;
+// change waits a random part of a 60 Hz frame first, outside the measurement, then is made
+// and waited for until the preview has drawn the frame that shows it.
+void measureChangesUntilPainted(benchmark::State& state, LoadedWindow& w,
+                                const std::function<void()>& change) {
     QObject::connect(w.window.previewView(), &PreviewView::changePainted, &w.loop,
                      &QEventLoop::quit);
     QRandomGenerator random(2026);
@@ -166,9 +167,14 @@ void BM_NotificationToPreviewPainted(benchmark::State& state) {
             pause.exec();
         },
         [&] {
-            changeRadius(w.data, w.center);
+            change();
             w.waitForLoop();
         });
+}
+
+void BM_NotificationToPreviewPainted(benchmark::State& state) {
+    LoadedWindow w;
+    measureChangesUntilPainted(state, w, [&] { changeRadius(w.data, w.center); });
 }
 BENCHMARK(BM_NotificationToPreviewPainted)
     ->Iterations(300)
@@ -281,22 +287,9 @@ void BM_MenuChangeToPreviewPainted(benchmark::State& state) {
                          &QEventLoop::quit);
         w.waitForLoop(); // the larger menu shown once before measuring
     }
-    QObject::connect(w.window.previewView(), &PreviewView::changePainted, &w.loop,
-                     &QEventLoop::quit);
     int loads = 0;
     QObject::connect(w.window.previewView(), &QWebEngineView::loadStarted, [&] { ++loads; });
-    QRandomGenerator random(2026);
-    measureIterations(
-        state,
-        [&] {
-            QEventLoop pause;
-            QTimer::singleShot(random.bounded(17), &pause, &QEventLoop::quit);
-            pause.exec();
-        },
-        [&] {
-            edits.next();
-            w.waitForLoop();
-        });
+    measureChangesUntilPainted(state, w, [&] { edits.next(); });
     state.counters["reloads"] = loads;
 }
 BENCHMARK(BM_MenuChangeToPreviewPainted)
