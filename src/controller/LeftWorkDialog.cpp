@@ -48,20 +48,21 @@ QString LeftWorkDialog::describe(const LeftWork& work) {
                              ? tr("Untitled")
                              : QFileInfo(work.originalPath).completeBaseName();
     const QString when = QLocale().toString(work.written, QLocale::ShortFormat);
+    // The name on a line of its own: the details below it may be long.
     if (work.itemCount < 0)
-        return tr("%1 — kept %2 — cannot be read").arg(name, when);
+        return tr("%1\nkept %2 — cannot be read").arg(name, when);
     QString titles = work.firstTitles.join(QStringLiteral(", "));
     if (work.itemCount > work.firstTitles.size())
         titles += QStringLiteral(", …");
     const QString items = work.itemCount == 1 ? tr("1 item") : tr("%1 items").arg(work.itemCount);
-    return tr("%1 — kept %2 — %3: %4").arg(name, when, items, titles);
+    return tr("%1\nkept %2 — %3: %4").arg(name, when, items, titles);
 }
 
 void LeftWorkDialog::showList() {
     m_list->clear();
     for (const LeftWork& work : std::as_const(m_work)) {
         auto* item = new QListWidgetItem(describe(work), m_list);
-        item->setData(Qt::AccessibleTextRole, describe(work));
+        item->setData(Qt::AccessibleTextRole, describe(work).replace(u'\n', QStringLiteral(", ")));
     }
     m_list->setCurrentRow(0);
     m_restore->setEnabled(!m_work.isEmpty());
@@ -87,10 +88,10 @@ void LeftWorkDialog::discardChosen() {
     const int row = chosenRow();
     if (row < 0)
         return;
-    auto* confirm =
-        new QMessageBox(QMessageBox::Warning, tr("Discard Unsaved Work"),
-                        tr("Discard the unsaved work “%1”?").arg(describe(m_work.at(row))),
-                        QMessageBox::Discard | QMessageBox::Cancel, this);
+    auto* confirm = new QMessageBox(
+        QMessageBox::Warning, tr("Discard Unsaved Work"),
+        tr("Discard the unsaved work “%1”?").arg(describe(m_work.at(row)).section(u'\n', 0, 0)),
+        QMessageBox::Discard | QMessageBox::Cancel, this);
     confirm->setObjectName(QStringLiteral("discardLeftWorkAlert"));
     confirm->setInformativeText(tr("It cannot be brought back."));
     confirm->setDefaultButton(QMessageBox::Cancel);

@@ -530,10 +530,10 @@ void TestShell::leftWork_isOfferedAndComesBackUnsaved() {
     for (int i = 0; i < rows->count(); ++i)
         texts << rows->item(i)->text();
     texts.sort();
-    QVERIFY2(texts.at(0).startsWith(QStringLiteral("Untitled — kept ")) &&
+    QVERIFY2(texts.at(0).startsWith(QStringLiteral("Untitled\nkept ")) &&
                  texts.at(0).endsWith(QStringLiteral("5 items: Second, Products, Forums, …")),
              qPrintable(texts.at(0)));
-    QVERIFY2(texts.at(1).startsWith(QStringLiteral("shop — kept ")) &&
+    QVERIFY2(texts.at(1).startsWith(QStringLiteral("shop\nkept ")) &&
                  texts.at(1).endsWith(QStringLiteral("5 items: Home, Products, Board, …")),
              qPrintable(texts.at(1)));
 
