@@ -15,6 +15,7 @@
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
 #include "widgets/FieldCommit.h"
+#include "widgets/PageOpener.h"
 #include "widgets/RelatedAppsSheet.h"
 #include "widgets/SideBarContainer.h"
 #include "widgets/SourceCodeArea.h"
@@ -23,6 +24,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QKeySequence>
@@ -166,10 +168,14 @@ QString MainWindow::droppedProject(const QMimeData* data) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_document->mayClose())
-        event->accept();
-    else
+    if (!m_document->mayClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The colour window belongs to this window and goes with it.
+    for (QColorDialog* colours : findChildren<QColorDialog*>(Qt::FindDirectChildrenOnly))
+        colours->close();
 }
 
 MainWindow::~MainWindow() {
@@ -319,8 +325,10 @@ void MainWindow::buildFileMenu() {
     QAction* openInBrowser = view->addAction(tr("Open in &Browser"), this, [this] {
         // The page shows what the fields show.
         commitFieldBeingEdited(this);
-        if (!m_preview->previewUrl().isEmpty())
-            QDesktopServices::openUrl(m_preview->previewUrl());
+        if (m_preview->previewUrl().isEmpty())
+            statusBar()->showMessage(tr("The preview is not ready yet."), 5000);
+        else
+            openPageInDefaultBrowser(m_preview->previewUrl(), this);
     });
     openInBrowser->setObjectName(QStringLiteral("openInBrowser"));
     openInBrowser->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));

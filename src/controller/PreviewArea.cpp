@@ -4,11 +4,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QSettings>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace brindle {
 
@@ -51,6 +54,9 @@ PreviewArea::PreviewArea(QWidget* parent)
     connect(m_deviceActions, &QActionGroup::triggered, this,
             [this](QAction* action) { setDevice(static_cast<Device>(action->data().toInt())); });
 
+    m_frame->setMinimumWidth(0);
+    m_frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_view->installEventFilter(this);
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(m_view);
@@ -82,22 +88,41 @@ void PreviewArea::setDevice(Device device) {
     for (const DeviceRow& row : kDevices) {
         if (row.device != device)
             continue;
+        m_deviceWidth = row.width;
         if (row.width == 0) {
             m_frame->setFrameShape(QFrame::NoFrame);
-            m_frame->setMinimumWidth(0);
             m_frame->setMaximumWidth(QWIDGETSIZE_MAX);
-            m_frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         } else {
-            // The page is laid out at the device's width inside a visible frame.
+            // The page is laid out at the device's width inside a visible frame; where the
+            // area is narrower, the frame takes what there is and the page is shown smaller.
+            // The window never grows for it.
             m_frame->setFrameShape(QFrame::Box);
             m_frame->setLineWidth(1);
-            m_frame->setFixedWidth(row.width + 2 * m_frame->frameWidth());
-            m_frame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+            m_frame->setMaximumWidth(row.width + 2 * m_frame->frameWidth());
         }
+        fitPageToFrame();
         QSettings().setValue(kDeviceKey, QLatin1String(row.key));
     }
     for (QAction* action : m_deviceActions->actions())
         action->setChecked(static_cast<Device>(action->data().toInt()) == device);
+}
+
+bool PreviewArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view && event->type() == QEvent::Resize)
+        fitPageToFrame();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A zoomed-out page keeps its layout width: the engine lays the page out at the view's width
+// divided by the zoom factor.
+void PreviewArea::fitPageToFrame() {
+    constexpr double kSmallestZoom = 0.25; // the engine's own lower bound
+    const int shown = m_view->width();
+    const double zoom = m_deviceWidth == 0 || shown >= m_deviceWidth
+                            ? 1.0
+                            : std::max(kSmallestZoom, double(shown) / m_deviceWidth);
+    if (!qFuzzyCompare(m_view->zoomFactor(), zoom))
+        m_view->setZoomFactor(zoom);
 }
 
 } // namespace brindle

@@ -10,7 +10,8 @@ namespace brindle {
 class PreviewView;
 
 // The preview with the width it is laid out at: the full area (Desktop), or a tablet's or a
-// phone's width, centred in a visible frame. The choice is kept between runs.
+// phone's width, centred in a visible frame; an area narrower than the device shows the page
+// at that width, scaled down. The choice is kept between runs.
 class PreviewArea : public QWidget {
     Q_OBJECT
 
@@ -27,11 +28,17 @@ public:
     Device device() const { return m_device; }
     void setDevice(Device device);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void fitPageToFrame();
+
     PreviewView* m_view;
     QFrame* m_frame;
     QActionGroup* m_deviceActions;
     Device m_device = Device::Desktop;
+    int m_deviceWidth = 0; // 0: the whole area
 };
 
 } // namespace brindle

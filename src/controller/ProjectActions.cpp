@@ -23,10 +23,14 @@ const QString kProjectSuffix = QStringLiteral("brindleprj");
 ProjectActions::ProjectActions(GlobalData& data, CSSNavMenu* controller, QWidget* window)
     : QObject(window), m_data(data), m_controller(controller), m_window(window) {}
 
-QString ProjectActions::projectSavePath(const QString& chosen) {
+QString ProjectActions::withSuffix(const QString& chosen, const QString& suffix) {
     if (QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
         return chosen;
-    return chosen + QLatin1Char('.') + kProjectSuffix;
+    return chosen + QLatin1Char('.') + suffix;
+}
+
+QString ProjectActions::projectSavePath(const QString& chosen) {
+    return withSuffix(chosen, kProjectSuffix);
 }
 
 void ProjectActions::showError(const QString& title, const QString& message) {
@@ -50,7 +54,7 @@ void ProjectActions::showInformation(const QString& title, const QString& messag
 bool ProjectActions::saveProjectToFile(const QString& path) {
     const WriteResult result = brindle::saveProjectToFile(m_data, path);
     if (!result.ok) {
-        showError(tr("Save failed"), tr("The project could not be saved to “%1”: %2")
+        showError(tr("Save Failed"), tr("The project could not be saved to “%1”: %2")
                                          .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
@@ -63,7 +67,7 @@ bool ProjectActions::saveProjectToFile(const QString& path) {
 bool ProjectActions::openDesign(const QString& path, OpenResult* opened) {
     const OpenResult result = openProjectFile(m_data, path);
     if (!result.ok) {
-        showError(tr("Open failed"), tr("The project “%1” could not be opened: %2")
+        showError(tr("Open Failed"), tr("The project “%1” could not be opened: %2")
                                          .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
@@ -124,7 +128,7 @@ void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& ope
 bool ProjectActions::exportHTMLTo(const QString& path) {
     const WriteResult result = exportHTMLTextToFile(m_controller->documents().htmlText(), path);
     if (!result.ok) {
-        showError(tr("Export failed"), tr("The page could not be written to “%1”: %2")
+        showError(tr("Export Failed"), tr("The page could not be written to “%1”: %2")
                                            .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
@@ -135,7 +139,7 @@ bool ProjectActions::exportHTMLTo(const QString& path) {
 bool ProjectActions::exportCSSTo(const QString& path) {
     const WriteResult result = exportCSSTextToFile(m_controller->documents().cssText(), path);
     if (!result.ok) {
-        showError(tr("Export failed"), tr("The stylesheet could not be written to “%1”: %2")
+        showError(tr("Export Failed"), tr("The stylesheet could not be written to “%1”: %2")
                                            .arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
@@ -149,7 +153,8 @@ bool ProjectActions::exportAllTo(const QString& folder) {
         *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
         m_controller->documents().scriptText());
     if (!result.ok) {
-        showError(tr("Export failed"), tr("The files could not be exported to “%1”: %2")
+        // One line per file that failed.
+        showError(tr("Export Failed"), tr("Not every file could be exported to “%1”:\n%2")
                                            .arg(QDir::toNativeSeparators(folder), result.error));
         return false;
     }
@@ -224,7 +229,10 @@ void ProjectActions::exportHTMLFile() {
     QFileDialog* dialog =
         makeDialog(tr("Export HTML"), StartFolder::Kind::Exports, QStringLiteral("index.html"),
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportHTMLTo);
+    dialog->setDefaultSuffix(QStringLiteral("html"));
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        exportHTMLTo(withSuffix(path, QStringLiteral("html")));
+    });
     dialog->open();
 }
 
@@ -234,7 +242,9 @@ void ProjectActions::exportCSSFile() {
     QFileDialog* dialog =
         makeDialog(tr("Export CSS"), StartFolder::Kind::Exports, QStringLiteral("styles.css"),
                    QFileDialog::AcceptSave, QFileDialog::AnyFile, QString());
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportCSSTo);
+    dialog->setDefaultSuffix(QStringLiteral("css"));
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { exportCSSTo(withSuffix(path, QStringLiteral("css"))); });
     dialog->open();
 }
 

@@ -49,6 +49,8 @@ public:
     // The path a project is saved to: a file name typed without an extension gets
     // ".brindleprj", so that the Open dialog shows the file.
     static QString projectSavePath(const QString& chosen);
+    // A file name typed without an extension gets `suffix` (".html" for an exported page).
+    static QString withSuffix(const QString& chosen, const QString& suffix);
 
     // The text of the last failure message shown (empty when none yet).
     const QString& lastErrorMessage() const { return m_lastError; }

@@ -42,7 +42,7 @@ void RecentMenuController::loadRecentList() {
 void RecentMenuController::entryUnavailable(const QByteArray& bookmark, const QString& title) {
     RecentProjects(m_data.recentProjectList()).removeBookmark(bookmark);
     keepList();
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Project not found"),
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Project Not Found"),
                                 tr("The project “%1” can no longer be found. It was moved or "
                                    "deleted, and has been removed from the recent projects.")
                                     .arg(title),

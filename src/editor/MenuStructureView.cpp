@@ -276,6 +276,7 @@ void MenuStructureView::removeMenu() {
     alert->setDefaultButton(cancelButton);
     alert->setEscapeButton(cancelButton);
     usePlainText(alert);
+    fitWindowTitle(alert);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     const QPersistentModelIndex item(selected);

@@ -74,7 +74,9 @@ void OutputView::updateOutputOptions() {
     if (options == data().outputOptions())
         return;
     data().setOutputOptions(options);
-    sendUpdateDataNotification(QStringLiteral("OutputOptionsDataUpdated"));
+    // The field, box or list whose signal brought us here names the step.
+    sendUpdateDataNotification(QStringLiteral("OutputOptionsDataUpdated"),
+                               qobject_cast<const QWidget*>(sender()));
 }
 
 } // namespace brindle

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -99,7 +100,7 @@ QuickModeGeneralView::QuickModeGeneralView(GlobalData& data, NotificationCenter&
 void QuickModeGeneralView::updateShapeComboBoxValue() {
     const int index = m_shapeComboBox->currentIndex();
     data().setBorderRadius(index == 0 || index == 1 ? kShapeRadii[index] : kShapeRadii[2]);
-    sendUpdateDataNotification(QStringLiteral("BorderRadiusDataUpdated"));
+    sendUpdateDataNotification(QStringLiteral("BorderRadiusDataUpdated"), m_shapeComboBox);
 }
 
 QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
@@ -154,7 +155,9 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
                                    FieldStepperPair::Kind::Integer, ranges::kTextIntensity);
         placePair(intensity, 2, c.column, tr("%"));
         describe(intensity, spoken(c, tr("text brightness")), rowLabel(c, textLabel));
-        intensity->setCommit([this, level](double value) { setTextIntensity(level, value); });
+        intensity->setCommit([this, level, field = intensity->textField()](double value) {
+            setTextIntensity(level, value, field);
+        });
         intensities.push_back(intensity);
     }
     // Reload order: both wells, both intensities, then both transparencies.
@@ -197,17 +200,18 @@ void QuickBackgroundPanel::deriveGradient(MenuLevel level, ColorPickerImageView*
         data().setBorderColor(offsetBrightness(base, kQuickDarkOffset));
     writeQuickGradient(data(), gradientSettings(level, m_state), base,
                        quickStopFlags(level, m_state));
-    sendUpdateDataNotification(quickBackgroundNotification(level, m_state));
+    sendUpdateDataNotification(quickBackgroundNotification(level, m_state), well);
     // The border colour lives in fragments of its own (the bar's border, the separators).
     if (setsBorder)
         sendUpdateDataNotification(QStringLiteral("BorderColorDataUpdated"));
 }
 
-void QuickBackgroundPanel::setTextIntensity(MenuLevel level, double intensity) {
+void QuickBackgroundPanel::setTextIntensity(MenuLevel level, double intensity,
+                                            const QWidget* field) {
     const Setting fontColor = fontColorSetting(level, m_state);
     const Hsb current = hsbOf(data().colorValue(fontColor));
     data().setValue(fontColor, colorFromHsb(current.hue, current.saturation, intensity / 100.0));
-    sendUpdateDataNotification(fontColorNotification(level, m_state));
+    sendUpdateDataNotification(fontColorNotification(level, m_state), field);
 }
 
 #define BRINDLE_QUICK_PANEL(ClassName, State)                                                      \
@@ -259,7 +263,7 @@ void QuickModeView::backgroundColorDidChangeNotification() {
     // The end stop keeps its switch.
     writeQuickGradient(data(), gradientSettings(MenuLevel::Main, MenuState::Normal), base,
                        {true, true, true, std::nullopt});
-    sendUpdateDataNotification(QStringLiteral("QuickModeDataUpdated"));
+    sendUpdateDataNotification(QStringLiteral("QuickModeDataUpdated"), m_well);
     emit menuColourApplied();
 }
 

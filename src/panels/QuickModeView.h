@@ -46,7 +46,7 @@ protected:
 
 private:
     void deriveGradient(MenuLevel level, ColorPickerImageView* well);
-    void setTextIntensity(MenuLevel level, double intensity);
+    void setTextIntensity(MenuLevel level, double intensity, const QWidget* field);
 
     MenuState m_state;
 };

@@ -4,9 +4,11 @@
 #include "platform/NotificationCenter.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/LockImageView.h"
+#include "widgets/PageOpener.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -165,7 +167,7 @@ void SizeView::bindPaddingAxis(const PaddingAxis& axis, LockImageView* lock) {
                 data().setValue(axis.sides[1 - i].setting, pixels);
                 pairs[1 - i]->setValue(value);
             }
-            sendUpdateDataNotification(QStringLiteral("PaddingDataUpdated"));
+            sendUpdateDataNotification(QStringLiteral("PaddingDataUpdated"), pairs[i]->textField());
         });
     }
     addReloader(
@@ -186,8 +188,10 @@ void SizeView::showFireFox() {
         emit statusMessage(tr("The preview is not ready yet."));
         return;
     }
-    if (!m_launcher || !m_launcher(firefox, {address.toString()}))
+    if (!m_launcher || !m_launcher(firefox, {address.toString()})) {
         emit statusMessage(tr("Firefox could not be started."));
+        tellPageNotOpened(window(), address, tr("Firefox (%1) could not be started.").arg(firefox));
+    }
 }
 
 SubMenuSizeView::SubMenuSizeView(QWidget* parent)

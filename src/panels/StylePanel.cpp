@@ -1,6 +1,7 @@
 #include "panels/StylePanel.h"
 
 #include "platform/NotificationCenter.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/Stepper.h"
 #include "widgets/TitleBarView.h"
@@ -134,8 +135,12 @@ void StylePanel::reloadData() {
         reload();
 }
 
-void StylePanel::sendUpdateDataNotification(const QString& name) {
-    m_center.post(name, this);
+void StylePanel::sendUpdateDataNotification(const QString& name, const QWidget* changed) {
+    // The undo step is named as the screen names the control the user changed.
+    const QString step = undoStepName(changed);
+    m_center.post(name, this,
+                  step.isEmpty() ? QVariantMap()
+                                 : QVariantMap{{QLatin1String(kUndoTextKey), step}});
 }
 
 QLabel* StylePanel::addLabel(const QString& text, int row, int column, int columnSpan) {
@@ -184,12 +189,12 @@ void StylePanel::bindPair(FieldStepperPair* pair, Setting setting, const QString
         pair->setValue(isInteger ? static_cast<double>(m_data.integerValue(setting))
                                  : m_data.doubleValue(setting));
     });
-    pair->setCommit([this, setting, notification, isInteger](double value) {
+    pair->setCommit([this, pair, setting, notification, isInteger](double value) {
         if (isInteger)
             m_data.setValue(setting, static_cast<qint64>(value));
         else
             m_data.setValue(setting, value);
-        sendUpdateDataNotification(notification);
+        sendUpdateDataNotification(notification, pair->textField());
     });
 }
 
@@ -198,7 +203,7 @@ void StylePanel::bindWell(ColorPickerImageView* well, Setting setting,
     addReloader([this, well, setting] { well->setBackgroundColor(m_data.colorValue(setting)); });
     observeWell(well, [this, well, setting, notification] {
         m_data.setValue(setting, well->backgroundColor());
-        sendUpdateDataNotification(notification);
+        sendUpdateDataNotification(notification, well);
     });
 }
 
@@ -217,7 +222,7 @@ void StylePanel::bindCheckBox(QCheckBox* box, Setting setting, const QString& no
         const bool enabled = box->isChecked();
         updateComponents(enabled);
         m_data.setValue(setting, enabled);
-        sendUpdateDataNotification(notification);
+        sendUpdateDataNotification(notification, box);
     });
 }
 

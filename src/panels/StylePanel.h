@@ -39,7 +39,8 @@ public:
     // assignment announces itself, so after setUp() every bound well posts its panel's
     // notification once.
     void reloadData() override;
-    void sendUpdateDataNotification(const QString& name);
+    // `changed`: the control the user changed, which names the undo step.
+    void sendUpdateDataNotification(const QString& name, const QWidget* changed = nullptr);
 
     bool formReady() const { return m_formReady; }
     void setFormReady(bool formReady) { m_formReady = formReady; }

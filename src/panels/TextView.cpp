@@ -68,7 +68,8 @@ void TextView::updateFontFamilyPopUpButtonValue() {
     if (index < 0 || index >= m_fontFamilies.size())
         return;
     data().setMainMenufontFamily(m_fontFamilies.at(index));
-    sendUpdateDataNotification(QStringLiteral("MainMenuFontFamilyDataUpdated"));
+    sendUpdateDataNotification(QStringLiteral("MainMenuFontFamilyDataUpdated"),
+                               m_fontFamilyPopUpButton);
 }
 
 TextColorPanel::TextColorPanel(const QString& title, MenuLevel level, MenuState state,
@@ -118,7 +119,7 @@ SeparatorView::SeparatorView(GlobalData& data, NotificationCenter& center, QWidg
 
 void SeparatorView::updateShowSeparatorComboBoxValue() {
     data().setShowSeparator(m_showSeparatorComboBox->currentIndex() == 0);
-    sendUpdateDataNotification(QStringLiteral("ShowSeparatorDataUpdated"));
+    sendUpdateDataNotification(QStringLiteral("ShowSeparatorDataUpdated"), m_showSeparatorComboBox);
 }
 
 } // namespace brindle

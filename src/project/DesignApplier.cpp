@@ -7,15 +7,68 @@
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QHash>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace brindle {
 
 namespace {
 
+// A stored picture as a browser file needs it: decoded once, encoded in the format of a name's
+// suffix. Opening a large project is mostly this work, so it runs on every core, and once per
+// picture and format however many items share it.
+struct PreparedIcon {
+    QByteArray stored;  // the project's bytes
+    QString suffix;     // lower case; the browser format follows it
+    QImage image;       // null when the bytes cannot be decoded
+    QByteArray encoded; // empty when the picture cannot be encoded
+};
+
+QString suffixOf(const QString& fileName) {
+    return QFileInfo(fileName).suffix().toLower();
+}
+
+QString preparedKey(const QByteArray& stored, const QString& suffix) {
+    return suffix + QLatin1Char('/') +
+           QString::fromLatin1(QCryptographicHash::hash(stored, QCryptographicHash::Sha1).toHex());
+}
+
+QHash<QString, PreparedIcon> prepareIcons(const QList<ProjectItem>& items) {
+    QHash<QString, PreparedIcon> prepared;
+    const auto want = [&prepared](const ProjectIcon& icon) {
+        if (!icon.present)
+            return;
+        const QString suffix = suffixOf(icon.fileName);
+        const QString key = preparedKey(icon.bytes, suffix);
+        if (!prepared.contains(key))
+            prepared.insert(key, PreparedIcon{icon.bytes, suffix, {}, {}});
+    };
+    for (const ProjectItem& item : items) {
+        want(item.image);
+        want(item.retinaImage);
+        for (const ProjectItem& child : item.children) {
+            want(child.image);
+            want(child.retinaImage);
+        }
+    }
+    QList<PreparedIcon*> jobs;
+    for (PreparedIcon& icon : prepared)
+        jobs.append(&icon);
+    QtConcurrent::blockingMap(jobs, [](PreparedIcon* icon) {
+        icon->image = normalizedIconImage(decodeIconImage(icon->stored));
+        if (!icon->image.isNull())
+            icon->encoded =
+                encodeIconForFileName(icon->image, QStringLiteral("icon.") + icon->suffix);
+    });
+    return prepared;
+}
+
 class TreeBuilder {
 public:
-    explicit TreeBuilder(const QString& previewFolder) : m_previewFolder(previewFolder) {}
+    TreeBuilder(const QString& previewFolder, QHash<QString, PreparedIcon> prepared)
+        : m_previewFolder(previewFolder), m_prepared(std::move(prepared)) {}
 
     std::unique_ptr<Node> makeNode(const ProjectItem& item, Node* parent) {
         auto node = Node::make(item.name, item.iconID, parent);
@@ -48,14 +101,16 @@ private:
                                   .arg(fileName, title));
             return {};
         }
-        const QImage image = normalizedIconImage(decodeIconImage(icon.bytes));
+        const PreparedIcon ready =
+            m_prepared.value(preparedKey(icon.bytes, suffixOf(icon.fileName)));
+        const QImage& image = ready.image;
         if (image.isNull()) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be decoded and was left "
                                              "out.")
                                   .arg(fileName, title));
             return {};
         }
-        const QByteArray encoded = encodeIconForFileName(image, icon.fileName);
+        const QByteArray& encoded = ready.encoded;
         if (encoded.isEmpty()) {
             m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be encoded and was left "
                                              "out.")
@@ -88,6 +143,7 @@ private:
     }
 
     const QString m_previewFolder;
+    const QHash<QString, PreparedIcon> m_prepared;
     QStringList m_warnings;
     QStringList m_renamed;
     QHash<QString, QByteArray> m_written; // by this design, name → bytes
@@ -104,7 +160,8 @@ AppliedDesign applyProjectDesign(GlobalData& data, const ProjectDesign& design,
 
     Node* root = data.getMenuRootNode();
     root->clearChildren();
-    TreeBuilder builder(previewFolder);
+    TreeBuilder builder(previewFolder, previewFolder.isEmpty() ? QHash<QString, PreparedIcon>()
+                                                               : prepareIcons(design.items));
     for (const ProjectItem& item : design.items) {
         auto node = builder.makeNode(item, root);
         for (const ProjectItem& child : item.children)

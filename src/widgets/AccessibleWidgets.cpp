@@ -218,4 +218,17 @@ void drawFocusRing(QPainter& painter, const QWidget& widget, const QRectF& aroun
     painter.restore();
 }
 
+QString undoStepName(const QWidget* control) {
+    if (control == nullptr)
+        return {};
+    QString name = control->accessibleName().simplified();
+    bool wordStart = true;
+    for (QChar& c : name) {
+        if (wordStart)
+            c = c.toUpper();
+        wordStart = c == u' ';
+    }
+    return name;
+}
+
 } // namespace brindle

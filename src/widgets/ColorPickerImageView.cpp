@@ -4,6 +4,7 @@
 #include "widgets/AccessibleWidgets.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -98,6 +99,25 @@ ColorPickerImageView* ColorPickerImageView::colorDialogTarget() {
     return g_target;
 }
 
+void ColorPickerImageView::adoptColorDialog(QWidget* owner) {
+    QColorDialog* dialog = sharedColorDialog();
+    if (owner == nullptr || dialog->parentWidget() == owner)
+        return;
+    // A tool window of the well's window stays above it, goes with it, and is closed with it.
+    const bool shown = dialog->isVisible();
+    dialog->setParent(owner, dialog->windowFlags() | Qt::Tool);
+    // The window's shortcuts (undo, save, the modes…) also work while the colour window has
+    // the focus: the same actions, so each still runs once.
+    for (QAction* action : dialog->actions())
+        dialog->removeAction(action);
+    for (QAction* action : owner->findChildren<QAction*>()) {
+        if (!action->shortcuts().isEmpty())
+            dialog->addAction(action);
+    }
+    if (shown)
+        dialog->show();
+}
+
 QSize ColorPickerImageView::sizeHint() const {
     return {40, 22};
 }
@@ -106,6 +126,7 @@ void ColorPickerImageView::openColorDialog(OpenedBy openedBy) {
     if (!isEnabled())
         return;
     QColorDialog* dialog = sharedColorDialog();
+    adoptColorDialog(window());
     g_target = this;
     g_retargeting = true;
     dialog->setCurrentColor(toQColor(m_backgroundColor));

@@ -41,6 +41,8 @@ public:
 
     // The one non-modal colour dialog shared by every well (created on first use).
     static QColorDialog* sharedColorDialog();
+    // Makes the shared colour window a tool window of `owner` that passes on its shortcuts.
+    static void adoptColorDialog(QWidget* owner);
     // The well the shared dialog currently edits, or nullptr.
     static ColorPickerImageView* colorDialogTarget();
 

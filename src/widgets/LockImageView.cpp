@@ -37,7 +37,8 @@ void LockImageView::setIsLock(bool isLock) {
 
 void LockImageView::sendMessage(bool isLock) {
     m_center.post(QStringLiteral("LockStatusChanged"), this,
-                  {{QStringLiteral("Lock"), QVariant(isLock)}});
+                  {{QStringLiteral("Lock"), QVariant(isLock)},
+                   {QLatin1String(kUndoTextKey), undoStepName(this)}});
 }
 
 QSize LockImageView::sizeHint() const {

@@ -630,6 +630,15 @@ void ControllerTest::preview_showsTheChange() {
     window.modes()->showMenuStructureMode();
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
 
+    // Tablet width in an area narrower than a tablet: the window keeps its size, the page is
+    // laid out 768 px wide and shown smaller.
+    const int windowWidth = window.width();
+    QVERIFY(view->width() < PreviewArea::kTabletWidth);
+    window.previewArea()->setDevice(PreviewArea::Device::Tablet);
+    QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(),
+                 PreviewArea::kTabletWidth);
+    QCOMPARE(window.width(), windowWidth);
+    QVERIFY(window.minimumSizeHint().width() < windowWidth);
     // Phone width: the page is laid out 375 px wide; the choice is kept for the next run.
     window.previewArea()->setDevice(PreviewArea::Device::Phone);
     QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(),

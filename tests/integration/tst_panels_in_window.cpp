@@ -3,6 +3,7 @@
 
 #include "TestFiles.h"
 #include "controller/Document.h"
+#include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -10,6 +11,7 @@
 #include "editor/MenuStructureView.h"
 #include "editor/MenuTreeModel.h"
 #include "generator/CodeDocuments.h"
+#include "history/DesignHistory.h"
 #include "model/GlobalData.h"
 #include "model/Node.h"
 #include "panels/BackgroundView.h"
@@ -31,16 +33,19 @@
 #include "workspace/IconImage.h"
 
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMetaEnum>
@@ -48,6 +53,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -601,6 +607,9 @@ private slots:
     void modernPage_servesKeyboardTouchAndPhones();
     void accessibility_everyFocusableControlHasAName_data();
     void accessibility_everyFocusableControlHasAName();
+    void undoSteps_areNamedAsTheScreenNamesThem_data();
+    void undoSteps_areNamedAsTheScreenNamesThem();
+    void recoveryList_worksByKeyboardAndIsNamed();
     void keyboardOnly_pickColourAndHoverOpacity();
     void randomEdits_undoneAndRedoneAllTheWay_data();
     void randomEdits_undoneAndRedoneAllTheWay();
@@ -1147,17 +1156,23 @@ bool tabTo(const QWidget* goal, QStringList& passed, bool backwards = false) {
 
 } // namespace
 
-void PanelsInWindowTest::accessibility_everyFocusableControlHasAName_data() {
+// Rows for every side bar page: each mode, and each Normal, Hover or Active tab.
+void addSideBarPageRows(bool withMenuStructure) {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("page"); // the Normal, Hover or Active tab of a side bar
     using Mode = WorkspaceModes::Mode;
-    QTest::newRow("menu structure") << int(Mode::MenuStructure) << 0;
+    if (withMenuStructure)
+        QTest::newRow("menu structure") << int(Mode::MenuStructure) << 0;
     QTest::newRow("quick mode") << int(Mode::Quick) << 0;
     for (int page = 0; page < 3; ++page) {
         const char* tab = page == 0 ? "normal" : page == 1 ? "hover" : "active";
         QTest::addRow("main menu, %s", tab) << int(Mode::MainMenu) << page;
         QTest::addRow("sub-menu, %s", tab) << int(Mode::SubMenu) << page;
     }
+}
+
+void PanelsInWindowTest::accessibility_everyFocusableControlHasAName_data() {
+    addSideBarPageRows(true);
 }
 
 void PanelsInWindowTest::accessibility_everyFocusableControlHasAName() {
@@ -1183,6 +1198,113 @@ void PanelsInWindowTest::accessibility_everyFocusableControlHasAName() {
     QVERIFY2(focusable > 10, qPrintable(QString::number(focusable)));
     QVERIFY2(unnamed.isEmpty(),
              qPrintable(u"Focusable but unnamed:\n  "_s + unnamed.join(u"\n  ")));
+}
+
+void PanelsInWindowTest::undoSteps_areNamedAsTheScreenNamesThem_data() {
+    // The editor names its steps by the edit (Add Item, Delete Item).
+    addSideBarPageRows(false);
+}
+
+// Every control of every panel names the undo step it makes as the screen and screen readers
+// name it ("Undo Hover Background Opacity"), never by an internal setting name.
+void PanelsInWindowTest::undoSteps_areNamedAsTheScreenNamesThem() {
+    QFETCH(int, mode);
+    QFETCH(int, page);
+    ShownWindow w;
+    QVERIFY(w.active());
+    w.window.modes()->showMode(static_cast<WorkspaceModes::Mode>(mode));
+    if (page > 0)
+        static_cast<SideBarView*>(w.window.modes()->currentModeView())->tabStrip()->selectTab(page);
+    QCoreApplication::processEvents();
+    DesignHistory& history = w.window.document()->history();
+    QStringList wrong;
+    int checked = 0;
+    for (QWidget* control : w.window.sideBarViewContainer()->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&w.window) || !control->isEnabled() ||
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget()))
+            continue;
+        const int before = history.stack().count();
+        if (auto* field = qobject_cast<QLineEdit*>(control)) {
+            const QString text = field->text();
+            typeInto(field, text.contains(u'.') ? (text.toDouble() >= 0.9 ? u"0.1"_s : u"0.9"_s)
+                                                : QString::number(text.toInt() == 0 ? 2 : 0));
+        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            QTest::keyClick(box, Qt::Key_Space);
+        } else if (auto* well = qobject_cast<ColorPickerImageView*>(control)) {
+            QTest::mouseClick(well, Qt::LeftButton);
+            ColorPickerImageView::sharedColorDialog()->setCurrentColor(
+                well->backgroundColor().red > 0.5 ? QColor(10, 20, 30) : QColor(240, 230, 220));
+        } else if (auto* lock = qobject_cast<LockImageView*>(control)) {
+            QTest::mouseClick(lock, Qt::LeftButton);
+        } else if (auto* choice = qobject_cast<QComboBox*>(control)) {
+            chooseItem(choice, (choice->currentIndex() + 1) % choice->count());
+        } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+            spin->setFocus();
+            spin->selectAll();
+            QTest::keyClicks(spin, QString::number(spin->value() + 10));
+            QTest::keyClick(spin, Qt::Key_Return);
+        } else {
+            continue;
+        }
+        history.commitPending();
+        if (history.stack().count() == before)
+            continue; // that value was already there
+        ++checked;
+        const QString step = history.stack().undoText();
+        if (step.toLower() != control->accessibleName().toLower())
+            wrong << u"%1: “%2”"_s.arg(control->accessibleName(), step);
+    }
+    QVERIFY2(checked >= 3, qPrintable(QString::number(checked)));
+    QVERIFY2(wrong.isEmpty(),
+             qPrintable(u"Steps not named as the screen names them:\n  "_s + wrong.join(u"\n  ")));
+}
+
+// The list of left-over work: every control named; arrows choose, Return restores the chosen
+// copy, Tab reaches the buttons, Escape keeps everything for later.
+void PanelsInWindowTest::recoveryList_worksByKeyboardAndIsNamed() {
+    QTemporaryDir folder;
+    QList<LeftWork> left;
+    for (const char* name : {"shop", "blog"}) {
+        LeftWork work;
+        work.projectPath = folder.filePath(QLatin1String(name) + u".brindleprj"_s);
+        work.originalPath = folder.filePath(QLatin1String(name) + u".brindleprj"_s);
+        work.written = QDateTime::currentDateTime();
+        work.itemCount = 3;
+        work.firstTitles = {u"Home"_s, u"About"_s, u"Contact"_s};
+        left << work;
+    }
+    QWidget owner;
+    owner.show();
+    auto* list = new LeftWorkDialog(left, &owner);
+    QSignalSpy restored(list, &LeftWorkDialog::restoreRequested);
+    QSignalSpy rejected(list, &QDialog::rejected);
+    list->show();
+    QVERIFY(QTest::qWaitForWindowActive(list));
+
+    QStringList unnamed;
+    int focusable = 0;
+    collectUnnamed(QAccessible::queryAccessibleInterface(list), nullptr, unnamed, focusable);
+    QVERIFY2(focusable >= 4, qPrintable(QString::number(focusable))); // list and three buttons
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+
+    auto* rows = list->findChild<QListWidget*>(u"leftWorkList"_s);
+    QCOMPARE(QApplication::focusWidget(), rows);
+    QStringList passed;
+    QVERIFY(tabTo(list->findChild<QPushButton*>(u"keepButton"_s), passed));
+    QVERIFY(tabTo(rows, passed));
+    press(Qt::Key_Down);
+    QCOMPARE(rows->currentRow(), 1);
+    press(Qt::Key_Return);
+    QCOMPARE(restored.count(), 1);
+    QCOMPARE(restored.first().first().value<LeftWork>().originalPath, left.at(1).originalPath);
+
+    auto* again = new LeftWorkDialog(left.mid(0, 1), &owner);
+    QSignalSpy kept(again, &QDialog::rejected);
+    again->show();
+    QVERIFY(QTest::qWaitForWindowActive(again));
+    press(Qt::Key_Escape);
+    QCOMPARE(kept.count(), 1);
+    QCOMPARE(rejected.count(), 0);
 }
 
 // A designer without a mouse: Main Menu mode, the bar's start colour picked in the colour

@@ -16,12 +16,14 @@
 #include "project/RecentProjects.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
+#include "widgets/ColorPickerImageView.h"
 #include "widgets/RelatedAppsSheet.h"
 #include "widgets/SideBarContainer.h"
 #include "widgets/SourceCodeArea.h"
 #include "widgets/WorkspaceModes.h"
 
 #include <QActionGroup>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -34,6 +36,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -159,6 +162,9 @@ private slots:
     void uncommittedWork_isNeverLost_data();
     void uncommittedWork_isNeverLost();
     void outputPanel_undoesLikeEveryField();
+    void colourWindow_staysWithTheWindowAndPassesShortcuts();
+    void openInBrowser_failureIsTold_data();
+    void openInBrowser_failureIsTold();
 };
 
 void TestShell::initTestCase() {
@@ -701,6 +707,76 @@ void TestShell::outputPanel_undoesLikeEveryField() {
     QTest::keyClick(breakpoint, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.data.outputOptions().breakpoint, 640);
     QCOMPARE(breakpoint->value(), 640);
+}
+
+void TestShell::colourWindow_staysWithTheWindowAndPassesShortcuts() {
+    Window w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.action("mainMenu")->trigger();
+    auto* radius = w.window.stylePanels().sizeViewContainer->findChild<QLineEdit*>(
+        QStringLiteral("borderRadiusTextField"));
+    typeInto(radius, QStringLiteral("33"));
+    QTRY_COMPARE(w.window.document()->history().stack().count(), 1);
+    auto* well = w.window.stylePanels().sizeViewContainer->findChild<ColorPickerImageView*>(
+        QStringLiteral("borderColorImage"));
+    QVERIFY(well);
+    QTest::keyClick(well, Qt::Key_Space);
+    QColorDialog* colours = ColorPickerImageView::sharedColorDialog();
+    QTRY_VERIFY(colours->isVisible());
+    // A tool window of Brindle's window: kept above it, not behind it after a click there.
+    QCOMPARE(colours->parentWidget(), &w.window);
+    QVERIFY(colours->windowFlags().testFlag(Qt::Tool));
+    colours->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(colours));
+    // The window's shortcuts work from the colour window, once each.
+    QTest::keyClick(colours, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.data.borderRadius(), 25);
+    QTest::keyClick(colours, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.data.borderRadius(), 33);
+    // It closes with the window.
+    w.window.document()->history().stack().setClean();
+    QVERIFY(w.window.close());
+    QVERIFY(!colours->isVisible());
+}
+
+void TestShell::openInBrowser_failureIsTold_data() {
+    QTest::addColumn<QByteArray>("opener"); // the script standing in for xdg-open; none: missing
+    QTest::addColumn<bool>("told");
+    QTest::newRow("no opener") << QByteArray() << true;
+    QTest::newRow("opener fails") << QByteArray("#!/bin/sh\nexit 3\n") << true;
+    QTest::newRow("opener works") << QByteArray("#!/bin/sh\nexit 0\n") << false;
+}
+
+// Open in Browser that cannot open the page says so and names the page's file.
+void TestShell::openInBrowser_failureIsTold() {
+    QFETCH(QByteArray, opener);
+    QFETCH(bool, told);
+    QTemporaryDir bin;
+    if (!opener.isEmpty()) {
+        QFile script(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(opener);
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8());
+    const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+    Window w;
+    w.window.show();
+    QAction* open = w.window.findChild<QAction*>(QStringLiteral("openInBrowser"));
+    QVERIFY(open);
+    open->trigger();
+    const auto alert = [&w] { return w.alert("pageNotOpenedAlert"); };
+    if (told) {
+        QTRY_VERIFY(alert() != nullptr);
+        QVERIFY(alert()->informativeText().contains(
+            w.window.controller()->previewFolder()->htmlPath()));
+    } else {
+        QTest::qWait(300);
+        QVERIFY(alert() == nullptr);
+    }
 }
 
 QTEST_MAIN(TestShell)
