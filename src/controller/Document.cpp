@@ -153,14 +153,17 @@ void Document::openProjectFile(const QString& path) {
     whenChangesAreSafe([this, path] { replaceNow(DesignSource::project(path)); });
 }
 
-bool Document::replaceNow(const DesignSource& source) {
+bool Document::replaceNow(const DesignSource& source, QString* refusal) {
     OpenResult opened;
     if (source.kind == DesignSource::Kind::Default) {
         m_data.getMenuRootNode()->clearChildren();
         m_data.resetData();
         m_controller->reloadData();
-    } else if (!m_actions->openDesign(source.path, &opened)) {
-        return false; // told; the design stays as it was, with its recovery copy
+    } else if (!m_actions->openDesign(source.path, &opened, refusal == nullptr)) {
+        // The design stays as it was, with its recovery copy.
+        if (refusal)
+            *refusal = opened.error;
+        return false;
     }
     // The design that was here is safe now: saved, clean, or discarded by the user's choice.
     m_history.reset();
@@ -271,12 +274,13 @@ void Document::offerLeftWork(bool sayWhenNone) {
 
 void Document::restoreLeftWork(const LeftWork& work) {
     whenChangesAreSafe([this, work] {
-        if (!replaceNow(DesignSource::recovered(work))) {
+        QString refusal;
+        if (!replaceNow(DesignSource::recovered(work), &refusal)) {
             const QString aside = work.setAside();
             m_actions->showError(tr("Recovery Failed"),
-                                 tr("The unsaved work could not be read; it was set aside as "
-                                    "“%1”.")
-                                     .arg(QDir::toNativeSeparators(aside)));
+                                 tr("The unsaved work could not be read (%1); it was set aside "
+                                    "as “%2”.")
+                                     .arg(refusal, QDir::toNativeSeparators(aside)));
             return;
         }
         keepRestoredWork(work);
@@ -288,8 +292,11 @@ void Document::keepRestoredWork(const LeftWork& work) {
     m_history.stack().resetClean();
     updateTitle();
     m_recovery.documentChanged(true);
-    // The left-over copy goes only once this run's own copy holds the design.
-    if (m_recovery.writeAndVerify()) {
+    // The left-over copy goes only once this run's own copy holds the design. A copy that
+    // cannot be written is told by the failure message already.
+    if (!m_recovery.writeNow().ok)
+        return;
+    if (m_recovery.copyHoldsDesign()) {
         work.remove();
         return;
     }

@@ -69,7 +69,8 @@ public:
 
     // Replaces the design at once, without asking: the file is read (a refused one is told
     // and changes nothing), the history starts again, the panels follow. False when refused.
-    bool replaceNow(const DesignSource& source);
+    // With `refusal` given, a refused file is not told but its reason put there.
+    bool replaceNow(const DesignSource& source, QString* refusal = nullptr);
     // Opens a project (Open Recent, a dropped file, the command line) once changes are safe.
     void openProjectFile(const QString& path);
     // Restores left-over work once changes are safe. Its copy goes only after this run's own

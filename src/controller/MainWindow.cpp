@@ -1,5 +1,6 @@
 #include "controller/MainWindow.h"
 
+#include "controller/ContrastWindow.h"
 #include "controller/Document.h"
 #include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
@@ -7,6 +8,7 @@
 #include "controller/RecentMenuController.h"
 #include "editor/MenuStructureView.h"
 #include "panels/BackgroundView.h"
+#include "panels/ContrastBadge.h"
 #include "panels/OutputView.h"
 #include "panels/QuickModeView.h"
 #include "panels/ShadowView.h"
@@ -71,6 +73,8 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
             &PreviewView::stylesheetChanged);
     connect(m_controller, &CSSNavMenu::menuMarkupRewritten, m_preview,
             &PreviewView::menuMarkupChanged);
+    // Every style change, undo included, rewrites the stylesheet: the contrast follows.
+    connect(m_controller, &CSSNavMenu::stylesheetRewritten, this, &MainWindow::showContrast);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
     for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
         // The strips announce on the process-wide centre.
@@ -332,6 +336,16 @@ void MainWindow::buildFileMenu() {
     });
     openInBrowser->setObjectName(QStringLiteral("openInBrowser"));
     openInBrowser->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
+    QAction* contrast = view->addAction(tr("Check &Contrast…"), this, [this] {
+        if (!m_contrastWindow) {
+            m_contrastWindow = new ContrastWindow(this);
+            m_contrastWindow->showContrast(checkContrast(m_data));
+        }
+        m_contrastWindow->show();
+        m_contrastWindow->raise();
+        m_contrastWindow->activateWindow();
+    });
+    contrast->setObjectName(QStringLiteral("checkContrast"));
 }
 
 void MainWindow::buildEditMenu() {
@@ -392,11 +406,20 @@ void MainWindow::setUp(const CSSNavMenu::SenderDirectory& senders, const QString
                                     "stays empty.")
                                      .arg(previewBaseDir));
     m_panels.setUpAll();
+    showContrast();
     // Announces index 0, which shows the stylesheet.
     mainTabView()->setSelectIndex(0);
     m_modes->showMenuStructureMode();
     // What start-up wrote is the untouched design, not a change.
     m_document->history().reset();
+}
+
+void MainWindow::showContrast() {
+    const QList<StateContrast> checks = checkContrast(m_data);
+    for (ContrastBadge* badge : findChildren<ContrastBadge*>())
+        badge->showContrast(checks);
+    if (m_contrastWindow)
+        m_contrastWindow->showContrast(checks);
 }
 
 void MainWindow::showSourceView(int index) {

@@ -15,6 +15,7 @@ class QSplitter;
 namespace brindle {
 
 class AboutSheet;
+class ContrastWindow;
 class Document;
 class GlobalData;
 class MenuStructureView;
@@ -90,6 +91,8 @@ private:
     // Refills the side bars marked stale that are in view now.
     void reloadStaleSideBarsInView();
     void updatePreviewPins();
+    // The text contrast beside each text colour well and in the Check Contrast window.
+    void showContrast();
     void buildModeViews();
     void placeSourceLastInTabChain();
     void buildFileMenu();
@@ -102,6 +105,7 @@ private:
     CSSNavMenu* m_controller;
     ProjectActions* m_projectActions;
     Document* m_document = nullptr;
+    ContrastWindow* m_contrastWindow = nullptr;
     RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;
     QSplitter* m_mainSplitter = nullptr;

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -144,10 +145,20 @@ PreviewView::PreviewView(QWidget* parent)
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
-    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     // A fresh page reads the files; the pins come back, and so does a change made while the
-    // page was loading (the load may have read the files before it).
-    connect(this, &QWebEngineView::loadFinished, this, [this] {
+    // page was loading (the load may have read the files before it). A load that another one
+    // replaced ends as stopped: the page is still loading then.
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadStartedStatus:
+            m_loading = true;
+            return;
+        case QWebEngineLoadingInfo::LoadStoppedStatus:
+            return;
+        case QWebEngineLoadingInfo::LoadSucceededStatus:
+        case QWebEngineLoadingInfo::LoadFailedStatus:
+            break;
+        }
         m_loading = false;
         if (m_stylesheetPending || m_menuPending)
             applyInPlaceChanges();

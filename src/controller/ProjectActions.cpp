@@ -64,8 +64,13 @@ bool ProjectActions::saveProjectToFile(const QString& path) {
     return true;
 }
 
-bool ProjectActions::openDesign(const QString& path, OpenResult* opened) {
+bool ProjectActions::openDesign(const QString& path, OpenResult* opened, bool tellFailure) {
     const OpenResult result = openProjectFile(m_data, path);
+    if (!result.ok && !tellFailure) {
+        if (opened)
+            *opened = result;
+        return false;
+    }
     if (!result.ok) {
         showError(tr("Open Failed"), tr("The project “%1” could not be opened: %2")
                                          .arg(QDir::toNativeSeparators(path), result.error));

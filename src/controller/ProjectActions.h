@@ -32,7 +32,8 @@ public:
 
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.
-    bool openDesign(const QString& path, OpenResult* opened = nullptr);
+    // With `tellFailure` false a refusal is only returned in `opened`, for the caller to tell.
+    bool openDesign(const QString& path, OpenResult* opened = nullptr, bool tellFailure = true);
     // After a project was opened: the status bar says so, a window-modal message names the
     // icons left out, and the file becomes the newest recent project.
     void reportOpened(const QString& path, const OpenResult& opened);

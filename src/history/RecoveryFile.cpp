@@ -107,8 +107,10 @@ WriteResult RecoveryFile::writeNow() {
 }
 
 bool RecoveryFile::writeAndVerify() {
-    if (!writeNow().ok)
-        return false;
+    return writeNow().ok && copyHoldsDesign();
+}
+
+bool RecoveryFile::copyHoldsDesign() const {
     QFile written(projectPath());
     return written.open(QIODevice::ReadOnly) && written.readAll() == projectData(m_data);
 }

@@ -52,6 +52,8 @@ public:
     WriteResult writeNow();
     // Writes the copy now and reads it back: true only when the file holds the design.
     bool writeAndVerify();
+    // Reads the copy back: true only when the file holds the design as it is now.
+    bool copyHoldsDesign() const;
     // Removes this run's copy: after a save, a discard or a clean quit.
     void discard();
 

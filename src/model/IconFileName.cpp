@@ -86,13 +86,22 @@ QString firstFreeIconFileName(const QString& wanted,
     const QString stem = hasSuffix ? wanted.left(dot) : wanted;
     const QString suffix = hasSuffix ? wanted.mid(dot) : QString();
     for (int n = 2;; ++n) {
-        // A name at the length limit gives up characters of its stem for the number.
+        // A name at the length limit gives up characters of its stem for the number, then of
+        // its suffix when the stem has none left.
         QString kept = stem;
-        QString candidate = QStringLiteral("%1-%2%3").arg(kept).arg(n).arg(suffix);
-        while (candidate.toUtf8().size() > kLongestIconFileNameBytes && !kept.isEmpty()) {
-            kept.chop(1);
-            candidate = QStringLiteral("%1-%2%3").arg(kept).arg(n).arg(suffix);
+        QString keptSuffix = suffix;
+        const auto numbered = [&]() -> QString {
+            return kept + u'-' + QString::number(n) + keptSuffix;
+        };
+        while (numbered().toUtf8().size() > kLongestIconFileNameBytes) {
+            QString& shortened = kept.isEmpty() ? keptSuffix : kept;
+            // A letter outside the basic plane is two code units: never keep half of it.
+            const qsizetype cut =
+                shortened.size() >= 2 && shortened.at(shortened.size() - 1).isLowSurrogate() ? 2
+                                                                                             : 1;
+            shortened.chop(cut);
         }
+        const QString candidate = numbered();
         if (isSafeIconFileName(candidate) && isFree(candidate))
             return candidate;
     }

@@ -1,5 +1,6 @@
 #include "panels/TextView.h"
 
+#include "panels/ContrastBadge.h"
 #include "panels/GradientSettings.h"
 #include "panels/PanelRanges.h"
 #include "platform/NotificationCenter.h"
@@ -46,6 +47,7 @@ TextView::TextView(GlobalData& data, NotificationCenter& center, QWidget* parent
     placePair(size, 1, 1, tr("px"));
     describe(colour, tr("colour"), addLabel(tr("Colour"), 2, 0));
     form()->addWidget(colour, 2, 1);
+    form()->addWidget(new ContrastBadge(MenuLevel::Main, MenuState::Normal, this), 2, 2, 1, 3);
     form()->setColumnStretch(4, 1);
 
     // Reload order: family, size, colour.
@@ -81,6 +83,7 @@ TextColorPanel::TextColorPanel(const QString& title, MenuLevel level, MenuState 
     setSubject(spokenSubject(level, state, SpokenNoun::Text));
     describe(m_textColorImage, tr("colour"), addLabel(tr("Colour"), 0, 0));
     form()->addWidget(m_textColorImage, 0, 1);
+    form()->addWidget(new ContrastBadge(level, state, this), 0, 2);
     form()->setColumnStretch(2, 1);
     bindWell(m_textColorImage, colour, notification);
 }

@@ -1,5 +1,6 @@
 #include "widgets/FieldCommit.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -31,6 +32,19 @@ void commitFieldBeingEdited(QWidget* window) {
     if (field == nullptr || window == nullptr || field->window() != window ||
         !hasUncommittedTyping(field))
         return;
+    // An editor open in a list or outline (a rename in place) ignores a focus change while it
+    // keeps the focus: its view takes the typing and closes it, as Return would.
+    if (QWidget* viewport = field->parentWidget()) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(viewport->parentWidget());
+            view != nullptr && view->viewport() == viewport) {
+            QMetaObject::invokeMethod(view, "commitData", Qt::DirectConnection,
+                                      Q_ARG(QWidget*, field));
+            QMetaObject::invokeMethod(
+                view, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, field),
+                Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+            return;
+        }
+    }
     QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
     QCoreApplication::sendEvent(field, &out);
     QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);

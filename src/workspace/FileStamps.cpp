@@ -15,9 +15,11 @@ FileStamps FileStamps::of(const QString& folder, const QStringList& skipped) {
         return stamps;
     const int dirFd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.')
-            continue; // ".", "..", bookkeeping and half-written files
         const QString name = QFile::decodeName(entry->d_name);
+        // ".", "..", Brindle's bookkeeping and half-written files; an icon may start with a dot.
+        if (name == QLatin1String(".") || name == QLatin1String("..") ||
+            name.startsWith(QLatin1String(".brindle-")))
+            continue;
         if (skipped.contains(name))
             continue;
         struct stat info {};

@@ -18,9 +18,9 @@ namespace {
 
 // A temporary file beside the target, written and checked, then renamed over it; no sync.
 WriteResult writeScratchFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    QTemporaryFile file(
-        target.dir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".XXXXXX")));
+    // A short name of its own: the target's name may already be as long as names can be.
+    QTemporaryFile file(QFileInfo(path).dir().filePath(QLatin1String(kScratchFilePrefix) +
+                                                       QStringLiteral("XXXXXX")));
     if (!file.open())
         return {false, file.errorString()};
     if (file.write(bytes) != bytes.size() || !file.flush())

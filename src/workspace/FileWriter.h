@@ -24,6 +24,9 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes,
 WriteResult writeTextFileAtomically(const QString& path, const QString& text,
                                     Durability durability = Durability::Synced); // UTF-8
 
+// Scratch writes go through a temporary file named so beside the target.
+inline constexpr const char* kScratchFilePrefix = ".brindle-scratch-";
+
 // The built-in drop-down arrow "Bottom" as PNG bytes of logical size 16 × 16.
 QByteArray arrowImagePng();
 inline constexpr const char* kArrowFileName = "bottom.png";

@@ -415,6 +415,8 @@ void EditorTest::icons_copyGetsSafeName_data() {
                                << "a_b.png";
     QTest::newRow("plain name") << "logo.png"
                                 << "logo.png";
+    // As long as a file name can be: its copy is written all the same.
+    QTest::newRow("longest name") << QString(251, u'l') + ".png" << QString(251, u'l') + ".png";
 }
 
 void EditorTest::icons_copyGetsSafeName() {

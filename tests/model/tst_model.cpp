@@ -1,4 +1,5 @@
 #include "model/Color.h"
+#include "model/Contrast.h"
 #include "model/GlobalData.h"
 #include "model/IconFileName.h"
 #include "model/Node.h"
@@ -20,6 +21,9 @@ class ModelTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void contrast_followsTheWcagFormula_data();
+    void contrast_followsTheWcagFormula();
+    void contrast_findsTheWorstPairOfEachState();
     void navLabel_isCleanedOneWay_data();
     void navLabel_isCleanedOneWay();
     void sharedData_isOneInstance();
@@ -389,6 +393,16 @@ void ModelTest::iconFileName_safety_data() {
         << euro.repeated(83) + "-2.png";
     QTest::newRow("long without extension")
         << QString(300, u'b') << false << QString(255, u'b') << QString(253, u'b') + "-2";
+    // A suffix so long that the number only fits by shortening it.
+    QTest::newRow("long suffix") << "a." + QString(253, u'b') << true << "a." + QString(253, u'b')
+                                 << "-2." + QString(252, u'b');
+    QTest::newRow("placeholder-like stem") << "a%1b.png" << true << "a%1b.png"
+                                           << "a%1b-2.png";
+    // Four bytes, two code units: shortened whole, never split.
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    QTest::newRow("letters outside the basic plane")
+        << clef.repeated(63) + ".x" << true << clef.repeated(63) + ".x"
+        << clef.repeated(62) + "-2.x";
 }
 
 void ModelTest::iconFileName_safety() {
@@ -444,6 +458,66 @@ void ModelTest::navLabel_isCleanedOneWay() {
     const std::optional<QString> cleaned = sanitizedNavLabel(typed);
     QCOMPARE(cleaned.value_or(QString()), kept);
     QCOMPARE(cleaned.has_value(), !kept.isEmpty());
+}
+
+void ModelTest::contrast_followsTheWcagFormula_data() {
+    QTest::addColumn<Color>("text");
+    QTest::addColumn<Color>("top");      // laid over `below` at `opacity`
+    QTest::addColumn<double>("opacity"); // 1: `top` alone
+    QTest::addColumn<Color>("below");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QString>("shown");
+    const Color white = Color::fromBytes(255, 255, 255);
+    QTest::newRow("black on white")
+        << Color::fromBytes(0, 0, 0) << white << 1.0 << white << 21.0 << "21.0 : 1";
+    // Just below 4.5 : 1, and shown so: never rounded up across the line.
+    QTest::newRow("#777 on white")
+        << Color::fromBytes(0x77, 0x77, 0x77) << white << 1.0 << white << 4.4781 << "4.4 : 1";
+    QTest::newRow("10 % red hover over white")
+        << Color::fromBytes(20, 20, 20) << Color::fromBytes(255, 0, 0) << 0.10 << white << 15.4856
+        << "15.4 : 1";
+    QTest::newRow("50 % black hover over a green stop")
+        << Color::fromBytes(62, 72, 0) << Color::fromBytes(0, 0, 0) << 0.5
+        << Color::fromBytes(199, 217, 95) << 1.7564 << "1.7 : 1";
+}
+
+void ModelTest::contrast_followsTheWcagFormula() {
+    QFETCH(Color, text);
+    QFETCH(Color, top);
+    QFETCH(double, opacity);
+    QFETCH(Color, below);
+    QFETCH(double, ratio);
+    QFETCH(QString, shown);
+    const double measured = contrastRatio(text, composite(top, opacity, below));
+    QVERIFY2(std::abs(measured - ratio) < 0.001, qPrintable(QString::number(measured)));
+    QCOMPARE(contrastRatio(composite(top, opacity, below), text), measured);
+    QCOMPARE(contrastText(measured), shown);
+}
+
+// Hover text on a translucent hover gradient over the bar's gradient: the worst of every
+// hover stop over every normal stop counts; 24 px text needs only 3 : 1.
+void ModelTest::contrast_findsTheWorstPairOfEachState() {
+    GlobalData data;
+    data.setMainMenufontColorHover(Color::fromBytes(62, 72, 0));
+    data.setStartBackgroundColorHover(Color::fromBytes(0, 0, 0));
+    data.setColorTransparencyHover(50);
+    const QList<StateContrast> checks = checkContrast(data);
+    QCOMPARE(checks.size(), 6);
+    const StateContrast& hover = checks.at(1);
+    QCOMPARE(hover.level, MenuLevel::Main);
+    QCOMPARE(hover.state, MenuState::Hover);
+    // Hover start over each of the five enabled normal stops.
+    QCOMPARE(hover.pairs.size(), 5);
+    QVERIFY(!hover.passes());
+    // Darkest: half black over the end stop (109, 128, 0) gives (54.5, 64, 0).
+    QVERIFY2(std::abs(hover.worst() - 1.1261) < 0.001, qPrintable(QString::number(hover.worst())));
+    QCOMPARE(hover.pairs.first().place,
+             QStringLiteral("hover background start over background end"));
+    QCOMPARE(hover.required, 4.5);
+    data.setMainMenufontSize(24);
+    QCOMPARE(checkContrast(data).at(1).required, 3.0);
+    // The defaults' sub-menu text reads well on its light gradient.
+    QVERIFY(checks.at(3).passes());
 }
 
 QTEST_GUILESS_MAIN(ModelTest)

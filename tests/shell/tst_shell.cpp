@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "controller/ContrastWindow.h"
 #include "controller/Document.h"
 #include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
@@ -8,6 +9,7 @@
 #include "generator/CodeDocuments.h"
 #include "history/RecoveryFile.h"
 #include "model/GlobalData.h"
+#include "panels/ContrastBadge.h"
 #include "panels/OutputView.h"
 #include "panels/SizeView.h"
 #include "panels/StylePanels.h"
@@ -23,6 +25,7 @@
 #include "widgets/WorkspaceModes.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -44,6 +47,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
+#include <QTreeWidget>
 
 using namespace brindle;
 
@@ -163,6 +167,7 @@ private slots:
     void uncommittedWork_isNeverLost();
     void outputPanel_undoesLikeEveryField();
     void colourWindow_staysWithTheWindowAndPassesShortcuts();
+    void contrast_followsEveryEditBesideTheWellsAndInItsWindow();
     void openInBrowser_failureIsTold_data();
     void openInBrowser_failureIsTold();
 };
@@ -585,6 +590,7 @@ void TestShell::uncommittedWork_isNeverLost_data() {
     QTest::newRow("typed, export") << "export";
     QTest::newRow("change and save in one pass") << "same pass";
     QTest::newRow("discard, then the open dialog cancelled") << "cancelled open";
+    QTest::newRow("renamed in place, save") << "rename";
 }
 
 // Typing not yet committed, a change still waiting for the event loop and a discarded design
@@ -617,6 +623,23 @@ void TestShell::uncommittedWork_isNeverLost() {
         QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.data.borderRadius(), 12);
         QVERIFY(w.window.isWindowModified());
+        return;
+    }
+    if (action == QLatin1String("rename")) {
+        // A title typed into the outline's in-place editor, no Return: Ctrl+S saves it.
+        w.action("menuStructure")->trigger();
+        QTreeView* outline = w.window.menuStructureView()->outLineView();
+        outline->setCurrentIndex(outline->model()->index(0, 0));
+        outline->edit(outline->currentIndex());
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Start"));
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        GlobalData saved;
+        QVERIFY(openProjectFile(saved, path).ok);
+        QCOMPARE(saved.getMenuRootNode()->childAt(0)->name(), QStringLiteral("Start"));
+        QVERIFY(!w.window.isWindowModified());
         return;
     }
     if (action == QLatin1String("cancelled open")) {
@@ -740,12 +763,57 @@ void TestShell::colourWindow_staysWithTheWindowAndPassesShortcuts() {
     QVERIFY(!colours->isVisible());
 }
 
+// The worst contrast shows beside each text colour well and in the Check Contrast window,
+// marked and explained when too low, and follows edits and undo.
+void TestShell::contrast_followsEveryEditBesideTheWellsAndInItsWindow() {
+    Window w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    const QList<ContrastBadge*> badges = w.window.findChildren<ContrastBadge*>();
+    QCOMPARE(badges.size(), 6);
+    ContrastBadge* hover = nullptr;
+    for (ContrastBadge* badge : badges) {
+        if (badge->level() == MenuLevel::Main && badge->state() == MenuState::Hover)
+            hover = badge;
+    }
+    QVERIFY(hover);
+    const QString before = hover->text();
+    // The default hover text over the default bar's dark end is already below 4.5 : 1.
+    QCOMPARE(before, QStringLiteral("⚠ 3.7 : 1"));
+
+    w.data.setMainMenufontColorHover(Color::fromBytes(62, 72, 0));
+    w.center.post(QStringLiteral("MainMenuFontColorHoverDataUpdated"),
+                  w.window.stylePanels().textHoverViewContainer);
+    w.data.setStartBackgroundColorHover(Color::fromBytes(0, 0, 0));
+    w.data.setColorTransparencyHover(50);
+    w.center.post(QStringLiteral("BackgroundColorHoverDataUpdated"),
+                  w.window.stylePanels().backgroundHoverViewContainer);
+    QCOMPARE(hover->text(), QStringLiteral("⚠ 1.1 : 1"));
+    QVERIFY(hover->toolTip().contains(QStringLiteral("below 4.5 : 1")));
+    QCOMPARE(hover->accessibleDescription(), hover->toolTip());
+
+    w.window.findChild<QAction*>(QStringLiteral("checkContrast"))->trigger();
+    auto* window = w.window.findChild<ContrastWindow*>();
+    QVERIFY(window && window->isVisible());
+    QTreeWidgetItem* barHover = window->list()->topLevelItem(1);
+    QCOMPARE(barHover->text(1), hover->text());
+    QCOMPARE(barHover->text(3), ContrastWindow::placeToFix(MenuLevel::Main, MenuState::Hover));
+
+    w.window.document()->history().commitPending();
+    w.window.document()->undoAction()->trigger();
+    w.window.document()->undoAction()->trigger();
+    QCOMPARE(hover->text(), before);
+    QCOMPARE(window->list()->topLevelItem(1)->text(1), before);
+}
+
 void TestShell::openInBrowser_failureIsTold_data() {
     QTest::addColumn<QByteArray>("opener"); // the script standing in for xdg-open; none: missing
     QTest::addColumn<bool>("told");
     QTest::newRow("no opener") << QByteArray() << true;
     QTest::newRow("opener fails") << QByteArray("#!/bin/sh\nexit 3\n") << true;
-    QTest::newRow("opener works") << QByteArray("#!/bin/sh\nexit 0\n") << false;
+    QTest::newRow("opener works") << QByteArray(
+                                         "#!/bin/sh\necho \"$1\" > \"${0%/*}/opened\"\nexit 0\n")
+                                  << false;
 }
 
 // Open in Browser that cannot open the page says so and names the page's file.
@@ -774,8 +842,12 @@ void TestShell::openInBrowser_failureIsTold() {
         QVERIFY(alert()->informativeText().contains(
             w.window.controller()->previewFolder()->htmlPath()));
     } else {
-        QTest::qWait(300);
+        // The page was handed to the opener, and nobody was told of a failure.
+        QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("opened"))));
+        QCoreApplication::processEvents();
         QVERIFY(alert() == nullptr);
+        QVERIFY(testsupport::readText(bin.filePath(QStringLiteral("opened")))
+                    .contains(w.window.controller()->previewFolder()->htmlPath()));
     }
 }
 

@@ -1,0 +1,69 @@
+#include "controller/ContrastWindow.h"
+
+#include "panels/ContrastBadge.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace brindle {
+
+namespace {
+
+QString subjectOf(MenuLevel level, MenuState state) {
+    const QString where =
+        level == MenuLevel::Main ? ContrastWindow::tr("Bar") : ContrastWindow::tr("Sub-menu");
+    const QString look = state == MenuState::Hover    ? ContrastWindow::tr("Hover")
+                         : state == MenuState::Active ? ContrastWindow::tr("Active")
+                                                      : ContrastWindow::tr("Normal");
+    return ContrastWindow::tr("%1, %2 text").arg(where, look);
+}
+
+} // namespace
+
+ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("contrastWindow"));
+    setWindowTitle(tr("Check Contrast"));
+    auto* layout = new QVBoxLayout(this);
+    m_list->setObjectName(QStringLiteral("contrastList"));
+    m_list->setAccessibleName(tr("Text contrast"));
+    m_list->setHeaderLabels({tr("Text"), tr("Contrast"), tr("Needed"), tr("Fix in")});
+    m_list->setRootIsDecorated(true);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    layout->addWidget(m_list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout->addWidget(buttons);
+    resize(720, 420);
+}
+
+QString ContrastWindow::placeToFix(MenuLevel level, MenuState state) {
+    const QString mode = level == MenuLevel::Main ? tr("Main Menu") : tr("Sub-Menu");
+    const QString tab = state == MenuState::Hover    ? tr("Hover")
+                        : state == MenuState::Active ? tr("Active")
+                                                     : tr("Normal");
+    return tr("%1 → %2: text colour or background").arg(mode, tab);
+}
+
+void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
+    m_list->clear();
+    for (const StateContrast& check : checks) {
+        auto* state = new QTreeWidgetItem(m_list);
+        state->setText(0, subjectOf(check.level, check.state));
+        state->setText(1, (check.passes() ? QString() : QStringLiteral("⚠ ")) +
+                              contrastText(check.worst()));
+        state->setText(2, contrastText(check.required));
+        state->setText(3, placeToFix(check.level, check.state));
+        state->setToolTip(1, ContrastBadge::explanation(check));
+        for (const ContrastPair& pair : check.pairs) {
+            auto* row = new QTreeWidgetItem(state);
+            row->setText(0, tr("on the %1").arg(pair.place));
+            row->setText(1, (pair.ratio >= check.required ? QString() : QStringLiteral("⚠ ")) +
+                                contrastText(pair.ratio));
+        }
+        state->setExpanded(!check.passes());
+    }
+}
+
+} // namespace brindle

@@ -1,0 +1,105 @@
+#include "model/Contrast.h"
+
+#include "model/GlobalData.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace brindle {
+
+namespace {
+
+double linear(double channel) {
+    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Contrast", text);
+}
+
+struct PlacedColour {
+    Color colour;
+    QString place;
+};
+
+// The enabled stops of a gradient group, each named by where the panel shows it.
+QList<PlacedColour> enabledStops(const GlobalData& data, MenuLevel level, MenuState state) {
+    const GradientSettings group = gradientSettings(level, state);
+    const QString prefix = state == MenuState::Hover    ? tr("hover background")
+                           : state == MenuState::Active ? tr("active background")
+                                                        : tr("background");
+    QList<PlacedColour> stops;
+    for (int i = 0; i < kGradientStopCount; ++i) {
+        const GradientStopSettings& stop = group.stops[size_t(i)];
+        if (stop.enable && !data.booleanValue(*stop.enable))
+            continue;
+        const QString which = i == 0                        ? tr("start")
+                              : i == kGradientStopCount - 1 ? tr("end")
+                                                            : tr("stop %1").arg(i);
+        stops.append({data.colorValue(stop.color).withAlpha(1.0), prefix + u' ' + which});
+    }
+    return stops;
+}
+
+} // namespace
+
+double relativeLuminance(const Color& colour) {
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+           0.0722 * linear(colour.blue);
+}
+
+double contrastRatio(const Color& a, const Color& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Color composite(const Color& top, double opacity, const Color& below) {
+    const double a = std::clamp(opacity, 0.0, 1.0);
+    const auto mix = [a](double t, double b) { return t * a + b * (1.0 - a); };
+    return {mix(top.red, below.red), mix(top.green, below.green), mix(top.blue, below.blue), 1.0};
+}
+
+double requiredContrast(double fontSizePx) {
+    return fontSizePx >= kLargeTextPx ? 3.0 : 4.5;
+}
+
+QList<StateContrast> checkContrast(const GlobalData& data) {
+    QList<StateContrast> checks;
+    const double required = requiredContrast(double(data.mainMenufontSize()));
+    for (const MenuLevel level : {MenuLevel::Main, MenuLevel::SubMenu}) {
+        const QList<PlacedColour> normal = enabledStops(data, level, MenuState::Normal);
+        for (const MenuState state : {MenuState::Normal, MenuState::Hover, MenuState::Active}) {
+            StateContrast check{level, state, required, {}};
+            const Color text = data.colorValue(fontColorSetting(level, state)).withAlpha(1.0);
+            QList<PlacedColour> backgrounds = normal;
+            if (state != MenuState::Normal) {
+                backgrounds.clear();
+                const double opacity =
+                    data.integerValue(*gradientSettings(level, state).transparency) / 100.0;
+                for (const PlacedColour& over : enabledStops(data, level, state)) {
+                    for (const PlacedColour& below : normal)
+                        backgrounds.append({composite(over.colour, opacity, below.colour),
+                                            tr("%1 over %2").arg(over.place, below.place)});
+                }
+            }
+            for (const PlacedColour& background : backgrounds)
+                check.pairs.append({text, background.colour, contrastRatio(text, background.colour),
+                                    background.place});
+            std::stable_sort(
+                check.pairs.begin(), check.pairs.end(),
+                [](const ContrastPair& a, const ContrastPair& b) { return a.ratio < b.ratio; });
+            checks.append(check);
+        }
+    }
+    return checks;
+}
+
+QString contrastText(double ratio) {
+    const double shown = std::floor(ratio * 10.0) / 10.0;
+    return QStringLiteral("%1 : 1").arg(shown, 0, 'f', 1);
+}
+
+} // namespace brindle

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/Color.h"
+#include "model/SettingGroups.h"
+
+#include <QList>
+#include <QString>
+
+namespace brindle {
+
+class GlobalData;
+
+// WCAG 2.x relative luminance of an opaque sRGB colour (0 black … 1 white).
+double relativeLuminance(const Color& colour);
+// (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
+double contrastRatio(const Color& a, const Color& b);
+// `top` at `opacity` (0–1) laid over the opaque `below`, channel by channel.
+Color composite(const Color& top, double opacity, const Color& below);
+
+// Text from this size (in CSS px) on counts as large, and 3 : 1 suffices; 4.5 : 1 below it.
+inline constexpr double kLargeTextPx = 24.0;
+double requiredContrast(double fontSizePx);
+
+// One text colour against one colour it is drawn on.
+struct ContrastPair {
+    Color text;
+    Color background;
+    double ratio = 1.0;
+    QString
+        place; // what the text is drawn on, e.g. "hover background stop 2 over background stop 3"
+};
+
+// The worst pair of one level and state: what the designer should look at first.
+struct StateContrast {
+    MenuLevel level = MenuLevel::Main;
+    MenuState state = MenuState::Normal;
+    double required = 4.5;
+    QList<ContrastPair> pairs; // worst first
+    double worst() const { return pairs.isEmpty() ? 21.0 : pairs.first().ratio; }
+    bool passes() const { return worst() >= required; }
+};
+
+// For each text colour (bar and sub-menu, Normal, Hover and Active) against everything it is
+// drawn on: every enabled stop of its background gradient; for Hover and Active, each
+// enabled stop at its opacity laid over each enabled stop of the normal background. The
+// page's white lies below all of it (stops are opaque). Text shadows are left out. Six
+// entries, bar first, Normal, Hover, Active.
+QList<StateContrast> checkContrast(const GlobalData& data);
+
+// "4.8 : 1", one decimal, never rounded up across a threshold ("4.49" reads "4.4 : 1").
+QString contrastText(double ratio);
+
+} // namespace brindle
