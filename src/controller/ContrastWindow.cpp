@@ -35,6 +35,8 @@ ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QT
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
+    // The keyboard starts in the list.
+    m_list->setFocus();
     resize(720, 420);
 }
 
@@ -61,6 +63,9 @@ void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
             row->setText(0, tr("on the %1").arg(pair.place));
             row->setText(1, (pair.ratio >= check.required ? QString() : QStringLiteral("⚠ ")) +
                                 contrastText(pair.ratio));
+            // Every cell says something: a screen reader reads them one by one.
+            row->setText(2, state->text(2));
+            row->setText(3, state->text(3));
         }
         state->setExpanded(!check.passes());
     }

@@ -2,6 +2,7 @@
 // splices the stylesheet and rewrites styles.css in the preview folder.
 
 #include "TestFiles.h"
+#include "controller/ContrastWindow.h"
 #include "controller/Document.h"
 #include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
@@ -59,6 +60,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
@@ -610,6 +612,7 @@ private slots:
     void undoSteps_areNamedAsTheScreenNamesThem_data();
     void undoSteps_areNamedAsTheScreenNamesThem();
     void recoveryList_worksByKeyboardAndIsNamed();
+    void contrastWindow_worksByKeyboardAndIsNamed();
     void keyboardOnly_pickColourAndHoverOpacity();
     void randomEdits_undoneAndRedoneAllTheWay_data();
     void randomEdits_undoneAndRedoneAllTheWay();
@@ -1305,6 +1308,33 @@ void PanelsInWindowTest::recoveryList_worksByKeyboardAndIsNamed() {
     press(Qt::Key_Escape);
     QCOMPARE(kept.count(), 1);
     QCOMPARE(rejected.count(), 0);
+}
+
+// View → Check Contrast from the keyboard: the list takes the focus, arrows walk it, every
+// control is named, Escape closes it.
+void PanelsInWindowTest::contrastWindow_worksByKeyboardAndIsNamed() {
+    ShownWindow w;
+    QVERIFY(w.active());
+    QAction* check = w.window.findChild<QAction*>(u"checkContrast"_s);
+    QVERIFY(check);
+    check->trigger();
+    auto* window = w.window.findChild<ContrastWindow*>();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QStringList unnamed;
+    int focusable = 0;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), nullptr, unnamed, focusable);
+    QVERIFY2(focusable >= 2, qPrintable(QString::number(focusable))); // the list, Close
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    QStringList passed;
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window));
+    QVERIFY2(tabTo(window->list(), passed), qPrintable(passed.mid(0, 6).join(u", ")));
+    window->list()->setCurrentItem(window->list()->topLevelItem(0));
+    press(Qt::Key_Down);
+    QCOMPARE(window->list()->currentItem(),
+             window->list()->itemBelow(window->list()->topLevelItem(0)));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!window->isVisible());
 }
 
 // A designer without a mouse: Main Menu mode, the bar's start colour picked in the colour
