@@ -30,6 +30,8 @@ ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QT
     m_list->setAccessibleName(tr("Text contrast"));
     m_list->setHeaderLabels({tr("Text"), tr("Contrast"), tr("Needed"), tr("Fix in")});
     m_list->setRootIsDecorated(true);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(m_list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -37,7 +39,7 @@ ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QT
     layout->addWidget(buttons);
     // The keyboard starts in the list.
     m_list->setFocus();
-    resize(720, 420);
+    resize(880, 460);
 }
 
 QString ContrastWindow::placeToFix(MenuLevel level, MenuState state) {
@@ -45,7 +47,7 @@ QString ContrastWindow::placeToFix(MenuLevel level, MenuState state) {
     const QString tab = state == MenuState::Hover    ? tr("Hover")
                         : state == MenuState::Active ? tr("Active")
                                                      : tr("Normal");
-    return tr("%1 → %2: text colour or background").arg(mode, tab);
+    return tr("%1 → %2 tab").arg(mode, tab);
 }
 
 void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
