@@ -185,6 +185,11 @@ void MenuItemForm::showUnder(QWidget* anchor) {
     m_title->setFocus(Qt::PopupFocusReason);
 }
 
+void MenuItemForm::focusTitle() {
+    m_title->setFocus(Qt::OtherFocusReason);
+    m_title->selectAll();
+}
+
 QString MenuItemForm::title() const {
     return m_title->text();
 }

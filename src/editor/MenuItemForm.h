@@ -50,6 +50,8 @@ public:
 
     bool isEditing() const { return m_editing; }
     QString title() const;
+    // Puts the keyboard in the title field, its text selected.
+    void focusTitle();
     bool isSubMenuKind() const;
     QString link() const;
     qint64 iconGap() const;

@@ -8,6 +8,8 @@
 #include "platform/NotificationCenter.h"
 #include "widgets/PlainTextMessage.h"
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +23,12 @@
 namespace brindle {
 
 namespace {
+
+QString blankTitleMessage() {
+    return QCoreApplication::translate("MenuStructureView",
+                                       "A menu item needs a title: a link without one says "
+                                       "nothing to visitors.");
+}
 
 const QString kMenuStructureDataUpdated = QStringLiteral("MenuStructureDataUpdated");
 
@@ -74,6 +82,10 @@ MenuStructureView::MenuStructureView(GlobalData& store, NotificationCenter& cent
 
     connect(m_model, &MenuTreeModel::menuChanged, this, [this](const QString& editName) {
         m_center.post(kMenuStructureDataUpdated, this, {{QLatin1String(kUndoTextKey), editName}});
+    });
+    connect(m_model, &MenuTreeModel::blankTitleRefused, this, [this] {
+        QApplication::beep();
+        emit statusMessage(blankTitleMessage());
     });
     connect(m_model, &MenuTreeModel::itemMoved, this, [this](const QModelIndex& index) {
         if (index.parent().isValid())
@@ -159,6 +171,13 @@ void MenuStructureView::showEditMenuPopOver() {
 }
 
 void MenuStructureView::saveButtonClicked() {
+    if (isBlankTitle(m_form->title())) {
+        // The form stays open for the title: the page would get a link that says nothing.
+        QApplication::beep();
+        emit statusMessage(blankTitleMessage());
+        m_form->focusTitle();
+        return;
+    }
     // A value typed into the icon-gap field counts even if the field still has the focus.
     m_form->updatePaddingRightTextFieldValue();
     if (m_form->isEditing())

@@ -137,6 +137,10 @@ bool MenuTreeModel::setData(const QModelIndex& index, const QVariant& value, int
     const QString name = value.toString();
     if (name == node->name())
         return true;
+    if (isBlankTitle(name)) {
+        emit blankTitleRefused();
+        return false;
+    }
     node->setName(name);
     qCInfo(lcBrindle).noquote() << name;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});

@@ -74,6 +74,8 @@ signals:
     void menuChanged(const QString& editName);
     // A drop moved an item; `index` is where it is now.
     void itemMoved(const QModelIndex& index);
+    // A rename to an empty or blank title was refused; the item keeps its title.
+    void blankTitleRefused();
 
 private:
     struct Move {

@@ -42,4 +42,8 @@ std::unique_ptr<Node> Node::make(const QString& name, const QString& iconID, Nod
     return node;
 }
 
+bool isBlankTitle(const QString& title) {
+    return title.trimmed().isEmpty();
+}
+
 } // namespace brindle

@@ -86,4 +86,8 @@ private:
     QString m_link{QLatin1String("")};
 };
 
+// A title that is empty or only white space: the link it makes would say nothing to anyone,
+// and screen readers announce an empty link. The editor refuses one.
+bool isBlankTitle(const QString& title);
+
 } // namespace brindle

@@ -181,6 +181,8 @@ private slots:
     void iconClasses_stayUniqueAfterProjectOpened();
     void icons_sizedFromPixels_data();
     void icons_sizedFromPixels();
+    void blankTitles_areRefused_data();
+    void blankTitles_areRefused();
     void icons_sameNameKeepsEveryPicture_data();
     void icons_sameNameKeepsEveryPicture();
     void icons_copyGetsSafeName_data();
@@ -361,6 +363,41 @@ void EditorTest::icons_sizedFromPixels() {
              QColor(Qt::red));
     QVERIFY(QFile::exists(QDir(f.preview.path()).filePath(QStringLiteral("normal.gif"))));
     QVERIFY(QFile::exists(QDir(f.preview.path()).filePath(QStringLiteral("retina.png"))));
+}
+
+void EditorTest::blankTitles_areRefused_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("spaces") << QStringLiteral("   ");
+    QTest::newRow("tab and line break") << QStringLiteral("\t\n");
+    QTest::newRow("no-break space") << QStringLiteral("\u00a0");
+}
+
+// A link without a title says nothing: the add form, the edit form and a rename in place
+// refuse one, say why, and change nothing.
+void EditorTest::blankTitles_areRefused() {
+    QFETCH(QString, title);
+    Fixture f;
+    QSignalSpy told(f.view.get(), &MenuStructureView::statusMessage);
+    const QList<Node*> before = f.allItems();
+
+    f.add(title);
+    QCOMPARE(f.allItems(), before);
+    QCOMPARE(told.count(), 1);
+
+    f.select(QStringLiteral("Home"));
+    f.view->showEditMenuPopOver();
+    f.form().findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))->setText(title);
+    f.confirm();
+    QCOMPARE(f.root().childAt(0)->name(), QStringLiteral("Home"));
+    QCOMPARE(told.count(), 2);
+
+    QVERIFY(!f.model().setData(f.model().index(0, 0), title, Qt::EditRole));
+    QCOMPARE(f.root().childAt(0)->name(), QStringLiteral("Home"));
+    QCOMPARE(told.count(), 3);
+    // A title with something to say is taken.
+    QVERIFY(f.model().setData(f.model().index(0, 0), QStringLiteral(" Start "), Qt::EditRole));
+    QCOMPARE(f.root().childAt(0)->name(), QStringLiteral(" Start "));
 }
 
 void EditorTest::icons_sameNameKeepsEveryPicture_data() {
@@ -889,7 +926,11 @@ void EditorTest::iconGapPair() {
         steps > 0 ? stepper->stepUp() : stepper->stepDown();
     QCOMPARE(field->text(), shown);
     QCOMPARE(f.form().iconGap(), stored);
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("Gap"));
     f.confirm();
+    QVERIFY(f.lastAdded());
     QCOMPARE(f.lastAdded()->paddingRight(), stored);
 }
 
@@ -973,7 +1014,11 @@ void EditorTest::fileChooser_opensWithoutBlocking() {
     QVERIFY(pending);
     pending(f.source(QStringLiteral("pick.png")));
     QCOMPARE(f.form().iconChoice(IconSlot::Retina).path, f.source(QStringLiteral("pick.png")));
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("Picked"));
     f.confirm();
+    QVERIFY(f.lastAdded());
     QCOMPARE(f.lastAdded()->retinaImageFileName(), QStringLiteral("pick.png"));
     QCOMPARE(f.lastAdded()->imageFileName(), QStringLiteral("pick.png"));
 }
