@@ -73,11 +73,8 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     // Designers have many files called icon.png: a different picture under a name already
     // in use gets a name of its own; the same picture shares the copy.
     result.fileName = firstFreeIconFileName(wanted, [this, &encoded](const QString& name) {
-        QFile existing(QDir(m_folder).filePath(name));
-        if (!existing.exists())
-            return true;
-        return existing.open(QIODevice::ReadOnly) && existing.size() == encoded.size() &&
-               existing.readAll() == encoded;
+        const QString path = QDir(m_folder).filePath(name);
+        return !QFileInfo::exists(path) || PreviewFolder::fileHolds(path, encoded);
     });
     if (result.fileName != wanted)
         result.renamedFrom = wanted;

@@ -95,28 +95,21 @@ private:
             return {};
         const QString title = quotedForMessage(item.name);
         const QString fileName = quotedForMessage(icon.fileName);
-        if (m_previewFolder.isEmpty()) {
-            m_warnings.append(QStringLiteral("The icon %1 of %2 was left out: there is no "
-                                             "preview folder.")
-                                  .arg(fileName, title));
-            return {};
-        }
+        // Says why the icon is left out; the item goes without it.
+        const auto leaveOut = [&](const QString& why) {
+            m_warnings.append(QStringLiteral("The icon %1 of %2 %3").arg(fileName, title, why));
+            return QImage();
+        };
+        if (m_previewFolder.isEmpty())
+            return leaveOut(QStringLiteral("was left out: there is no preview folder."));
         const PreparedIcon ready =
             m_prepared.value(preparedKey(icon.bytes, suffixOf(icon.fileName)));
         const QImage& image = ready.image;
-        if (image.isNull()) {
-            m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be decoded and was left "
-                                             "out.")
-                                  .arg(fileName, title));
-            return {};
-        }
+        if (image.isNull())
+            return leaveOut(QStringLiteral("cannot be decoded and was left out."));
         const QByteArray& encoded = ready.encoded;
-        if (encoded.isEmpty()) {
-            m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be encoded and was left "
-                                             "out.")
-                                  .arg(fileName, title));
-            return {};
-        }
+        if (encoded.isEmpty())
+            return leaveOut(QStringLiteral("cannot be encoded and was left out."));
         // Items of files made elsewhere may use one name for different pictures: each
         // picture keeps a file of its own, as the editor would have named it.
         const QString name =
@@ -127,12 +120,10 @@ private:
         // Opening the same project again finds its icons already in place.
         const WriteResult written =
             PreviewFolder::writeFileUnlessSame(m_previewFolder, name, encoded);
-        if (!written) {
-            m_warnings.append(QStringLiteral("The icon %1 of %2 cannot be written to the "
-                                             "preview folder (%3) and was left out.")
-                                  .arg(fileName, title, written.error));
-            return {};
-        }
+        if (!written)
+            return leaveOut(QStringLiteral("cannot be written to the preview folder (%1) and "
+                                           "was left out.")
+                                .arg(written.error));
         m_written.insert(name, encoded);
         if (name != icon.fileName)
             m_renamed.append(QStringLiteral("The icon %1 of %2 is kept as %3: another picture "

@@ -158,11 +158,15 @@ WriteResult PreviewFolder::writeFile(const QString& folderPath, const QString& f
     return writeFileAtomically(folder.filePath(fileName), bytes, Durability::Scratch);
 }
 
+bool PreviewFolder::fileHolds(const QString& path, const QByteArray& bytes) {
+    QFile existing(path);
+    return existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
+           existing.readAll() == bytes;
+}
+
 WriteResult PreviewFolder::writeFileUnlessSame(const QString& folderPath, const QString& fileName,
                                                const QByteArray& bytes) {
-    QFile existing(QDir(folderPath).filePath(fileName));
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() &&
-        existing.readAll() == bytes)
+    if (fileHolds(QDir(folderPath).filePath(fileName), bytes))
         return {};
     return writeFile(folderPath, fileName, bytes);
 }

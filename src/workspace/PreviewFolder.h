@@ -47,6 +47,8 @@ public:
     // write waits for the disk.
     static WriteResult writeFileUnlessSame(const QString& folderPath, const QString& fileName,
                                            const QByteArray& bytes);
+    // True when the file at `path` holds exactly these bytes.
+    static bool fileHolds(const QString& path, const QByteArray& bytes);
 
     // Removes the files Brindle wrote, gives up the ownership and removes the folder if
     // nothing else is left in it. For the end of the run: nothing is written here afterwards.

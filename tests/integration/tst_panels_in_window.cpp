@@ -1174,6 +1174,17 @@ void addSideBarPageRows(bool withMenuStructure) {
     }
 }
 
+// Shows a mode and, in a side bar, its Normal, Hover or Active page.
+void showSideBarPage(MainWindow& window, int mode, int page) {
+    window.modes()->showMode(static_cast<WorkspaceModes::Mode>(mode));
+    if (page > 0) {
+        auto* view = static_cast<SideBarView*>(window.modes()->currentModeView());
+        view->tabStrip()->selectTab(page);
+        QCOMPARE(view->container()->currentPage(), page);
+    }
+    QCoreApplication::processEvents();
+}
+
 void PanelsInWindowTest::accessibility_everyFocusableControlHasAName_data() {
     addSideBarPageRows(true);
 }
@@ -1184,13 +1195,7 @@ void PanelsInWindowTest::accessibility_everyFocusableControlHasAName() {
 
     ShownWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    w.window.modes()->showMode(static_cast<WorkspaceModes::Mode>(mode));
-    if (page > 0) {
-        auto* view = static_cast<SideBarView*>(w.window.modes()->currentModeView());
-        view->tabStrip()->selectTab(page);
-        QCOMPARE(view->container()->currentPage(), page);
-    }
-    QCoreApplication::processEvents();
+    showSideBarPage(w.window, mode, page);
 
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&w.window);
     QVERIFY(root != nullptr);
@@ -1215,10 +1220,7 @@ void PanelsInWindowTest::undoSteps_areNamedAsTheScreenNamesThem() {
     QFETCH(int, page);
     ShownWindow w;
     QVERIFY(w.active());
-    w.window.modes()->showMode(static_cast<WorkspaceModes::Mode>(mode));
-    if (page > 0)
-        static_cast<SideBarView*>(w.window.modes()->currentModeView())->tabStrip()->selectTab(page);
-    QCoreApplication::processEvents();
+    showSideBarPage(w.window, mode, page);
     DesignHistory& history = w.window.document()->history();
     QStringList wrong;
     int checked = 0;
