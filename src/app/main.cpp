@@ -1,5 +1,6 @@
 #include "app/Screenshots.h"
 #include "controller/Document.h"
+#include "controller/GalleryActions.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -89,7 +90,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, window.controller(),
                      [&window] { window.controller()->removePreviewFolder(); });
     if (!parser.isSet(screenshots) && !qEnvironmentVariableIsSet("BRINDLE_EXIT_AFTER_FIRST_LOAD"))
-        QTimer::singleShot(0, window.document(), [&window] { window.document()->offerLeftWork(); });
+        QTimer::singleShot(0, window.document(), [&window, &parser] {
+            // Left-over work comes first; a start with nothing to open offers the gallery.
+            if (!window.document()->offerLeftWork() && parser.positionalArguments().isEmpty())
+                window.gallery()->offerAtStart();
+        });
     if (parser.isSet(screenshots)) {
         brindle::takeScreenshotsWhenLoaded(window, parser.value(screenshots));
     } else {

@@ -142,6 +142,11 @@ void Document::newDocument() {
     whenChangesAreSafe([this] { replaceNow(DesignSource::defaultDesign()); });
 }
 
+void Document::newFromDesign(const QByteArray& design, bool keepMenu) {
+    whenChangesAreSafe(
+        [this, design, keepMenu] { replaceNow(DesignSource::gallery(design, keepMenu)); });
+}
+
 void Document::openProject() {
     whenChangesAreSafe([this] {
         m_actions->chooseProjectFileToOpen(
@@ -159,6 +164,9 @@ bool Document::replaceNow(const DesignSource& source, QString* refusal) {
         m_data.getMenuRootNode()->clearChildren();
         m_data.resetData();
         m_controller->reloadData();
+    } else if (source.kind == DesignSource::Kind::Gallery) {
+        if (!m_actions->openGalleryDesign(source.design, source.keepMenu, &opened))
+            return false;
     } else if (!m_actions->openDesign(source.path, &opened, refusal == nullptr)) {
         // The design stays as it was, with its recovery copy.
         if (refusal)
@@ -172,6 +180,8 @@ bool Document::replaceNow(const DesignSource& source, QString* refusal) {
     emit designReplaced();
     if (source.kind == DesignSource::Kind::Project)
         m_actions->reportOpened(source.path, opened);
+    else if (source.kind == DesignSource::Kind::Gallery)
+        m_actions->showOpenWarnings(tr("The design"), opened);
     else
         m_actions->showOpenWarnings(tr("The unsaved work"), opened);
     return true;
@@ -254,14 +264,14 @@ bool Document::mayClose() {
     return false;
 }
 
-void Document::offerLeftWork(bool sayWhenNone) {
+bool Document::offerLeftWork(bool sayWhenNone) {
     QList<LeftWork> left =
         RecoveryFile::findLeftWork(QFileInfo(m_recovery.projectPath()).absolutePath());
     if (left.isEmpty()) {
         if (sayWhenNone)
             m_actions->showInformation(tr("Recover Unsaved Work"),
                                        tr("There is no unsaved work to recover."));
-        return;
+        return false;
     }
     auto* dialog = new LeftWorkDialog(std::move(left), m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -270,6 +280,7 @@ void Document::offerLeftWork(bool sayWhenNone) {
     connect(dialog, &LeftWorkDialog::restoreRequested, this, &Document::restoreLeftWork,
             Qt::QueuedConnection);
     dialog->open();
+    return true;
 }
 
 void Document::restoreLeftWork(const LeftWork& work) {

@@ -3,6 +3,7 @@
 #include "history/DesignHistory.h"
 #include "history/RecoveryFile.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -21,15 +22,20 @@ class ProjectActions;
 
 // Where a design that replaces the current one comes from.
 struct DesignSource {
-    enum class Kind { Default, Project, Recovered };
+    enum class Kind { Default, Project, Recovered, Gallery };
     Kind kind = Kind::Default;
-    QString path;         // the project file, or the recovery copy
-    QString originalPath; // a recovered copy's own document (empty: untitled)
+    QString path;          // the project file, or the recovery copy
+    QString originalPath;  // a recovered copy's own document (empty: untitled)
+    QByteArray design;     // a gallery design's project bytes
+    bool keepMenu = false; // a gallery design takes the current menu instead of its sample
 
     static DesignSource defaultDesign() { return {}; }
-    static DesignSource project(const QString& path) { return {Kind::Project, path, {}}; }
+    static DesignSource project(const QString& path) { return {Kind::Project, path, {}, {}}; }
     static DesignSource recovered(const LeftWork& work) {
-        return {Kind::Recovered, work.projectPath, work.originalPath};
+        return {Kind::Recovered, work.projectPath, work.originalPath, {}};
+    }
+    static DesignSource gallery(const QByteArray& design, bool keepMenu) {
+        return {Kind::Gallery, {}, {}, design, keepMenu};
     }
 };
 
@@ -77,11 +83,13 @@ public:
     // copy of the restored design has been written and read back.
     void restoreLeftWork(const LeftWork& work);
     // Offers the work that runs which ended without saving left behind, in one list; says so
-    // when there is none and `sayWhenNone`.
-    void offerLeftWork(bool sayWhenNone = false);
+    // when there is none and `sayWhenNone`. True when there was work to offer.
+    bool offerLeftWork(bool sayWhenNone = false);
 
 public slots:
     void newDocument();
+    // Starts an untitled design from a gallery design, once changes are safe.
+    void newFromDesign(const QByteArray& design, bool keepMenu);
     // Asks for a project to open, once changes are safe.
     void openProject();
     // Writes the current file; asks for one the first time.

@@ -2,6 +2,7 @@
 
 #include "controller/ContrastWindow.h"
 #include "controller/Document.h"
+#include "controller/GalleryActions.h"
 #include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -14,6 +15,7 @@
 #include "panels/ShadowView.h"
 #include "panels/SizeView.h"
 #include "panels/TextView.h"
+#include "resources/Resources.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AppInfo.h"
 #include "widgets/FieldCommit.h"
@@ -45,8 +47,10 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     : QMainWindow(parent), m_data(data), m_center(center),
       m_controller(new CSSNavMenu(data, center, this)),
       m_projectActions(new ProjectActions(data, m_controller, this)) {
-    m_document = new Document(data, center, m_controller, m_projectActions, this,
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    m_document = new Document(data, center, m_controller, m_projectActions, this, dataFolder);
+    m_gallery = new GalleryActions(data, m_document, this, dataFolder,
+                                   QLatin1String(kBuiltInDesignsFolder));
     buildLayout();
     buildModeViews();
     buildFileMenu();
@@ -90,6 +94,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
     connect(m_menuStructureView, &MenuStructureView::statusMessage, this, showStatus);
+    connect(m_gallery, &GalleryActions::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
     connect(m_document, &Document::designReplaced, this, [this] { reloadFromStore(true); });
     connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);
@@ -299,6 +304,7 @@ void MainWindow::placeSourceLastInTabChain() {
 void MainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(m_document->newAction());
+    file->addAction(m_gallery->newFromDesignAction());
     file->addAction(m_document->openAction());
     QMenu* recent = file->addMenu(tr("Open &Recent"));
     recent->setObjectName(QStringLiteral("recentProjectMenu"));
@@ -307,6 +313,7 @@ void MainWindow::buildFileMenu() {
             &Document::openProjectFile);
     file->addAction(m_document->saveAction());
     file->addAction(m_document->saveAsAction());
+    file->addAction(m_gallery->saveDesignAction());
     file->addSeparator();
     file->addAction(tr("Export &HTML…"), m_projectActions, &ProjectActions::exportHTMLFile);
     file->addAction(tr("Export &CSS…"), m_projectActions, &ProjectActions::exportCSSFile);

@@ -17,6 +17,7 @@ namespace brindle {
 class AboutSheet;
 class ContrastWindow;
 class Document;
+class GalleryActions;
 class GlobalData;
 class MenuStructureView;
 class NotificationCenter;
@@ -57,6 +58,7 @@ public:
     TabStripView* mainTabView() const;
     ProjectActions* projectActions() const { return m_projectActions; }
     Document* document() const { return m_document; }
+    GalleryActions* gallery() const { return m_gallery; }
     RecentMenuController* recentProjects() const { return m_recentProjects; }
     QToolBar* mainToolbar() const { return m_toolbar; }
     QSplitter* mainSplitter() const { return m_mainSplitter; }
@@ -105,6 +107,7 @@ private:
     CSSNavMenu* m_controller;
     ProjectActions* m_projectActions;
     Document* m_document = nullptr;
+    GalleryActions* m_gallery = nullptr;
     ContrastWindow* m_contrastWindow = nullptr;
     RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;

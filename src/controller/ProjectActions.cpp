@@ -2,6 +2,7 @@
 
 #include "controller/CSSNavMenu.h"
 #include "model/GlobalData.h"
+#include "project/DesignGallery.h"
 #include "project/ProjectFile.h"
 #include "widgets/FieldCommit.h"
 #include "widgets/PlainTextMessage.h"
@@ -79,6 +80,16 @@ bool ProjectActions::openDesign(const QString& path, OpenResult* opened, bool te
     m_controller->reloadData();
     if (opened)
         *opened = result;
+    return true;
+}
+
+bool ProjectActions::openGalleryDesign(const QByteArray& bytes, bool keepMenu, OpenResult* opened) {
+    *opened = brindle::openGalleryDesign(m_data, bytes, keepMenu);
+    if (!opened->ok) {
+        showError(tr("Design Not Used"), tr("The design could not be used: %1").arg(opened->error));
+        return false;
+    }
+    m_controller->reloadData();
     return true;
 }
 

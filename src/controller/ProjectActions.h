@@ -34,6 +34,8 @@ public:
     // preview change; false (and a message) when the file is refused.
     // With `tellFailure` false a refusal is only returned in `opened`, for the caller to tell.
     bool openDesign(const QString& path, OpenResult* opened = nullptr, bool tellFailure = true);
+    // Takes a gallery design (see openGalleryDesign()); a refused one is told.
+    bool openGalleryDesign(const QByteArray& bytes, bool keepMenu, OpenResult* opened);
     // After a project was opened: the status bar says so, a window-modal message names the
     // icons left out, and the file becomes the newest recent project.
     void reportOpened(const QString& path, const OpenResult& opened);

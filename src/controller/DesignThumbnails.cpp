@@ -1,0 +1,114 @@
+#include "controller/DesignThumbnails.h"
+
+#include "controller/PreviewView.h"
+#include "generator/CodeDocuments.h"
+#include "model/GlobalData.h"
+#include "workspace/Export.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace brindle {
+
+namespace {
+
+// The page is drawn at this size: wide enough for the sample bar, tall enough for its
+// first sub-menu.
+constexpr QSize kPageSize(640, 210);
+// The engine paints a frame or two after the load and the pin.
+constexpr int kSettleMs = 250;
+
+} // namespace
+
+DesignThumbnails::DesignThumbnails(const QString& cacheFolder, QObject* parent)
+    : QObject(parent), m_cache(cacheFolder) {}
+
+DesignThumbnails::~DesignThumbnails() {
+    delete m_view;
+}
+
+QSize DesignThumbnails::cardSize() {
+    return kPageSize / 2;
+}
+
+QImage DesignThumbnails::cached(const GalleryDesign& design) const {
+    return m_cache.find(design.thumbnailKey());
+}
+
+void DesignThumbnails::request(const GalleryDesign& design) {
+    const QString key = design.thumbnailKey();
+    if (key == m_drawing ||
+        std::any_of(m_queue.cbegin(), m_queue.cend(),
+                    [&key](const GalleryDesign& queued) { return queued.thumbnailKey() == key; }))
+        return;
+    m_queue.append(design);
+    if (m_drawing.isEmpty())
+        QTimer::singleShot(0, this, &DesignThumbnails::startNext);
+}
+
+PreviewView* DesignThumbnails::view() {
+    if (m_view == nullptr) {
+        // A top-level view that the engine draws but the screen never shows.
+        m_view = new PreviewView;
+        m_view->setAttribute(Qt::WA_DontShowOnScreen);
+        m_view->resize(kPageSize);
+        m_view->setPins({PinnedState::None, true, PinnedState::None});
+        connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
+            if (m_drawing.isEmpty())
+                return;
+            if (!ok) {
+                drawn({});
+                return;
+            }
+            QTimer::singleShot(kSettleMs, this, [this] { drawn(m_view->grab().toImage()); });
+        });
+        m_view->show();
+    }
+    return m_view;
+}
+
+void DesignThumbnails::startNext() {
+    if (!m_drawing.isEmpty())
+        return;
+    while (!m_queue.isEmpty()) {
+        const GalleryDesign design = m_queue.takeFirst();
+        if (!cached(design).isNull())
+            continue;
+        m_folder = std::make_unique<QTemporaryDir>();
+        const QDir folder(m_folder->path());
+        if (!m_folder->isValid() || !folder.mkpath(QStringLiteral("icons")) ||
+            !folder.mkpath(QStringLiteral("page")))
+            continue;
+        GlobalData data;
+        data.setTempFolderPath(folder.filePath(QStringLiteral("icons")));
+        if (!openProjectData(data, design.bytes, data.tempFolderPath()))
+            continue;
+        CodeDocuments documents(data);
+        documents.insertHTML5Code();
+        documents.insertCSS3Code();
+        const QString page = folder.filePath(QStringLiteral("page"));
+        if (!exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                    *data.getMenuRootNode(), data.tempFolderPath(), page,
+                                    documents.scriptText()))
+            continue;
+        m_drawing = design.thumbnailKey();
+        const QString css = documents.cssText();
+        view()->setStylesheetSource([css] { return css; });
+        view()->loadPreview(QDir(page).filePath(QStringLiteral("index.html")));
+        return;
+    }
+}
+
+void DesignThumbnails::drawn(const QImage& page) {
+    const QString key = std::exchange(m_drawing, QString());
+    if (!page.isNull()) {
+        const QImage card =
+            page.scaled(cardSize() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_cache.store(key, card);
+        emit ready(key, card);
+    }
+    startNext();
+}
+
+} // namespace brindle
