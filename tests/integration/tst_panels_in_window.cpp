@@ -3,7 +3,10 @@
 
 #include "TestFiles.h"
 #include "controller/ContrastWindow.h"
+#include "controller/DesignGalleryDialog.h"
+#include "controller/DesignThumbnails.h"
 #include "controller/Document.h"
+#include "controller/GalleryActions.h"
 #include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
@@ -13,6 +16,7 @@
 #include "editor/MenuTreeModel.h"
 #include "generator/CodeDocuments.h"
 #include "history/DesignHistory.h"
+#include "model/Contrast.h"
 #include "model/GlobalData.h"
 #include "model/Node.h"
 #include "panels/BackgroundView.h"
@@ -22,6 +26,8 @@
 #include "panels/StylePanels.h"
 #include "panels/TextView.h"
 #include "platform/NotificationCenter.h"
+#include "project/DesignGallery.h"
+#include "project/ProjectFile.h"
 #include "resources/Resources.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/CustomTextView.h"
@@ -613,6 +619,7 @@ private slots:
     void undoSteps_areNamedAsTheScreenNamesThem();
     void recoveryList_worksByKeyboardAndIsNamed();
     void contrastWindow_worksByKeyboardAndIsNamed();
+    void gallery_worksByKeyboardAndKeepsOrReplacesTheMenu();
     void keyboardOnly_pickColourAndHoverOpacity();
     void randomEdits_undoneAndRedoneAllTheWay_data();
     void randomEdits_undoneAndRedoneAllTheWay();
@@ -921,15 +928,22 @@ void PanelsInWindowTest::randomEdits_keepPreviewEqualToFreshBuild() {
 
 void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones_data() {
     QTest::addColumn<bool>("scripts");
+    QTest::addColumn<QString>("design"); // a gallery design; empty for the default one
     // The preview shows the page with its scripts off; visitors may have them either way.
     // Without its script the page must still work (the checks' own scripts need the engine's
     // JavaScript, so the page loses its script by losing the file).
-    QTest::newRow("scripts off") << false;
-    QTest::newRow("scripts on") << true;
+    QTest::newRow("scripts off") << false << QString();
+    QTest::newRow("scripts on") << true << QString();
+    // Every design the gallery offers reads well and serves every visitor.
+    initResources();
+    for (const GalleryDesign& design :
+         DesignGallery(QLatin1String(kBuiltInDesignsFolder), {}).designs())
+        QTest::newRow(qPrintable(design.name)) << true << design.path;
 }
 
 void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
     QFETCH(bool, scripts);
+    QFETCH(QString, design);
     const QString axePath = QStringLiteral(BRINDLE_AXE_PATH);
     QFile axeFile(axePath);
     QVERIFY2(axeFile.open(QIODevice::ReadOnly),
@@ -938,6 +952,29 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
 
     QTemporaryDir icons, exported;
     GlobalData data;
+    if (!design.isEmpty()) {
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(openProjectData(data, file.readAll(), icons.path()));
+        // At least 4.5 : 1 for every pair, whatever the text size.
+        for (const StateContrast& state : checkContrast(data)) {
+            for (const ContrastPair& pair : state.pairs)
+                QVERIFY2(pair.ratio >= 4.5,
+                         qPrintable(QStringLiteral("%1 %2: %3 on %4")
+                                        .arg(int(state.level))
+                                        .arg(int(state.state))
+                                        .arg(contrastText(pair.ratio), pair.place)));
+        }
+        // The bar's normal text stays on its hover and active backgrounds while the pointer
+        // is in an open sub-menu.
+        const Color normalText = data.colorValue(Setting::mainMenufontColor);
+        for (const StateContrast& state : checkContrast(data)) {
+            if (state.level != MenuLevel::Main || state.state == MenuState::Normal)
+                continue;
+            for (const ContrastPair& pair : state.pairs)
+                QVERIFY2(contrastRatio(normalText, pair.background) >= 4.5, qPrintable(pair.place));
+        }
+    }
     fillShopMenu(data, icons.path());
     data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Shop"), 640});
     CodeDocuments documents(data);
@@ -1341,6 +1378,97 @@ void PanelsInWindowTest::contrastWindow_worksByKeyboardAndIsNamed() {
 
 // A designer without a mouse: Main Menu mode, the bar's start colour picked in the colour
 // window, then the hover opacity typed and stepped — key events only.
+namespace {
+
+QStringList topTitles(const GlobalData& data) {
+    QStringList titles;
+    const Node* root = data.getMenuRootNode();
+    for (int i = 0; i < root->childCount(); ++i)
+        titles << root->childAt(i)->name();
+    return titles;
+}
+
+// Opens the gallery from its command and waits until it has the keyboard.
+DesignGalleryDialog* openGallery(MainWindow& window) {
+    window.findChild<QAction*>(u"newFromDesign"_s)->trigger();
+    auto* gallery = window.findChild<DesignGalleryDialog*>();
+    if (gallery == nullptr || !QTest::qWaitForWindowActive(gallery))
+        return nullptr;
+    return gallery;
+}
+
+} // namespace
+
+void PanelsInWindowTest::gallery_worksByKeyboardAndKeepsOrReplacesTheMenu() {
+    ShownWindow w;
+    QVERIFY(w.active());
+    const QStringList ownMenu = topTitles(w.data);
+    DesignGalleryDialog* gallery = openGallery(w.window);
+    QVERIFY(gallery);
+    QStringList unnamed;
+    int focusable = 0;
+    collectUnnamed(QAccessible::queryAccessibleInterface(gallery), nullptr, unnamed, focusable);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+    auto* cards = gallery->findChild<QListWidget*>(u"designCards"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), cards);
+    const QList<GalleryDesign> designs = w.window.gallery()->gallery().designs();
+    QVERIFY(designs.size() >= 12);
+    QCOMPARE(cards->count(), designs.size());
+    QCOMPARE(cards->item(2)->data(Qt::AccessibleTextRole).toString(),
+             designs.at(2).name + u", built-in design"_s);
+
+    // Arrows move between cards; Return chooses; Return again keeps the menu.
+    QCOMPARE(cards->currentRow(), 0);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QCOMPARE(cards->currentRow(), 2);
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!gallery->isVisible());
+    auto* question = w.window.findChild<QMessageBox*>(u"keepMenuQuestion"_s);
+    QVERIFY(question);
+    QVERIFY(QTest::qWaitForWindowActive(question));
+    press(Qt::Key_Return);
+    GlobalData expected;
+    QTemporaryDir icons;
+    QVERIFY(openProjectData(expected, designs.at(2).bytes, icons.path()));
+    QTRY_VERIFY(w.data.value(Setting::borderRadius) == expected.value(Setting::borderRadius));
+    for (int i = 0; i < kPersistedSettingCount; ++i)
+        QVERIFY2(w.data.value(Setting(i)) == expected.value(Setting(i)),
+                 qPrintable(QString::number(i)));
+    QCOMPARE(topTitles(w.data), ownMenu);
+    QVERIFY(w.window.document()->filePath().isEmpty());
+    QVERIFY(!w.window.document()->isModified());
+
+    // The card shows the design as drawn by the engine: more than one colour.
+    DesignThumbnails& thumbnails = w.window.gallery()->thumbnails();
+    QTRY_VERIFY_WITH_TIMEOUT(!thumbnails.cached(designs.at(2)).isNull(), 60000);
+    const QImage card = thumbnails.cached(designs.at(2));
+    QSet<QRgb> colours;
+    for (int y = 0; y < card.height(); y += 4)
+        for (int x = 0; x < card.width(); x += 4)
+            colours.insert(card.pixel(x, y));
+    QVERIFY2(colours.size() > 3, qPrintable(QString::number(colours.size())));
+
+    // Escape leaves the design as it is.
+    gallery = openGallery(w.window);
+    QVERIFY(gallery);
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(w.window.findChild<DesignGalleryDialog*>() == nullptr);
+    QVERIFY(w.data.value(Setting::borderRadius) == expected.value(Setting::borderRadius));
+
+    // The first design with its sample menu.
+    gallery = openGallery(w.window);
+    QVERIFY(gallery);
+    press(Qt::Key_Home);
+    press(Qt::Key_Return);
+    QTRY_VERIFY((question = w.window.findChild<QMessageBox*>(u"keepMenuQuestion"_s)));
+    QVERIFY(QTest::qWaitForWindowActive(question));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(topTitles(w.data),
+                 QStringList({u"Home"_s, u"Products"_s, u"Services"_s, u"About"_s, u"Contact"_s}));
+    QVERIFY(w.data.value(Setting::mainMenufontColor) != expected.value(Setting::mainMenufontColor));
+}
+
 void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {
     ShownWindow w;
     QVERIFY(w.active());

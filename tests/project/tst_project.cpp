@@ -1,6 +1,7 @@
 #include "PlistTestFile.h"
 #include "TestFiles.h"
 #include "model/GlobalData.h"
+#include "project/DesignGallery.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 
@@ -182,6 +183,10 @@ private slots:
     void save_intoUnwritablePlace_reportsFailure();
     void outputOptions_areSavedOnlyWhenNotDefault_data();
     void outputOptions_areSavedOnlyWhenNotDefault();
+    void galleryDesignName_fitsAFileName_data();
+    void galleryDesignName_fitsAFileName();
+    void galleryDesigns_areSavedRenamedRemovedAndOutliveTheRun();
+    void galleryDesign_keepsOrReplacesTheMenu();
 };
 
 void ProjectTest::initTestCase() {
@@ -983,4 +988,116 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QCOMPARE(target.outputOptions(), options);
     QCOMPARE(projectData(target), bytes);
+}
+
+void ProjectTest::galleryDesignName_fitsAFileName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("words") << QStringLiteral("Evening Blue") << true;
+    QTest::newRow("accents") << QStringLiteral("Café Noir – 2") << true;
+    QTest::newRow("80 characters") << QString(80, QLatin1Char('x')) << true;
+    QTest::newRow("81 characters") << QString(81, QLatin1Char('x')) << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("spaces") << QStringLiteral("   ") << false;
+    QTest::newRow("leading space") << QStringLiteral(" Blue") << false;
+    QTest::newRow("slash") << QStringLiteral("red/blue") << false;
+    QTest::newRow("backslash") << QStringLiteral("red\\blue") << false;
+    QTest::newRow("parent folder") << QStringLiteral("..") << false;
+    QTest::newRow("hidden") << QStringLiteral(".blue") << false;
+    QTest::newRow("control") << QStringLiteral("blue\tgreen") << false;
+    QTest::newRow("colon") << QStringLiteral("blue:green") << false;
+}
+
+void ProjectTest::galleryDesignName_fitsAFileName() {
+    QFETCH(QString, name);
+    QFETCH(bool, taken);
+    QCOMPARE(DesignGallery::nameProblem(name).isEmpty(), taken);
+    QTemporaryDir folder;
+    const DesignGallery gallery(QString(), folder.filePath(QStringLiteral("designs")));
+    GlobalData data;
+    QCOMPARE(bool(gallery.save(data, name)), taken);
+    // Nothing lands outside the designs folder, whatever the name.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             taken ? QStringList{QStringLiteral("designs")} : QStringList{});
+    QCOMPARE(gallery.designs().size(), taken ? 1 : 0);
+}
+
+void ProjectTest::galleryDesigns_areSavedRenamedRemovedAndOutliveTheRun() {
+    QTemporaryDir builtIn, data, preview;
+    GlobalData plain;
+    writeBytes(builtIn.filePath(QStringLiteral("02 Beta.brindleprj")), projectData(plain));
+    plain.setBorderRadius(3);
+    writeBytes(builtIn.filePath(QStringLiteral("01 Alpha.brindleprj")), projectData(plain));
+    writeBytes(builtIn.filePath(QStringLiteral("notes.txt")), "not a design");
+    const QString userFolder = data.filePath(QStringLiteral("designs"));
+
+    GlobalData own;
+    makeIconProjectStore(own, preview.path());
+    QVERIFY(DesignGallery(builtIn.path(), userFolder).save(own, QStringLiteral("Mine")));
+
+    // A later run finds it after the built-in designs.
+    const DesignGallery gallery(builtIn.path(), userFolder);
+    const auto names = [&gallery] {
+        QStringList list;
+        for (const GalleryDesign& design : gallery.designs())
+            list << design.name + (design.builtIn ? QStringLiteral("*") : QString());
+        return list;
+    };
+    QCOMPARE(names(), QStringList({"Alpha*", "Beta*", "Mine"}));
+    const GalleryDesign mine = gallery.designs().at(2);
+    QTemporaryDir reopened;
+    GlobalData copy;
+    QVERIFY(openProjectData(copy, mine.bytes, reopened.path()));
+    QCOMPARE(copy.integerValue(Setting::borderRadius), 7);
+    QVERIFY(QFile::exists(reopened.filePath(QStringLiteral("home.png"))));
+
+    // A picture per design and version: other bytes, another key.
+    QCOMPARE(mine.thumbnailKey(), gallery.designs().at(2).thumbnailKey());
+    QVERIFY(mine.thumbnailKey() != gallery.designs().at(0).thumbnailKey());
+
+    QVERIFY(gallery.rename(mine, QStringLiteral("Ours")));
+    QCOMPARE(names(), QStringList({"Alpha*", "Beta*", "Ours"}));
+    QVERIFY(gallery.save(own, QStringLiteral("Theirs")));
+    const GalleryDesign ours = gallery.designs().at(2);
+    QVERIFY(!gallery.rename(ours, QStringLiteral("Theirs")));
+    QVERIFY(!gallery.rename(ours, QStringLiteral("../Theirs")));
+    QVERIFY(!gallery.rename(gallery.designs().at(0), QStringLiteral("Gamma")));
+    QVERIFY(!gallery.remove(gallery.designs().at(0)));
+    QVERIFY(gallery.remove(ours));
+    QCOMPARE(names(), QStringList({"Alpha*", "Beta*", "Theirs"}));
+    QVERIFY(QFile::exists(builtIn.filePath(QStringLiteral("01 Alpha.brindleprj"))));
+}
+
+void ProjectTest::galleryDesign_keepsOrReplacesTheMenu() {
+    GlobalData design;
+    design.setBorderRadius(33);
+    design.getMenuRootNode()->clearChildren();
+    design.addMenuRootNodeChild(
+        Node::make(QStringLiteral("Only"), QStringLiteral("icon0"), design.getMenuRootNode()));
+    const QByteArray designBytes = projectData(design);
+    const OutputOptions modern{OutputStyle::Modern, QStringLiteral("Shop"), 700};
+
+    for (const bool keepMenu : {true, false}) {
+        QTemporaryDir preview;
+        GlobalData store;
+        makeIconProjectStore(store, preview.path());
+        store.setOutputOptions(modern);
+        QVERIFY(openGalleryDesign(store, designBytes, keepMenu));
+        QCOMPARE(store.integerValue(Setting::borderRadius), 33);
+        const Node* root = store.getMenuRootNode();
+        if (keepMenu) {
+            QCOMPARE(root->childCount(), 3);
+            QCOMPARE(root->childAt(0)->name(), QStringLiteral("Home"));
+            QCOMPARE(root->childAt(0)->imageFileName(), QStringLiteral("home.png"));
+            QVERIFY(QFile::exists(preview.filePath(QStringLiteral("home.png"))));
+            QVERIFY(store.outputOptions() == modern);
+        } else {
+            QCOMPARE(root->childCount(), 1);
+            QCOMPARE(root->childAt(0)->name(), QStringLiteral("Only"));
+            QVERIFY(store.outputOptions().isDefault());
+        }
+        // A damaged design changes nothing.
+        QVERIFY(!openGalleryDesign(store, QByteArrayLiteral("<plist><array>"), keepMenu));
+        QCOMPARE(store.integerValue(Setting::borderRadius), 33);
+    }
 }

@@ -6,6 +6,7 @@
 #include "workspace/PreviewFolder.h"
 #include "workspace/PreviewStates.h"
 #include "workspace/StartFolder.h"
+#include "workspace/ThumbnailCache.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,6 +122,7 @@ private slots:
     void startFolder_rememberedElseDocumentsElseHome();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles();
+    void thumbnailCache_keepsPicturesOnlyUnderKeys();
 };
 
 void WorkspaceTest::initTestCase() {
@@ -546,6 +548,29 @@ void WorkspaceTest::pinnedStateRules_copyTheStatesOntoPinClasses() {
     QFETCH(QString, css);
     QFETCH(QString, rules);
     QCOMPARE(pinnedStateRules(css), rules);
+}
+
+void WorkspaceTest::thumbnailCache_keepsPicturesOnlyUnderKeys() {
+    QTemporaryDir data;
+    const ThumbnailCache cache(data.filePath(QStringLiteral("thumbnails")));
+    QImage picture(6, 4, QImage::Format_ARGB32);
+    picture.fill(QColor(10, 200, 30, 128));
+    QVERIFY(cache.find(QStringLiteral("ab12")).isNull());
+    QVERIFY(cache.store(QStringLiteral("ab12"), picture));
+    QCOMPARE(cache.find(QStringLiteral("ab12")).convertToFormat(QImage::Format_ARGB32), picture);
+    // A key is a file name of hexadecimal digits, nothing else.
+    for (const QString& key : {QStringLiteral("../ab12"), QStringLiteral("AB12"), QString(),
+                               QStringLiteral("ab12.png")}) {
+        QVERIFY2(!cache.store(key, picture), qPrintable(key));
+        QVERIFY2(cache.find(key).isNull(), qPrintable(key));
+    }
+    QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("thumbnails")});
+    // A damaged file counts as not cached.
+    QFile damaged(data.filePath(QStringLiteral("thumbnails/cd34.png")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a picture") > 0);
+    damaged.close();
+    QVERIFY(cache.find(QStringLiteral("cd34")).isNull());
 }
 
 QTEST_GUILESS_MAIN(WorkspaceTest)
