@@ -9,9 +9,14 @@
 //                                        on the default menu and on a 60-item menu;
 //   BM_PreviewReload                   — a reload of the preview page until it has loaded;
 //   BM_UndoToStylesheetWritten         — undoing one setting change until styles.css is
-//                                        rewritten.
+//                                        rewritten;
+//   BM_GalleryShown                    — File → New from Design… until the gallery has drawn
+//                                        its cards, their pictures cached;
+//   BM_GalleryCardsDrawn               — drawing every built-in design's card picture afresh.
 // Process start to first preview load is measured by scripts/bench-startup.sh.
 #include "controller/CSSNavMenu.h"
+#include "controller/DesignGalleryDialog.h"
+#include "controller/GalleryActions.h"
 #include "controller/MainWindow.h"
 #include "controller/PreviewView.h"
 #include "controller/RoutingTable.h"
@@ -21,11 +26,15 @@
 #include "platform/NotificationCenter.h"
 #include "workspace/IconImage.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QListWidget>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -332,6 +341,81 @@ void BM_PreviewReload(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_PreviewReload)->Iterations(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Paints of one widget, counted.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Waits until every built-in design's card picture is in the cache.
+bool drawAllCards(GalleryActions& gallery) {
+    const QList<GalleryDesign> designs = gallery.gallery().designs();
+    QElapsedTimer clock;
+    clock.start();
+    for (const GalleryDesign& design : designs)
+        gallery.thumbnails().request(design);
+    const auto allDrawn = [&] {
+        return std::all_of(designs.cbegin(), designs.cend(), [&](const GalleryDesign& design) {
+            return !gallery.thumbnails().cached(design).isNull();
+        });
+    };
+    while (!allDrawn() && clock.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return allDrawn();
+}
+
+void BM_GalleryShown(benchmark::State& state) {
+    LoadedWindow w;
+    GalleryActions& gallery = *w.window.gallery();
+    if (!drawAllCards(gallery)) {
+        state.SkipWithError("the card pictures were not drawn");
+        return;
+    }
+    QAction* command = w.window.findChild<QAction*>(QStringLiteral("newFromDesign"));
+    PaintCounter counter;
+    measureIterations(
+        state,
+        [&] {
+            if (auto* open = w.window.findChild<DesignGalleryDialog*>()) {
+                open->reject();
+                delete open;
+            }
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            command->trigger();
+            auto* dialog = w.window.findChild<DesignGalleryDialog*>();
+            QWidget* cards = dialog->findChild<QListWidget*>()->viewport();
+            counter.paints = 0;
+            cards->installEventFilter(&counter);
+            QElapsedTimer clock;
+            clock.start();
+            while (counter.paints == 0 && clock.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            cards->removeEventFilter(&counter);
+        });
+}
+BENCHMARK(BM_GalleryShown)->Iterations(30)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_GalleryCardsDrawn(benchmark::State& state) {
+    LoadedWindow w;
+    GalleryActions& gallery = *w.window.gallery();
+    const QString cache = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                              .filePath(QStringLiteral("thumbnails"));
+    measureIterations(
+        state, [&] { QDir(cache).removeRecursively(); },
+        [&] {
+            if (!drawAllCards(gallery))
+                state.SkipWithError("the card pictures were not drawn");
+        });
+}
+BENCHMARK(BM_GalleryCardsDrawn)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -75,7 +75,10 @@ void DesignThumbnails::startNext() {
         const GalleryDesign design = m_queue.takeFirst();
         if (!cached(design).isNull())
             continue;
-        m_folder = std::make_unique<QTemporaryDir>();
+        // The page is written where Brindle keeps its own data, and removed once drawn.
+        QDir().mkpath(m_cache.folder());
+        m_folder = std::make_unique<QTemporaryDir>(
+            QDir(m_cache.folder()).filePath(QStringLiteral("drawing-XXXXXX")));
         const QDir folder(m_folder->path());
         if (!m_folder->isValid() || !folder.mkpath(QStringLiteral("icons")) ||
             !folder.mkpath(QStringLiteral("page")))
@@ -102,6 +105,7 @@ void DesignThumbnails::startNext() {
 
 void DesignThumbnails::drawn(const QImage& page) {
     const QString key = std::exchange(m_drawing, QString());
+    m_folder.reset();
     if (!page.isNull()) {
         const QImage card =
             page.scaled(cardSize() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
