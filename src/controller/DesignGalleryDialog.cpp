@@ -78,7 +78,7 @@ DesignGalleryDialog::DesignGalleryDialog(const DesignGallery& gallery, DesignThu
     m_cards->setGridSize(DesignThumbnails::cardSize() + QSize(24, 40));
     m_cards->setSelectionMode(QAbstractItemView::SingleSelection);
     m_cards->setMinimumSize(3 * m_cards->gridSize().width() + 40,
-                            2 * m_cards->gridSize().height() + 24);
+                            3 * m_cards->gridSize().height() + 24);
     intro->setBuddy(m_cards);
 
     m_choose->setDefault(true);
