@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace brindle {
@@ -117,6 +118,31 @@ void ProjectActions::reportOpened(const QString& path, const OpenResult& opened)
 // The project did open, so the message does not block: it names every icon left out.
 // A long list is cut short in the message and given in full under "Show Details".
 void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& opened) {
+    if (!opened.untitled.isEmpty()) {
+        // Opened as it is (nothing is lost), but the designer should give them titles.
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, tr("Items Without Titles"),
+            opened.untitled.size() == 1
+                ? tr("%1 was opened, but one item has no title: its link says nothing to "
+                     "visitors.")
+                      .arg(what)
+                : tr("%1 was opened, but %2 items have no title: their links say nothing to "
+                     "visitors.")
+                      .arg(what)
+                      .arg(opened.untitled.size()),
+            QMessageBox::Ok, m_window);
+        box->setObjectName(QStringLiteral("untitledItemsAlert"));
+        constexpr qsizetype kNamed = 8;
+        QStringList named = opened.untitled.mid(0, kNamed);
+        if (opened.untitled.size() > kNamed)
+            named << tr("%1 more").arg(opened.untitled.size() - kNamed);
+        box->setInformativeText(
+            tr("Give a title to %1.").arg(QLocale().createSeparatedList(named)));
+        usePlainText(box);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        box->open();
+    }
     // Renamed icons alone need no message: the status bar says so.
     const qsizetype leftOut = opened.warnings.size();
     if (leftOut == 0)

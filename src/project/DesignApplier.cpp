@@ -2,6 +2,7 @@
 
 #include "model/GlobalData.h"
 #include "model/IconFileName.h"
+#include "model/Node.h"
 #include "project/ProjectReader.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
@@ -143,6 +144,29 @@ private:
 
 } // namespace
 
+namespace {
+
+// "item 2 of the bar", "item 1 under “Products”": where a designer finds an item without a
+// title (a link that says nothing) in the outline.
+QStringList untitledItems(const QList<ProjectItem>& items) {
+    QStringList places;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const ProjectItem& item = items.at(i);
+        const QString owner = isBlankTitle(item.name)
+                                  ? QStringLiteral("item %1 of the bar").arg(i + 1)
+                                  : QStringLiteral("“%1”").arg(item.name.trimmed());
+        if (isBlankTitle(item.name))
+            places << owner;
+        for (qsizetype j = 0; j < item.children.size(); ++j) {
+            if (isBlankTitle(item.children.at(j).name))
+                places << QStringLiteral("item %1 under %2").arg(j + 1).arg(owner);
+        }
+    }
+    return places;
+}
+
+} // namespace
+
 AppliedDesign applyProjectDesign(GlobalData& data, const ProjectDesign& design,
                                  const QString& previewFolder) {
     for (int i = 0; i < kPersistedSettingCount; ++i)
@@ -160,7 +184,7 @@ AppliedDesign applyProjectDesign(GlobalData& data, const ProjectDesign& design,
         node->setIsGroup(node->childCount() > 0);
         data.addMenuRootNodeChild(std::move(node));
     }
-    return {builder.warnings(), builder.renamed()};
+    return {builder.warnings(), builder.renamed(), untitledItems(design.items)};
 }
 
 } // namespace brindle

@@ -11,6 +11,7 @@ class GlobalData;
 struct AppliedDesign {
     QStringList warnings; // icons left out
     QStringList renamed;  // icons kept under another name than the file gave
+    QStringList untitled; // items whose title is empty or blank, named by their place
 };
 
 // Replaces the saved settings and the menu tree of the store with a validated design.

@@ -138,19 +138,23 @@ WriteResult DesignGallery::remove(const GalleryDesign& design) const {
 OpenResult openGalleryDesign(GlobalData& data, const QByteArray& designBytes, bool keepMenu) {
     auto chosen = designOf(designBytes);
     if (const QString* reason = std::get_if<QString>(&chosen))
-        return {false, *reason, {}, {}};
+        return OpenResult::refused(*reason);
     ProjectDesign design = std::get<ProjectDesign>(std::move(chosen));
     if (keepMenu) {
         // The store's own menu, as a project would keep it, icons included.
         auto current = designOf(projectData(data));
         if (const QString* reason = std::get_if<QString>(&current))
-            return {false, *reason, {}, {}};
+            return OpenResult::refused(*reason);
         const ProjectDesign& own = std::get<ProjectDesign>(current);
         design.items = own.items;
         design.outputOptions = own.outputOptions;
     }
     AppliedDesign applied = applyProjectDesign(data, design, data.tempFolderPath());
-    return {true, {}, std::move(applied.warnings), std::move(applied.renamed)};
+    return {true,
+            {},
+            std::move(applied.warnings),
+            std::move(applied.renamed),
+            std::move(applied.untitled)};
 }
 
 } // namespace brindle

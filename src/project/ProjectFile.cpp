@@ -31,7 +31,7 @@ FileBytes readProjectBytes(const QString& path) {
 }
 
 OpenResult refused(const QString& reason) {
-    return {false, reason, {}, {}};
+    return OpenResult::refused(reason);
 }
 
 } // namespace
@@ -75,7 +75,11 @@ OpenResult openProjectData(GlobalData& data, const QByteArray& bytes,
         return refused(*reason);
     AppliedDesign applied =
         applyProjectDesign(data, std::get<ProjectDesign>(design), previewFolder);
-    return {true, {}, std::move(applied.warnings), std::move(applied.renamed)};
+    return {true,
+            {},
+            std::move(applied.warnings),
+            std::move(applied.renamed),
+            std::move(applied.untitled)};
 }
 
 OpenResult openProjectFile(GlobalData& data, const QString& path) {

@@ -24,7 +24,14 @@ struct OpenResult {
     QString error;        // why the file was refused (the design is then unchanged)
     QStringList warnings; // icons that were left out of an opened design
     QStringList renamed;  // icons kept under another name: a different picture had theirs
+    QStringList untitled; // items without a title (empty or blank), named by their place
     explicit operator bool() const { return ok; }
+    static OpenResult refused(const QString& reason) {
+        OpenResult result;
+        result.ok = false;
+        result.error = reason;
+        return result;
+    }
 };
 
 // The version string of the file: element 0 of its root array, or "Version 1.0" when the

@@ -187,6 +187,7 @@ private slots:
     void galleryDesignName_fitsAFileName();
     void galleryDesigns_areSavedRenamedRemovedAndOutliveTheRun();
     void galleryDesign_keepsOrReplacesTheMenu();
+    void untitledItems_areOpenedAndNamedByPlace();
 };
 
 void ProjectTest::initTestCase() {
@@ -1100,4 +1101,30 @@ void ProjectTest::galleryDesign_keepsOrReplacesTheMenu() {
         QVERIFY(!openGalleryDesign(store, QByteArrayLiteral("<plist><array>"), keepMenu));
         QCOMPARE(store.integerValue(Setting::borderRadius), 33);
     }
+}
+
+void ProjectTest::untitledItems_areOpenedAndNamedByPlace() {
+    GlobalData source;
+    Node* root = source.getMenuRootNode();
+    root->clearChildren();
+    const auto add = [](Node* parent, const QString& title) {
+        return parent->appendChild(Node::make(title, QStringLiteral("icon0"), parent));
+    };
+    add(root, QStringLiteral("Home"));
+    Node* blank = add(root, QStringLiteral(" \t "));
+    add(blank, QStringLiteral("Kept"));
+    add(blank, QString());
+    Node* products = add(root, QStringLiteral(" Products "));
+    add(products, QStringLiteral("\u00a0"));
+    add(products, QStringLiteral("Tessaly"));
+    QTemporaryDir preview;
+    GlobalData opened;
+    const OpenResult result = openProjectData(opened, projectData(source), preview.path());
+    QVERIFY(result);
+    QCOMPARE(result.untitled, QStringList({QStringLiteral("item 2 of the bar"),
+                                           QStringLiteral("item 2 under item 2 of the bar"),
+                                           QStringLiteral("item 1 under “Products”")}));
+    // Opened as they are: nothing of the design is lost.
+    QCOMPARE(opened.getMenuRootNode()->childAt(1)->name(), QStringLiteral(" \t "));
+    QCOMPARE(opened.getMenuRootNode()->childAt(1)->childCount(), 2);
 }
