@@ -93,6 +93,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     };
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
+    connect(m_panels.outputViewContainer, &OutputView::statusMessage, this, showStatus);
     connect(m_menuStructureView, &MenuStructureView::statusMessage, this, showStatus);
     connect(m_gallery, &GalleryActions::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });

@@ -57,6 +57,10 @@ void CodeBuilders::build(Fragment fragment) {
     (this->*kBuilders[fragmentSlot(fragment)])();
 }
 
+MenuClassNames CodeBuilders::classNames() const {
+    return menuClassNames(m_data.outputOptions());
+}
+
 const StyleTemplates& CodeBuilders::templates() const {
     return styleTemplates(m_data.outputOptions().style);
 }
@@ -215,9 +219,9 @@ void CodeBuilders::constructMenuStructureCommand() {
     for (int i = 0; i < root.childCount(); ++i) {
         const Node& item = *root.childAt(i);
         if (item.childCount() == 0)
-            markup += menuItemLine(item);
+            markup += menuItemLine(item, classNames());
         else
-            markup += subMenuBlock(item, templates().disclosureButtons);
+            markup += subMenuBlock(item, templates().disclosureButtons, classNames());
     }
     store(Fragment::menuStructure, std::move(markup));
 }
@@ -226,8 +230,9 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
     const Node& root = *m_data.getMenuRootNode();
     if (topLevelIndex < 0 || topLevelIndex >= root.childCount())
         return;
-    m_registry.appendText(Fragment::menuStructure, subMenuBlock(*root.childAt(topLevelIndex),
-                                                                templates().disclosureButtons));
+    m_registry.appendText(
+        Fragment::menuStructure,
+        subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons, classNames()));
 }
 
 void CodeBuilders::getLineHeight() {
@@ -254,7 +259,7 @@ void CodeBuilders::constructSubMenuItemHeightCommand() {
 void CodeBuilders::constructMenuIconCommand() {
     getLineHeight();
     store(Fragment::menuIcon,
-          baseIconRules({m_currentMainMenuLineHeight, m_currentSubMenuLineHeight}));
+          baseIconRules({m_currentMainMenuLineHeight, m_currentSubMenuLineHeight}, classNames()));
     // A drop-down's sub-items come before the item that owns them.
     const Node& root = *m_data.getMenuRootNode();
     for (int i = 0; i < root.childCount(); ++i) {
@@ -292,11 +297,11 @@ void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
 }
 
 void CodeBuilders::constructMenuIconCommand(const IconRule& rule) {
-    m_registry.appendText(Fragment::menuIcon, iconRule(rule, templates()));
+    m_registry.appendText(Fragment::menuIcon, iconRule(rule, templates(), classNames()));
 }
 
 void CodeBuilders::constructMainMenuWithChildIconCommand(const QString& iconID) {
-    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID, templates()));
+    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID, templates(), classNames()));
 }
 
 } // namespace brindle

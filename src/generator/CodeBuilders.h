@@ -69,6 +69,7 @@ public:
 
 private:
     // The templates of the design's output style.
+    MenuClassNames classNames() const;
     const StyleTemplates& templates() const;
     void store(Fragment fragment, QString text);
     void buildGradient(Fragment fragment, GradientGroupId group);

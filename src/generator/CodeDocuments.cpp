@@ -242,7 +242,66 @@ constexpr Piece kPage[] = {
 // touch screens and phones need. The selectors of the Classic rules are kept, so a desktop
 // browser draws the same bar.
 constexpr Piece kModernStylesheet[] = {
-    text(".brindlenav,\n.brindlenav-toggle + label {\n"),
+    // A host page's stylesheet may style every element the menu uses (resets, frameworks,
+    // classless themes). This rule states each such property for the menu's elements with
+    // one class of weight, more than any element selector, less than each rule below, which
+    // therefore still decide. Display is stated without weight of its own (`:where`), so the
+    // rules that hide sub-menus and the phone menu keep deciding. The focus outline and the
+    // colour scheme are left to the rules below and to the host.
+    text(".brindlenav-nav.brindlenav-nav,\n.brindlenav-nav.brindlenav-nav * {\n"
+         "\tbox-sizing: content-box;\n"
+         "\tfloat: none;\n"
+         "\tclear: none;\n"
+         "\tposition: static;\n"
+         "\tinset: auto;\n"
+         "\tz-index: auto;\n"
+         "\twidth: auto;\n"
+         "\tmin-width: 0;\n"
+         "\tmax-width: none;\n"
+         "\theight: auto;\n"
+         "\tmin-height: 0;\n"
+         "\tmax-height: none;\n"
+         "\tmargin: 0;\n"
+         "\tpadding: 0;\n"
+         "\tborder: 0 none;\n"
+         "\tborder-radius: 0;\n"
+         "\tbackground: none;\n"
+         "\tbox-shadow: none;\n"
+         "\tcolor: inherit;\n"
+         "\tfont: inherit;\n"
+         "\tletter-spacing: normal;\n"
+         "\tword-spacing: normal;\n"
+         "\ttext-align: left;\n"
+         "\ttext-indent: 0;\n"
+         "\ttext-transform: none;\n"
+         "\ttext-decoration: none;\n"
+         "\ttext-shadow: none;\n"
+         "\tvertical-align: baseline;\n"
+         "\twhite-space: normal;\n"
+         "\tlist-style: none;\n"
+         "\toverflow: visible;\n"
+         "\topacity: 1;\n"
+         "\tvisibility: visible;\n"
+         "\ttransform: none;\n"
+         "\ttransition: none;\n"
+         "\tanimation: none;\n"
+         "\tfilter: none;\n"
+         "\tappearance: none;\n"
+         "}\n"),
+    text(".brindlenav-nav.brindlenav-nav {\n"
+         "\tdisplay: block;\n"
+         "\tfont-style: normal;\n"
+         "\tfont-weight: normal;\n"
+         "\tfont-variant: normal;\n"
+         "\tline-height: normal;\n"
+         "}\n"),
+    text(".brindlenav-nav.brindlenav-nav :where(ul) {\n\tdisplay: block;\n}\n"),
+    text(".brindlenav-nav.brindlenav-nav :where(li) {\n\tdisplay: list-item;\n}\n"),
+    text(".brindlenav-nav.brindlenav-nav :where(a, img) {\n\tdisplay: inline;\n}\n"),
+    text(".brindlenav-nav.brindlenav-nav :where(button) {\n\tdisplay: inline-block;\n}\n"),
+    text(".brindlenav-nav .brindlenav,\n.brindlenav-nav .brindlenav-toggle + label {\n"),
+    // Padding and border lie inside the width: the bar never reaches past its container.
+    text("\tbox-sizing: border-box;\n"),
     frag(Fragment::width),
     text("\tmargin: 0;\n"),
     frag(Fragment::padding),
@@ -253,26 +312,26 @@ constexpr Piece kModernStylesheet[] = {
     frag(Fragment::borderSizeColor),
     frag(Fragment::dropAndInnerShadow),
     text("}\n"),
-    text(".brindlenav li {\n"),
+    text(".brindlenav-nav .brindlenav li {\n"),
     text("\tfloat: left;\n"),
     text("\tpadding: 0px 8px 0px 0px;\n"),
     frag(Fragment::borderLeftRightSizeColor),
     text("\tposition: relative;\n"),
     text("}\n"),
-    text(".brindlenav li:first-child {\n"),
+    text(".brindlenav-nav .brindlenav li:first-child {\n"),
     text("\tmargin: 0 0 0 25px;\n"),
     text("\tborder-left: 0px;\n"),
     text("}\n"),
-    text(".brindlenav li:last-child {\n"),
+    text(".brindlenav-nav .brindlenav li:last-child {\n"),
     text("\tborder-right: 0px;\n"),
     text("}\n"),
-    text(".brindlenav li:hover {\n"),
+    text(".brindlenav-nav .brindlenav li:hover {\n"),
     frag(Fragment::backgroundColorHover),
     text("}\n"),
-    text(".brindlenav li:active {\n"),
+    text(".brindlenav-nav .brindlenav li:active {\n"),
     frag(Fragment::backgroundColorActive),
     text("}\n"),
-    text(".brindlenav a,\n.brindlenav-toggle + label {\n"),
+    text(".brindlenav-nav .brindlenav a,\n.brindlenav-nav .brindlenav-toggle + label {\n"),
     text("\tfloat: left;\n"),
     text("\tpadding: 10px 10px;\n"),
     text("\tcolor: #999;\n"),
@@ -282,22 +341,23 @@ constexpr Piece kModernStylesheet[] = {
     text("\ttext-decoration: none;\n"),
     frag(Fragment::mainMenuTextShadow),
     text("}\n"),
-    text(".brindlenav a:hover {\n"),
+    text(".brindlenav-nav .brindlenav a:hover {\n"),
     frag(Fragment::mainMenuFontColorHover),
     text("}\n"),
-    text(".brindlenav a:active {\n"),
+    text(".brindlenav-nav .brindlenav a:active {\n"),
     frag(Fragment::mainMenuFontColorActive),
     text("}\n"),
     // A sub-menu opens on hover, while anything in its item has focus (keyboard, or a tap on
     // the button), and when the script marks it open; a dismissed one stays closed.
-    text(".brindlenav li:hover > ul,\n.brindlenav li:active > ul,\n"
-         ".brindlenav li:focus-within > ul,\n.brindlenav li.open > ul {\n"),
+    text(".brindlenav-nav .brindlenav li:hover > ul,\n.brindlenav-nav .brindlenav li:active > ul,\n"
+         ".brindlenav-nav .brindlenav li:focus-within > ul,\n.brindlenav-nav .brindlenav "
+         "li.brindlenav-open > ul {\n"),
     text("\tdisplay: block;\n"),
     text("}\n"),
-    text(".brindlenav li.closed > ul {\n"),
+    text(".brindlenav-nav .brindlenav li.brindlenav-closed > ul {\n"),
     text("\tdisplay: none;\n"),
     text("}\n"),
-    text(".brindlenav ul {\n"),
+    text(".brindlenav-nav .brindlenav ul {\n"),
     text("\tlist-style: none;\n"),
     text("\tmargin: 0;\n"),
     text("\tpadding: 0;\n"),
@@ -310,7 +370,7 @@ constexpr Piece kModernStylesheet[] = {
     frag(Fragment::subMenuBorderRadius),
     frag(Fragment::subMenuBorderSizeColor),
     text("}\n"),
-    text(".brindlenav ul li {\n"),
+    text(".brindlenav-nav .brindlenav ul li {\n"),
     text("\tborder-left: 0px;\n"),
     text("\tborder-right: 0px;\n"),
     text("\tfloat: none;\n"),
@@ -319,20 +379,20 @@ constexpr Piece kModernStylesheet[] = {
     text("\tdisplay: block;\n"),
     text("\tbox-shadow: 0 1px 0 #111111, 0 1px 0 #777777;\n"),
     text("}\n"),
-    text(".brindlenav ul li:first-child {\n"),
+    text(".brindlenav-nav .brindlenav ul li:first-child {\n"),
     text("\tpadding-left: 0px;\n"),
     text("\tmargin: 0;\n"),
     text("}\n"),
-    text(".brindlenav ul li:last-child {\n"),
+    text(".brindlenav-nav .brindlenav ul li:last-child {\n"),
     text("\tbox-shadow: none;\n"),
     text("}\n"),
-    text(".brindlenav ul li:hover {\n"),
+    text(".brindlenav-nav .brindlenav ul li:hover {\n"),
     frag(Fragment::subMenuBackgroundColorHover),
     text("}\n"),
-    text(".brindlenav ul li:active {\n"),
+    text(".brindlenav-nav .brindlenav ul li:active {\n"),
     frag(Fragment::subMenuBackgroundColorActive),
     text("}\n"),
-    text(".brindlenav ul a {\n"),
+    text(".brindlenav-nav .brindlenav ul a {\n"),
     frag(Fragment::subMenuFontColor),
     text("\tpadding: 10px;\n"),
     text("\theight: auto;\n"),
@@ -344,19 +404,19 @@ constexpr Piece kModernStylesheet[] = {
     frag(Fragment::subMenuItemHeight),
     frag(Fragment::subMenuWidth),
     text("}\n"),
-    text(".brindlenav ul a:hover {\n"),
+    text(".brindlenav-nav .brindlenav ul a:hover {\n"),
     frag(Fragment::subMenuFontColorHover),
     text("}\n"),
-    text(".brindlenav ul a:active {\n"),
+    text(".brindlenav-nav .brindlenav ul a:active {\n"),
     frag(Fragment::subMenuFontColorActive),
     text("}\n"),
-    text(".brindlenav ul li:first-child a {\n"),
+    text(".brindlenav-nav .brindlenav ul li:first-child a {\n"),
     frag(Fragment::subMenuItemFirstChild),
     text("}\n"),
-    text(".brindlenav ul li:last-child a {\n"),
+    text(".brindlenav-nav .brindlenav ul li:last-child a {\n"),
     frag(Fragment::subMenuItemLastChild),
     text("}\n"),
-    text(".brindlenav::after {\n"),
+    text(".brindlenav-nav .brindlenav::after {\n"),
     text("\tvisibility: hidden;\n"),
     text("\tdisplay: block;\n"),
     text("\tfont-size: 0;\n"),
@@ -365,7 +425,7 @@ constexpr Piece kModernStylesheet[] = {
     text("\theight: 0;\n"),
     text("}\n"),
     // The disclosure button lies over the room the owner's link keeps for the arrow.
-    text(".brindlenav li > button {\n"),
+    text(".brindlenav-nav .brindlenav li > button {\n"),
     text("\tposition: absolute;\n"),
     text("\ttop: 0;\n"),
     text("\tright: 0;\n"),
@@ -379,19 +439,20 @@ constexpr Piece kModernStylesheet[] = {
     text("\tbackground-size: 8px 8px;\n"),
     text("\tcursor: pointer;\n"),
     text("}\n"),
-    text(".brindlenav a:focus-visible,\n.brindlenav button:focus-visible,\n"
-         ".brindlenav-toggle:focus-visible + label {\n"),
+    text(".brindlenav-nav .brindlenav a:focus-visible,\n.brindlenav-nav .brindlenav "
+         "button:focus-visible,\n"
+         ".brindlenav-nav .brindlenav-toggle:focus-visible + label {\n"),
     text("\toutline: 2px solid currentColor;\n"),
     text("\toutline-offset: -2px;\n"),
     text("}\n"),
-    text(".brindlenav-toggle,\n.brindlenav-toggle + label {\n"),
+    text(".brindlenav-nav .brindlenav-toggle,\n.brindlenav-nav .brindlenav-toggle + label {\n"),
     text("\tdisplay: none;\n"),
     text("}\n"),
     frag(Fragment::menuIcon),
     // Phones: a full-width vertical menu behind a "Menu" toggle, every target 44 px high.
     text("\n"),
     option(Piece::Kind::PhoneQuery),
-    text("\t.brindlenav-toggle {\n"
+    text("\t.brindlenav-nav .brindlenav-toggle {\n"
          "\t\tdisplay: block;\n"
          "\t\tposition: absolute;\n"
          "\t\twidth: 1px;\n"
@@ -399,11 +460,11 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tmargin: 0;\n"
          "\t\topacity: 0;\n"
          "\t}\n"),
-    text("\t.brindlenav,\n\t.brindlenav-toggle + label {\n"
+    text("\t.brindlenav-nav .brindlenav,\n\t.brindlenav-nav .brindlenav-toggle + label {\n"
          "\t\tbox-sizing: border-box;\n"
          "\t\twidth: auto;\n"
          "\t}\n"),
-    text("\t.brindlenav-toggle + label {\n"
+    text("\t.brindlenav-nav .brindlenav-toggle + label {\n"
          "\t\tdisplay: block;\n"
          "\t\tfloat: none;\n"
          "\t\tmin-height: 44px;\n"
@@ -411,21 +472,25 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tline-height: 16px;\n"
          "\t\tcursor: pointer;\n"
          "\t}\n"),
-    text("\t.brindlenav {\n"
+    // The phone menu spans the screen; the bar's side padding would push it past the edge.
+    text("\t.brindlenav-nav .brindlenav {\n"
          "\t\tdisplay: none;\n"
+         "\t\tpadding-left: 0;\n"
+         "\t\tpadding-right: 0;\n"
          "\t}\n"),
-    text("\t.brindlenav-toggle:checked ~ .brindlenav {\n"
+    text("\t.brindlenav-nav .brindlenav-toggle:checked ~ .brindlenav {\n"
          "\t\tdisplay: block;\n"
          "\t}\n"),
-    text("\t.brindlenav li,\n\t.brindlenav li:first-child {\n"
+    text("\t.brindlenav-nav .brindlenav li,\n\t.brindlenav-nav .brindlenav li:first-child {\n"
          "\t\tfloat: none;\n"
          "\t\tmargin: 0;\n"
          "\t\tpadding: 0;\n"
          "\t\tborder-left: 0;\n"
          "\t\tborder-right: 0;\n"
          "\t}\n"),
-    text("\t.brindlenav a,\n\t.brindlenav ul a,\n\t.brindlenav .mainmenuicondata,\n"
-         "\t.brindlenav .submenuicondata {\n"
+    text("\t.brindlenav-nav .brindlenav a,\n\t.brindlenav-nav .brindlenav ul a,\n"
+         "\t.brindlenav-nav .brindlenav .brindlenav-link,\n"
+         "\t.brindlenav-nav .brindlenav .brindlenav-sublink {\n"
          "\t\tfloat: none;\n"
          "\t\tdisplay: block;\n"
          "\t\tbox-sizing: border-box;\n"
@@ -437,13 +502,13 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tpadding-right: 52px;\n"
          "\t\twhite-space: normal;\n"
          "\t}\n"),
-    text("\t.brindlenav li > button {\n"
+    text("\t.brindlenav-nav .brindlenav li > button {\n"
          "\t\tbottom: auto;\n"
          "\t\twidth: 44px;\n"
          "\t\theight: 44px;\n"
          "\t\tbackground-position: center;\n"
          "\t}\n"),
-    text("\t.brindlenav ul {\n"
+    text("\t.brindlenav-nav .brindlenav ul {\n"
          "\t\tposition: static;\n"
          "\t}\n"),
     text("}\n"),
@@ -500,10 +565,17 @@ QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
                  const OutputOptions& options) {
     QString result;
     result.reserve(8192);
+    // The Modern texts name the menu's classes and ids after its class name.
+    const bool named = options.style == OutputStyle::Modern &&
+                       options.className != QLatin1String(MenuClassNames::kToken);
     for (const Piece& piece : pieces) {
         switch (piece.kind) {
         case Piece::Kind::Fixed:
-            result += QLatin1String(piece.fixed);
+            if (named)
+                result += QString(QLatin1String(piece.fixed))
+                              .replace(QLatin1String(MenuClassNames::kToken), options.className);
+            else
+                result += QLatin1String(piece.fixed);
             break;
         case Piece::Kind::Fragment:
             registry.setIndex(piece.fragment, result.size());
@@ -543,7 +615,8 @@ void CodeDocuments::rebuildForOutputOptions() {
 }
 
 QString CodeDocuments::scriptText() const {
-    return m_htmlOptions.style == OutputStyle::Modern ? menuScriptText() : QString();
+    return m_htmlOptions.style == OutputStyle::Modern ? menuScriptText(m_htmlOptions.className)
+                                                      : QString();
 }
 
 void CodeDocuments::spliceFragment(Fragment f) {

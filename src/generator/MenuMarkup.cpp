@@ -14,10 +14,11 @@ QString writtenLink(const Node& item) {
 }
 
 // One link: <a class="BASE[ ICON]" href="LINK">TITLE</a>
-QString anchor(const char* baseClass, const QString* iconID, const Node& item) {
-    QString classes = QLatin1String(baseClass);
+QString anchor(const QString& baseClass, const QString* iconID, const Node& item,
+               const MenuClassNames& names) {
+    QString classes = baseClass;
     if (iconID != nullptr)
-        classes += QLatin1Char(' ') + escapeHtmlAttribute(*iconID);
+        classes += QLatin1Char(' ') + names.iconPrefix + escapeHtmlAttribute(*iconID);
     return QLatin1String("<a class=\"") + classes + QLatin1String("\" href=\"") +
            writtenLink(item) + QLatin1String("\">") + escapeHtmlText(item.name()) +
            QLatin1String("</a>");
@@ -29,15 +30,15 @@ const QString* iconClassIfIcon(const Node& item) {
 
 } // namespace
 
-QString menuItemLine(const Node& item) {
-    return QLatin1String("\t<li>") + anchor("mainmenuicondata", iconClassIfIcon(item), item) +
+QString menuItemLine(const Node& item, const MenuClassNames& names) {
+    return QLatin1String("\t<li>") + anchor(names.link, iconClassIfIcon(item), item, names) +
            QLatin1String("</li>\n");
 }
 
-QString subMenuBlock(const Node& item, bool disclosureButton) {
+QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names) {
     // The owner's icon class is written even without an icon: the arrow rule selects on it.
     QString markup = QLatin1String("\t<li>\n\t\t") +
-                     anchor("mainmenuicondata", &item.iconID(), item) + QLatin1Char('\n');
+                     anchor(names.link, &item.iconID(), item, names) + QLatin1Char('\n');
     if (disclosureButton) {
         const QString name = item.name().trimmed().isEmpty()
                                  ? QStringLiteral("Sub-menu")
@@ -49,7 +50,7 @@ QString subMenuBlock(const Node& item, bool disclosureButton) {
     for (int i = 0; i < item.childCount(); ++i) {
         const Node& subItem = *item.childAt(i);
         markup += QLatin1String("\t\t\t<li>") +
-                  anchor("submenuicondata", iconClassIfIcon(subItem), subItem) +
+                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names) +
                   QLatin1String("</li>\n");
     }
     markup += QLatin1String("\t\t</ul>\n\t</li>\n");
@@ -71,18 +72,20 @@ LineHeights computeLineHeights(const Node& menuRoot) {
     return heights;
 }
 
-QString baseIconRules(const LineHeights& heights) {
+QString baseIconRules(const LineHeights& heights, const MenuClassNames& names) {
     // Two newlines first; the two rules then follow each other without a blank line.
-    const auto rule = [](const char* selector, qint64 lineHeight) -> QString {
-        return QLatin1Char('.') + QLatin1String(selector) + QLatin1String(" {\n\tline-height: ") +
+    const auto rule = [&names](const QString& linkClass, qint64 lineHeight) -> QString {
+        return names.scope + QLatin1Char('.') + linkClass + QLatin1String(" {\n\tline-height: ") +
                pixels(lineHeight) + QLatin1String(";\n\tfloat: left;\n\tpadding-right: 10px;\n}\n");
     };
-    return QLatin1String("\n\n") + rule("mainmenuicondata", heights.mainMenu) +
-           rule("submenuicondata", heights.subMenu);
+    return QLatin1String("\n\n") + rule(names.link, heights.mainMenu) +
+           rule(names.subLink, heights.subMenu);
 }
 
-QString iconRule(const IconRule& rule, const StyleTemplates& templates) {
-    const QLatin1String levelClass(rule.isMainMenu ? "mainmenuicondata" : "submenuicondata");
+QString iconRule(const IconRule& rule, const StyleTemplates& templates,
+                 const MenuClassNames& names) {
+    const QString& levelClass = rule.isMainMenu ? names.link : names.subLink;
+    const QString iconClass = names.iconPrefix + rule.iconID;
     const bool withArrow = rule.childCount >= 1;
     const bool arrowImage = withArrow && templates.arrowOnLink;
     // A double-resolution rule sits in a media query, one level deeper, and names the icon
@@ -93,10 +96,11 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates) {
     QString text;
     text.reserve(480);
     if (rule.isRetina)
-        text += QLatin1Char('\n') + QLatin1String(templates.retinaQuery) +
-                QLatin1String(" {\n\t.") + rule.iconID + QLatin1Char('.') + levelClass;
+        text += QLatin1Char('\n') + QLatin1String(templates.retinaQuery) + QLatin1String(" {\n\t") +
+                names.scope + QLatin1Char('.') + iconClass + QLatin1Char('.') + levelClass;
     else
-        text += QLatin1String("\n.") + levelClass + QLatin1Char('.') + rule.iconID;
+        text += QLatin1Char('\n') + names.scope + QLatin1Char('.') + levelClass + QLatin1Char('.') +
+                iconClass;
     text += QLatin1String(" {\n") + in + QLatin1String("padding-left: ") +
             pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
     if (withArrow)
@@ -117,15 +121,16 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates) {
     return text;
 }
 
-QString arrowRule(const QString& iconID, const StyleTemplates& templates) {
+QString arrowRule(const QString& iconID, const StyleTemplates& templates,
+                  const MenuClassNames& names) {
     // Always the top-level class, also when asked for a sub-item.
+    const QString selector = QLatin1Char('\n') + names.scope + QLatin1Char('.') + names.link +
+                             QLatin1Char('.') + names.iconPrefix + iconID;
     if (!templates.arrowOnLink)
-        return QLatin1String("\n.mainmenuicondata.") + iconID +
-               QLatin1String(" {\n\tpadding-right: 18px;\n}\n");
-    return QLatin1String("\n.mainmenuicondata.") + iconID +
-           QLatin1String(" {\n\tpadding-right: 18px;\n\tbackground: url(\"bottom.png\") "
-                         "no-repeat 0 -4px;\n\tbackground-size: 8px 8px;\n\t"
-                         "background-position: right center;\n\tmin-height: 8px;\n}\n");
+        return selector + QLatin1String(" {\n\tpadding-right: 18px;\n}\n");
+    return selector + QLatin1String(" {\n\tpadding-right: 18px;\n\tbackground: url(\"bottom.png\") "
+                                    "no-repeat 0 -4px;\n\tbackground-size: 8px 8px;\n\t"
+                                    "background-position: right center;\n\tmin-height: 8px;\n}\n");
 }
 
 } // namespace brindle

@@ -9,10 +9,11 @@ namespace brindle {
 
 // List markup of the page: one line per item without sub-items, one block per item with
 // sub-items. Titles and links are escaped for their places in the page.
-QString menuItemLine(const Node& item);
+QString menuItemLine(const Node& item, const MenuClassNames& names = {});
 // With a disclosure button, the owner's link is followed by a button that opens the sub-menu
 // (named after the owner for assistive technology).
-QString subMenuBlock(const Node& item, bool disclosureButton = false);
+QString subMenuBlock(const Node& item, bool disclosureButton = false,
+                     const MenuClassNames& names = {});
 
 // The largest icon height on each level, never less than 16. Sizes count whatever the file
 // names hold.
@@ -23,7 +24,7 @@ struct LineHeights {
 LineHeights computeLineHeights(const Node& menuRoot);
 
 // The two rules every icon fragment starts with, after two newlines.
-QString baseIconRules(const LineHeights& heights);
+QString baseIconRules(const LineHeights& heights, const MenuClassNames& names = {});
 
 // One icon rule: the item's icon drawn 20px across and 10px down, the link's left padding
 // widened to make room, and the arrow at the right edge when the item has children.
@@ -38,11 +39,13 @@ struct IconRule {
     qint64 childCount = 0;
 };
 QString iconRule(const IconRule& rule,
-                 const StyleTemplates& templates = styleTemplates(OutputStyle::Classic));
+                 const StyleTemplates& templates = styleTemplates(OutputStyle::Classic),
+                 const MenuClassNames& names = {});
 
 // The arrow alone, for an item with children and no icon.
 // In a style whose buttons draw the arrow, the rule only keeps the room for it.
 QString arrowRule(const QString& iconID,
-                  const StyleTemplates& templates = styleTemplates(OutputStyle::Classic));
+                  const StyleTemplates& templates = styleTemplates(OutputStyle::Classic),
+                  const MenuClassNames& names = {});
 
 } // namespace brindle

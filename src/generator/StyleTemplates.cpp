@@ -19,52 +19,78 @@ const StyleTemplates& styleTemplates(OutputStyle style) {
     return kStyles[style == OutputStyle::Modern ? 1 : 0];
 }
 
-const QString& menuScriptText() {
-    // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, and
-    // aria-expanded on the buttons). Hover, focus and a tap open the sub-menus without it.
+MenuClassNames menuClassNames(const OutputOptions& options) {
+    if (options.style != OutputStyle::Modern)
+        return {};
+    const QString& name = options.className;
+    return {name + QStringLiteral("-link"), name + QStringLiteral("-sublink"),
+            name + QLatin1Char('-'), QLatin1Char('.') + name + QStringLiteral("-nav ")};
+}
+
+QString menuScriptText(const QString& className) {
+    // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, closing
+    // on a press elsewhere, aria-expanded on the buttons). Hover, focus and a tap open the
+    // sub-menus without it. The token stands for the menu's class name.
     static const QString script = QStringLiteral(
-        "// Menu enhancements: the disclosure buttons report and toggle their sub-menu, and\n"
-        "// Escape closes an open sub-menu and returns focus to its button. Without this\n"
-        "// script the sub-menus still open on hover, on keyboard focus and on a tap.\n"
+        "// Buttons open and report their sub-menu; Escape, a press elsewhere or another\n"
+        "// opening closes it. Hover, focus and a tap open sub-menus without this script.\n"
         "(function () {\n"
         "\t\"use strict\";\n"
-        "\tvar menu = document.querySelector(\".brindlenav\");\n"
+        "\tvar menu = document.querySelector(\".brindlenav-nav .brindlenav\");\n"
         "\tif (!menu) return;\n"
-        "\tfunction owner(el) {\n"
-        "\t\tvar li = el && el.closest ? el.closest(\".brindlenav > li\") : null;\n"
-        "\t\treturn li && li.querySelector(\":scope > button\") ? li : null;\n"
+        "\tvar owners = [].filter.call(menu.children, function (li) {\n"
+        "\t\treturn li.querySelector(\":scope > button\");\n"
+        "\t});\n"
+        "\tfunction shown(li) {\n"
+        "\t\treturn getComputedStyle(li.querySelector(\":scope > ul\")).display !== \"none\";\n"
+        "\t}\n"
+        "\tfunction sync() {\n"
+        "\t\towners.forEach(function (li) {\n"
+        "\t\t\tli.querySelector(\":scope > button\").setAttribute(\"aria-expanded\", "
+        "String(shown(li)));\n"
+        "\t\t});\n"
         "\t}\n"
         "\tfunction setOpen(li, open) {\n"
-        "\t\tli.classList.toggle(\"open\", open);\n"
-        "\t\tli.classList.toggle(\"closed\", !open);\n"
-        "\t\tli.querySelector(\":scope > button\").setAttribute(\"aria-expanded\", String(open));\n"
-        "\t}\n"
-        "\tmenu.querySelectorAll(\":scope > li > button\").forEach(function (button) {\n"
-        "\t\tvar li = button.parentNode;\n"
-        "\t\tbutton.setAttribute(\"aria-expanded\", \"false\");\n"
-        "\t\tbutton.addEventListener(\"click\", function () {\n"
-        "\t\t\tsetOpen(li, !li.classList.contains(\"open\"));\n"
+        "\t\towners.forEach(function (other) {\n"
+        "\t\t\tvar mine = other === li;\n"
+        "\t\t\tif (!mine && !shown(other)) return;\n"
+        "\t\t\tother.classList.toggle(\"brindlenav-open\", mine && open);\n"
+        "\t\t\tother.classList.toggle(\"brindlenav-closed\", !(mine && open));\n"
         "\t\t});\n"
+        "\t\tsync();\n"
+        "\t}\n"
+        "\towners.forEach(function (li) {\n"
+        "\t\tli.querySelector(\":scope > button\").addEventListener(\"click\", function () {\n"
+        "\t\t\tsetOpen(li, !li.classList.contains(\"brindlenav-open\"));\n"
+        "\t\t});\n"
+        "\t\tli.addEventListener(\"mouseenter\", sync);\n"
         "\t\tli.addEventListener(\"mouseleave\", function () {\n"
-        "\t\t\tli.classList.remove(\"closed\");\n"
+        "\t\t\tli.classList.remove(\"brindlenav-closed\");\n"
+        "\t\t\tsync();\n"
         "\t\t});\n"
         "\t\tli.addEventListener(\"focusout\", function (event) {\n"
         "\t\t\tif (li.contains(event.relatedTarget)) return;\n"
-        "\t\t\tli.classList.remove(\"open\", \"closed\");\n"
-        "\t\t\tbutton.setAttribute(\"aria-expanded\", \"false\");\n"
+        "\t\t\tli.classList.remove(\"brindlenav-open\", \"brindlenav-closed\");\n"
+        "\t\t\trequestAnimationFrame(sync);\n"
         "\t\t});\n"
         "\t});\n"
+        "\tdocument.addEventListener(\"focusin\", sync);\n"
+        "\tdocument.addEventListener(\"pointerdown\", function (event) {\n"
+        "\t\tif (!menu.contains(event.target)) setOpen(null, false);\n"
+        "\t});\n"
         "\tdocument.addEventListener(\"keydown\", function (event) {\n"
-        "\t\tif (event.key !== \"Escape\") return;\n"
-        "\t\tvar li = owner(document.activeElement) || owner(menu.querySelector(\":scope > "
-        "li:hover\"));\n"
-        "\t\tif (!li) return;\n"
+        "\t\tvar li = owners.filter(function (o) {\n"
+        "\t\t\treturn o.contains(document.activeElement);\n"
+        "\t\t})[0] || owners.filter(shown)[0];\n"
+        "\t\tif (event.key !== \"Escape\" || !li) return;\n"
         "\t\tsetOpen(li, false);\n"
         "\t\tif (li.contains(document.activeElement)) li.querySelector(\":scope > "
         "button\").focus();\n"
         "\t});\n"
+        "\tsync();\n"
         "})();\n");
-    return script;
+    QString text = script;
+    return text.replace(QLatin1String(MenuClassNames::kToken), className);
 }
 
 } // namespace brindle

@@ -22,8 +22,21 @@ struct StyleTemplates {
 
 const StyleTemplates& styleTemplates(OutputStyle style);
 
-// The script that Modern pages load from "menu.js": Escape and the buttons' state. The page
-// works without it.
-const QString& menuScriptText();
+// The names the output gives the menu's elements. Classic keeps its own global names; Modern
+// derives every one from the class name option and scopes every selector by the menu's
+// <nav>, so nothing of it reaches the host page and the host's element rules weigh less.
+struct MenuClassNames {
+    QString link = QStringLiteral("mainmenuicondata");   // the links of the bar
+    QString subLink = QStringLiteral("submenuicondata"); // the links of the sub-menus
+    QString iconPrefix;                                  // before an item's icon class
+    QString scope;                                       // before every selector
+    // The Modern texts are written with this word wherever the class name goes.
+    static constexpr const char* kToken = "brindlenav";
+};
+MenuClassNames menuClassNames(const OutputOptions& options);
+
+// The script that Modern pages load from "menu.js" for the menu of that class name: Escape,
+// the buttons' state, closing on a press elsewhere. The page works without it.
+QString menuScriptText(const QString& className = OutputOptions::defaultClassName());
 
 } // namespace brindle

@@ -1,5 +1,7 @@
 #include "model/OutputOptions.h"
 
+#include <algorithm>
+
 namespace brindle {
 
 std::optional<QString> sanitizedNavLabel(const QString& typed) {
@@ -17,6 +19,20 @@ std::optional<QString> sanitizedNavLabel(const QString& typed) {
     if (name.isEmpty())
         return std::nullopt;
     return name;
+}
+
+bool isValidClassName(const QString& name) {
+    if (name.isEmpty() || name.size() > OutputOptions::kLongestClassName)
+        return false;
+    const auto letter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+    };
+    const qsizetype first = name.startsWith(u'-') ? 1 : 0;
+    if (first >= name.size() || !letter(name.at(first)))
+        return false;
+    return std::all_of(name.cbegin(), name.cend(), [&letter](QChar c) {
+        return letter(c) || (c >= u'0' && c <= u'9') || c == u'-';
+    });
 }
 
 QString outputStyleName(OutputStyle style) {

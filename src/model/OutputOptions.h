@@ -20,8 +20,13 @@ struct OutputOptions {
     OutputStyle style = OutputStyle::Classic;
     QString navLabel = defaultNavLabel();   // the accessible name of the navigation landmark
     qint64 breakpoint = kDefaultBreakpoint; // below this width in CSS pixels: the phone layout
+    // Every class and id of the Modern output derives from it, so that the menu keeps to
+    // itself in a host page and two menus can share one.
+    QString className = defaultClassName();
 
     static QString defaultNavLabel() { return QStringLiteral("Main"); }
+    static QString defaultClassName() { return QStringLiteral("brindlenav"); }
+    static constexpr int kLongestClassName = 40;
     bool isDefault() const { return *this == OutputOptions(); }
     friend bool operator==(const OutputOptions&, const OutputOptions&) = default;
 };
@@ -29,6 +34,11 @@ struct OutputOptions {
 // A menu name as the page may carry it: control characters dropped, runs of white space made
 // one space, none at either end. Nothing when no name is left: a landmark needs one.
 std::optional<QString> sanitizedNavLabel(const QString& typed);
+
+// Whether the text may be the menu's class name: a CSS identifier of ASCII letters, digits,
+// "-" and "_", beginning with a letter (or "_", or "-" and a letter), at most
+// kLongestClassName long, that needs no escaping in a selector, an id or an attribute.
+bool isValidClassName(const QString& name);
 
 // "classic" and "modern", as project files and the command line write them.
 QString outputStyleName(OutputStyle style);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 
 namespace brindle {
@@ -15,7 +16,8 @@ OutputView::OutputView(QWidget* parent)
 
 OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent)
     : StylePanel(tr("Output"), data, center, parent), m_styleComboBox(new QComboBox(this)),
-      m_navLabelField(new QLineEdit(this)), m_breakpointField(new QSpinBox(this)) {
+      m_navLabelField(new QLineEdit(this)), m_breakpointField(new QSpinBox(this)),
+      m_classNameField(new QLineEdit(this)) {
     m_styleComboBox->setObjectName(QStringLiteral("outputStyleComboBox"));
     m_styleComboBox->addItems({tr("Classic"), tr("Modern")});
     m_styleComboBox->setToolTip(tr("Classic: the original page, opened by mouse hover.\n"
@@ -31,6 +33,15 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     m_breakpointField->setToolTip(tr("Narrower screens show the menu as a vertical list behind "
                                      "a “Menu” button"));
     m_breakpointField->setKeyboardTracking(false);
+    m_classNameField->setObjectName(QStringLiteral("classNameField"));
+    m_classNameField->setMaxLength(OutputOptions::kLongestClassName);
+    // Only the characters a class name may hold can be typed; the whole name is checked when
+    // it is committed.
+    m_classNameField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[-_A-Za-z0-9]*")), m_classNameField));
+    m_classNameField->setToolTip(tr("Every class and id of the page starts with it, so the menu "
+                                    "keeps to itself in your site: letters, digits, “-” and "
+                                    "“_”, beginning with a letter"));
 
     describe(m_styleComboBox, tr("style"), addLabel(tr("Style"), 0, 0));
     form()->addWidget(m_styleComboBox, 0, 1);
@@ -38,12 +49,15 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     form()->addWidget(m_navLabelField, 1, 1);
     describe(m_breakpointField, tr("phone layout below"), addLabel(tr("Phone below"), 2, 0));
     form()->addWidget(m_breakpointField, 2, 1);
+    describe(m_classNameField, tr("class name"), addLabel(tr("Class name"), 3, 0));
+    form()->addWidget(m_classNameField, 3, 1);
     form()->setColumnStretch(1, 1);
 
     addReloader([this] {
         const OutputOptions& options = this->data().outputOptions();
         m_styleComboBox->setCurrentIndex(options.style == OutputStyle::Modern ? 1 : 0);
         m_navLabelField->setText(options.navLabel);
+        m_classNameField->setText(options.className);
         const QSignalBlocker blocker(m_breakpointField);
         m_breakpointField->setValue(static_cast<int>(options.breakpoint));
         showModernControls(options.style == OutputStyle::Modern);
@@ -51,11 +65,13 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_styleComboBox, &QComboBox::activated, this, &OutputView::updateOutputOptions);
     connect(m_navLabelField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
     connect(m_breakpointField, &QSpinBox::valueChanged, this, &OutputView::updateOutputOptions);
+    connect(m_classNameField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
 }
 
 void OutputView::showModernControls(bool modern) {
     m_navLabelField->setEnabled(modern);
     m_breakpointField->setEnabled(modern);
+    m_classNameField->setEnabled(modern);
 }
 
 void OutputView::updateOutputOptions() {
@@ -70,6 +86,19 @@ void OutputView::updateOutputOptions() {
     // Committed: the field's own undo no longer applies, the design's does.
     m_navLabelField->setModified(false);
     options.breakpoint = m_breakpointField->value();
+    options.className = m_classNameField->text();
+    if (!isValidClassName(options.className)) {
+        // Refused: the menu keeps the name it has.
+        const QString refused = options.className;
+        options.className = data().outputOptions().className;
+        m_classNameField->setText(options.className);
+        emit statusMessage(
+            refused.isEmpty()
+                ? tr("The class name cannot be empty; it stays “%1”").arg(options.className)
+                : tr("“%1” is not a class name: it must begin with a letter; it stays “%2”")
+                      .arg(refused, options.className));
+    }
+    m_classNameField->setModified(false);
     showModernControls(options.style == OutputStyle::Modern);
     if (options == data().outputOptions())
         return;

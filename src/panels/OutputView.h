@@ -9,7 +9,8 @@ class QSpinBox;
 namespace brindle {
 
 // "Output": which style the page is written in (Classic or Modern) and, for Modern, the
-// name of the navigation landmark and the width below which the phone layout applies.
+// name of the navigation landmark, the width below which the phone layout applies and the
+// class name every class and id of the page derives from.
 // Each change stores the options and posts "OutputOptionsDataUpdated".
 class OutputView : public StylePanel {
     Q_OBJECT
@@ -21,9 +22,14 @@ public:
     QComboBox* styleComboBox() const { return m_styleComboBox; }
     QLineEdit* navLabelField() const { return m_navLabelField; }
     QSpinBox* breakpointField() const { return m_breakpointField; }
+    QLineEdit* classNameField() const { return m_classNameField; }
 
     // The controls' actions: store what they show and post, when it changed.
     void updateOutputOptions();
+
+signals:
+    // A typed value that was not taken, and why.
+    void statusMessage(const QString& message);
 
 private:
     void showModernControls(bool modern);
@@ -31,6 +37,7 @@ private:
     QComboBox* m_styleComboBox;
     QLineEdit* m_navLabelField;
     QSpinBox* m_breakpointField;
+    QLineEdit* m_classNameField;
 };
 
 } // namespace brindle

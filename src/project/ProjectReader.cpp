@@ -319,6 +319,13 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
                 .arg(OutputOptions::kLargestBreakpoint);
         options.breakpoint = width->integer;
     }
+    if (const PlistElement* name = element.valueForKey(QLatin1String(kClassNameKey))) {
+        if (name->kind != Kind::String || !isValidClassName(name->text))
+            return QStringLiteral("the class name is not a CSS class name of up to %1 letters, "
+                                  "digits, “-” and “_”")
+                .arg(OutputOptions::kLongestClassName);
+        options.className = name->text;
+    }
     return options;
 }
 

@@ -34,6 +34,7 @@ QString sanitizedFontFamily(const QString& family);
 inline constexpr const char* kOutputStyleKey = "outputStyle";
 inline constexpr const char* kNavigationLabelKey = "navigationLabel";
 inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
+inline constexpr const char* kClassNameKey = "className"; // written only when not the default
 
 // The options from that dictionary: absent keys keep their defaults, unknown keys are
 // ignored, a value of the wrong kind or out of range refuses the file.

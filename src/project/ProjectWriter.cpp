@@ -75,12 +75,17 @@ private:
 } // namespace
 
 PlistElement outputOptionsElement(const OutputOptions& options) {
-    return PlistElement::fromDictionary({QLatin1String(kOutputStyleKey),
-                                         QLatin1String(kNavigationLabelKey),
-                                         QLatin1String(kPhoneBreakpointKey)},
-                                        {PlistElement::fromString(outputStyleName(options.style)),
-                                         PlistElement::fromString(options.navLabel),
-                                         PlistElement::fromInteger(options.breakpoint)});
+    QStringList keys = {QLatin1String(kOutputStyleKey), QLatin1String(kNavigationLabelKey),
+                        QLatin1String(kPhoneBreakpointKey)};
+    std::vector<PlistElement> values = {PlistElement::fromString(outputStyleName(options.style)),
+                                        PlistElement::fromString(options.navLabel),
+                                        PlistElement::fromInteger(options.breakpoint)};
+    // Files of designs that kept the default name stay as they were written before.
+    if (options.className != OutputOptions::defaultClassName()) {
+        keys.append(QLatin1String(kClassNameKey));
+        values.push_back(PlistElement::fromString(options.className));
+    }
+    return PlistElement::fromDictionary(keys, values);
 }
 
 QList<PlistElement> projectElements(const GlobalData& data) {

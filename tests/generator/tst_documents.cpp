@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "generator/CodeDocuments.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -389,21 +390,25 @@ void DocumentsTest::modernStyle_writesStandardForms_data() {
     // the owner's rule only keeps the room.
     QTest::newRow("owner with a button")
         << QVariantMap() << Fragment::menuStructure
-        << QStringLiteral("\t<li><a class=\"mainmenuicondata\" href=\"#\">Home</a></li>\n"
-                          "\t<li>\n"
-                          "\t\t<a class=\"mainmenuicondata icon1\" href=\"#\">Products</a>\n"
-                          "\t\t<button type=\"button\" aria-label=\"Products sub-menu\"></button>\n"
-                          "\t\t<ul>\n"
-                          "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Tessaly</a></li>\n"
-                          "\t\t\t<li><a class=\"submenuicondata\" href=\"#\">Brindle</a></li>\n"
-                          "\t\t</ul>\n"
-                          "\t</li>\n"
-                          "\t<li><a class=\"mainmenuicondata\" href=\"#\">Forums</a></li>\n");
+        << QStringLiteral(
+               "\t<li><a class=\"brindlenav-link\" href=\"#\">Home</a></li>\n"
+               "\t<li>\n"
+               "\t\t<a class=\"brindlenav-link brindlenav-icon1\" href=\"#\">Products</a>\n"
+               "\t\t<button type=\"button\" aria-label=\"Products sub-menu\"></button>\n"
+               "\t\t<ul>\n"
+               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\">Tessaly</a></li>\n"
+               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\">Brindle</a></li>\n"
+               "\t\t</ul>\n"
+               "\t</li>\n"
+               "\t<li><a class=\"brindlenav-link\" href=\"#\">Forums</a></li>\n");
+    // Every rule is scoped by the menu's <nav>, so a host's element rules weigh less.
     QTest::newRow("room for the button's arrow")
         << QVariantMap() << Fragment::menuIcon
-        << QStringLiteral("\n\n.mainmenuicondata {\n\tline-height: 16px;\n\tfloat: left;\n"
-                          "\tpadding-right: 10px;\n}\n.submenuicondata {\n\tline-height: 16px;\n"
-                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n\n.mainmenuicondata.icon1 "
+        << QStringLiteral("\n\n.brindlenav-nav .brindlenav-link {\n\tline-height: 16px;\n"
+                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n"
+                          ".brindlenav-nav .brindlenav-sublink {\n\tline-height: 16px;\n"
+                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n\n"
+                          ".brindlenav-nav .brindlenav-link.brindlenav-icon1 "
                           "{\n\tpadding-right: 18px;\n}\n");
 }
 
@@ -421,34 +426,62 @@ void DocumentsTest::modernStyle_writesStandardForms() {
     verifyRegistry(documents);
 }
 
+void DocumentsTest::modernStyle_frameFollowsTheOptions_data() {
+    QTest::addColumn<QString>("className");
+    QTest::newRow("default name") << QStringLiteral("brindlenav");
+    QTest::newRow("own name") << QStringLiteral("top_nav-2");
+}
+
 void DocumentsTest::modernStyle_frameFollowsTheOptions() {
+    QFETCH(QString, className);
     GlobalData data;
     CodeDocuments documents(data);
     buildBoth(documents);
     QVERIFY(documents.scriptText().isEmpty());
     QSignalSpy rebuilt(&documents, &CodeDocuments::textsRebuilt);
 
-    data.setOutputOptions({OutputStyle::Modern, QStringLiteral("Shop & \"more\""), 800});
+    OutputOptions options{OutputStyle::Modern, QStringLiteral("Shop & \"more\""), 800};
+    options.className = className;
+    data.setOutputOptions(options);
     documents.rebuildForOutputOptions();
     QCOMPARE(rebuilt.count(), 1);
     verifyRegistry(documents);
     const QString& page = documents.htmlText();
+    const auto named = [&className](const char* text) {
+        return QString::fromUtf8(text).replace(QStringLiteral("NAME"), className);
+    };
     QVERIFY(page.contains(QStringLiteral(
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n")));
     QVERIFY(page.contains(QStringLiteral("\t<script src=\"menu.js\" defer></script>\n")));
-    QVERIFY(page.contains(QStringLiteral(
-        "<nav class=\"brindlenav-nav\" aria-label=\"Shop &amp; &quot;more&quot;\">\n"
-        "<input type=\"checkbox\" id=\"brindlenav-toggle\" class=\"brindlenav-toggle\">\n"
-        "<label for=\"brindlenav-toggle\">Menu</label>\n<ul class=\"brindlenav\">\n")));
+    QVERIFY(
+        page.contains(named("<nav class=\"NAME-nav\" aria-label=\"Shop &amp; &quot;more&quot;\">\n"
+                            "<input type=\"checkbox\" id=\"NAME-toggle\" class=\"NAME-toggle\">\n"
+                            "<label for=\"NAME-toggle\">Menu</label>\n<ul class=\"NAME\">\n"
+                            "\t<li><a class=\"NAME-link\" href=\"#\">Home</a></li>\n")));
     QVERIFY(page.endsWith(QStringLiteral("</ul>\n</nav>\n</body>\n</html>\n")));
     const QString& css = documents.cssText();
+    QVERIFY(css.startsWith(named(".NAME-nav.NAME-nav,\n.NAME-nav.NAME-nav * {\n")));
     QVERIFY(css.contains(QStringLiteral("\n@media (max-width: 799.98px) {\n")));
-    QVERIFY(css.contains(QStringLiteral(".brindlenav li:focus-within > ul,\n")));
-    QVERIFY(css.endsWith(QStringLiteral("\t.brindlenav ul {\n\t\tposition: static;\n\t}\n}\n")));
+    QVERIFY(css.contains(named(".NAME-nav .NAME li:focus-within > ul,\n")));
+    QVERIFY(css.contains(named(".NAME-nav .NAME li.NAME-open > ul {\n")));
+    QVERIFY(css.endsWith(named("\t.NAME-nav .NAME ul {\n\t\tposition: static;\n\t}\n}\n")));
     for (const char* prefix : {"-moz-", "-webkit-", "-ms-", "-o-"})
         QVERIFY2(!css.contains(QLatin1String(prefix)), prefix);
-    QVERIFY(documents.scriptText().contains(QStringLiteral("\"Escape\"")));
-    QVERIFY(documents.scriptText().toUtf8().size() < 2048);
+    const QString script = documents.scriptText();
+    QVERIFY(script.contains(QStringLiteral("\"Escape\"")));
+    QVERIFY(script.contains(named("document.querySelector(\".NAME-nav .NAME\")")));
+    QVERIFY(script.contains(named("\"NAME-open\"")));
+    QVERIFY(script.toUtf8().size() < 2048);
+    // Nothing global: every class and id of the three texts derives from the name.
+    if (className != QLatin1String("brindlenav")) {
+        for (const QString& text : {page, css, script})
+            QVERIFY(!text.contains(QStringLiteral("brindlenav")));
+    }
+    static const QRegularExpression names(QStringLiteral("(?:class|id|for)=\"([^\"]*)\""));
+    for (const QRegularExpressionMatch& match : names.globalMatch(page)) {
+        for (const QString& name : match.captured(1).split(u' '))
+            QVERIFY2(name.startsWith(className), qPrintable(name));
+    }
 
     // Back to Classic: the hand-written texts again, byte for byte, and no script.
     data.setOutputOptions({});

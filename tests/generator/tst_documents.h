@@ -23,5 +23,6 @@ private slots:
     void calculatePosIndex_strictlyGreater();
     void modernStyle_writesStandardForms_data();
     void modernStyle_writesStandardForms();
+    void modernStyle_frameFollowsTheOptions_data();
     void modernStyle_frameFollowsTheOptions();
 };

@@ -26,6 +26,8 @@ private slots:
     void contrast_findsTheWorstPairOfEachState();
     void navLabel_isCleanedOneWay_data();
     void navLabel_isCleanedOneWay();
+    void className_isACssIdentifier_data();
+    void className_isACssIdentifier();
     void sharedData_isOneInstance();
     void defaults_fontStacksInOrder();
     void defaults_scalarsAndColours();
@@ -458,6 +460,35 @@ void ModelTest::navLabel_isCleanedOneWay() {
     const std::optional<QString> cleaned = sanitizedNavLabel(typed);
     QCOMPARE(cleaned.value_or(QString()), kept);
     QCOMPARE(cleaned.has_value(), !kept.isEmpty());
+}
+
+void ModelTest::className_isACssIdentifier_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("default") << "brindlenav" << true;
+    QTest::newRow("dashes, digits, underscores") << "top-nav_2" << true;
+    QTest::newRow("leading underscore") << "_nav" << true;
+    QTest::newRow("one leading dash") << "-nav" << true;
+    QTest::newRow("40 characters") << QString(40, u'n') << true;
+    QTest::newRow("41 characters") << QString(41, u'n') << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dash alone") << "-" << false;
+    QTest::newRow("two dashes") << "--nav" << false;
+    QTest::newRow("digit first") << "2nav" << false;
+    QTest::newRow("dash then digit") << "-2nav" << false;
+    QTest::newRow("space") << "top nav" << false;
+    QTest::newRow("dot") << "top.nav" << false;
+    QTest::newRow("quote") << "nav\"x" << false;
+    QTest::newRow("brace") << "nav{}" << false;
+    QTest::newRow("letter outside ASCII") << "menü" << false;
+}
+
+// Classes, ids and selectors are written with the name as it is: anything that would need
+// escaping in CSS or HTML is refused.
+void ModelTest::className_isACssIdentifier() {
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+    QCOMPARE(isValidClassName(name), valid);
 }
 
 void ModelTest::contrast_followsTheWcagFormula_data() {

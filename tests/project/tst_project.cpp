@@ -939,6 +939,12 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault_data() {
     QTest::newRow("classic with a label kept for later")
         << OutputOptions{OutputStyle::Classic, QStringLiteral("Shop & <more>"), 900}
         << QStringLiteral("Version 3.1");
+    QTest::newRow("own class name") << OutputOptions{OutputStyle::Modern, QStringLiteral("Main"),
+                                                     640, QStringLiteral("-top_nav2")}
+                                    << QStringLiteral("Version 3.1");
+    QTest::newRow("class name alone")
+        << OutputOptions{OutputStyle::Classic, QStringLiteral("Main"), 640, QStringLiteral("Site")}
+        << QStringLiteral("Version 3.1");
 }
 
 void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
@@ -980,6 +986,20 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
         uint64_t breakpoint = 0;
         plist_get_uint_val(plist_dict_get_item(dictionary, "phoneBreakpoint"), &breakpoint);
         QCOMPARE(qint64(breakpoint), options.breakpoint);
+        // Only a name of the designer's own is written: earlier files stay as they were.
+        QCOMPARE(plist_dict_get_item(dictionary, "className") != nullptr,
+                 options.className != OutputOptions::defaultClassName());
+        if (options.className != OutputOptions::defaultClassName())
+            QCOMPARE(text("className"), options.className);
+    }
+    // A class name the page could not carry as it is refuses the file.
+    for (const QString& bad : {QStringLiteral("2nav"), QStringLiteral("top nav"), QString(),
+                               QStringLiteral("a\"><script>")}) {
+        std::vector<PlistElement> values;
+        values.push_back(PlistElement::fromString(bad));
+        const auto read = readOutputOptions(
+            PlistElement::fromDictionary({QString::fromLatin1(kClassNameKey)}, std::move(values)));
+        QVERIFY2(std::holds_alternative<QString>(read), qPrintable(bad));
     }
 
     GlobalData target;
