@@ -22,12 +22,18 @@ bool looksLikeOption(const QString& argument) {
 
 QString usageText() {
     return QStringLiteral(
-        "usage: brindle-export [--output-style classic|modern] --defaults OUTDIR\n"
-        "       brindle-export [--output-style classic|modern] PROJECT OUTDIR\n"
+        "usage: brindle-export [OPTIONS] --defaults OUTDIR\n"
+        "       brindle-export [OPTIONS] PROJECT OUTDIR\n"
         "       brindle-export --version\n"
         "Writes styles.css, index.html and the images the page needs into "
         "OUTDIR (created if missing); a Modern page also gets menu.js.\n"
-        "Without --output-style the design's own style is used.\n");
+        "Options:\n"
+        "  --output-style classic|modern  the style to write (default: the design's own)\n"
+        "  --class-name NAME              the class every class and id of a Modern page\n"
+        "                                 starts with (default: the design's own)\n"
+        "  --snippet                      the menu alone, to put into a page of your own:\n"
+        "                                 menu.html, menu.css, menu.js and the images,\n"
+        "                                 always in the Modern style\n");
 }
 
 QString versionText() {
@@ -37,28 +43,62 @@ QString versionText() {
 ParsedCommandLine parseCommandLine(const QStringList& givenArguments) {
     QStringList arguments = givenArguments;
     std::optional<OutputStyle> style;
-    if (!arguments.isEmpty() && (arguments.first() == QLatin1String("--output-style") ||
-                                 arguments.first().startsWith(QLatin1String("--output-style=")))) {
-        QString name;
-        if (arguments.first().contains(QLatin1Char('='))) {
-            name = arguments.takeFirst().section(QLatin1Char('='), 1);
-        } else {
-            arguments.removeFirst();
-            if (arguments.isEmpty())
+    std::optional<QString> className;
+    bool snippet = false;
+    // Options with a value take it from the next argument or after "=".
+    const auto valueOf = [&arguments](const QString& option) -> std::optional<QString> {
+        const QString first = arguments.takeFirst();
+        if (first.startsWith(option + QLatin1Char('=')))
+            return first.mid(option.size() + 1);
+        if (arguments.isEmpty())
+            return std::nullopt;
+        return arguments.takeFirst();
+    };
+    const auto is = [&arguments](const char* option) {
+        const QString& first = arguments.first();
+        return first == QLatin1String(option) ||
+               first.startsWith(QLatin1String(option) + QLatin1Char('='));
+    };
+    while (!arguments.isEmpty()) {
+        if (is("--output-style")) {
+            if (style)
+                return usageError(QStringLiteral("--output-style is given twice"));
+            const std::optional<QString> name = valueOf(QStringLiteral("--output-style"));
+            if (!name)
                 return usageError(
                     QStringLiteral("--output-style needs a style: classic or modern"));
-            name = arguments.takeFirst();
+            style = outputStyleOfName(*name);
+            if (!style)
+                return usageError(
+                    QStringLiteral("unknown output style %1 (classic or modern)").arg(*name));
+        } else if (is("--class-name")) {
+            if (className)
+                return usageError(QStringLiteral("--class-name is given twice"));
+            className = valueOf(QStringLiteral("--class-name"));
+            if (!className)
+                return usageError(QStringLiteral("--class-name needs a name"));
+            if (!isValidClassName(*className))
+                return usageError(QStringLiteral("%1 is not a class name: letters, digits, “-” "
+                                                 "and “_”, beginning with a letter, at most %2")
+                                      .arg(*className)
+                                      .arg(OutputOptions::kLongestClassName));
+        } else if (arguments.first() == QLatin1String("--snippet")) {
+            if (snippet)
+                return usageError(QStringLiteral("--snippet is given twice"));
+            arguments.removeFirst();
+            snippet = true;
+        } else {
+            break;
         }
-        style = outputStyleOfName(name);
-        if (!style)
-            return usageError(
-                QStringLiteral("unknown output style %1 (classic or modern)").arg(name));
         if (arguments.isEmpty())
             return usageError(QStringLiteral("missing arguments"));
     }
     ParsedCommandLine parsed = parseExportArguments(arguments);
-    if (parsed.request)
+    if (parsed.request) {
         parsed.request->outputStyle = style;
+        parsed.request->className = className;
+        parsed.request->snippet = snippet;
+    }
     return parsed;
 }
 

@@ -16,6 +16,8 @@ struct ExportRequest {
     QString projectPath; // empty: the default design
     QString outputDirectory;
     std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
+    std::optional<QString> className = std::nullopt;       // absent: the design's own name
+    bool snippet = false; // the menu alone: menu.html, menu.css, menu.js and the pictures
 };
 
 struct ParsedCommandLine {
@@ -26,11 +28,12 @@ struct ParsedCommandLine {
 };
 
 // `arguments` without the program name. Accepted forms:
-//   [--output-style classic|modern] --defaults OUTDIR        the default design
-//   [--output-style classic|modern] PROJECT OUTDIR           a saved project
+//   [OPTIONS] --defaults OUTDIR        the default design
+//   [OPTIONS] PROJECT OUTDIR           a saved project
 //   --help, -h
 //   --version, -v
-// The style option may also be written --output-style=STYLE.
+// OPTIONS, in any order, each at most once: --output-style classic|modern, --class-name NAME
+// (also written --option=VALUE) and --snippet.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 QString usageText();

@@ -1,6 +1,7 @@
 #include "cli/DesignExport.h"
 
 #include "generator/CodeDocuments.h"
+#include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
 
@@ -9,8 +10,10 @@
 
 namespace brindle::cli {
 
-WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
-                         const QString& iconFolder) {
+namespace {
+
+WriteResult exportInto(const GlobalData& data, const QString& outputDirectory,
+                       const QString& iconFolder, bool snippet) {
     const QString shownPath = QDir::toNativeSeparators(outputDirectory);
     const QFileInfo folder(outputDirectory);
     if (folder.exists() && !folder.isDir())
@@ -18,18 +21,38 @@ WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
     if (!QDir().mkpath(outputDirectory))
         return {false, QStringLiteral("cannot create folder %1").arg(shownPath)};
 
-    CodeDocuments documents(data);
-    documents.insertHTML5Code();
-    documents.insertCSS3Code();
-    WriteResult written =
-        exportAllFilesToFolder(documents.cssText(), documents.htmlText(), *data.getMenuRootNode(),
-                               iconFolder, outputDirectory, documents.scriptText());
+    WriteResult written;
+    if (snippet) {
+        const Snippet texts = buildSnippet(data);
+        written = exportAllFilesToFolder(
+            texts.css, texts.html, *data.getMenuRootNode(), iconFolder, outputDirectory,
+            texts.script, {QLatin1String(kSnippetStylesheetName), QLatin1String(kSnippetPageName)});
+    } else {
+        CodeDocuments documents(data);
+        documents.insertHTML5Code();
+        documents.insertCSS3Code();
+        written = exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                         *data.getMenuRootNode(), iconFolder, outputDirectory,
+                                         documents.scriptText());
+    }
     if (!written) {
         // The export names every file it could not write; the first says enough here.
         written.error = QStringLiteral("cannot export into %1: %2")
                             .arg(shownPath, written.error.section(QLatin1Char('\n'), 0, 0));
     }
     return written;
+}
+
+} // namespace
+
+WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
+                         const QString& iconFolder) {
+    return exportInto(data, outputDirectory, iconFolder, false);
+}
+
+WriteResult exportSnippet(const GlobalData& data, const QString& outputDirectory,
+                          const QString& iconFolder) {
+    return exportInto(data, outputDirectory, iconFolder, true);
 }
 
 } // namespace brindle::cli

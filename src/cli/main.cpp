@@ -54,13 +54,14 @@ int runExport(const ExportRequest& request) {
         for (const QString& warning : opened.warnings)
             printWarning(warning);
     }
-    if (request.outputStyle) {
-        OutputOptions options = data.outputOptions();
+    OutputOptions options = data.outputOptions();
+    if (request.outputStyle)
         options.style = *request.outputStyle;
-        data.setOutputOptions(options);
-    }
-    if (const WriteResult written =
-            exportDesign(data, request.outputDirectory, data.tempFolderPath());
+    if (request.className)
+        options.className = *request.className;
+    data.setOutputOptions(options);
+    const auto write = request.snippet ? exportSnippet : exportDesign;
+    if (const WriteResult written = write(data, request.outputDirectory, data.tempFolderPath());
         !written) {
         printError(written.error);
         return kExitFailure;

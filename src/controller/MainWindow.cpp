@@ -321,6 +321,9 @@ void MainWindow::buildFileMenu() {
     QAction* exportAll =
         file->addAction(tr("Export &All…"), m_projectActions, &ProjectActions::exportAllFiles);
     exportAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    QAction* exportSnippet =
+        file->addAction(tr("Export S&nippet…"), m_projectActions, &ProjectActions::exportSnippet);
+    exportSnippet->setObjectName(QStringLiteral("exportSnippet"));
     file->addSeparator();
     file->addAction(m_document->recoverAction());
     file->addSeparator();
@@ -360,6 +363,14 @@ void MainWindow::buildEditMenu() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(m_document->undoAction());
     edit->addAction(m_document->redoAction());
+    edit->addSeparator();
+    // The menu alone, as Export Snippet writes it, for pasting into a page of one's own.
+    QAction* copyHTML =
+        edit->addAction(tr("Copy &HTML"), m_projectActions, &ProjectActions::copySnippetHTML);
+    copyHTML->setObjectName(QStringLiteral("copySnippetHTML"));
+    QAction* copyCSS =
+        edit->addAction(tr("Copy C&SS"), m_projectActions, &ProjectActions::copySnippetCSS);
+    copyCSS->setObjectName(QStringLiteral("copySnippetCSS"));
 }
 
 void MainWindow::buildHelpMenu() {

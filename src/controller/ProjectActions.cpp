@@ -1,6 +1,7 @@
 #include "controller/ProjectActions.h"
 
 #include "controller/CSSNavMenu.h"
+#include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "project/DesignGallery.h"
 #include "project/ProjectFile.h"
@@ -9,9 +10,11 @@
 #include "workspace/Export.h"
 #include "workspace/StartFolder.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
 
@@ -204,6 +207,34 @@ bool ProjectActions::exportAllTo(const QString& folder) {
     return true;
 }
 
+bool ProjectActions::exportSnippetTo(const QString& folder) {
+    const Snippet snippet = buildSnippet(m_data);
+    const WriteResult result = exportAllFilesToFolder(
+        snippet.css, snippet.html, *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
+        snippet.script, {QLatin1String(kSnippetStylesheetName), QLatin1String(kSnippetPageName)});
+    if (!result.ok) {
+        showError(tr("Export Failed"), tr("Not every file could be exported to “%1”:\n%2")
+                                           .arg(QDir::toNativeSeparators(folder), result.error));
+        return false;
+    }
+    emit statusMessage(tr("Exported the menu to %1; menu.html says what goes into your page")
+                           .arg(QDir::toNativeSeparators(folder)));
+    return true;
+}
+
+void ProjectActions::copySnippetHTML() {
+    commitFieldBeingEdited(m_window);
+    QGuiApplication::clipboard()->setText(buildSnippet(m_data).html);
+    emit statusMessage(tr("Copied the menu's HTML; the comment at its top says what else your "
+                          "page needs"));
+}
+
+void ProjectActions::copySnippetCSS() {
+    commitFieldBeingEdited(m_window);
+    QGuiApplication::clipboard()->setText(buildSnippet(m_data).css);
+    emit statusMessage(tr("Copied the menu's CSS"));
+}
+
 // --- the dialogs -------------------------------------------------------------------------
 
 QFileDialog* ProjectActions::makeDialog(const QString& title, StartFolder::Kind kind,
@@ -296,6 +327,14 @@ void ProjectActions::exportAllFiles() {
     QFileDialog* dialog = makeDialog(tr("Export All Files"), StartFolder::Kind::Exports, QString(),
                                      QFileDialog::AcceptOpen, QFileDialog::Directory, QString());
     connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportAllTo);
+    dialog->open();
+}
+
+void ProjectActions::exportSnippet() {
+    commitFieldBeingEdited(m_window);
+    QFileDialog* dialog = makeDialog(tr("Export Snippet"), StartFolder::Kind::Exports, QString(),
+                                     QFileDialog::AcceptOpen, QFileDialog::Directory, QString());
+    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportSnippetTo);
     dialog->open();
 }
 

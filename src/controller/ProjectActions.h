@@ -29,6 +29,8 @@ public:
     bool exportHTMLTo(const QString& path);
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
+    // The menu alone (see buildSnippet()): menu.html, menu.css, menu.js and the pictures.
+    bool exportSnippetTo(const QString& folder);
 
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.
@@ -63,6 +65,10 @@ public slots:
     void exportHTMLFile();
     void exportCSSFile();
     void exportAllFiles();
+    void exportSnippet();
+    // The snippet's page or stylesheet text onto the clipboard.
+    void copySnippetHTML();
+    void copySnippetCSS();
 
 signals:
     // A project was saved to, or opened from, this path: the newest recent entry.

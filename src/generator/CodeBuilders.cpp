@@ -57,12 +57,16 @@ void CodeBuilders::build(Fragment fragment) {
     (this->*kBuilders[fragmentSlot(fragment)])();
 }
 
+const OutputOptions& CodeBuilders::options() const {
+    return m_optionsOverride ? *m_optionsOverride : m_data.outputOptions();
+}
+
 MenuClassNames CodeBuilders::classNames() const {
-    return menuClassNames(m_data.outputOptions());
+    return menuClassNames(options());
 }
 
 const StyleTemplates& CodeBuilders::templates() const {
-    return styleTemplates(m_data.outputOptions().style);
+    return styleTemplates(options().style);
 }
 
 void CodeBuilders::store(Fragment fragment, QString text) {

@@ -3,6 +3,9 @@
 #include "generator/FragmentRegistry.h"
 #include "generator/MenuMarkup.h"
 #include "model/GlobalData.h"
+#include "model/OutputOptions.h"
+
+#include <optional>
 
 namespace brindle {
 
@@ -66,6 +69,12 @@ public:
     void resetLineHeights();
 
     const GlobalData& data() const { return m_data; }
+    // The output options the texts are written for: the design's, unless others were given
+    // (the snippet is always Modern).
+    const OutputOptions& options() const;
+    void setOptionsOverride(std::optional<OutputOptions> options) {
+        m_optionsOverride = std::move(options);
+    }
 
 private:
     // The templates of the design's output style.
@@ -76,6 +85,7 @@ private:
     void appendItemIconRules(const Node& item, bool isMainMenu);
 
     const GlobalData& m_data;
+    std::optional<OutputOptions> m_optionsOverride;
     FragmentRegistry& m_registry;
     qint64 m_currentMainMenuLineHeight = -1;
     qint64 m_currentSubMenuLineHeight = -1;

@@ -597,14 +597,14 @@ CodeDocuments::CodeDocuments(const GlobalData& data, QObject* parent)
 
 void CodeDocuments::insertHTML5Code() {
     m_builders.constructMenuStructureCommand();
-    m_htmlOptions = m_builders.data().outputOptions();
+    m_htmlOptions = m_builders.options();
     m_htmlText = assemble(documentTables(m_htmlOptions.style).page, m_registry, m_htmlOptions);
 }
 
 void CodeDocuments::insertCSS3Code() {
     for (Fragment fragment : kBuildOrder)
         m_builders.build(fragment);
-    const OutputOptions& options = m_builders.data().outputOptions();
+    const OutputOptions& options = m_builders.options();
     m_cssText = assemble(documentTables(options.style).stylesheet, m_registry, options);
 }
 

@@ -89,14 +89,14 @@ bool needsArrowImage(const Node& menuRoot) {
 
 WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
                                    const Node& menuRoot, const QString& previewFolder,
-                                   const QString& folder, const QString& scriptText) {
+                                   const QString& folder, const QString& scriptText,
+                                   const ExportFileNames& names) {
     qCInfo(lcBrindle).noquote() << folder;
     const QDir destination(folder);
     ExportReport report;
-    report.add(QStringLiteral("styles.css"),
-               exportCSSTextToFile(cssText, destination.filePath(QStringLiteral("styles.css"))));
-    report.add(QStringLiteral("index.html"),
-               exportHTMLTextToFile(htmlText, destination.filePath(QStringLiteral("index.html"))));
+    report.add(names.stylesheet,
+               exportCSSTextToFile(cssText, destination.filePath(names.stylesheet)));
+    report.add(names.page, exportHTMLTextToFile(htmlText, destination.filePath(names.page)));
     if (!scriptText.isEmpty())
         report.add(
             QStringLiteral("menu.js"),

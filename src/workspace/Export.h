@@ -24,11 +24,19 @@ QStringList exportedIconFileNames(const Node& menuRoot);
 // True when some top-level item has sub-items, so the page needs the arrow image.
 bool needsArrowImage(const Node& menuRoot);
 
-// Everything the page needs, into the folder: "styles.css", "index.html", the icons copied
-// from the preview folder (replacing files of the same name), when needed "bottom.png", and
-// "menu.js" when the page loads a script.
+// The names the two texts are written under: the whole page, or the menu alone.
+struct ExportFileNames {
+    QString stylesheet = QStringLiteral("styles.css");
+    QString page = QStringLiteral("index.html");
+};
+
+// Everything the page needs, into the folder: the stylesheet and the page ("styles.css",
+// "index.html" unless named otherwise), the icons copied from the preview folder (replacing
+// files of the same name), when needed "bottom.png", and "menu.js" when the page loads a
+// script.
 WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
                                    const Node& menuRoot, const QString& previewFolder,
-                                   const QString& folder, const QString& scriptText = QString());
+                                   const QString& folder, const QString& scriptText = QString(),
+                                   const ExportFileNames& names = {});
 
 } // namespace brindle

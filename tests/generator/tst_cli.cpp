@@ -65,12 +65,12 @@ void CliTest::informationOptions_printAndExitWithZero_data() {
     QTest::addColumn<QByteArray>("firstLine");
     QTest::addColumn<int>("lineCount");
     const QByteArray version = QByteArrayLiteral("brindle-export " BRINDLE_PROJECT_VERSION "\n");
-    const QByteArray usage = QByteArrayLiteral(
-        "usage: brindle-export [--output-style classic|modern] --defaults OUTDIR\n");
+    const QByteArray usage =
+        QByteArrayLiteral("usage: brindle-export [OPTIONS] --defaults OUTDIR\n");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
-    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 5;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 5;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 11;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 11;
 }
 
 void CliTest::informationOptions_printAndExitWithZero() {
@@ -106,6 +106,19 @@ void CliTest::usageErrors_exitWithTwo_data() {
                        QStringLiteral("--defaults"), QStringLiteral("a")};
     QTest::newRow("style without a design")
         << QStringList{QStringLiteral("--output-style=modern"), QStringLiteral("a")};
+    QTest::newRow("class name beginning with a digit")
+        << QStringList{QStringLiteral("--class-name"), QStringLiteral("2nav"),
+                       QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("class name that would need escaping") << QStringList{
+        QStringLiteral("--class-name=a\"b"), QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("class name without a name") << QStringList{QStringLiteral("--class-name")};
+    QTest::newRow("class name twice")
+        << QStringList{QStringLiteral("--class-name=a"), QStringLiteral("--class-name=b"),
+                       QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("snippet twice")
+        << QStringList{QStringLiteral("--snippet"), QStringLiteral("--snippet"),
+                       QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("snippet without a design") << QStringList{QStringLiteral("--snippet")};
 }
 
 void CliTest::usageErrors_exitWithTwo() {
@@ -167,4 +180,38 @@ void CliTest::outputStyle_choosesTheFrame() {
     QVERIFY(readText(modern + QStringLiteral("/styles.css"))
                 .contains(QStringLiteral("\n@media (max-width: 639.98px) {\n")));
     QVERIFY(readText(modern + QStringLiteral("/menu.js")).contains(QStringLiteral("Escape")));
+}
+
+void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString out = temporary.filePath(QStringLiteral("snippet"));
+    // Options in any order; the snippet is Modern whatever the design's style.
+    const ToolRun run =
+        runTool({QStringLiteral("--snippet"), QStringLiteral("--class-name=site"),
+                 QStringLiteral("--output-style=classic"), QStringLiteral("--defaults"), out});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+    QStringList files = QDir(out).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("menu.css"),
+                                 QStringLiteral("menu.html"), QStringLiteral("menu.js")}));
+    const QString html = readText(out + QStringLiteral("/menu.html"));
+    // A comment naming the two lines for the page's head, then the <nav> element alone.
+    const qsizetype commentEnd = html.indexOf(QStringLiteral("-->\n"));
+    QVERIFY(html.startsWith(QStringLiteral("<!--")) && commentEnd > 0);
+    const QString comment = html.left(commentEnd);
+    QVERIFY(comment.contains(QStringLiteral("\t<link rel=\"stylesheet\" href=\"menu.css\">\n")));
+    QVERIFY(comment.contains(QStringLiteral("\t<script src=\"menu.js\" defer></script>\n")));
+    const QString nav = html.mid(commentEnd + 4);
+    QVERIFY(nav.startsWith(QStringLiteral("<nav class=\"site-nav\" aria-label=\"Main\">\n"
+                                          "<input type=\"checkbox\" id=\"site-toggle\"")));
+    QVERIFY(nav.endsWith(QStringLiteral("</ul>\n</nav>\n")));
+    QCOMPARE(nav.count(QStringLiteral("<nav")), 1);
+    for (const char* pageOnly : {"<html", "<head", "<body", "<!DOCTYPE", "brindlenav"})
+        QVERIFY2(!nav.contains(QLatin1String(pageOnly)), pageOnly);
+    const QString css = readText(out + QStringLiteral("/menu.css"));
+    QVERIFY(css.contains(QStringLiteral(".site-nav .site li:focus-within > ul,\n")));
+    QVERIFY(readText(out + QStringLiteral("/menu.js"))
+                .contains(QStringLiteral("document.querySelector(\".site-nav .site\")")));
 }

@@ -15,4 +15,5 @@ private slots:
     void usageErrors_exitWithTwo();
     void unwritableOutput_exitsWithOne();
     void outputStyle_choosesTheFrame();
+    void snippet_isTheMenuAloneUnderItsClassName();
 };

@@ -1,0 +1,34 @@
+#include "generator/Snippet.h"
+
+#include "generator/CodeDocuments.h"
+#include "model/GlobalData.h"
+
+namespace brindle {
+
+Snippet buildSnippet(const GlobalData& data) {
+    OutputOptions options = data.outputOptions();
+    options.style = OutputStyle::Modern;
+    CodeDocuments documents(data);
+    documents.builders().setOptionsOverride(options);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+
+    const QString& page = documents.htmlText();
+    const qsizetype start = page.indexOf(QLatin1String("<nav "));
+    const QLatin1String close("</nav>\n");
+    const qsizetype end = page.indexOf(close, start);
+    Snippet snippet;
+    snippet.html = QStringLiteral("<!-- The menu: put these two lines into the <head> of your "
+                                  "page, and keep %1, menu.js\n"
+                                  "     and the pictures beside it.\n"
+                                  "\t<link rel=\"stylesheet\" href=\"%1\">\n"
+                                  "\t<script src=\"menu.js\" defer></script>\n"
+                                  "-->\n")
+                       .arg(QLatin1String(kSnippetStylesheetName)) +
+                   page.mid(start, end + close.size() - start);
+    snippet.css = documents.cssText();
+    snippet.script = documents.scriptText();
+    return snippet;
+}
+
+} // namespace brindle
