@@ -1,6 +1,7 @@
 // The whole road of a change: a user edits a panel in the main window, the controller
 // splices the stylesheet and rewrites styles.css in the preview folder.
 
+#include "PageSupport.h"
 #include "TestFiles.h"
 #include "controller/ContrastWindow.h"
 #include "controller/DesignGalleryDialog.h"
@@ -37,6 +38,7 @@
 #include "widgets/TabStripView.h"
 #include "widgets/WorkspaceModes.h"
 #include "workspace/Export.h"
+#include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 
 #include <QAbstractItemView>
@@ -77,6 +79,7 @@
 
 using namespace brindle;
 using namespace Qt::StringLiterals;
+using namespace testsupport;
 
 namespace {
 
@@ -452,18 +455,6 @@ const char* const kMenuAsShown = R"((() => {
   return lines.join('\n');
 })())";
 
-// Runs a script in the application's script world (the page's own scripts cannot see or
-// change it) and waits for its value.
-QVariant evaluate(QWebEnginePage* page, const QString& script) {
-    auto state = std::make_shared<std::pair<bool, QVariant>>(false, QVariant());
-    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [state](const QVariant& value) {
-        *state = {true, value};
-    });
-    if (!QTest::qWaitFor([state] { return state->first; }, 30000))
-        qWarning("the page did not answer a script");
-    return state->second;
-}
-
 // Where the menu the preview shows differs from a fresh load of the preview folder's page
 // into `fresh` (a view of the preview's size, scripts off as in the preview).
 QString menuDifferenceFromFreshLoad(PreviewView* preview, QWebEngineView& fresh) {
@@ -537,60 +528,6 @@ void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 
 // A shop menu as designers build them: seven top-level items, four of them with sub-menus
 // (three with three or more sub-items), icons on top-level items and on a sub-item.
-void fillShopMenu(GlobalData& data, const QString& iconFolder) {
-    struct Entry {
-        const char* title;
-        QStringList subItems;
-        bool icon;
-    };
-    const QList<Entry> entries = {
-        {"Home", {}, true},
-        {"Shop", {"Women", "Men", "Kids", "Sale"}, false},
-        {"Brands", {"Tessaly", "Northwind", "Fable & Co"}, true},
-        {"Gift Cards", {}, false},
-        {"Stores", {"Find a store", "Opening hours", "Events"}, false},
-        {"Help", {"Delivery", "Returns"}, true},
-        {"Contact", {}, false},
-    };
-    Node* root = data.getMenuRootNode();
-    root->clearChildren();
-    int next = 0;
-    const auto makeItem = [&](const QString& title, Node* parent, bool icon) {
-        auto node = Node::make(title, QStringLiteral("icon%1").arg(next), parent);
-        node->setLink(title.toLower().remove(QLatin1Char(' ')) + QStringLiteral(".html"));
-        if (icon) {
-            const QString file = QStringLiteral("icon%1.png").arg(next);
-            QImage picture(16, 16, QImage::Format_ARGB32);
-            picture.fill(QColor(40, 140, 90));
-            picture.save(QDir(iconFolder).filePath(file), "PNG");
-            node->setImageFileName(file);
-            node->setImageWidth(16);
-            node->setImageHeight(16);
-        }
-        ++next;
-        return node;
-    };
-    for (const Entry& entry : entries) {
-        auto item = makeItem(QLatin1String(entry.title), root, entry.icon);
-        for (int i = 0; i < entry.subItems.size(); ++i)
-            item->appendChild(makeItem(entry.subItems.at(i), item.get(), i == 0 && entry.icon));
-        item->setIsGroup(item->childCount() > 0);
-        data.addMenuRootNodeChild(std::move(item));
-    }
-}
-
-// The centre of an element in the view, after scrolling it into sight.
-QPoint centreOf(QWebEnginePage* page, const QString& selector) {
-    const QVariantList centre =
-        evaluate(page, QStringLiteral("(() => { const e = document.querySelector('%1');"
-                                      " e.scrollIntoView({block: 'center'});"
-                                      " const r = e.getBoundingClientRect();"
-                                      " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                           .arg(selector))
-            .toList();
-    return centre.size() == 2 ? QPoint(centre[0].toInt(), centre[1].toInt()) : QPoint(-1, -1);
-}
-
 class PanelsInWindowTest : public QObject {
     Q_OBJECT
 
@@ -932,18 +869,26 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones_data() {
     // The preview shows the page with its scripts off; visitors may have them either way.
     // Without its script the page must still work (the checks' own scripts need the engine's
     // JavaScript, so the page loses its script by losing the file).
-    QTest::newRow("scripts off") << false << QString();
-    QTest::newRow("scripts on") << true << QString();
+    QTest::addColumn<QString>("host"); // a host page's stylesheet, loaded before the menu's
+    QTest::newRow("scripts off") << false << QString() << QString();
+    QTest::newRow("scripts on") << true << QString() << QString();
     // Every design the gallery offers reads well and serves every visitor.
     initResources();
     for (const GalleryDesign& design :
          DesignGallery(QLatin1String(kBuiltInDesignsFolder), {}).designs())
-        QTest::newRow(qPrintable(design.name)) << true << design.path;
+        QTest::newRow(qPrintable(design.name)) << true << design.path << QString();
+    // Inside a designer's site: a reset, a component framework, classless themes.
+    for (const char* host : {"normalize.css/normalize.css", "bootstrap/dist/css/bootstrap.min.css",
+                             "tailwindcss/src/css/preflight.css",
+                             "@picocss/pico/css/pico.classless.min.css",
+                             "water.css/out/light.min.css"})
+        QTest::newRow(host) << true << QString() << QString::fromLatin1(host);
 }
 
 void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
     QFETCH(bool, scripts);
     QFETCH(QString, design);
+    QFETCH(QString, host);
     const QString axePath = QStringLiteral(BRINDLE_AXE_PATH);
     QFile axeFile(axePath);
     QVERIFY2(axeFile.open(QIODevice::ReadOnly),
@@ -985,6 +930,16 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones() {
                                    documents.scriptText()));
 
     QVERIFY(QFile::exists(exported.filePath(QStringLiteral("menu.js"))));
+    if (!host.isEmpty()) {
+        QVERIFY(QFile::copy(QStringLiteral(BRINDLE_WEB_MODULES "/") + host,
+                            exported.filePath(QStringLiteral("host.css"))));
+        const QString index = exported.filePath(QStringLiteral("index.html"));
+        const QString page = testsupport::readText(index).replace(
+            QStringLiteral("\t<link rel=\"stylesheet\" href=\"styles.css\">\n"),
+            QStringLiteral("\t<link rel=\"stylesheet\" href=\"host.css\">\n"
+                           "\t<link rel=\"stylesheet\" href=\"styles.css\">\n"));
+        QVERIFY(writeFileAtomically(index, page.toUtf8()));
+    }
     if (!scripts)
         QVERIFY(QFile::remove(exported.filePath(QStringLiteral("menu.js"))));
 

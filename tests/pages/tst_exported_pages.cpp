@@ -1,0 +1,365 @@
+// Exported Modern pages as visitors meet them inside the designer's own site: host
+// stylesheets loaded first, two menus side by side, any bar padding, the menu script.
+
+#include "PageSupport.h"
+#include "generator/CodeDocuments.h"
+#include "generator/Snippet.h"
+#include "model/GlobalData.h"
+#include "workspace/Export.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+using namespace brindle;
+using namespace testsupport;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kModules = QStringLiteral(BRINDLE_WEB_MODULES);
+
+QString readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+// The shop menu exported as a Modern page into `folder`.
+bool exportShop(GlobalData& data, const QString& iconFolder, const QString& folder) {
+    OutputOptions options = data.outputOptions();
+    options.style = OutputStyle::Modern;
+    data.setOutputOptions(options);
+    CodeDocuments documents(data);
+    documents.insertHTML5Code();
+    documents.insertCSS3Code();
+    return QDir().mkpath(folder) &&
+           bool(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
+                                       *data.getMenuRootNode(), iconFolder, folder,
+                                       documents.scriptText()));
+}
+
+// What of the view lies from the menu's top-left corner, `size` large.
+QImage menuRegion(QWebEngineView& view, QSize size) {
+    const QVariantList corner =
+        evaluate(view.page(), QStringLiteral("(() => { const r = document.querySelector('nav')"
+                                             ".getBoundingClientRect(); return [r.x, r.y]; })()"))
+            .toList();
+    if (corner.size() != 2)
+        return {};
+    return view.grab(QRect(QPoint(corner[0].toInt(), corner[1].toInt()), size))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The share of pixels (0–1) whose channels differ by more than a rounding.
+double differingShare(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull())
+        return 1.0;
+    qint64 differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))}) > 12)
+                ++differing;
+        }
+    }
+    return double(differing) / (double(a.width()) * a.height());
+}
+
+bool waitForScript(QWebEnginePage* page, const QString& condition) {
+    return QTest::qWaitFor([&] { return evaluate(page, condition).toBool(); }, 5000);
+}
+
+} // namespace
+
+class ExportedPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hostPage_leavesTheMenuAsItIs_data();
+    void hostPage_leavesTheMenuAsItIs();
+    void bar_staysInsideItsContainer();
+    void twoMenus_withTheirOwnClassNames_keepToThemselves();
+    void menuScript_tellsWhatIsShownAndLetsGo();
+};
+
+void ExportedPagesTest::hostPage_leavesTheMenuAsItIs_data() {
+    QTest::addColumn<QString>("host"); // a stylesheet in the pinned web modules
+    // Resets, a component framework, and classless themes that style nav, ul, li, a and
+    // button themselves.
+    QTest::newRow("normalize") << "normalize.css/normalize.css";
+    QTest::newRow("bootstrap") << "bootstrap/dist/css/bootstrap.min.css";
+    QTest::newRow("tailwind preflight") << "tailwindcss/src/css/preflight.css";
+    QTest::newRow("pico classless") << "@picocss/pico/css/pico.classless.min.css";
+    QTest::newRow("water") << "water.css/out/light.min.css";
+}
+
+void ExportedPagesTest::hostPage_leavesTheMenuAsItIs() {
+    QFETCH(QString, host);
+    const QString hostCss = QDir(kModules).filePath(host);
+    QVERIFY2(QFile::exists(hostCss), qPrintable(hostCss + u" is missing: run scripts/setup.sh"));
+    QTemporaryDir icons, folder;
+    GlobalData data;
+    fillShopMenu(data, icons.path());
+    QVERIFY(exportShop(data, icons.path(), folder.path()));
+    // Both pages give the menu a container of one width: hosts may narrow the body.
+    QString page = readFile(folder.filePath(QStringLiteral("index.html")))
+                       .replace(QStringLiteral("<nav "), QStringLiteral("<div style=\"width: "
+                                                                        "760px\">\n<nav "))
+                       .replace(QStringLiteral("</nav>\n"), QStringLiteral("</nav>\n</div>\n"));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("alone.html")), page));
+    QVERIFY(QFile::copy(hostCss, folder.filePath(QStringLiteral("host.css"))));
+    page.replace(QStringLiteral("\t<link rel=\"stylesheet\" href=\"styles.css\">\n"),
+                 QStringLiteral("\t<link rel=\"stylesheet\" href=\"host.css\">\n"
+                                "\t<link rel=\"stylesheet\" href=\"styles.css\">\n"));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("hosted.html")), page));
+
+    QWebEngineView view;
+    view.resize(1000, 500);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QList<QImage> shots;
+    for (const char* name : {"alone.html", "hosted.html"}) {
+        QVERIFY(loadPage(view, folder.filePath(QLatin1String(name))));
+        // The first sub-menu open under the pointer, as a visitor sees it.
+        QTest::mouseMove(view.focusProxy(),
+                         centreOf(view.page(), QStringLiteral("nav > ul > li:nth-child(2) > a")));
+        QVERIFY(waitForScript(view.page(), QStringLiteral(
+                                               "getComputedStyle(document.querySelector("
+                                               "'nav > ul > li:nth-child(2) > ul')).display "
+                                               "!== 'none'")));
+        QTest::qWait(100);
+        shots << menuRegion(view, QSize(780, 260));
+    }
+    const double share = differingShare(shots.at(0), shots.at(1));
+    if (share > 0.005) {
+        shots.at(0).save(QDir::temp().filePath(QStringLiteral("menu-alone.png")));
+        shots.at(1).save(QDir::temp().filePath(QStringLiteral("menu-hosted.png")));
+    }
+    QVERIFY2(share <= 0.005, qPrintable(QStringLiteral("%1 % of the menu's pixels differ")
+                                            .arg(share * 100, 0, 'f', 2)));
+}
+
+void ExportedPagesTest::bar_staysInsideItsContainer() {
+    QWebEngineView view;
+    view.resize(1280, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    for (const qint64 padding : {0, 37, 200}) {
+        for (const qint64 border : {0, 5}) {
+            QTemporaryDir icons, folder;
+            GlobalData data;
+            data.setPaddingLeft(padding);
+            data.setPaddingRight(padding);
+            data.setBorderSize(border);
+            QVERIFY(exportShop(data, icons.path(), folder.path()));
+            for (const int width : {1280, 375}) {
+                view.resize(width, 600);
+                QVERIFY(loadPage(view, folder.filePath(QStringLiteral("index.html"))));
+                QTRY_COMPARE(evaluate(view.page(), QStringLiteral("innerWidth")).toInt(), width);
+                // At 375 px the phone menu is opened first.
+                evaluate(view.page(), QStringLiteral("document.querySelector('nav input')"
+                                                     ".checked = true; true"));
+                const QString where = QStringLiteral("padding %1, border %2, %3 px")
+                                          .arg(padding)
+                                          .arg(border)
+                                          .arg(width);
+                QVERIFY2(evaluate(view.page(),
+                                  QStringLiteral("document.documentElement.scrollWidth <= "
+                                                 "innerWidth && document.querySelector('nav ul')"
+                                                 ".getBoundingClientRect().right <= innerWidth"))
+                             .toBool(),
+                         qPrintable(where));
+            }
+        }
+    }
+}
+
+void ExportedPagesTest::twoMenus_withTheirOwnClassNames_keepToThemselves() {
+    QTemporaryDir icons, folder;
+    QDir root(folder.path());
+    GlobalData data;
+    fillShopMenu(data, icons.path());
+    QString body;
+    for (const char* name : {"topnav", "sidenav"}) {
+        OutputOptions options = data.outputOptions();
+        options.className = QLatin1String(name);
+        options.navLabel = QLatin1String(name);
+        data.setOutputOptions(options);
+        const Snippet snippet = buildSnippet(data);
+        QVERIFY(root.mkpath(QLatin1String(name)));
+        QVERIFY(exportAllFilesToFolder(snippet.css, snippet.html, *data.getMenuRootNode(),
+                                       icons.path(), root.filePath(QLatin1String(name)),
+                                       snippet.script, {u"menu.css"_s, u"menu.html"_s}));
+        // The page's own content between the two menus.
+        body += snippet.html + (body.isEmpty() ? QStringLiteral("<p style=\"height: 200px\">"
+                                                               "Text of the page.</p>\n")
+                                               : QString());
+    }
+    QVERIFY(writeFile(
+        root.filePath(QStringLiteral("index.html")),
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<link rel=\"stylesheet\" href=\"topnav/menu.css\">\n"
+                       "<link rel=\"stylesheet\" href=\"sidenav/menu.css\">\n"
+                       "<script src=\"topnav/menu.js\" defer></script>\n"
+                       "<script src=\"sidenav/menu.js\" defer></script>\n"
+                       "<title>Two menus</title>\n</head>\n<body>\n") +
+            body + QStringLiteral("</body>\n</html>\n")));
+
+    QWebEngineView view;
+    view.resize(1280, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(loadPage(view, root.filePath(QStringLiteral("index.html"))));
+    QWebEnginePage* page = view.page();
+    // Each script took its own menu.
+    QVERIFY(waitForScript(page, QStringLiteral("[...document.querySelectorAll('nav li > "
+                                               "button')].every(b => b.hasAttribute("
+                                               "'aria-expanded')) && document.querySelectorAll("
+                                               "'nav li > button').length === 8")));
+    const QString shownIn = QStringLiteral(
+        "[...document.querySelectorAll('.%1-nav li > ul')].filter(u => getComputedStyle(u)"
+        ".display !== 'none').length");
+
+    // A press on the second menu's button opens its sub-menu and nothing of the first.
+    QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {},
+                      centreOf(page, QStringLiteral(".sidenav-nav li > button")));
+    QTRY_COMPARE(evaluate(page, shownIn.arg(u"sidenav")).toInt(), 1);
+    QCOMPARE(evaluate(page, shownIn.arg(u"topnav")).toInt(), 0);
+    QCOMPARE(evaluate(page, QStringLiteral("document.querySelector('.topnav-nav li > button')"
+                                           ".getAttribute('aria-expanded')")),
+             QVariant(u"false"_s));
+    QTest::keyClick(view.focusProxy(), Qt::Key_Escape);
+    QTRY_COMPARE(evaluate(page, shownIn.arg(u"sidenav")).toInt(), 0);
+    QCOMPARE(evaluate(page, QStringLiteral("document.activeElement === document.querySelector("
+                                           "'.sidenav-nav li > button')")),
+             QVariant(true));
+
+    // Tab reaches every sub-menu link of both menus while it is on screen.
+    QTest::mouseMove(view.focusProxy(), QPoint(1200, 650));
+    evaluate(page, QStringLiteral("document.activeElement.blur(); window.reached = new Set();"
+                                  " document.addEventListener('focusin', e => { const a = "
+                                  "e.target; const r = a.getBoundingClientRect(); if "
+                                  "(a.closest('li li') && document.elementFromPoint(r.x + "
+                                  "r.width / 2, r.y + r.height / 2) === a) "
+                                  "window.reached.add(a); }); true"));
+    view.setFocus();
+    for (int tab = 0; tab < 80; ++tab)
+        QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
+    QTRY_COMPARE(evaluate(page, QStringLiteral("window.reached.size")).toInt(), 24);
+
+
+    // Phones: each toggle opens its own menu only.
+    view.resize(375, 700);
+    QTRY_COMPARE(evaluate(page, QStringLiteral("innerWidth")).toInt(), 375);
+    const QString listShown =
+        QStringLiteral("getComputedStyle(document.querySelector('.%1-nav .%1')).display");
+    QCOMPARE(evaluate(page, listShown.arg(u"topnav")), QVariant(u"none"_s));
+    QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {},
+                      centreOf(page, QStringLiteral(".topnav-nav label")));
+    QTRY_COMPARE(evaluate(page, listShown.arg(u"topnav")), QVariant(u"block"_s));
+    QCOMPARE(evaluate(page, listShown.arg(u"sidenav")), QVariant(u"none"_s));
+}
+
+void ExportedPagesTest::menuScript_tellsWhatIsShownAndLetsGo() {
+    QTemporaryDir icons, folder;
+    GlobalData data;
+    fillShopMenu(data, icons.path());
+    QVERIFY(exportShop(data, icons.path(), folder.path()));
+    QWebEngineView view;
+    view.resize(1280, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(loadPage(view, folder.filePath(QStringLiteral("index.html"))));
+    QWebEnginePage* page = view.page();
+    // The shop's items with sub-menus: Shop, Brands, Stores and Help.
+    const auto item = [](int n) {
+        return QStringLiteral("nav > ul > li:nth-child(%1)").arg(QList<int>{2, 3, 5, 6}.at(n));
+    };
+    const auto owner = [&item](int n) {
+        return QStringLiteral("document.querySelector('%1')").arg(item(n));
+    };
+    const auto expanded = [&](int n) {
+        return evaluate(page, owner(n) + QStringLiteral(".querySelector('button')"
+                                                        ".getAttribute('aria-expanded')"))
+            .toString();
+    };
+    const auto shown = [&](int n) {
+        return evaluate(page, QStringLiteral("getComputedStyle(%1.querySelector('ul')).display "
+                                             "!== 'none'")
+                                  .arg(owner(n)))
+            .toBool();
+    };
+    QVERIFY(waitForScript(page, owner(0) + QStringLiteral(".querySelector('button')"
+                                                          ".hasAttribute('aria-expanded')")));
+    QCOMPARE(expanded(0), u"false"_s);
+
+    // Opened by hover: reported expanded, and no longer once the pointer has left.
+    QTest::mouseMove(view.focusProxy(), centreOf(page, item(0) + QStringLiteral(" > a")));
+    QTRY_VERIFY(shown(0));
+    QTRY_COMPARE(expanded(0), u"true"_s);
+    QTest::mouseMove(view.focusProxy(), QPoint(1200, 650));
+    QTRY_VERIFY(!shown(0));
+    QTRY_COMPARE(expanded(0), u"false"_s);
+
+    // Opened by keyboard focus: reported expanded.
+    view.setFocus();
+    QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
+    QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
+    QTRY_VERIFY(shown(0));
+    QTRY_COMPARE(expanded(0), u"true"_s);
+
+    // Opening another closes the first.
+    QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {},
+                      centreOf(page, item(1) + QStringLiteral(" > button")));
+    QTRY_VERIFY(shown(1));
+    QVERIFY(!shown(0));
+    QCOMPARE(expanded(0), u"false"_s);
+    QCOMPARE(expanded(1), u"true"_s);
+
+    // A press elsewhere closes it, also where a click moves no focus (Safari, iOS).
+    evaluate(page, QStringLiteral("document.activeElement.blur(); %1.querySelector('button')"
+                                  ".click(); true")
+                       .arg(owner(2)));
+    QTRY_VERIFY(shown(2));
+    QVERIFY(!shown(1));
+    QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(1200, 650));
+    QTRY_VERIFY(!shown(2));
+    QCOMPARE(expanded(2), u"false"_s);
+
+    // Escape closes and gives the focus to the owner's button.
+    evaluate(page, owner(3) + QStringLiteral(".querySelector('a').focus(); true"));
+    QTRY_VERIFY(shown(3));
+    QTest::keyClick(view.focusProxy(), Qt::Key_Escape);
+    QTRY_VERIFY(!shown(3));
+    QCOMPARE(expanded(3), u"false"_s);
+    QVERIFY(evaluate(page, QStringLiteral("document.activeElement === %1.querySelector('button')")
+                               .arg(owner(3)))
+                .toBool());
+}
+
+int main(int argc, char* argv[]) {
+    // The web engine refuses its sandbox as root.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    ExportedPagesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_exported_pages.moc"
