@@ -10,6 +10,7 @@ PACKAGES=(
     xvfb xauth fonts-dejavu-core
     locales
     dpkg-dev file lintian desktop-file-utils appstream
+    default-jre-headless
 )
 
 # Locales the tests run under to prove that no output follows the user's number format.
