@@ -10,7 +10,9 @@ PACKAGES=(
     xvfb xauth fonts-dejavu-core
     locales
     dpkg-dev file lintian desktop-file-utils appstream
-    default-jre-headless
+    # The checks of exported pages: the Nu HTML checker runs on Java; Firefox and WebKit
+    # (WebKitWebDriver with its MiniBrowser) are driven by the tests' node modules.
+    default-jre-headless firefox-esr webkit2gtk-driver
 )
 
 # Locales the tests run under to prove that no output follows the user's number format.
