@@ -8,6 +8,7 @@
 #include "editor/MenuStructureView.h"
 #include "editor/MenuTreeModel.h"
 #include "generator/CodeDocuments.h"
+#include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "model/Node.h"
 #include "panels/OutputView.h"
@@ -425,14 +426,46 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QVERIFY(documents.cssText().contains(QStringLiteral("@media (max-width: 899.98px) {")));
     verifyShown(true);
 
+    // A class name of one's own names every class and id; one that is not a class name is
+    // refused with a word, and the menu keeps its name.
+    QSignalSpy said(panel, &OutputView::statusMessage);
+    panel->classNameField()->setText(QStringLiteral("site"));
+    emit panel->classNameField()->editingFinished();
+    QCOMPARE(data.outputOptions().className, QStringLiteral("site"));
+    QVERIFY(documents.htmlText().contains(QStringLiteral("<nav class=\"site-nav\"")));
+    verifyShown(true);
+    for (const QString& refused : {QStringLiteral("2nav"), QStringLiteral("-"), QString()}) {
+        panel->classNameField()->setText(refused);
+        emit panel->classNameField()->editingFinished();
+        QCOMPARE(data.outputOptions().className, QStringLiteral("site"));
+        QCOMPARE(panel->classNameField()->text(), QStringLiteral("site"));
+    }
+    QCOMPARE(said.count(), 3);
+
+    // The menu alone, as Export Snippet writes it, from Edit → Copy HTML and Copy CSS.
+    const Snippet snippet = buildSnippet(data);
+    window.findChild<QAction*>(QStringLiteral("copySnippetHTML"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), snippet.html);
+    QVERIFY(snippet.html.contains(QStringLiteral("<nav class=\"site-nav\"")));
+    window.findChild<QAction*>(QStringLiteral("copySnippetCSS"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), snippet.css);
+    QTemporaryDir snippetFolder;
+    QVERIFY(window.projectActions()->exportSnippetTo(snippetFolder.path()));
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.html"))),
+             snippet.html);
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.css"))),
+             snippet.css);
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.js"))),
+             snippet.script);
+
     panel->styleComboBox()->setCurrentIndex(0);
     emit panel->styleComboBox()->activated(0);
     QCOMPARE(data.outputOptions().style, OutputStyle::Classic);
     QVERIFY(documents.cssText().contains(QStringLiteral("\t-moz-border-radius: 7px;\n")));
     QVERIFY(!documents.htmlText().contains(QStringLiteral("<nav")));
     verifyShown(false);
-    // Style, name twice and style again; the breakpoint leaves the page as it was.
-    QCOMPARE(reloads.count(), 4);
+    // Style, name twice, class name and style again; the breakpoint leaves the page as it was.
+    QCOMPARE(reloads.count(), 5);
     QCOMPARE(inPlace.count(), 1);
 }
 

@@ -878,10 +878,10 @@ void PanelsInWindowTest::modernPage_servesKeyboardTouchAndPhones_data() {
          DesignGallery(QLatin1String(kBuiltInDesignsFolder), {}).designs())
         QTest::newRow(qPrintable(design.name)) << true << design.path << QString();
     // Inside a designer's site: a reset, a component framework, classless themes.
-    for (const char* host : {"normalize.css/normalize.css", "bootstrap/dist/css/bootstrap.min.css",
-                             "tailwindcss/src/css/preflight.css",
-                             "@picocss/pico/css/pico.classless.min.css",
-                             "water.css/out/light.min.css"})
+    for (const char* host :
+         {"normalize.css/normalize.css", "bootstrap/dist/css/bootstrap.min.css",
+          "tailwindcss/src/css/preflight.css", "@picocss/pico/css/pico.classless.min.css",
+          "water.css/out/light.min.css"})
         QTest::newRow(host) << true << QString() << QString::fromLatin1(host);
 }
 

@@ -137,10 +137,10 @@ void ExportedPagesTest::hostPage_leavesTheMenuAsItIs() {
         // The first sub-menu open under the pointer, as a visitor sees it.
         QTest::mouseMove(view.focusProxy(),
                          centreOf(view.page(), QStringLiteral("nav > ul > li:nth-child(2) > a")));
-        QVERIFY(waitForScript(view.page(), QStringLiteral(
-                                               "getComputedStyle(document.querySelector("
-                                               "'nav > ul > li:nth-child(2) > ul')).display "
-                                               "!== 'none'")));
+        QVERIFY(
+            waitForScript(view.page(), QStringLiteral("getComputedStyle(document.querySelector("
+                                                      "'nav > ul > li:nth-child(2) > ul')).display "
+                                                      "!== 'none'")));
         QTest::qWait(100);
         shots << menuRegion(view, QSize(780, 260));
     }
@@ -149,8 +149,9 @@ void ExportedPagesTest::hostPage_leavesTheMenuAsItIs() {
         shots.at(0).save(QDir::temp().filePath(QStringLiteral("menu-alone.png")));
         shots.at(1).save(QDir::temp().filePath(QStringLiteral("menu-hosted.png")));
     }
-    QVERIFY2(share <= 0.005, qPrintable(QStringLiteral("%1 % of the menu's pixels differ")
-                                            .arg(share * 100, 0, 'f', 2)));
+    QVERIFY2(
+        share <= 0.005,
+        qPrintable(QStringLiteral("%1 % of the menu's pixels differ").arg(share * 100, 0, 'f', 2)));
 }
 
 void ExportedPagesTest::bar_staysInsideItsContainer() {
@@ -206,7 +207,7 @@ void ExportedPagesTest::twoMenus_withTheirOwnClassNames_keepToThemselves() {
                                        snippet.script, {u"menu.css"_s, u"menu.html"_s}));
         // The page's own content between the two menus.
         body += snippet.html + (body.isEmpty() ? QStringLiteral("<p style=\"height: 200px\">"
-                                                               "Text of the page.</p>\n")
+                                                                "Text of the page.</p>\n")
                                                : QString());
     }
     QVERIFY(writeFile(
@@ -261,7 +262,6 @@ void ExportedPagesTest::twoMenus_withTheirOwnClassNames_keepToThemselves() {
     for (int tab = 0; tab < 80; ++tab)
         QTest::keyClick(view.focusProxy(), Qt::Key_Tab);
     QTRY_COMPARE(evaluate(page, QStringLiteral("window.reached.size")).toInt(), 24);
-
 
     // Phones: each toggle opens its own menu only.
     view.resize(375, 700);
