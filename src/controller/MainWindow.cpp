@@ -322,7 +322,7 @@ void MainWindow::buildFileMenu() {
         file->addAction(tr("Export &All…"), m_projectActions, &ProjectActions::exportAllFiles);
     exportAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     QAction* exportSnippet =
-        file->addAction(tr("Export S&nippet…"), m_projectActions, &ProjectActions::exportSnippet);
+        file->addAction(tr("Export Sn&ippet…"), m_projectActions, &ProjectActions::exportSnippet);
     exportSnippet->setObjectName(QStringLiteral("exportSnippet"));
     file->addSeparator();
     file->addAction(m_document->recoverAction());
