@@ -6,6 +6,7 @@
 #include "workspace/PreviewFolder.h"
 #include "workspace/PreviewStates.h"
 #include "workspace/StartFolder.h"
+#include "workspace/SvgIcon.h"
 #include "workspace/ThumbnailCache.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 using namespace brindle;
 
@@ -123,6 +125,11 @@ private slots:
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles();
     void thumbnailCache_keepsPicturesOnlyUnderKeys();
+    void svgIcon_keepsOnlyWhatDraws_data();
+    void svgIcon_keepsOnlyWhatDraws();
+    void svgIcon_sizeAndTextColour_data();
+    void svgIcon_sizeAndTextColour();
+    void svgz_isInflatedWithinTheLimit();
 };
 
 void WorkspaceTest::initTestCase() {
@@ -571,6 +578,176 @@ void WorkspaceTest::thumbnailCache_keepsPicturesOnlyUnderKeys() {
     QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a picture") > 0);
     damaged.close();
     QVERIFY(cache.find(QStringLiteral("cd34")).isNull());
+}
+
+namespace {
+
+QByteArray svgDocument(const QByteArray& inside, const QByteArray& rootAttributes = {}) {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 24 24\"" +
+           rootAttributes + ">" + inside + "</svg>";
+}
+
+QByteArray gzipped(const QByteArray& bytes) {
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    QByteArray out(int(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
+}
+
+} // namespace
+
+void WorkspaceTest::svgIcon_keepsOnlyWhatDraws_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal");     // part of the reason; empty: cleaned
+    QTest::addColumn<QStringList>("removed"); // what the cleaned icon names as left out
+    QTest::addColumn<QByteArray>("kept");     // a part of the cleaned icon
+    const QByteArray path = "<path d=\"M2 2h20v20H2z\"/>";
+    QTest::newRow("script element") << svgDocument("<script>alert(1)</script>" + path) << QString()
+                                    << QStringList{"script element"} << path;
+    QTest::newRow("event attributes")
+        << svgDocument("<rect width=\"4\" height=\"4\" onclick=\"steal()\"/>",
+                       " onload=\"alert(1)\"")
+        << QString() << QStringList{"onload attribute", "onclick attribute"}
+        << QByteArray("<rect width=\"4\" height=\"4\"/>");
+    QTest::newRow("javascript: link")
+        << svgDocument("<a xlink:href=\"javascript:alert(1)\">" + path +
+                       "</a><use href=\" JavaScript:alert(1)\"/>")
+        << QString() << QStringList{"a element", "link outside the file"} << QByteArray("<use/>");
+    QTest::newRow("external href")
+        << svgDocument("<defs><g id=\"a\">" + path +
+                       "</g></defs><use xlink:href=\"https://example.com/x.svg#a\"/>"
+                       "<use xlink:href=\"#a\"/>")
+        << QString() << QStringList{"link outside the file"}
+        << QByteArray("<use xlink:href=\"#a\"/>");
+    QTest::newRow("external url in a style")
+        << svgDocument("<rect width=\"4\" height=\"4\" style=\"fill:url( 'http://x.test/p')\"/>"
+                       "<rect width=\"4\" height=\"4\" fill=\"url(#g)\"/>")
+        << QString() << QStringList{"style value reaching outside the file"}
+        << QByteArray("fill=\"url(#g)\"");
+    QTest::newRow("@import in a style sheet")
+        << svgDocument("<style>@import url(https://x.test/s.css); rect { fill: red }</style>" +
+                       path)
+        << QString() << QStringList{"style element"} << path;
+    QTest::newRow("safe style sheet kept")
+        << svgDocument("<style>.a { fill: #f00 }</style>" + path) << QString() << QStringList()
+        << QByteArray("<style>.a { fill: #f00 }</style>");
+    QTest::newRow("foreign HTML")
+        << svgDocument("<foreignObject><iframe xmlns=\"http://www.w3.org/1999/xhtml\" "
+                       "src=\"https://x.test\"/></foreignObject>" +
+                       path)
+        << QString() << QStringList{"foreignObject element"} << path;
+    QTest::newRow("processing instruction")
+        << ("<?xml-stylesheet href=\"https://x.test/s.css\"?>" + svgDocument(path)) << QString()
+        << QStringList{"processing instruction"} << path;
+    QTest::newRow("editor metadata")
+        << svgDocument("<sodipodi:namedview xmlns:sodipodi=\"urn:editor\"/>" + path,
+                       " xmlns:ed=\"urn:editor\" ed:version=\"1\"")
+        << QString() << QStringList{"ed:version attribute", "sodipodi:namedview element"} << path;
+    QTest::newRow("entity expansion")
+        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"aaaaaaaaaa\">"
+                      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                      "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>") +
+               svgDocument("<title>&c;</title>")
+        << QStringLiteral("DTD") << QStringList() << QByteArray();
+    QTest::newRow("100,000 nested groups")
+        << svgDocument(QByteArray("<g>").repeated(100000) + QByteArray("</g>").repeated(100000))
+        << QStringLiteral("nested more than 64") << QStringList() << QByteArray();
+    QTest::newRow("11,000 elements")
+        << svgDocument(path.repeated(11000)) << QStringLiteral("more than 10000 elements")
+        << QStringList() << QByteArray();
+    QTest::newRow("2 MB file") << svgDocument(QByteArray(2 * 1024 * 1024, ' '))
+                               << QStringLiteral("larger than 1024 KB") << QStringList()
+                               << QByteArray();
+    QTest::newRow("not an SVG image")
+        << QByteArray("<html><body/></html>") << QStringLiteral("not an SVG image") << QStringList()
+        << QByteArray();
+    QTest::newRow("not well-formed")
+        << QByteArray("<svg><g></svg>") << QStringLiteral("not well-formed") << QStringList()
+        << QByteArray();
+}
+
+void WorkspaceTest::svgIcon_keepsOnlyWhatDraws() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    QFETCH(QStringList, removed);
+    QFETCH(QByteArray, kept);
+    const auto result = cleanSvgIcon(bytes);
+    if (!refusal.isEmpty()) {
+        QVERIFY(std::holds_alternative<QString>(result));
+        QVERIFY2(std::get<QString>(result).contains(refusal),
+                 qPrintable(std::get<QString>(result)));
+        return;
+    }
+    if (const QString* reason = std::get_if<QString>(&result))
+        QFAIL(qPrintable(*reason));
+    const CleanSvg& icon = std::get<CleanSvg>(result);
+    QCOMPARE(icon.removed, removed);
+    QVERIFY2(icon.text.contains(kept), icon.text.constData());
+    // Nothing that runs, loads or declares anything is ever written.
+    const QByteArray written = QByteArray(icon.text)
+                                   .replace("xmlns=\"http://www.w3.org/2000/svg\"", "")
+                                   .replace("xmlns:xlink=\"http://www.w3.org/1999/xlink\"", "")
+                                   .toLower();
+    for (const char* unsafe : {"<script", "onload", "onclick", "javascript", "http:", "https:",
+                               "@import", "<!doctype", "<!entity", "<?", "foreignobject", "iframe"})
+        QVERIFY2(!written.contains(unsafe), unsafe);
+    // The cleaned icon is clean: cleaning it again removes nothing and changes nothing.
+    const auto again = cleanSvgIcon(icon.text);
+    QVERIFY(std::holds_alternative<CleanSvg>(again));
+    QCOMPARE(std::get<CleanSvg>(again).text, icon.text);
+    QVERIFY(std::get<CleanSvg>(again).removed.isEmpty());
+}
+
+void WorkspaceTest::svgIcon_sizeAndTextColour_data() {
+    QTest::addColumn<QByteArray>("rootAttributes");
+    QTest::addColumn<QSizeF>("size");
+    QTest::newRow("width and height")
+        << QByteArray(" width=\"20\" height=\"16px\"") << QSizeF(20, 16);
+    QTest::newRow("viewBox alone") << QByteArray() << QSizeF(24, 24);
+    QTest::newRow("other units, viewBox")
+        << QByteArray(" width=\"1em\" height=\"1em\"") << QSizeF(24, 24);
+}
+
+void WorkspaceTest::svgIcon_sizeAndTextColour() {
+    QFETCH(QByteArray, rootAttributes);
+    QFETCH(QSizeF, size);
+    const QByteArray bytes = svgDocument(
+        "<path d=\"M0 0h4\" fill=\"#000\"/><path d=\"M0 0h4\" stroke=\"Black\"/>"
+        "<path d=\"M0 0h4\" fill=\"#ff0000\" style=\"stroke: rgb(0, 0, 0); opacity: .5\"/>",
+        rootAttributes);
+    const CleanSvg plain = std::get<CleanSvg>(cleanSvgIcon(bytes));
+    QCOMPARE(plain.size, size);
+    QVERIFY(!plain.text.contains("currentColor"));
+    const CleanSvg following = std::get<CleanSvg>(cleanSvgIcon(bytes, true));
+    // Black becomes the text's colour, the icon's default fill with it; red stays red.
+    QVERIFY(following.text.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    QVERIFY(following.text.contains(" fill=\"currentColor\">"));
+    QCOMPARE(following.text.count("fill=\"currentColor\""), 2);
+    QVERIFY(following.text.contains("stroke=\"currentColor\""));
+    QVERIFY(following.text.contains("fill=\"#ff0000\" style=\"stroke:currentColor; opacity: .5\""));
+}
+
+void WorkspaceTest::svgz_isInflatedWithinTheLimit() {
+    const QByteArray icon = svgDocument("<path d=\"M2 2h20v20H2z\"/>");
+    const auto inflated = inflateSvgz(gzipped(icon));
+    QVERIFY(std::holds_alternative<QByteArray>(inflated));
+    QCOMPARE(std::get<QByteArray>(inflated), icon);
+    // A small file that would inflate to 64 MB is stopped at the limit.
+    const QByteArray bomb = gzipped(QByteArray(64 * 1024 * 1024, ' '));
+    QVERIFY(bomb.size() < 200 * 1024);
+    const auto refused = inflateSvgz(bomb);
+    QVERIFY(std::holds_alternative<QString>(refused));
+    QVERIFY(std::get<QString>(refused).contains(QStringLiteral("larger than")));
+    QVERIFY(std::holds_alternative<QString>(inflateSvgz(gzipped(icon).left(20))));
+    QVERIFY(std::holds_alternative<QString>(inflateSvgz("not gzip at all")));
 }
 
 QTEST_GUILESS_MAIN(WorkspaceTest)
