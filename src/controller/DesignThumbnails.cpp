@@ -52,6 +52,8 @@ PreviewView* DesignThumbnails::view() {
         // A top-level view that the engine draws but the screen never shows.
         m_view = new PreviewView;
         m_view->setAttribute(Qt::WA_DontShowOnScreen);
+        // Never on screen, so never the window whose closing ends the application.
+        m_view->setAttribute(Qt::WA_QuitOnClose, false);
         m_view->resize(kPageSize);
         m_view->setPins({PinnedState::None, true, PinnedState::None});
         connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
@@ -100,6 +102,11 @@ void DesignThumbnails::startNext() {
         view()->setStylesheetSource([css] { return css; });
         view()->loadPreview(QDir(page).filePath(QStringLiteral("index.html")));
         return;
+    }
+    // Nothing left to draw: the engine's page process goes with the view.
+    if (m_view != nullptr) {
+        m_view->deleteLater();
+        m_view = nullptr;
     }
 }
 

@@ -340,6 +340,20 @@ void ExportedPagesTest::menuScript_tellsWhatIsShownAndLetsGo() {
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(1200, 650));
     QTRY_VERIFY(!shown(2));
     QCOMPARE(expanded(2), u"false"_s);
+    // Nothing stays shut: the item opens again under the pointer, and one closed by opening
+    // another opens again by keyboard focus.
+    QTest::mouseMove(view.focusProxy(), centreOf(page, item(2) + QStringLiteral(" > a")));
+    QTRY_VERIFY(shown(2));
+    QTest::mouseMove(view.focusProxy(), QPoint(1200, 650));
+    QTRY_VERIFY(!shown(2));
+    evaluate(page, QStringLiteral("document.activeElement.blur(); %1.querySelector('button')"
+                                  ".click(); %2.querySelector('button').click(); true")
+                       .arg(owner(0), owner(1)));
+    QTRY_VERIFY(shown(1));
+    QVERIFY(!shown(0));
+    evaluate(page, owner(0) + QStringLiteral(".querySelector('a').focus(); true"));
+    QTRY_VERIFY(shown(0));
+    QTRY_COMPARE(expanded(0), u"true"_s);
 
     // Escape closes and gives the focus to the owner's button.
     evaluate(page, owner(3) + QStringLiteral(".querySelector('a').focus(); true"));
