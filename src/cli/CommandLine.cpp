@@ -32,7 +32,7 @@ QString usageText() {
         "  --class-name NAME              the class every class and id of a Modern page\n"
         "                                 starts with (default: the design's own)\n"
         "  --snippet                      the menu alone, to put into a page of your own:\n"
-        "                                 menu.html, menu.css, menu.js and the images,\n"
+        "                                 NAME.html, NAME.css, NAME.js and the images,\n"
         "                                 always in the Modern style\n");
 }
 

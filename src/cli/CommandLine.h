@@ -17,7 +17,7 @@ struct ExportRequest {
     QString outputDirectory;
     std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
     std::optional<QString> className = std::nullopt;       // absent: the design's own name
-    bool snippet = false; // the menu alone: menu.html, menu.css, menu.js and the pictures
+    bool snippet = false; // the menu alone: NAME.html, .css, .js and the pictures
 };
 
 struct ParsedCommandLine {

@@ -24,9 +24,9 @@ WriteResult exportInto(const GlobalData& data, const QString& outputDirectory,
     WriteResult written;
     if (snippet) {
         const Snippet texts = buildSnippet(data);
-        written = exportAllFilesToFolder(
-            texts.css, texts.html, *data.getMenuRootNode(), iconFolder, outputDirectory,
-            texts.script, {QLatin1String(kSnippetStylesheetName), QLatin1String(kSnippetPageName)});
+        written = exportAllFilesToFolder(texts.css, texts.html, *data.getMenuRootNode(), iconFolder,
+                                         outputDirectory, texts.script,
+                                         {texts.stylesheetName, texts.pageName, texts.scriptName});
     } else {
         CodeDocuments documents(data);
         documents.insertHTML5Code();

@@ -16,8 +16,8 @@ namespace brindle::cli {
 // sub-items, and "menu.js" for a Modern page. On failure `error` is one line.
 WriteResult exportDesign(const GlobalData& data, const QString& outputDirectory,
                          const QString& iconFolder = QString());
-// The same for the menu alone (see buildSnippet()): menu.html, menu.css, menu.js, the icons
-// and "bottom.png" when needed.
+// The same for the menu alone (see buildSnippet()): NAME.html, NAME.css, NAME.js after the
+// class name, the icons and "bottom.png" when needed.
 WriteResult exportSnippet(const GlobalData& data, const QString& outputDirectory,
                           const QString& iconFolder = QString());
 

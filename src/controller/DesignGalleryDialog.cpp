@@ -1,6 +1,7 @@
 #include "controller/DesignGalleryDialog.h"
 
 #include "controller/DesignThumbnails.h"
+#include "widgets/PlainTextMessage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -175,8 +176,8 @@ void DesignGalleryDialog::renameCurrent() {
         return;
     const WriteResult renamed = m_gallery.rename(*design, name);
     if (!renamed) {
-        QMessageBox::warning(this, tr("Design Not Renamed"),
-                             tr("“%1” could not be renamed: %2.").arg(design->name, renamed.error));
+        askInPlainText(this, QMessageBox::Warning, tr("Design Not Renamed"),
+                       tr("“%1” could not be renamed: %2.").arg(design->name, renamed.error));
         return;
     }
     fill();
@@ -195,13 +196,14 @@ void DesignGalleryDialog::removeCurrent() {
                         this);
     QPushButton* remove = confirm.addButton(tr("Remove"), QMessageBox::DestructiveRole);
     confirm.setDefaultButton(QMessageBox::Cancel);
+    usePlainText(&confirm);
     confirm.exec();
     if (confirm.clickedButton() != remove)
         return;
     const WriteResult removed = m_gallery.remove(*design);
     if (!removed)
-        QMessageBox::warning(this, tr("Design Not Removed"),
-                             tr("“%1” could not be removed: %2.").arg(design->name, removed.error));
+        askInPlainText(this, QMessageBox::Warning, tr("Design Not Removed"),
+                       tr("“%1” could not be removed: %2.").arg(design->name, removed.error));
     fill();
 }
 

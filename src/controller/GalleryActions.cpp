@@ -4,6 +4,7 @@
 #include "controller/Document.h"
 #include "model/GlobalData.h"
 #include "widgets/FieldCommit.h"
+#include "widgets/PlainTextMessage.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,6 +59,7 @@ void GalleryActions::designChosen(const GalleryDesign& design) {
     QPushButton* sample = question->addButton(tr("Use &Sample Menu"), QMessageBox::AcceptRole);
     question->addButton(QMessageBox::Cancel);
     question->setDefaultButton(keep);
+    usePlainText(question);
     question->setWindowModality(Qt::WindowModal);
     connect(question, &QMessageBox::finished, this, [this, question, keep, sample, design] {
         if (question->clickedButton() == keep || question->clickedButton() == sample)
@@ -82,20 +84,20 @@ void GalleryActions::saveDesign() {
 void GalleryActions::saveDesignAs(const QString& typed) {
     const QString name = typed.trimmed();
     if (const QString problem = DesignGallery::nameProblem(name); !problem.isEmpty()) {
-        QMessageBox::warning(m_window, tr("Design Not Saved"),
-                             tr("The design was not saved: %1.").arg(problem));
+        askInPlainText(m_window, QMessageBox::Warning, tr("Design Not Saved"),
+                       tr("The design was not saved: %1.").arg(problem));
         return;
     }
     if (m_gallery.userDesignExists(name) &&
-        QMessageBox::question(m_window, tr("Replace Design?"),
-                              tr("A design called “%1” is in the gallery. Replace it?").arg(name),
-                              QMessageBox::Yes | QMessageBox::Cancel,
-                              QMessageBox::Cancel) != QMessageBox::Yes)
+        askInPlainText(m_window, QMessageBox::Question, tr("Replace Design?"),
+                       tr("A design called “%1” is in the gallery. Replace it?").arg(name),
+                       QMessageBox::Yes | QMessageBox::Cancel,
+                       QMessageBox::Cancel) != QMessageBox::Yes)
         return;
     const WriteResult saved = m_gallery.save(m_data, name);
     if (!saved) {
-        QMessageBox::warning(m_window, tr("Design Not Saved"),
-                             tr("The design was not saved: %1.").arg(saved.error));
+        askInPlainText(m_window, QMessageBox::Warning, tr("Design Not Saved"),
+                       tr("The design was not saved: %1.").arg(saved.error));
         return;
     }
     emit statusMessage(tr("Saved “%1” to the gallery").arg(name));

@@ -131,8 +131,7 @@ void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& ope
                       .arg(what)
                 : tr("%1 was opened, but %2 items have no title: their links say nothing to "
                      "visitors.")
-                      .arg(what)
-                      .arg(opened.untitled.size()),
+                      .arg(what, QString::number(opened.untitled.size())),
             QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("untitledItemsAlert"));
         constexpr qsizetype kNamed = 8;
@@ -152,11 +151,12 @@ void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& ope
         return;
     const QStringList warnings = opened.warnings + opened.renamed;
     constexpr qsizetype kListedInMessage = 8;
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, tr("Icons Left Out"),
-        leftOut == 1 ? tr("%1 was opened, but one icon could not be used.").arg(what)
-                     : tr("%1 was opened, but %2 icons could not be used.").arg(what).arg(leftOut),
-        QMessageBox::Ok, m_window);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Icons Left Out"),
+                                leftOut == 1
+                                    ? tr("%1 was opened, but one icon could not be used.").arg(what)
+                                    : tr("%1 was opened, but %2 icons could not be used.")
+                                          .arg(what, QString::number(leftOut)),
+                                QMessageBox::Ok, m_window);
     box->setObjectName(QStringLiteral("openWarningsAlert"));
     QStringList listed = warnings.mid(0, kListedInMessage);
     if (warnings.size() > kListedInMessage) {
@@ -211,14 +211,14 @@ bool ProjectActions::exportSnippetTo(const QString& folder) {
     const Snippet snippet = buildSnippet(m_data);
     const WriteResult result = exportAllFilesToFolder(
         snippet.css, snippet.html, *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
-        snippet.script, {QLatin1String(kSnippetStylesheetName), QLatin1String(kSnippetPageName)});
+        snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName});
     if (!result.ok) {
         showError(tr("Export Failed"), tr("Not every file could be exported to “%1”:\n%2")
                                            .arg(QDir::toNativeSeparators(folder), result.error));
         return false;
     }
-    emit statusMessage(tr("Exported the menu to %1; menu.html says what goes into your page")
-                           .arg(QDir::toNativeSeparators(folder)));
+    emit statusMessage(tr("Exported the menu to %1; %2 says what goes into your page")
+                           .arg(QDir::toNativeSeparators(folder), snippet.pageName));
     return true;
 }
 

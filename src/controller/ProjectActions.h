@@ -29,7 +29,7 @@ public:
     bool exportHTMLTo(const QString& path);
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
-    // The menu alone (see buildSnippet()): menu.html, menu.css, menu.js and the pictures.
+    // The menu alone (see buildSnippet()): NAME.html, NAME.css, NAME.js and the pictures.
     bool exportSnippetTo(const QString& folder);
 
     // Opens the project without recording it anywhere: the design, the texts and the

@@ -238,16 +238,18 @@ constexpr Piece kPage[] = {
     text("</html>\n"),
 };
 
-// The Modern stylesheet: the Classic rules in their standard forms, plus what keyboards,
-// touch screens and phones need. The selectors of the Classic rules are kept, so a desktop
-// browser draws the same bar.
+// The Modern stylesheet: the Classic rules in their standard forms, scoped by the menu's
+// <nav>, plus what keyboards, touch screens and phones need and what keeps a host page's
+// stylesheet out. The word "brindlenav" stands for the class name option throughout.
 constexpr Piece kModernStylesheet[] = {
     // A host page's stylesheet may style every element the menu uses (resets, frameworks,
     // classless themes). This rule states each such property for the menu's elements with
-    // one class of weight, more than any element selector, less than each rule below, which
-    // therefore still decide. Display is stated without weight of its own (`:where`), so the
-    // rules that hide sub-menus and the phone menu keep deciding. The focus outline and the
-    // colour scheme are left to the rules below and to the host.
+    // the weight of two classes: more than any element selector, and no more than any rule
+    // below (all scoped by the nav, so two classes or more), which come later and therefore
+    // still decide; so do the icon rules, which follow them. Display is stated separately
+    // and only with that weight (`:where`), so the rules that hide sub-menus and the phone
+    // menu keep deciding. The focus outline and the colour scheme are left to the rules below
+    // and to the host.
     text(".brindlenav-nav.brindlenav-nav,\n.brindlenav-nav.brindlenav-nav * {\n"
          "\tbox-sizing: content-box;\n"
          "\tfloat: none;\n"
@@ -566,14 +568,15 @@ QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
     QString result;
     result.reserve(8192);
     // The Modern texts name the menu's classes and ids after its class name.
-    const bool named = options.style == OutputStyle::Modern &&
-                       options.className != QLatin1String(MenuClassNames::kToken);
+    const QString className = writtenClassName(options);
+    const bool named =
+        options.style == OutputStyle::Modern && className != QLatin1String(MenuClassNames::kToken);
     for (const Piece& piece : pieces) {
         switch (piece.kind) {
         case Piece::Kind::Fixed:
             if (named)
                 result += QString(QLatin1String(piece.fixed))
-                              .replace(QLatin1String(MenuClassNames::kToken), options.className);
+                              .replace(QLatin1String(MenuClassNames::kToken), className);
             else
                 result += QLatin1String(piece.fixed);
             break;
@@ -615,8 +618,9 @@ void CodeDocuments::rebuildForOutputOptions() {
 }
 
 QString CodeDocuments::scriptText() const {
-    return m_htmlOptions.style == OutputStyle::Modern ? menuScriptText(m_htmlOptions.className)
-                                                      : QString();
+    return m_htmlOptions.style == OutputStyle::Modern
+               ? menuScriptText(writtenClassName(m_htmlOptions))
+               : QString();
 }
 
 void CodeDocuments::spliceFragment(Fragment f) {

@@ -7,16 +7,17 @@ namespace brindle {
 class GlobalData;
 
 // The menu alone, for a page of one's own: the <nav> element (after a comment naming the two
-// lines that go into the page's head), its stylesheet and its script. Always written in the
-// Modern style, which is the one made to live inside other pages.
+// lines that go into the page's head), its stylesheet and its script, in files named after the
+// class name (NAME.html, NAME.css, NAME.js), so that menus of different names can share a
+// folder. Always written in the Modern style, which is the one made to live inside other pages.
 struct Snippet {
     QString html;
     QString css;
     QString script;
+    QString pageName;
+    QString stylesheetName;
+    QString scriptName;
 };
-
-inline constexpr const char* kSnippetPageName = "menu.html";
-inline constexpr const char* kSnippetStylesheetName = "menu.css";
 
 Snippet buildSnippet(const GlobalData& data);
 

@@ -19,10 +19,16 @@ const StyleTemplates& styleTemplates(OutputStyle style) {
     return kStyles[style == OutputStyle::Modern ? 1 : 0];
 }
 
+QString writtenClassName(const OutputOptions& options) {
+    // Every way in checks the name; one that got past them is never written.
+    return isValidClassName(options.className) ? options.className
+                                               : OutputOptions::defaultClassName();
+}
+
 MenuClassNames menuClassNames(const OutputOptions& options) {
     if (options.style != OutputStyle::Modern)
         return {};
-    const QString& name = options.className;
+    const QString name = writtenClassName(options);
     return {name + QStringLiteral("-link"), name + QStringLiteral("-sublink"),
             name + QLatin1Char('-'), QLatin1Char('.') + name + QStringLiteral("-nav ")};
 }

@@ -34,6 +34,8 @@ struct MenuClassNames {
     static constexpr const char* kToken = "brindlenav";
 };
 MenuClassNames menuClassNames(const OutputOptions& options);
+// The class name the texts carry: the option's, or the default for one that is not valid.
+QString writtenClassName(const OutputOptions& options);
 
 // The script that Modern pages load from "menu.js" for the menu of that class name: Escape,
 // the buttons' state, closing on a press elsewhere. The page works without it.

@@ -39,9 +39,9 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     // it is committed.
     m_classNameField->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[-_A-Za-z0-9]*")), m_classNameField));
-    m_classNameField->setToolTip(tr("Every class and id of the page starts with it, so the menu "
-                                    "keeps to itself in your site: letters, digits, “-” and "
-                                    "“_”, beginning with a letter"));
+    m_classNameField->setToolTip(tr("Every class and id of the Modern page and of the snippet "
+                                    "starts with it, so the menu keeps to itself in your site: "
+                                    "letters, digits, “-” and “_”, beginning with a letter"));
 
     describe(m_styleComboBox, tr("style"), addLabel(tr("Style"), 0, 0));
     form()->addWidget(m_styleComboBox, 0, 1);
@@ -71,7 +71,7 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
 void OutputView::showModernControls(bool modern) {
     m_navLabelField->setEnabled(modern);
     m_breakpointField->setEnabled(modern);
-    m_classNameField->setEnabled(modern);
+    // The class name also names the menu that Export Snippet and Copy HTML write.
 }
 
 void OutputView::updateOutputOptions() {

@@ -47,6 +47,8 @@ QList<GalleryDesign> designsIn(const QString& folder, bool builtIn) {
         QString name = file.completeBaseName();
         if (builtIn)
             name.remove(number);
+        else if (!DesignGallery::nameProblem(name).isEmpty())
+            continue; // not a name the gallery gives: not one of its designs
         QByteArray bytes = readDesignBytes(file.filePath());
         if (bytes.isEmpty())
             continue;

@@ -13,6 +13,16 @@ void usePlainText(QMessageBox* box) {
         label->setTextFormat(Qt::PlainText);
 }
 
+QMessageBox::StandardButton askInPlainText(QWidget* parent, QMessageBox::Icon icon,
+                                           const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    usePlainText(&box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void fitWindowTitle(QMessageBox* box) {
     auto* grid = qobject_cast<QGridLayout*>(box->layout());
     if (grid == nullptr)

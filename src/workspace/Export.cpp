@@ -98,9 +98,8 @@ WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlTe
                exportCSSTextToFile(cssText, destination.filePath(names.stylesheet)));
     report.add(names.page, exportHTMLTextToFile(htmlText, destination.filePath(names.page)));
     if (!scriptText.isEmpty())
-        report.add(
-            QStringLiteral("menu.js"),
-            writeTextFileAtomically(destination.filePath(QStringLiteral("menu.js")), scriptText));
+        report.add(names.script,
+                   writeTextFileAtomically(destination.filePath(names.script), scriptText));
     const QStringList iconNames = exportedIconFileNames(menuRoot);
     if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
         report.add(QStringLiteral("The icons were not copied: there is no preview folder."));

@@ -28,12 +28,13 @@ bool needsArrowImage(const Node& menuRoot);
 struct ExportFileNames {
     QString stylesheet = QStringLiteral("styles.css");
     QString page = QStringLiteral("index.html");
+    QString script = QStringLiteral("menu.js");
 };
 
 // Everything the page needs, into the folder: the stylesheet and the page ("styles.css",
 // "index.html" unless named otherwise), the icons copied from the preview folder (replacing
-// files of the same name), when needed "bottom.png", and "menu.js" when the page loads a
-// script.
+// files of the same name), when needed "bottom.png", and the script ("menu.js") when the page
+// loads one.
 WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlText,
                                    const Node& menuRoot, const QString& previewFolder,
                                    const QString& folder, const QString& scriptText = QString(),

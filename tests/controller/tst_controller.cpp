@@ -451,11 +451,11 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QCOMPARE(QGuiApplication::clipboard()->text(), snippet.css);
     QTemporaryDir snippetFolder;
     QVERIFY(window.projectActions()->exportSnippetTo(snippetFolder.path()));
-    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.html"))),
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("site.html"))),
              snippet.html);
-    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.css"))),
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("site.css"))),
              snippet.css);
-    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("menu.js"))),
+    QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("site.js"))),
              snippet.script);
 
     panel->styleComboBox()->setCurrentIndex(0);

@@ -194,15 +194,16 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QStringList files = QDir(out).entryList(QDir::Files);
     files.sort();
-    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("menu.css"),
-                                 QStringLiteral("menu.html"), QStringLiteral("menu.js")}));
-    const QString html = readText(out + QStringLiteral("/menu.html"));
+    // Named after the class name: menus of other names can share the folder.
+    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("site.css"),
+                                 QStringLiteral("site.html"), QStringLiteral("site.js")}));
+    const QString html = readText(out + QStringLiteral("/site.html"));
     // A comment naming the two lines for the page's head, then the <nav> element alone.
     const qsizetype commentEnd = html.indexOf(QStringLiteral("-->\n"));
     QVERIFY(html.startsWith(QStringLiteral("<!--")) && commentEnd > 0);
     const QString comment = html.left(commentEnd);
-    QVERIFY(comment.contains(QStringLiteral("\t<link rel=\"stylesheet\" href=\"menu.css\">\n")));
-    QVERIFY(comment.contains(QStringLiteral("\t<script src=\"menu.js\" defer></script>\n")));
+    QVERIFY(comment.contains(QStringLiteral("\t<link rel=\"stylesheet\" href=\"site.css\">\n")));
+    QVERIFY(comment.contains(QStringLiteral("\t<script src=\"site.js\" defer></script>\n")));
     const QString nav = html.mid(commentEnd + 4);
     QVERIFY(nav.startsWith(QStringLiteral("<nav class=\"site-nav\" aria-label=\"Main\">\n"
                                           "<input type=\"checkbox\" id=\"site-toggle\"")));
@@ -210,8 +211,8 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
     QCOMPARE(nav.count(QStringLiteral("<nav")), 1);
     for (const char* pageOnly : {"<html", "<head", "<body", "<!DOCTYPE", "brindlenav"})
         QVERIFY2(!nav.contains(QLatin1String(pageOnly)), pageOnly);
-    const QString css = readText(out + QStringLiteral("/menu.css"));
+    const QString css = readText(out + QStringLiteral("/site.css"));
     QVERIFY(css.contains(QStringLiteral(".site-nav .site li:focus-within > ul,\n")));
-    QVERIFY(readText(out + QStringLiteral("/menu.js"))
+    QVERIFY(readText(out + QStringLiteral("/site.js"))
                 .contains(QStringLiteral("\tvar name = \"site\", ")));
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every Modern export is valid: the Nu HTML checker finds no error in its pages and the CSS
-# grammar check none in its stylesheets (the menu alone included). Designs: the default, the
+# grammar check none in its stylesheets (the menu alone, page and stylesheet, included). Designs: the default, the
 # gallery's, a project with icons, and a class name of the designer's own.
 # usage: validate-exports.sh BRINDLE_EXPORT SOURCE_DIR
 set -euo pipefail
@@ -27,12 +27,19 @@ for design in "$source_dir"/src/resources/designs/*.brindleprj; do
     "$export_tool" "${modern[@]}" "$design" "$work/design-$n"
 done
 
+# The menu alone is checked inside the smallest page that can hold it.
+{
+    printf '<!DOCTYPE html>\n<html lang="en">\n<head>\n<meta charset="utf-8">\n'
+    printf '<title>Snippet</title>\n</head>\n<body>\n'
+    cat "$work/snippet/brindlenav.html"
+    printf '</body>\n</html>\n'
+} >"$work/snippet/index.html"
 mapfile -t pages < <(find "$work" -name index.html | sort)
 echo "checking ${#pages[@]} pages"
 java -jar "$vnu" --errors-only "${pages[@]}"
 
 mkdir "$work/stylesheets"
-for sheet in "$work"/*/styles.css "$work"/snippet/menu.css; do
+for sheet in "$work"/*/styles.css "$work"/snippet/brindlenav.css; do
     cp "$sheet" "$work/stylesheets/$(basename "$(dirname "$sheet")").css"
 done
 echo "checking $(ls "$work/stylesheets" | wc -l) stylesheets"
