@@ -1,8 +1,10 @@
 #include "workspace/SvgIcon.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -370,6 +372,19 @@ std::variant<QByteArray, QString> inflateSvgz(const QByteArray& compressed) {
     if (status != Z_STREAM_END)
         return QStringLiteral("it is not a complete gzip stream");
     return result;
+}
+
+QImage renderSvgIcon(const QByteArray& cleanText, QSize size, int scale) {
+    QSvgRenderer renderer(cleanText);
+    if (!renderer.isValid() || size.isEmpty() || scale < 1 || size.width() > 8192 / scale ||
+        size.height() > 8192 / scale)
+        return {};
+    QImage picture(size * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    painter.end();
+    return picture;
 }
 
 bool isSvgFileName(const QString& name) {

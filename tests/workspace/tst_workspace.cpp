@@ -130,6 +130,7 @@ private slots:
     void svgIcon_sizeAndTextColour_data();
     void svgIcon_sizeAndTextColour();
     void svgz_isInflatedWithinTheLimit();
+    void svgIcon_isDrawnAtBothScales();
 };
 
 void WorkspaceTest::initTestCase() {
@@ -733,6 +734,20 @@ void WorkspaceTest::svgIcon_sizeAndTextColour() {
     QCOMPARE(following.text.count("fill=\"currentColor\""), 2);
     QVERIFY(following.text.contains("stroke=\"currentColor\""));
     QVERIFY(following.text.contains("fill=\"#ff0000\" style=\"stroke:currentColor; opacity: .5\""));
+}
+
+void WorkspaceTest::svgIcon_isDrawnAtBothScales() {
+    // The left half red, the right half empty.
+    const CleanSvg icon = std::get<CleanSvg>(
+        cleanSvgIcon(svgDocument("<rect width=\"12\" height=\"24\" fill=\"#ff0000\"/>")));
+    for (const int scale : {1, 2}) {
+        const QImage picture = renderSvgIcon(icon.text, QSize(16, 16), scale);
+        QCOMPARE(picture.size(), QSize(16, 16) * scale);
+        QCOMPARE(picture.pixelColor(3 * scale, 8 * scale), QColor(Qt::red));
+        QCOMPARE(picture.pixelColor(12 * scale, 8 * scale).alpha(), 0);
+    }
+    QVERIFY(renderSvgIcon(icon.text, QSize(16, 16), 0).isNull());
+    QVERIFY(renderSvgIcon("not an icon", QSize(16, 16), 1).isNull());
 }
 
 void WorkspaceTest::svgz_isInflatedWithinTheLimit() {
