@@ -197,13 +197,18 @@ bool ProjectActions::exportAllTo(const QString& folder) {
         m_controller->documents().cssText(), m_controller->documents().htmlText(),
         *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
         m_controller->documents().scriptText());
+    return reportExport(result, folder, tr("Exported to %1").arg(QDir::toNativeSeparators(folder)));
+}
+
+bool ProjectActions::reportExport(const WriteResult& result, const QString& folder,
+                                  const QString& done) {
     if (!result.ok) {
         // One line per file that failed.
         showError(tr("Export Failed"), tr("Not every file could be exported to “%1”:\n%2")
                                            .arg(QDir::toNativeSeparators(folder), result.error));
         return false;
     }
-    emit statusMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(folder)));
+    emit statusMessage(done);
     return true;
 }
 
@@ -212,14 +217,9 @@ bool ProjectActions::exportSnippetTo(const QString& folder) {
     const WriteResult result = exportAllFilesToFolder(
         snippet.css, snippet.html, *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
         snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName});
-    if (!result.ok) {
-        showError(tr("Export Failed"), tr("Not every file could be exported to “%1”:\n%2")
-                                           .arg(QDir::toNativeSeparators(folder), result.error));
-        return false;
-    }
-    emit statusMessage(tr("Exported the menu to %1; %2 says what goes into your page")
-                           .arg(QDir::toNativeSeparators(folder), snippet.pageName));
-    return true;
+    return reportExport(result, folder,
+                        tr("Exported the menu to %1; %2 says what goes into your page")
+                            .arg(QDir::toNativeSeparators(folder), snippet.pageName));
 }
 
 void ProjectActions::copySnippetHTML() {

@@ -31,6 +31,8 @@ public:
     bool exportAllTo(const QString& folder);
     // The menu alone (see buildSnippet()): NAME.html, NAME.css, NAME.js and the pictures.
     bool exportSnippetTo(const QString& folder);
+    // After an export: its failures in a message, or `done` in the status bar.
+    bool reportExport(const WriteResult& result, const QString& folder, const QString& done);
 
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.

@@ -2,10 +2,12 @@
 // stylesheets loaded first, two menus side by side, any bar padding, the menu script.
 
 #include "PageSupport.h"
+#include "TestFiles.h"
 #include "generator/CodeDocuments.h"
 #include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
+#include "workspace/FileWriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,14 +28,8 @@ namespace {
 
 const QString kModules = QStringLiteral(BRINDLE_WEB_MODULES);
 
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+    return bool(writeFileAtomically(path, text.toUtf8()));
 }
 
 // The shop menu exported as a Modern page into `folder`.
@@ -116,7 +112,7 @@ void ExportedPagesTest::hostPage_leavesTheMenuAsItIs() {
     fillShopMenu(data, icons.path());
     QVERIFY(exportShop(data, icons.path(), folder.path()));
     // Both pages give the menu a container of one width: hosts may narrow the body.
-    QString page = readFile(folder.filePath(QStringLiteral("index.html")))
+    QString page = testsupport::readText(folder.filePath(QStringLiteral("index.html")))
                        .replace(QStringLiteral("<nav "), QStringLiteral("<div style=\"width: "
                                                                         "760px\">\n<nav "))
                        .replace(QStringLiteral("</nav>\n"), QStringLiteral("</nav>\n</div>\n"));
