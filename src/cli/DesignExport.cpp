@@ -24,16 +24,18 @@ WriteResult exportInto(const GlobalData& data, const QString& outputDirectory,
     WriteResult written;
     if (snippet) {
         const Snippet texts = buildSnippet(data);
-        written = exportAllFilesToFolder(texts.css, texts.html, *data.getMenuRootNode(), iconFolder,
-                                         outputDirectory, texts.script,
-                                         {texts.stylesheetName, texts.pageName, texts.scriptName});
+        written = exportAllFilesToFolder(
+            texts.css, texts.html, *data.getMenuRootNode(), iconFolder, outputDirectory,
+            texts.script, {texts.stylesheetName, texts.pageName, texts.scriptName, true});
     } else {
         CodeDocuments documents(data);
         documents.insertHTML5Code();
         documents.insertCSS3Code();
+        ExportFileNames names;
+        names.svgIcons = documents.writesSvgIcons();
         written = exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
                                          *data.getMenuRootNode(), iconFolder, outputDirectory,
-                                         documents.scriptText());
+                                         documents.scriptText(), names);
     }
     if (!written) {
         // The export names every file it could not write; the first says enough here.

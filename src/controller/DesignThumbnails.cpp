@@ -93,9 +93,11 @@ void DesignThumbnails::startNext() {
         documents.insertHTML5Code();
         documents.insertCSS3Code();
         const QString page = folder.filePath(QStringLiteral("page"));
+        ExportFileNames names;
+        names.svgIcons = documents.writesSvgIcons();
         if (!exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
                                     *data.getMenuRootNode(), data.tempFolderPath(), page,
-                                    documents.scriptText()))
+                                    documents.scriptText(), names))
             continue;
         m_drawing = design.thumbnailKey();
         const QString css = documents.cssText();

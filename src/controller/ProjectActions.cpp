@@ -193,10 +193,12 @@ bool ProjectActions::exportCSSTo(const QString& path) {
 }
 
 bool ProjectActions::exportAllTo(const QString& folder) {
-    const WriteResult result = exportAllFilesToFolder(
-        m_controller->documents().cssText(), m_controller->documents().htmlText(),
-        *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
-        m_controller->documents().scriptText());
+    const CodeDocuments& documents = m_controller->documents();
+    ExportFileNames names;
+    names.svgIcons = documents.writesSvgIcons();
+    const WriteResult result =
+        exportAllFilesToFolder(documents.cssText(), documents.htmlText(), *m_data.getMenuRootNode(),
+                               m_data.tempFolderPath(), folder, documents.scriptText(), names);
     return reportExport(result, folder, tr("Exported to %1").arg(QDir::toNativeSeparators(folder)));
 }
 
@@ -216,7 +218,7 @@ bool ProjectActions::exportSnippetTo(const QString& folder) {
     const Snippet snippet = buildSnippet(m_data);
     const WriteResult result = exportAllFilesToFolder(
         snippet.css, snippet.html, *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
-        snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName});
+        snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName, true});
     return reportExport(result, folder,
                         tr("Exported the menu to %1; %2 says what goes into your page")
                             .arg(QDir::toNativeSeparators(folder), snippet.pageName));

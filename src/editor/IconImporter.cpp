@@ -6,6 +6,7 @@
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
+#include "workspace/SvgIcon.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,6 +64,10 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
                            .arg(kLargestIconSide)
                            .arg(kLargestIconPixelCount >> 20));
 
+    if (isSvgFileName(source.fileName()))
+        return failure(tr("An SVG icon goes into the Icon field; it is sharp at every size "
+                          "without a double-resolution file."));
+
     const QString wanted = safeIconFileName(source.fileName());
     // Written exactly as opening a saved project writes it, so that exports made before and
     // after a save and reopen, and by the command-line tool, hold the same bytes. The format
@@ -86,6 +91,85 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
         return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;
+}
+
+bool IconImporter::place(const QString& wanted, const QByteArray& bytes, QString& name,
+                         QString& error) const {
+    name = firstFreeIconFileName(wanted, [this, &bytes](const QString& candidate) {
+        const QString path = QDir(m_folder).filePath(candidate);
+        return !QFileInfo::exists(path) || PreviewFolder::fileHolds(path, bytes);
+    });
+    const WriteResult written = PreviewFolder::writeFileUnlessSame(m_folder, name, bytes);
+    if (!written)
+        error = tr("It cannot be copied into the preview folder (%1).").arg(written.error);
+    return bool(written);
+}
+
+ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) const {
+    ImportedSvgIcon result;
+    const auto fail = [&result](const QString& reason) {
+        result.error = reason;
+        return result;
+    };
+    if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir())
+        return fail(tr("The preview folder is not available."));
+    const QFileInfo source(sourcePath);
+    QFile in(sourcePath);
+    if (!source.isFile() || !in.open(QIODevice::ReadOnly))
+        return fail(tr("The file cannot be read."));
+    // A compressed file is read whole only up to the limit; inflating it stops there too.
+    const bool compressed = isCompressedSvgFileName(source.fileName());
+    QByteArray bytes = in.read(kLargestSvgBytes + 1);
+    if (compressed && bytes.size() <= kLargestSvgBytes) {
+        auto inflated = inflateSvgz(bytes);
+        if (const QString* reason = std::get_if<QString>(&inflated))
+            return fail(tr("It cannot be used: %1.").arg(*reason));
+        bytes = std::get<QByteArray>(inflated);
+    }
+    auto cleaned = cleanSvgIcon(bytes);
+    if (const QString* reason = std::get_if<QString>(&cleaned))
+        return fail(tr("It cannot be used: %1.").arg(*reason));
+    const CleanSvg& icon = std::get<CleanSvg>(cleaned);
+    const QSize size = svgIconPageSize(icon, tallest);
+    const QImage picture = renderSvgIcon(icon.text, size, 1);
+    const QImage retinaPicture = renderSvgIcon(icon.text, size, 2);
+    if (picture.isNull() || retinaPicture.isNull())
+        return fail(tr("It cannot be drawn."));
+
+    QString stem = safeIconFileName(source.completeBaseName() + QStringLiteral(".svg"));
+    stem.chop(4);
+    QString error;
+    const auto take = [&](const QString& wanted, const QByteArray& content, QString& name) {
+        return !content.isEmpty() && place(wanted, content, name, error);
+    };
+    result.picture.image = normalizedIconImage(picture);
+    result.retinaPicture.image = normalizedIconImage(retinaPicture);
+    const QByteArray png = encodeIconForFileName(result.picture.image, QStringLiteral("a.png"));
+    const QByteArray retinaPng =
+        encodeIconForFileName(result.retinaPicture.image, QStringLiteral("a.png"));
+    if (!take(stem + QStringLiteral(".svg"), icon.text, result.svg.fileName) ||
+        !take(stem + QStringLiteral(".png"), png, result.picture.fileName) ||
+        !take(stem + QStringLiteral("@2x.png"), retinaPng, result.retinaPicture.fileName))
+        return fail(error.isEmpty() ? tr("It cannot be encoded for the preview folder.") : error);
+    qCInfo(lcBrindle).noquote() << "destination:" << QDir(m_folder).filePath(result.svg.fileName);
+    result.svg.text = icon.text;
+    result.removed = icon.removed;
+    result.picture.ok = result.retinaPicture.ok = result.ok = true;
+    return result;
+}
+
+void applySvgIcon(Node& node, const ImportedSvgIcon& icon, bool followsTextColour) {
+    setNodeImage(node, icon.picture.fileName, icon.picture.image);
+    setNodeRetinaImage(node, icon.retinaPicture.fileName, icon.retinaPicture.image);
+    NodeSvgIcon svg = icon.svg;
+    svg.followsTextColour = followsTextColour;
+    node.setSvgIcon(svg);
+}
+
+void clearSvgIcon(Node& node) {
+    clearNormalIcon(node);
+    clearRetinaIcon(node);
+    node.setSvgIcon({});
 }
 
 void applyNormalIcon(Node& node, const ImportedIcon& icon) {

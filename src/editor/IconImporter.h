@@ -1,11 +1,12 @@
 #pragma once
 
+#include "model/Node.h"
+
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace brindle {
-
-class Node;
 
 // The outcome of taking one icon file into the preview folder.
 struct ImportedIcon {
@@ -14,6 +15,16 @@ struct ImportedIcon {
     QString fileName;    // the copy's name in the preview folder
     QString renamedFrom; // the name asked for, when another picture already had it
     QImage image;        // decoded from the copied bytes
+};
+
+// The outcome of taking one SVG icon into the preview folder.
+struct ImportedSvgIcon {
+    bool ok = false;
+    QString error;
+    QStringList removed; // what cleaning left out of the file
+    NodeSvgIcon svg;     // text and file name; the colour choice is the form's
+    ImportedIcon picture;
+    ImportedIcon retinaPicture;
 };
 
 // Copies a picked icon file into the preview folder, where the generated stylesheet refers
@@ -33,7 +44,16 @@ public:
     // file already holding the same picture is shared. On failure the folder is unchanged.
     ImportedIcon import(const QString& sourcePath) const;
 
+    // Reads an SVG (or .svgz) icon, cleans it and writes it into the preview folder as
+    // NAME.svg, with its pictures at 1× and 2× (NAME.png, NAME@2x.png) for pages and readers
+    // without SVG. The icon is `tallest` px high at most unless it states its size.
+    ImportedSvgIcon importSvg(const QString& sourcePath, int tallest) const;
+
 private:
+    // Writes the bytes under `wanted`, or the first free numbered name when a different
+    // file has it; the name written, or an error.
+    bool place(const QString& wanted, const QByteArray& bytes, QString& name, QString& error) const;
+
     QString m_folder;
 };
 
@@ -42,9 +62,12 @@ void applyNormalIcon(Node& node, const ImportedIcon& icon);
 // Gives the node its double-resolution icon: shown at half its pixel size (truncated), with
 // a picture redrawn at that size for the outline.
 void applyRetinaIcon(Node& node, const ImportedIcon& icon);
+// Gives the node an SVG icon with its two pictures, following the text colour or not.
+void applySvgIcon(Node& node, const ImportedSvgIcon& icon, bool followsTextColour);
 // A cleared icon drops its picture and sizes too, so neither the outline nor a saved project
 // keeps an icon the item no longer has.
 void clearNormalIcon(Node& node);
+void clearSvgIcon(Node& node); // the SVG and both its pictures
 void clearRetinaIcon(Node& node);
 
 } // namespace brindle

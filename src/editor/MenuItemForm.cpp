@@ -5,8 +5,10 @@
 #include "platform/Log.h"
 #include "widgets/Stepper.h"
 #include "workspace/StartFolder.h"
+#include "workspace/SvgIcon.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,6 +42,7 @@ QLabel* formLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 MenuItemForm::MenuItemForm(QWidget* parent)
     : QDialog(parent, Qt::Popup), m_title(new QLineEdit(this)), m_kind(new QComboBox(this)),
       m_link(new QLineEdit(this)),
+      m_followsTextColour(new QCheckBox(tr("Icon &follows the text colour"), this)),
       m_gap(new FieldStepperPair(FieldStepperPair::Kind::Integer,
                                  {double(kIconGapMinimum), double(kIconGapMaximum), 1.0},
                                  m_formReady, this)),
@@ -78,15 +81,21 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     addIconRow(grid, 4, IconSlot::Retina, tr("Icon (&2×):"),
                QStringLiteral("retinaImageTextField"));
 
+    m_followsTextColour->setObjectName(QStringLiteral("followsTextColourCheckBox"));
+    m_followsTextColour->setToolTip(
+        tr("The icon's black parts take the colour of the item's text, also on hover and "
+           "while pressed (Modern output; an SVG icon only)"));
+    grid->addWidget(m_followsTextColour, 6, 1, 1, 3);
+
     auto* gapRow = new QHBoxLayout;
     gapRow->setSpacing(2);
     gapRow->addWidget(m_gap->textField());
     gapRow->addWidget(m_gap->stepper());
     gapRow->addWidget(new QLabel(tr("px"), this));
     gapRow->addStretch(1);
-    grid->addWidget(formLabel(tr("Icon &gap:"), m_gap->textField(), this), 5, 0);
+    grid->addWidget(formLabel(tr("Icon &gap:"), m_gap->textField(), this), 7, 0);
     m_gap->stepper()->setAccessibleName(tr("Icon gap"));
-    grid->addLayout(gapRow, 5, 1, 1, 3);
+    grid->addLayout(gapRow, 7, 1, 1, 3);
 
     auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -95,7 +104,7 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(cancel);
     buttons->addWidget(m_confirm);
-    grid->addLayout(buttons, 6, 0, 1, 4);
+    grid->addLayout(buttons, 8, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(300);
 
@@ -122,7 +131,9 @@ void MenuItemForm::addIconRow(QGridLayout* grid, int row, IconSlot slot, const Q
     icon.field->setAccessibleName(spoken);
     choose->setAccessibleName(tr("Choose %1 file").arg(spoken));
     icon.clear->setAccessibleName(tr("Clear %1").arg(spoken));
-    grid->addWidget(formLabel(label, choose, this), row, 0);
+    icon.label = formLabel(label, choose, this);
+    icon.choose = choose;
+    grid->addWidget(icon.label, row, 0);
     grid->addWidget(icon.field, row, 1);
     grid->addWidget(choose, row, 2);
     grid->addWidget(icon.clear, row, 3);
@@ -143,6 +154,8 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
         m_icons[index(slot)].choice = {};
         showIconName(slot, QString());
     }
+    m_followsTextColour->setChecked(false);
+    setIconIsSvg(false);
     m_gap->setValue(0);
     m_confirm->setText(tr("Create"));
     m_confirm->setEnabled(true);
@@ -157,8 +170,12 @@ void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
     m_title->setText(item.name());
     m_icons[index(IconSlot::Normal)].choice = {};
     m_icons[index(IconSlot::Retina)].choice = {};
-    showIconName(IconSlot::Normal, item.imageFileName());
-    showIconName(IconSlot::Retina, item.retinaImageFileName());
+    // An SVG icon shows as its file; its pictures are made from it.
+    showIconName(IconSlot::Normal,
+                 item.hasSvgIcon() ? item.svgIcon().fileName : item.imageFileName());
+    showIconName(IconSlot::Retina, item.hasSvgIcon() ? QString() : item.retinaImageFileName());
+    m_followsTextColour->setChecked(item.svgIcon().followsTextColour);
+    setIconIsSvg(item.hasSvgIcon());
     // An empty link stays empty unless the user types one; the placeholder shows the form.
     m_link->setText(item.link());
     m_gap->setValue(double(item.paddingRight()));
@@ -232,7 +249,14 @@ void MenuItemForm::openFileDialog(IconSlot slot, std::function<void(QString)> do
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setNameFilter(tr("Pictures (*.png *.jpeg *.jpg *.gif *.PNG *.JPEG *.JPG *.GIF)"));
+    if (slot == IconSlot::Normal)
+        dialog->setNameFilters(
+            {tr("Icons (*.svg *.svgz *.png *.jpeg *.jpg *.gif *.SVG *.SVGZ *.PNG *.JPEG *.JPG "
+                "*.GIF)"),
+             tr("SVG icons (*.svg *.svgz *.SVG *.SVGZ)"),
+             tr("Pictures (*.png *.jpeg *.jpg *.gif *.PNG *.JPEG *.JPG *.GIF)")});
+    else
+        dialog->setNameFilter(tr("Pictures (*.png *.jpeg *.jpg *.gif *.PNG *.JPEG *.JPG *.GIF)"));
     dialog->setWindowModality(Qt::WindowModal);
     const StartFolder start(StartFolder::Kind::Icons);
     dialog->setDirectory(start.folder());
@@ -255,11 +279,19 @@ void MenuItemForm::chooseIconFile(IconSlot slot, const QString& path) {
     qCInfo(lcBrindle).noquote() << "openURL:" << path;
     m_icons[index(slot)].choice = {IconChoice::Kind::Chosen, path};
     showIconName(slot, QFileInfo(path).fileName());
+    if (slot == IconSlot::Normal) {
+        const bool svg = isSvgFileName(path);
+        if (svg && !m_icons[index(IconSlot::Retina)].field->text().isEmpty())
+            clearIconFile(IconSlot::Retina); // the SVG's own 2× picture replaces it
+        setIconIsSvg(svg);
+    }
 }
 
 void MenuItemForm::clearIconFile(IconSlot slot) {
     m_icons[index(slot)].choice = {IconChoice::Kind::Cleared, QString()};
     showIconName(slot, QString());
+    if (slot == IconSlot::Normal && m_svgIcon)
+        setIconIsSvg(false);
 }
 
 void MenuItemForm::showIconName(IconSlot slot, const QString& name) {
@@ -267,6 +299,25 @@ void MenuItemForm::showIconName(IconSlot slot, const QString& name) {
     icon.field->setText(name);
     icon.field->setToolTip(icon.choice.path);
     icon.clear->setEnabled(!name.isEmpty());
+}
+
+void MenuItemForm::setIconIsSvg(bool svg) {
+    m_svgIcon = svg;
+    // An SVG is drawn sharp at every scale; its 2× picture is made from it.
+    IconRow& retina = m_icons[index(IconSlot::Retina)];
+    for (QWidget* widget :
+         {retina.label, static_cast<QWidget*>(retina.field), static_cast<QWidget*>(retina.choose)})
+        widget->setEnabled(!svg);
+    retina.clear->setEnabled(!svg && !retina.field->text().isEmpty());
+    const QString why =
+        tr("An SVG icon is sharp at every size: it needs no double-resolution file.");
+    retina.field->setToolTip(svg ? why : retina.choice.path);
+    retina.choose->setToolTip(svg ? why : QString());
+    m_followsTextColour->setEnabled(svg);
+}
+
+bool MenuItemForm::iconFollowsTextColour() const {
+    return m_svgIcon && m_followsTextColour->isChecked();
 }
 
 // The pair's handlers run under the form's guard; the value is read when the form is

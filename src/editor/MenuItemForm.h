@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
@@ -56,6 +57,10 @@ public:
     QString link() const;
     qint64 iconGap() const;
     IconChoice iconChoice(IconSlot slot) const { return m_icons[index(slot)].choice; }
+    // Whether the icon, as the form now has it, is an SVG document; it then needs no 2× file.
+    bool iconIsSvg() const { return m_svgIcon; }
+    // "Icon follows the text colour", for an SVG icon.
+    bool iconFollowsTextColour() const;
     QStringList kindEntries() const;
 
     // Replaces the file dialog (tests, or a platform chooser).
@@ -82,7 +87,9 @@ signals:
 
 private:
     struct IconRow {
+        QWidget* label = nullptr;
         QLineEdit* field = nullptr;
+        QPushButton* choose = nullptr;
         QPushButton* clear = nullptr;
         IconChoice choice;
     };
@@ -90,17 +97,20 @@ private:
     void addIconRow(QGridLayout* grid, int row, IconSlot slot, const QString& label,
                     const QString& fieldName);
     void showIconName(IconSlot slot, const QString& name);
+    void setIconIsSvg(bool svg);
     void openFileDialog(IconSlot slot, std::function<void(QString)> done);
 
     QLineEdit* m_title;
     QComboBox* m_kind;
     QLineEdit* m_link;
     std::array<IconRow, 2> m_icons;
+    QCheckBox* m_followsTextColour;
     FieldStepperPair* m_gap;
     QPushButton* m_confirm;
     FileChooser m_chooser;
     QPointer<QWidget> m_anchor; // the button the popover was last shown under
     bool m_editing = false;
+    bool m_svgIcon = false;
     bool m_formReady = true; // re-entrancy guard of the icon-gap pair
 };
 

@@ -30,6 +30,13 @@ QString blankTitleMessage() {
                                        "nothing to visitors.");
 }
 
+// An SVG that states no size is made as tall as the item's text with its padding, never less
+// than the line an icon-less item has.
+int tallestSvgIcon(const GlobalData& store) {
+    return int(std::max<qint64>(16, store.mainMenufontSize() + store.paddingTop() +
+                                        store.paddingBottom()));
+}
+
 const QString kMenuStructureDataUpdated = QStringLiteral("MenuStructureDataUpdated");
 
 QToolButton* barButton(const QString& text, const QString& name, const QString& tip,
@@ -233,22 +240,48 @@ void MenuStructureView::editMenu() {
 void MenuStructureView::takeIcon(Node& item, MenuItemForm::IconSlot slot, QStringList& problems) {
     const bool normal = slot == MenuItemForm::IconSlot::Normal;
     const MenuItemForm::IconChoice choice = m_form->iconChoice(slot);
+    if (!normal && m_form->iconIsSvg())
+        return; // the SVG's own 2× picture stands
     switch (choice.kind) {
     case MenuItemForm::IconChoice::Kind::Unchanged:
+        if (normal && item.hasSvgIcon()) {
+            NodeSvgIcon svg = item.svgIcon();
+            svg.followsTextColour = m_form->iconFollowsTextColour();
+            item.setSvgIcon(svg);
+        }
         return;
     case MenuItemForm::IconChoice::Kind::Cleared:
-        normal ? clearNormalIcon(item) : clearRetinaIcon(item);
+        if (normal && item.hasSvgIcon())
+            clearSvgIcon(item);
+        else
+            normal ? clearNormalIcon(item) : clearRetinaIcon(item);
         return;
     case MenuItemForm::IconChoice::Kind::Chosen:
         break;
     }
-    if (!normal)
-        qCInfo(lcBrindle).noquote() << "retinaImagePath:" << choice.path;
-    const ImportedIcon icon = IconImporter(m_store.tempFolderPath()).import(choice.path);
-    if (!icon.ok) {
-        problems << tr("“%1”: %2").arg(QFileInfo(choice.path).fileName(), icon.error);
+    const QString shownName = QFileInfo(choice.path).fileName();
+    const IconImporter importer(m_store.tempFolderPath());
+    if (normal && m_form->iconIsSvg()) {
+        const ImportedSvgIcon icon = importer.importSvg(choice.path, tallestSvgIcon(m_store));
+        if (!icon.ok) {
+            problems << tr("“%1”: %2").arg(shownName, icon.error);
+            return;
+        }
+        applySvgIcon(item, icon, m_form->iconFollowsTextColour());
+        if (!icon.removed.isEmpty())
+            emit statusMessage(tr("“%1” was cleaned for the web: left out %2.")
+                                   .arg(shownName, icon.removed.join(QStringLiteral(", "))));
         return;
     }
+    if (!normal)
+        qCInfo(lcBrindle).noquote() << "retinaImagePath:" << choice.path;
+    const ImportedIcon icon = importer.import(choice.path);
+    if (!icon.ok) {
+        problems << tr("“%1”: %2").arg(shownName, icon.error);
+        return;
+    }
+    if (item.hasSvgIcon())
+        clearSvgIcon(item); // a picture replaces the SVG and the 2× picture drawn from it
     normal ? applyNormalIcon(item, icon) : applyRetinaIcon(item, icon);
     if (!icon.renamedFrom.isEmpty())
         emit statusMessage(tr("The icon is kept as %1: another picture is already called %2.")

@@ -3,6 +3,7 @@
 #include "model/GlobalData.h"
 #include "model/Node.h"
 #include "platform/Log.h"
+#include "workspace/SvgIcon.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -116,6 +117,8 @@ QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return node->name().isNull() ? QString(QLatin1String("")) : node->name();
     case Qt::DecorationRole: {
+        if (node->hasSvgIcon())
+            return svgThumbnail(*node);
         // The normal icon, else the double-resolution one drawn at its shown size.
         const QImage& picture = !node->image().isNull() ? node->image() : node->scaledImage();
         if (picture.isNull())
@@ -128,6 +131,27 @@ QVariant MenuTreeModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+QIcon MenuTreeModel::svgThumbnail(const Node& node) const {
+    const QByteArray& text = node.svgIcon().text;
+    if (const auto known = m_svgThumbnails.constFind(text); known != m_svgThumbnails.cend())
+        return known.value();
+    // Drawn from the document at 1× and 2×: sharp on every screen.
+    const QSize side = QSize(int(node.imageWidth()), int(node.imageHeight()))
+                           .scaled(kThumbnailSide, kThumbnailSide, Qt::KeepAspectRatio)
+                           .expandedTo(QSize(1, 1));
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap picture = QPixmap::fromImage(renderSvgIcon(text, side, scale));
+        picture.setDevicePixelRatio(scale);
+        if (!picture.isNull())
+            icon.addPixmap(picture);
+    }
+    if (m_svgThumbnails.size() > 256)
+        m_svgThumbnails.clear();
+    m_svgThumbnails.insert(text, icon);
+    return icon;
 }
 
 bool MenuTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QHash>
+#include <QIcon>
 #include <QMimeData>
 
 #include <memory>
@@ -87,8 +89,10 @@ private:
                                  const QModelIndex& parent) const;
     void move(const Move& plan);
     void repairParents();
+    QIcon svgThumbnail(const Node& node) const;
 
     GlobalData& m_store;
+    mutable QHash<QByteArray, QIcon> m_svgThumbnails; // by document
 };
 
 } // namespace brindle

@@ -223,9 +223,10 @@ void CodeBuilders::constructMenuStructureCommand() {
     for (int i = 0; i < root.childCount(); ++i) {
         const Node& item = *root.childAt(i);
         if (item.childCount() == 0)
-            markup += menuItemLine(item, classNames());
+            markup += menuItemLine(item, classNames(), templates().svgIcons);
         else
-            markup += subMenuBlock(item, templates().disclosureButtons, classNames());
+            markup += subMenuBlock(item, templates().disclosureButtons, classNames(),
+                                   templates().svgIcons);
     }
     store(Fragment::menuStructure, std::move(markup));
 }
@@ -234,9 +235,9 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
     const Node& root = *m_data.getMenuRootNode();
     if (topLevelIndex < 0 || topLevelIndex >= root.childCount())
         return;
-    m_registry.appendText(
-        Fragment::menuStructure,
-        subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons, classNames()));
+    m_registry.appendText(Fragment::menuStructure,
+                          subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons,
+                                       classNames(), templates().svgIcons));
 }
 
 void CodeBuilders::getLineHeight() {
@@ -280,6 +281,15 @@ void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
     rule.paddingRight = item.paddingRight();
     rule.isMainMenu = isMainMenu;
     rule.childCount = item.childCount();
+    if (templates().svgIcons && item.hasSvgIcon() && item.imageWidth() > 0) {
+        // Sharp at every scale: one rule, no double-resolution picture.
+        rule.fileName = item.svgIcon().fileName;
+        rule.iconWidth = item.imageWidth();
+        rule.iconHeight = item.imageHeight();
+        rule.isInline = isInlineIcon(item, true);
+        constructMenuIconCommand(rule);
+        return;
+    }
     if (!item.imageFileName().isEmpty()) {
         rule.fileName = item.imageFileName();
         rule.iconWidth = item.imageWidth();

@@ -249,8 +249,9 @@ constexpr Piece kModernStylesheet[] = {
     // still decide; so do the icon rules, which follow them. Display is stated separately
     // and only with that weight (`:where`), so the rules that hide sub-menus and the phone
     // menu keep deciding. The focus outline and the colour scheme are left to the rules below
-    // and to the host.
-    text(".brindlenav-nav.brindlenav-nav,\n.brindlenav-nav.brindlenav-nav * {\n"
+    // and to the host. What an inline icon draws is left alone (its transforms, opacity and
+    // sizes are properties too), without adding weight (`:where`).
+    text(".brindlenav-nav.brindlenav-nav,\n.brindlenav-nav.brindlenav-nav *:not(:where(svg *)) {\n"
          "\tbox-sizing: content-box;\n"
          "\tfloat: none;\n"
          "\tclear: none;\n"
@@ -615,6 +616,10 @@ void CodeDocuments::rebuildForOutputOptions() {
     insertHTML5Code();
     insertCSS3Code();
     emit textsRebuilt();
+}
+
+bool CodeDocuments::writesSvgIcons() const {
+    return styleTemplates(m_htmlOptions.style).svgIcons;
 }
 
 QString CodeDocuments::scriptText() const {

@@ -36,6 +36,8 @@ public:
     const QString& cssText() const { return m_cssText; }
     // The script the page loads ("menu.js"), or nothing when the page loads none.
     QString scriptText() const;
+    // Whether the page shows SVG icons as SVG (as a file or inside it) rather than as pictures.
+    bool writesSvgIcons() const;
     const QString& htmlText() const { return m_htmlText; }
     // The page text without the menu markup: what a change of the menu leaves as it is.
     QString pageFrame() const;

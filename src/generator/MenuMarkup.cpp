@@ -2,6 +2,7 @@
 
 #include "generator/Declarations.h"
 #include "generator/TextEscaping.h"
+#include "model/SvgDocument.h"
 
 #include <algorithm>
 
@@ -13,15 +14,25 @@ QString writtenLink(const Node& item) {
     return item.link().isEmpty() ? QString(QLatin1String("#")) : escapeHtmlAttribute(item.link());
 }
 
-// One link: <a class="BASE[ ICON]" href="LINK">TITLE</a>
+// The icon's ids are the page's too: they start with the item's icon class, which no other
+// item has.
+QString inlineIcon(const Node& item, const MenuClassNames& names) {
+    const NodeSvgIcon& icon = item.svgIcon();
+    return inlineSvgIcon(icon.text, icon.followsTextColour,
+                         names.iconPrefix + item.iconID() + QLatin1Char('-'),
+                         QSize(int(item.imageWidth()), int(item.imageHeight())));
+}
+
+// One link: <a class="BASE[ ICON]" href="LINK">[SVG]TITLE</a>
 QString anchor(const QString& baseClass, const QString* iconID, const Node& item,
-               const MenuClassNames& names) {
+               const MenuClassNames& names, bool svgIcons) {
     QString classes = baseClass;
     if (iconID != nullptr)
         classes += QLatin1Char(' ') + names.iconPrefix + escapeHtmlAttribute(*iconID);
     return QLatin1String("<a class=\"") + classes + QLatin1String("\" href=\"") +
-           writtenLink(item) + QLatin1String("\">") + escapeHtmlText(item.name()) +
-           QLatin1String("</a>");
+           writtenLink(item) + QLatin1String("\">") +
+           (isInlineIcon(item, svgIcons) ? inlineIcon(item, names) : QString()) +
+           escapeHtmlText(item.name()) + QLatin1String("</a>");
 }
 
 const QString* iconClassIfIcon(const Node& item) {
@@ -30,15 +41,22 @@ const QString* iconClassIfIcon(const Node& item) {
 
 } // namespace
 
-QString menuItemLine(const Node& item, const MenuClassNames& names) {
-    return QLatin1String("\t<li>") + anchor(names.link, iconClassIfIcon(item), item, names) +
+bool isInlineIcon(const Node& item, bool svgIcons) {
+    return svgIcons && item.hasSvgIcon() && item.svgIcon().followsTextColour &&
+           item.imageWidth() > 0 && item.imageHeight() > 0;
+}
+
+QString menuItemLine(const Node& item, const MenuClassNames& names, bool svgIcons) {
+    return QLatin1String("\t<li>") +
+           anchor(names.link, iconClassIfIcon(item), item, names, svgIcons) +
            QLatin1String("</li>\n");
 }
 
-QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names) {
+QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names,
+                     bool svgIcons) {
     // The owner's icon class is written even without an icon: the arrow rule selects on it.
     QString markup = QLatin1String("\t<li>\n\t\t") +
-                     anchor(names.link, &item.iconID(), item, names) + QLatin1Char('\n');
+                     anchor(names.link, &item.iconID(), item, names, svgIcons) + QLatin1Char('\n');
     if (disclosureButton) {
         const QString name = item.name().trimmed().isEmpty()
                                  ? QStringLiteral("Sub-menu")
@@ -50,7 +68,7 @@ QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNam
     for (int i = 0; i < item.childCount(); ++i) {
         const Node& subItem = *item.childAt(i);
         markup += QLatin1String("\t\t\t<li>") +
-                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names) +
+                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names, svgIcons) +
                   QLatin1String("</li>\n");
     }
     markup += QLatin1String("\t\t</ul>\n\t</li>\n");
@@ -105,6 +123,17 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
             pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
     if (withArrow)
         text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
+    if (rule.isInline) {
+        // Where the picture would be drawn: 20px across and 10px down the link.
+        text += QLatin1String("\tposition: relative;\n\tmin-height: ") + pixels(rule.iconHeight) +
+                QLatin1String(";\n}\n") + names.scope + QLatin1Char('.') + levelClass +
+                QLatin1Char('.') + iconClass +
+                QLatin1String(" > svg {\n\tposition: absolute;\n\tleft: 20px;\n\ttop: 10px;\n\t"
+                              "width: ") +
+                pixels(rule.iconWidth) + QLatin1String(";\n\theight: ") + pixels(rule.iconHeight) +
+                QLatin1String(";\n\toverflow: hidden;\n}\n");
+        return text;
+    }
     text += in + QLatin1String("background: url(\"") + cssUrlOfFileName(rule.fileName) +
             QLatin1String("\") no-repeat 0 -4px");
     if (arrowImage)

@@ -8,12 +8,15 @@
 namespace brindle {
 
 // List markup of the page: one line per item without sub-items, one block per item with
-// sub-items. Titles and links are escaped for their places in the page.
-QString menuItemLine(const Node& item, const MenuClassNames& names = {});
+// sub-items. Titles and links are escaped for their places in the page. With `svgIcons`, an
+// SVG icon that follows the text colour stands inside its link, before the title.
+QString menuItemLine(const Node& item, const MenuClassNames& names = {}, bool svgIcons = false);
 // With a disclosure button, the owner's link is followed by a button that opens the sub-menu
 // (named after the owner for assistive technology).
 QString subMenuBlock(const Node& item, bool disclosureButton = false,
-                     const MenuClassNames& names = {});
+                     const MenuClassNames& names = {}, bool svgIcons = false);
+// Whether the item's icon stands inside its link in a style that writes SVG icons.
+bool isInlineIcon(const Node& item, bool svgIcons);
 
 // The largest icon height on each level, never less than 16. Sizes count whatever the file
 // names hold.
@@ -35,6 +38,7 @@ struct IconRule {
     qint64 iconWidth = 0;
     qint64 iconHeight = 0;
     bool isRetina = false;
+    bool isInline = false; // an SVG inside the link, placed where the picture would be
     bool isMainMenu = false;
     qint64 childCount = 0;
 };

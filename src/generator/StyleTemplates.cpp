@@ -8,9 +8,9 @@ namespace {
 
 constexpr std::array<StyleTemplates, 2> kStyles = {{
     // Classic
-    {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false},
+    {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false, false},
     // Modern
-    {false, "@media (min-resolution: 2dppx)", false, true},
+    {false, "@media (min-resolution: 2dppx)", false, true, true},
 }};
 
 } // namespace

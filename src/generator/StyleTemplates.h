@@ -18,6 +18,9 @@ struct StyleTemplates {
     bool arrowOnLink;
     // Each item with sub-items gets a disclosure button beside its link.
     bool disclosureButtons;
+    // SVG icons are written as SVG: a file beside the page, or inside the link when they
+    // follow the text colour. Otherwise their pictures stand in for them.
+    bool svgIcons;
 };
 
 const StyleTemplates& styleTemplates(OutputStyle style);

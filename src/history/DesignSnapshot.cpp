@@ -27,6 +27,7 @@ void copyFields(const Node& from, Node& to) {
     to.setRetinaImageWidth(from.retinaImageWidth());
     to.setRetinaImageHeight(from.retinaImageHeight());
     to.setScaledImage(from.scaledImage());
+    to.setSvgIcon(from.svgIcon());
     to.setLink(from.link());
 }
 
@@ -48,7 +49,7 @@ bool sameFields(const Node& a, const Node& b) {
            a.retinaImageWidth() == b.retinaImageWidth() &&
            a.retinaImageHeight() == b.retinaImageHeight() && a.link() == b.link() &&
            sameImage(a.image(), b.image()) && sameImage(a.retinaImage(), b.retinaImage()) &&
-           sameImage(a.scaledImage(), b.scaledImage());
+           sameImage(a.scaledImage(), b.scaledImage()) && a.svgIcon() == b.svgIcon();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -7,6 +8,17 @@
 #include <vector>
 
 namespace brindle {
+
+// An icon chosen as an SVG document: the cleaned text is written beside the page under its
+// file name (Modern output) or placed inside the link when it follows the text colour. The
+// item's picture and double-resolution picture hold it drawn at 1× and 2×, for Classic
+// output and for readers of project files that know no SVG.
+struct NodeSvgIcon {
+    QByteArray text; // cleaned, in the icon's own colours
+    QString fileName;
+    bool followsTextColour = false;
+    bool operator==(const NodeSvgIcon&) const = default;
+};
 
 // One menu item: the invisible menu root, a top-level item or a sub-item. A node owns its
 // children; `parent` is a plain back reference kept by the callers.
@@ -47,6 +59,10 @@ public:
     const QImage& scaledImage() const { return m_scaledImage; }
     void setScaledImage(const QImage& image) { m_scaledImage = image; }
 
+    const NodeSvgIcon& svgIcon() const { return m_svgIcon; }
+    void setSvgIcon(const NodeSvgIcon& icon) { m_svgIcon = icon; }
+    bool hasSvgIcon() const { return !m_svgIcon.fileName.isEmpty(); }
+
     const QString& link() const { return m_link; }
     void setLink(const QString& link) { m_link = link; }
 
@@ -83,6 +99,7 @@ private:
     qint64 m_retinaImageWidth = 0;
     qint64 m_retinaImageHeight = 0;
     QImage m_scaledImage;
+    NodeSvgIcon m_svgIcon;
     QString m_link{QLatin1String("")};
 };
 

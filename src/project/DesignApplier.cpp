@@ -81,6 +81,8 @@ public:
         const QImage retinaImage = takeIcon(item, item.retinaImage);
         if (!retinaImage.isNull())
             setNodeRetinaImage(*node, m_takenName, retinaImage);
+        if (item.svgIcon.present && !image.isNull() && !retinaImage.isNull())
+            takeSvgIcon(item, *node);
         return node;
     }
 
@@ -132,6 +134,26 @@ private:
                                  .arg(fileName, title, quotedForMessage(name)));
         m_takenName = name;
         return image;
+    }
+
+    // The SVG beside its pictures; without it the item keeps the pictures alone.
+    void takeSvgIcon(const ProjectItem& item, Node& node) {
+        const QByteArray& text = item.svgIcon.text;
+        const QString name =
+            firstFreeIconFileName(item.svgIcon.fileName, [this, &text](const QString& candidate) {
+                const auto taken = m_written.constFind(candidate);
+                return taken == m_written.cend() || taken.value() == text;
+            });
+        const WriteResult written = PreviewFolder::writeFileUnlessSame(m_previewFolder, name, text);
+        if (!written) {
+            m_warnings.append(QStringLiteral("The SVG icon %1 of %2 cannot be written to the "
+                                             "preview folder (%3); its pictures stand for it.")
+                                  .arg(quotedForMessage(item.svgIcon.fileName),
+                                       quotedForMessage(item.name), written.error));
+            return;
+        }
+        m_written.insert(name, text);
+        node.setSvgIcon({text, name, item.svgIcon.followsTextColour});
     }
 
     const QString m_previewFolder;

@@ -11,8 +11,9 @@
 namespace brindle {
 
 // The project-file versions this application knows.
-// Version 3.1 is the Version 3.0 layout followed by one dictionary of output options; it is
-// written only for a design whose output options are not all at their defaults.
+// Version 3.1 is the Version 3.0 layout followed by one dictionary of output options (and of
+// what items have beyond that layout: SVG icons); it is written only for a design whose
+// output options are not all at their defaults or that has an SVG icon.
 inline constexpr const char* kProjectVersion31 = "Version 3.1";
 inline constexpr const char* kProjectVersion3 = "Version 3.0";
 inline constexpr const char* kProjectVersion2 = "Version 2.0";
@@ -27,6 +28,15 @@ struct ProjectIcon {
     QByteArray bytes;
 };
 
+// An SVG icon as the options dictionary of a Version 3.1 file keeps it: the cleaned document
+// and its file name. The item's pictures hold it drawn at 1× and 2×.
+struct ProjectSvgIcon {
+    bool present = false;
+    QByteArray text;
+    QString fileName;
+    bool followsTextColour = false;
+};
+
 struct ProjectItem {
     QString name;
     QString iconID;
@@ -34,6 +44,7 @@ struct ProjectItem {
     qint64 paddingRight = 0;
     ProjectIcon image;
     ProjectIcon retinaImage;
+    ProjectSvgIcon svgIcon;
     QList<ProjectItem> children; // sub-items; always empty below the top level
 };
 

@@ -1,6 +1,7 @@
 #include "project/ProjectReader.h"
 
 #include "model/IconFileName.h"
+#include "model/SvgDocument.h"
 
 #include <QSet>
 
@@ -269,7 +270,84 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
     return true;
 }
 
+// One item's SVG icon from the items section. Everything is checked as a chosen file is, and
+// more: the document must already be clean, since the editor writes nothing else.
+QString readSvgIcon(const PlistElement& entry, const QString& what, ProjectSvgIcon& icon) {
+    if (entry.kind != Kind::Dictionary)
+        return QStringLiteral("%1 should be a dictionary but is %2")
+            .arg(what, plistKindName(entry));
+    for (const QString& key : entry.keys) {
+        if (key != QLatin1String(kSvgIconKey) && key != QLatin1String(kSvgFileNameKey) &&
+            key != QLatin1String(kSvgFollowsTextColourKey))
+            return QStringLiteral("%1 has the unknown key %2").arg(what, quotedForMessage(key));
+    }
+    const PlistElement* text = entry.valueForKey(QLatin1String(kSvgIconKey));
+    const PlistElement* name = entry.valueForKey(QLatin1String(kSvgFileNameKey));
+    const PlistElement* follows = entry.valueForKey(QLatin1String(kSvgFollowsTextColourKey));
+    if (!text || text->kind != Kind::String || !text->validUtf8)
+        return QStringLiteral("%1 has no SVG document as UTF-8 text").arg(what);
+    if (!name || name->kind != Kind::String)
+        return QStringLiteral("%1 has no SVG file name").arg(what);
+    if (const QString problem = iconFileNameProblem(*name); !problem.isEmpty())
+        return QStringLiteral("%1 has the file name %2, %3")
+            .arg(what, quotedForMessage(name->text), problem);
+    if (!name->text.endsWith(QLatin1String(".svg")))
+        return QStringLiteral("%1 has the file name %2, which does not end in “.svg”")
+            .arg(what, quotedForMessage(name->text));
+    if (follows && follows->kind != Kind::Boolean)
+        return QStringLiteral("%1 says whether it follows the text colour with %2, not a boolean")
+            .arg(what, plistKindName(*follows));
+    const QByteArray document = text->text.toUtf8();
+    const auto cleaned = cleanSvgIcon(document);
+    if (const QString* reason = std::get_if<QString>(&cleaned))
+        return QStringLiteral("%1 cannot be used: %2").arg(what, *reason);
+    const CleanSvg& clean = std::get<CleanSvg>(cleaned);
+    if (!clean.removed.isEmpty())
+        return QStringLiteral("%1 holds what an icon must not: %2")
+            .arg(what, clean.removed.join(QStringLiteral(", ")));
+    icon = {true, clean.text, name->text, follows && follows->boolean};
+    return {};
+}
+
+QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) {
+    const PlistElement* section = options.valueForKey(QLatin1String(kItemsKey));
+    if (!section)
+        return {};
+    if (section->kind != Kind::Dictionary)
+        return QStringLiteral("the items section should be a dictionary but is %1")
+            .arg(plistKindName(*section));
+    for (qsizetype k = 0; k < section->keys.size(); ++k) {
+        const QString& place = section->keys.at(k);
+        ProjectItem* item = nullptr;
+        for (qsizetype i = 0; i < items.size() && !item; ++i) {
+            if (place == itemPlaceKey(i))
+                item = &items[i];
+            for (qsizetype j = 0; j < items.at(i).children.size() && !item; ++j) {
+                if (place == itemPlaceKey(i, j))
+                    item = &items[i].children[j];
+            }
+        }
+        const QString what = QStringLiteral("the icon of item %1").arg(quotedForMessage(place));
+        if (!item)
+            return QStringLiteral("the items section names %1, which the menu does not have")
+                .arg(quotedForMessage(place));
+        if (const QString problem =
+                readSvgIcon(section->values.at(static_cast<size_t>(k)), what, item->svgIcon);
+            !problem.isEmpty())
+            return problem;
+        // Drawn as pictures too, for pages and readers without SVG.
+        if (!item->image.present || !item->retinaImage.present)
+            return QStringLiteral("%1 is an SVG without its two pictures").arg(what);
+    }
+    return {};
+}
+
 } // namespace
+
+QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex) {
+    return subIndex < 0 ? QString::number(topLevelIndex + 1)
+                        : QStringLiteral("%1.%2").arg(topLevelIndex + 1).arg(subIndex + 1);
+}
 
 QString quotedForMessage(const QString& text) {
     constexpr qsizetype kLongest = 80;
@@ -339,9 +417,11 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
             .arg(quotedForMessage(version));
     QList<PlistElement> elements = allElements;
     OutputOptions options;
+    PlistElement optionsElement;
     if (version == QLatin1String(kProjectVersion31)) {
         // The options come last, so the 3.0 layout before them reads unchanged.
-        auto read = readOutputOptions(elements.takeLast());
+        optionsElement = elements.takeLast();
+        auto read = readOutputOptions(optionsElement);
         if (const QString* error = std::get_if<QString>(&read))
             return *error;
         options = std::get<OutputOptions>(read);
@@ -355,6 +435,8 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
     ElementCursor cursor(elements);
     if (!readSettings(cursor, design) || !readItems(cursor, layoutOf(version), design))
         return cursor.error();
+    if (const QString problem = readItemSection(optionsElement, design.items); !problem.isEmpty())
+        return problem;
     repairIconClasses(design.items);
     design.outputOptions = options;
     return design;

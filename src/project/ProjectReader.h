@@ -35,6 +35,15 @@ inline constexpr const char* kOutputStyleKey = "outputStyle";
 inline constexpr const char* kNavigationLabelKey = "navigationLabel";
 inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
 inline constexpr const char* kClassNameKey = "className"; // written only when not the default
+// What items have beyond the 3.0 layout, by place: "2" is the bar's second item, "2.1" the
+// first item under it. Each holds the three SVG icon keys.
+inline constexpr const char* kItemsKey = "items";
+inline constexpr const char* kSvgIconKey = "svgIcon";
+inline constexpr const char* kSvgFileNameKey = "svgFileName";
+inline constexpr const char* kSvgFollowsTextColourKey = "svgFollowsTextColour";
+
+// "2", "2.1": an item's place in the items section.
+QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex = -1);
 
 // The options from that dictionary: absent keys keep their defaults, unknown keys are
 // ignored, a value of the wrong kind or out of range refuses the file.

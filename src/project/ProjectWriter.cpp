@@ -74,6 +74,36 @@ private:
 
 } // namespace
 
+namespace {
+
+PlistElement svgIconElement(const NodeSvgIcon& icon) {
+    return PlistElement::fromDictionary({QLatin1String(kSvgIconKey), QLatin1String(kSvgFileNameKey),
+                                         QLatin1String(kSvgFollowsTextColourKey)},
+                                        {PlistElement::fromString(QString::fromUtf8(icon.text)),
+                                         PlistElement::fromString(icon.fileName),
+                                         PlistElement::fromBoolean(icon.followsTextColour)});
+}
+
+// The items section: each item with an SVG icon, by place. Empty when none has one.
+PlistElement itemSection(const Node& root) {
+    QStringList places;
+    std::vector<PlistElement> entries;
+    const auto add = [&](const Node& item, const QString& place) {
+        if (!item.hasSvgIcon() || !isSafeIconFileName(item.svgIcon().fileName))
+            return;
+        places.append(place);
+        entries.push_back(svgIconElement(item.svgIcon()));
+    };
+    for (int i = 0; i < root.childCount(); ++i) {
+        add(*root.childAt(i), itemPlaceKey(i));
+        for (int j = 0; j < root.childAt(i)->childCount(); ++j)
+            add(*root.childAt(i)->childAt(j), itemPlaceKey(i, j));
+    }
+    return PlistElement::fromDictionary(places, std::move(entries));
+}
+
+} // namespace
+
 PlistElement outputOptionsElement(const OutputOptions& options) {
     QStringList keys = {QLatin1String(kOutputStyleKey), QLatin1String(kNavigationLabelKey),
                         QLatin1String(kPhoneBreakpointKey)};
@@ -91,8 +121,10 @@ PlistElement outputOptionsElement(const OutputOptions& options) {
 QList<PlistElement> projectElements(const GlobalData& data) {
     QList<PlistElement> elements;
     const OutputOptions& options = data.outputOptions();
-    // A design at the default options saves exactly what Version 3.0 files always held.
-    const bool withOptions = !options.isDefault();
+    const PlistElement items = itemSection(*data.getMenuRootNode());
+    // A design at the default options and without SVG icons saves exactly what Version 3.0
+    // files always held.
+    const bool withOptions = !options.isDefault() || !items.keys.isEmpty();
     elements.append(PlistElement::fromString(
         QLatin1String(withOptions ? kProjectVersion31 : kProjectVersion3)));
     for (int i = 0; i < kPersistedSettingCount; ++i)
@@ -108,8 +140,14 @@ QList<PlistElement> projectElements(const GlobalData& data) {
         for (int j = 0; j < item->childCount(); ++j)
             writer.appendItem(*item->childAt(j));
     }
-    if (withOptions)
-        elements.append(outputOptionsElement(options));
+    if (withOptions) {
+        PlistElement dictionary = outputOptionsElement(options);
+        if (!items.keys.isEmpty()) {
+            dictionary.keys.append(QLatin1String(kItemsKey));
+            dictionary.values.push_back(items);
+        }
+        elements.append(dictionary);
+    }
     return elements;
 }
 

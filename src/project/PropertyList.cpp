@@ -55,7 +55,11 @@ QString otherKindName(plist_type type) {
     }
 }
 
-PlistElement elementFromNode(plist_t node, bool inDictionary = false) {
+// Dictionaries hold dictionaries this deep at most: the options, their items section and one
+// item's entry. Deeper ones are kept as `Other`.
+constexpr int kDeepestDictionary = 3;
+
+PlistElement elementFromNode(plist_t node, int dictionaryDepth = 0) {
     const plist_type type = plist_get_node_type(node);
     switch (type) {
     case PLIST_STRING: {
@@ -91,7 +95,7 @@ PlistElement elementFromNode(plist_t node, bool inDictionary = false) {
                                             : QByteArray());
     }
     case PLIST_DICT:
-        if (!inDictionary) {
+        if (dictionaryDepth < kDeepestDictionary) {
             QStringList keys;
             std::vector<PlistElement> values;
             plist_dict_iter it = nullptr;
@@ -104,7 +108,7 @@ PlistElement elementFromNode(plist_t node, bool inDictionary = false) {
                     break;
                 keys.append(QString::fromUtf8(key));
                 std::free(key);
-                values.push_back(elementFromNode(value, true));
+                values.push_back(elementFromNode(value, dictionaryDepth + 1));
             }
             std::free(it);
             return PlistElement::fromDictionary(keys, std::move(values));

@@ -11,8 +11,8 @@
 namespace brindle {
 
 // One element of a flat property-list array. Project files hold only these kinds; anything
-// else (dates, arrays, …) is kept as `Other` so that the reader can name it. A dictionary
-// holds plain values (a nested container inside it is kept as `Other`).
+// else (dates, arrays, …) is kept as `Other` so that the reader can name it. Dictionaries
+// nest three deep at most (a container below that, or an array anywhere, is kept as `Other`).
 struct PlistElement {
     enum class Kind { String, Integer, Real, Boolean, Data, Dictionary, Other };
 

@@ -11,7 +11,13 @@ namespace brindle {
 
 namespace {
 
-void appendIconNames(const Node& node, QStringList& names) {
+void appendIconNames(const Node& node, QStringList& names, bool svgIcons) {
+    if (svgIcons && node.hasSvgIcon()) {
+        // Inside the page when it follows the text colour: no file.
+        if (!node.svgIcon().followsTextColour && !names.contains(node.svgIcon().fileName))
+            names.append(node.svgIcon().fileName);
+        return;
+    }
     for (const QString& name : {node.imageFileName(), node.retinaImageFileName()}) {
         if (!name.isEmpty() && !names.contains(name))
             names.append(name);
@@ -68,13 +74,13 @@ WriteResult exportCSSTextToFile(const QString& cssText, const QString& path) {
     return writeTextFileAtomically(path, cssText);
 }
 
-QStringList exportedIconFileNames(const Node& menuRoot) {
+QStringList exportedIconFileNames(const Node& menuRoot, bool svgIcons) {
     QStringList names;
     for (int i = 0; i < menuRoot.childCount(); ++i) {
         const Node* item = menuRoot.childAt(i);
         for (int j = 0; j < item->childCount(); ++j)
-            appendIconNames(*item->childAt(j), names);
-        appendIconNames(*item, names);
+            appendIconNames(*item->childAt(j), names, svgIcons);
+        appendIconNames(*item, names, svgIcons);
     }
     return names;
 }
@@ -100,7 +106,7 @@ WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlTe
     if (!scriptText.isEmpty())
         report.add(names.script,
                    writeTextFileAtomically(destination.filePath(names.script), scriptText));
-    const QStringList iconNames = exportedIconFileNames(menuRoot);
+    const QStringList iconNames = exportedIconFileNames(menuRoot, names.svgIcons);
     if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
         report.add(QStringLiteral("The icons were not copied: there is no preview folder."));
     } else {

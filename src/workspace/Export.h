@@ -19,8 +19,9 @@ WriteResult exportHTMLTextToFile(const QString& htmlText, const QString& path);
 WriteResult exportCSSTextToFile(const QString& cssText, const QString& path);
 
 // The icon file names that the menu uses, each once, in export order: for each top-level
-// item, its sub-items' icons (normal, then double-resolution), then its own.
-QStringList exportedIconFileNames(const Node& menuRoot);
+// item, its sub-items' icons (normal, then double-resolution), then its own. With `svgIcons`,
+// an SVG icon is its SVG file (none when it stands inside the page), else its two pictures.
+QStringList exportedIconFileNames(const Node& menuRoot, bool svgIcons = false);
 // True when some top-level item has sub-items, so the page needs the arrow image.
 bool needsArrowImage(const Node& menuRoot);
 
@@ -29,6 +30,7 @@ struct ExportFileNames {
     QString stylesheet = QStringLiteral("styles.css");
     QString page = QStringLiteral("index.html");
     QString script = QStringLiteral("menu.js");
+    bool svgIcons = false; // the page shows SVG icons as SVG (Modern), not as their pictures
 };
 
 // Everything the page needs, into the folder: the stylesheet and the page ("styles.css",

@@ -46,6 +46,14 @@ bool samePictures(const QList<QImage>& a, const QList<QImage>& b) {
         [](const QImage& x, const QImage& y) { return x.cacheKey() == y.cacheKey(); });
 }
 
+// The SVG documents of the tree, by file name.
+void collectSvgIcons(const Node& node, QHash<QString, QByteArray>& documents) {
+    if (node.hasSvgIcon())
+        documents.insert(node.svgIcon().fileName, node.svgIcon().text);
+    for (int i = 0; i < node.childCount(); ++i)
+        collectSvgIcons(*node.childAt(i), documents);
+}
+
 } // namespace
 
 QStringList restoreIconFiles(const Node& before, const Node& after, const QString& folder) {
@@ -76,6 +84,14 @@ QStringList restoreIconFiles(const Node& before, const Node& after, const QStrin
                              : PreviewFolder::writeFile(folder, name, wanted);
         if (!written)
             failures.append(QStringLiteral("“%1”: %2").arg(name, written.error));
+    }
+    QHash<QString, QByteArray> documents;
+    collectSvgIcons(after, documents);
+    for (auto it = documents.cbegin(); it != documents.cend(); ++it) {
+        if (const WriteResult written =
+                PreviewFolder::writeFileUnlessSame(folder, it.key(), it.value());
+            !written)
+            failures.append(QStringLiteral("“%1”: %2").arg(it.key(), written.error));
     }
     return failures;
 }

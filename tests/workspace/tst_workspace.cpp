@@ -130,6 +130,7 @@ private slots:
     void svgIcon_sizeAndTextColour_data();
     void svgIcon_sizeAndTextColour();
     void svgz_isInflatedWithinTheLimit();
+    void svgIcon_insideThePage();
     void svgIcon_isDrawnAtBothScales();
 };
 
@@ -710,22 +711,28 @@ void WorkspaceTest::svgIcon_keepsOnlyWhatDraws() {
 void WorkspaceTest::svgIcon_sizeAndTextColour_data() {
     QTest::addColumn<QByteArray>("rootAttributes");
     QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QSize>("onPage"); // at most 16 px tall unless it states its size
     QTest::newRow("width and height")
-        << QByteArray(" width=\"20\" height=\"16px\"") << QSizeF(20, 16);
-    QTest::newRow("viewBox alone") << QByteArray() << QSizeF(24, 24);
+        << QByteArray(" width=\"20\" height=\"16px\"") << QSizeF(20, 16) << QSize(20, 16);
+    QTest::newRow("large stated size kept")
+        << QByteArray(" width=\"40.4\" height=\"30.6\"") << QSizeF(40.4, 30.6) << QSize(40, 31);
+    QTest::newRow("viewBox alone, scaled down") << QByteArray() << QSizeF() << QSize(16, 16);
     QTest::newRow("other units, viewBox")
-        << QByteArray(" width=\"1em\" height=\"1em\"") << QSizeF(24, 24);
+        << QByteArray(" width=\"1em\" height=\"1em\"") << QSizeF() << QSize(16, 16);
 }
 
 void WorkspaceTest::svgIcon_sizeAndTextColour() {
     QFETCH(QByteArray, rootAttributes);
     QFETCH(QSizeF, size);
+    QFETCH(QSize, onPage);
     const QByteArray bytes = svgDocument(
         "<path d=\"M0 0h4\" fill=\"#000\"/><path d=\"M0 0h4\" stroke=\"Black\"/>"
         "<path d=\"M0 0h4\" fill=\"#ff0000\" style=\"stroke: rgb(0, 0, 0); opacity: .5\"/>",
         rootAttributes);
     const CleanSvg plain = std::get<CleanSvg>(cleanSvgIcon(bytes));
     QCOMPARE(plain.size, size);
+    QCOMPARE(plain.viewBox, QSizeF(24, 24));
+    QCOMPARE(svgIconPageSize(plain, 16), onPage);
     QVERIFY(!plain.text.contains("currentColor"));
     const CleanSvg following = std::get<CleanSvg>(cleanSvgIcon(bytes, true));
     // Black becomes the text's colour, the icon's default fill with it; red stays red.
@@ -734,6 +741,33 @@ void WorkspaceTest::svgIcon_sizeAndTextColour() {
     QCOMPARE(following.text.count("fill=\"currentColor\""), 2);
     QVERIFY(following.text.contains("stroke=\"currentColor\""));
     QVERIFY(following.text.contains("fill=\"#ff0000\" style=\"stroke:currentColor; opacity: .5\""));
+}
+
+void WorkspaceTest::svgIcon_insideThePage() {
+    const CleanSvg icon = std::get<CleanSvg>(cleanSvgIcon(svgDocument(
+        "<title>Home</title><style>path { fill: red }</style><defs><linearGradient id=\"g\">"
+        "<stop offset=\"0\" stop-color=\"#f00\"/></linearGradient><path id=\"p\" "
+        "class=\"icon\" d=\"M0 0h4\"/></defs><use xlink:href=\"#p\" fill=\"url(#g)\"/>"
+        "<rect width=\"4\" height=\"4\" style=\"fill: url('#g')\" fill=\"black\"/>",
+        " width=\"24\" height=\"24\" class=\"x\"")));
+    const QString inside = inlineSvgIcon(icon.text, true, QStringLiteral("nav-icon3-"), {20, 18});
+    // Sized by the page and hidden from assistive technology; nothing that would show a
+    // tooltip or style the rest of the page.
+    QVERIFY2(inside.startsWith(QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\"")),
+             qPrintable(inside));
+    for (const char* expected :
+         {" viewBox=\"0 0 24 24\" width=\"20\" height=\"18\" aria-hidden=\"true\" "
+          "fill=\"currentColor\">",
+          "<linearGradient id=\"nav-icon3-g\">", "<path id=\"nav-icon3-p\" d=\"M0 0h4\"/>",
+          "<use xlink:href=\"#nav-icon3-p\" fill=\"url(#nav-icon3-g)\"/>",
+          "style=\"fill: url('#nav-icon3-g')\" fill=\"currentColor\""})
+        QVERIFY2(inside.contains(QLatin1String(expected)), expected);
+    for (const char* left : {"<title", "<style", "class=", "width=\"24\"", "<?xml"})
+        QVERIFY2(!inside.contains(QLatin1String(left)), left);
+    // In its own colours when it does not follow the text.
+    QVERIFY(
+        inlineSvgIcon(icon.text, false, QStringLiteral("a-"), {4, 4}).contains("fill=\"black\""));
+    QVERIFY(inlineSvgIcon("<html/>", true, QStringLiteral("a-"), {4, 4}).isEmpty());
 }
 
 void WorkspaceTest::svgIcon_isDrawnAtBothScales() {
