@@ -258,7 +258,10 @@ private:
             m_size = statedSize(m_reader.attributes());
             m_viewBox = viewBoxSize(m_reader.attributes());
             m_writer.writeDefaultNamespace(kSvgNamespace);
-            m_writer.writeNamespace(kXlinkNamespace, QStringLiteral("xlink"));
+            // Inside a page, links are written as plain href, which every browser of today
+            // reads, and need no namespace.
+            if (!m_writing.inlined)
+                m_writer.writeNamespace(kXlinkNamespace, QStringLiteral("xlink"));
         }
         if (!svg || !allowedElements().contains(name)) {
             leftOut(m_reader.qualifiedName().toString() + QStringLiteral(" element"));
@@ -329,7 +332,8 @@ private:
             }
             fillWritten = fillWritten || name == QLatin1String("fill");
             if (link)
-                m_writer.writeAttribute(kXlinkNamespace, name, value);
+                m_writing.inlined ? m_writer.writeAttribute(name, value)
+                                  : m_writer.writeAttribute(kXlinkNamespace, name, value);
             else
                 m_writer.writeAttribute(name, value);
         }
@@ -390,7 +394,7 @@ QString inlineSvgIcon(const QByteArray& cleanText, bool followTextColour, const 
         return {};
     const auto written = Cleaner(cleanText, Writing{followTextColour, true, idPrefix, size}).run();
     const CleanSvg* icon = std::get_if<CleanSvg>(&written);
-    return icon ? QString::fromUtf8(icon->text) : QString();
+    return icon ? QString::fromUtf8(icon->text).trimmed() : QString();
 }
 
 QSize svgIconPageSize(const CleanSvg& icon, int tallest) {

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "generator/CodeBuilders.h"
 #include "generator/TextEscaping.h"
+#include "model/SvgDocument.h"
 
 #include <QTest>
 
@@ -410,4 +411,79 @@ void MenuTest::lineHeights_topAndHeightReuseTheLastIconBuild() {
     builders.constructSubMenuItemHeightCommand();
     QCOMPARE(registry.text(Fragment::subMenuItemHeight), QStringLiteral("\theight: 16px;\n"));
     QCOMPARE(builders.currentMainMenuLineHeight(), qint64(50));
+}
+
+void MenuTest::svgIcon_eachStyle_data() {
+    QTest::addColumn<OutputStyle>("style");
+    QTest::addColumn<bool>("follows");
+    QTest::addColumn<QString>("link");  // Home's line
+    QTest::addColumn<QString>("rules"); // Home's icon rules
+    const QString picture = QStringLiteral("\n.mainmenuicondata.icon0 {\n\tpadding-left: 38px;\n"
+                                           "\tbackground: url(\"home.png\") no-repeat 0 -4px;\n"
+                                           "\tbackground-size: 16px 12px;\n"
+                                           "\tbackground-position: 20px 10px;\n"
+                                           "\tmin-height: 12px;\n}\n");
+    const QString retina =
+        QStringLiteral("\n@media only screen and (-webkit-min-device-pixel-ratio: 2) {\n"
+                       "\t.icon0.mainmenuicondata {\n\t\tpadding-left: 38px;\n"
+                       "\t\tbackground: url(\"home@2x.png\") no-repeat 0 -4px;\n"
+                       "\t\tbackground-size: 16px 12px;\n"
+                       "\t\tbackground-position: 20px 10px;\n\t\tmin-height: 12px;\n\t}\n}\n");
+    const QString classicLink =
+        QStringLiteral("\t<li><a class=\"mainmenuicondata icon0\" href=\"#\">Home</a></li>\n");
+    // Classic pages keep their shape: the two pictures, whether it follows the colour or not.
+    QTest::newRow("Classic") << OutputStyle::Classic << false << classicLink << picture + retina;
+    QTest::newRow("Classic, following")
+        << OutputStyle::Classic << true << classicLink << picture + retina;
+    const QString modernLink = QStringLiteral(
+        "\t<li><a class=\"brindlenav-link brindlenav-icon0\" href=\"#\">Home</a></li>\n");
+    QTest::newRow("Modern, a file beside the page")
+        << OutputStyle::Modern << false << modernLink
+        << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
+                          "\tpadding-left: 38px;\n"
+                          "\tbackground: url(\"home.svg\") no-repeat 0 -4px;\n"
+                          "\tbackground-size: 16px 12px;\n\tbackground-position: 20px 10px;\n"
+                          "\tmin-height: 12px;\n}\n");
+    QTest::newRow("Modern, inside the link")
+        << OutputStyle::Modern << true
+        << QStringLiteral("\t<li><a class=\"brindlenav-link brindlenav-icon0\" href=\"#\">"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 3\" "
+                          "width=\"16\" height=\"12\" aria-hidden=\"true\" "
+                          "fill=\"currentColor\"><defs><path id=\"brindlenav-icon0-p\" "
+                          "d=\"M0 0h4v3z\"/></defs><use href=\"#brindlenav-icon0-p\" "
+                          "stroke=\"currentColor\"/></svg>Home</a></li>\n")
+        << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
+                          "\tpadding-left: 38px;\n\tposition: relative;\n\tmin-height: 12px;\n}\n"
+                          ".brindlenav-nav .brindlenav-link.brindlenav-icon0 > svg {\n"
+                          "\tposition: absolute;\n\tleft: 20px;\n\ttop: 10px;\n\twidth: 16px;\n"
+                          "\theight: 12px;\n\toverflow: hidden;\n}\n");
+}
+
+void MenuTest::svgIcon_eachStyle() {
+    QFETCH(OutputStyle, style);
+    QFETCH(bool, follows);
+    QFETCH(QString, link);
+    QFETCH(QString, rules);
+    GlobalData data;
+    OutputOptions options;
+    options.style = style;
+    data.setOutputOptions(options);
+    Node* home = topLevel(data, 0);
+    home->setIconID(QStringLiteral("icon0"));
+    home->setPaddingRight(2);
+    setIcon(home, QStringLiteral("home.png"), 16, 12);
+    setRetinaIcon(home, QStringLiteral("home@2x.png"), 32, 24);
+    const auto clean = cleanSvgIcon("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 3\">"
+                                    "<title>Home</title><defs><path id=\"p\" d=\"M0 0h4v3z\"/>"
+                                    "</defs><use href=\"#p\" stroke=\"#000\"/></svg>");
+    home->setSvgIcon({std::get<CleanSvg>(clean).text, QStringLiteral("home.svg"), follows});
+    FragmentRegistry registry;
+    CodeBuilders builders(data, registry);
+    builders.constructMenuStructureCommand();
+    QCOMPARE(registry.text(Fragment::menuStructure).section(QLatin1Char('\n'), 0, 0) + '\n', link);
+    builders.constructMenuIconCommand();
+    // Home's rules come after those of Products' items and Products, and before Forums'.
+    const QString icons = registry.text(Fragment::menuIcon);
+    QVERIFY2(icons.contains(rules), qPrintable(icons));
+    QCOMPARE(icons.count(QLatin1String("icon0")), rules.count(QLatin1String("icon0")));
 }

@@ -16,6 +16,8 @@ private slots:
     void arrowRule_alwaysTopLevelClass();
     void menuIcon_rulesInTreeOrder();
     void menuIcon_emptyTreeHasBaseRulesOnly();
+    void svgIcon_eachStyle_data();
+    void svgIcon_eachStyle();
     void lineHeights_data();
     void lineHeights();
     void lineHeights_topAndHeightReuseTheLastIconBuild();
