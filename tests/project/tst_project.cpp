@@ -188,6 +188,7 @@ private slots:
     void galleryDesigns_areSavedRenamedRemovedAndOutliveTheRun();
     void galleryDesign_keepsOrReplacesTheMenu();
     void untitledItems_areOpenedAndNamedByPlace();
+    void svgIcons_roundTripExactly();
 };
 
 void ProjectTest::initTestCase() {
@@ -618,6 +619,50 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
     QTest::newRow("label of control characters only")
         << withOptions("navigationLabel", [] { return plist_new_string("\x01\t\x7f\xc2\x85 "); })
         << QStringLiteral("label");
+    // An SVG icon for the item at `place`, with `extra` as one more key when given.
+    const auto svgEntry = [withOptions](const char* place, QByteArray document,
+                                        const char* fileName, const char* extra = nullptr) {
+        return withOptions("items", [=] {
+            plist_t entry = plist_new_dict();
+            plist_dict_set_item(entry, "svgIcon", plist_new_string(document.constData()));
+            plist_dict_set_item(entry, "svgFileName", plist_new_string(fileName));
+            if (extra)
+                plist_dict_set_item(entry, extra, plist_new_bool(1));
+            plist_t items = plist_new_dict();
+            plist_dict_set_item(items, place, entry);
+            return items;
+        });
+    };
+    const QByteArray icon = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 4\">"
+                            "<rect width=\"4\" height=\"4\"/></svg>";
+    QTest::newRow("SVG icon of an item the menu lacks")
+        << svgEntry("9", icon, "a.svg") << QStringLiteral("“9”");
+    QTest::newRow("SVG icon with an unknown key")
+        << svgEntry("1", icon, "a.svg", "onload") << QStringLiteral("unknown key “onload”");
+    QTest::newRow("SVG icon with a script")
+        << svgEntry("1", QByteArray(icon).replace("<rect", "<script>x()</script><rect"), "a.svg")
+        << QStringLiteral("script element");
+    QTest::newRow("SVG icon with an event attribute")
+        << svgEntry("1", QByteArray(icon).replace("<rect", "<rect onclick=\"x()\""), "a.svg")
+        << QStringLiteral("onclick attribute");
+    QTest::newRow("SVG icon declaring entities")
+        << svgEntry("1", "<!DOCTYPE svg [<!ENTITY a \"b\">]>" + icon, "a.svg")
+        << QStringLiteral("DTD");
+    QTest::newRow("SVG icon of 2 MB")
+        << svgEntry(
+               "1",
+               QByteArray(icon).replace("<rect", QByteArray(QByteArray(2 << 20, ' ') + "<rect")),
+               "a.svg")
+        << QStringLiteral("larger than");
+    QTest::newRow("SVG icon file name climbs out")
+        << svgEntry("1", icon, "../a.svg") << QStringLiteral("“../a.svg”");
+    QTest::newRow("SVG icon file name of a picture")
+        << svgEntry("1", icon, "a.png") << QStringLiteral("“.svg”");
+    QTest::newRow("SVG icon without its pictures")
+        << svgEntry("1", icon, "a.svg") << QStringLiteral("two pictures");
+    QTest::newRow("items section of text")
+        << withOptions("items", [] { return plist_new_string("1"); })
+        << QStringLiteral("items section");
     QTest::newRow("version 1") << setText(0, "Version 1.0") << QStringLiteral("Version 1.0");
     QTest::newRow("version on two lines")
         << setText(0, "Version\n3.0") << QStringLiteral("“Version\ufffd3.0”");
@@ -1147,4 +1192,59 @@ void ProjectTest::untitledItems_areOpenedAndNamedByPlace() {
     // Opened as they are: nothing of the design is lost.
     QCOMPARE(opened.getMenuRootNode()->childAt(1)->name(), QStringLiteral(" \t "));
     QCOMPARE(opened.getMenuRootNode()->childAt(1)->childCount(), 2);
+}
+
+void ProjectTest::svgIcons_roundTripExactly() {
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    source.setTempFolderPath(sourcePreview.path());
+    const QByteArray document = "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 4 "
+                                "4\"><rect width=\"4\" height=\"2\" fill=\"#000\"/></svg>\n";
+    // Home (a top-level item) follows the text colour, Products' second item does not.
+    const struct {
+        Node* node;
+        const char* stem;
+        bool follows;
+    } icons[] = {{source.getMenuRootNode()->childAt(0), "home", true},
+                 {source.getMenuRootNode()->childAt(1)->childAt(1), "box", false}};
+    for (const auto& icon : icons) {
+        const QString stem = QLatin1String(icon.stem);
+        const QImage picture = solidImage(16, 16, Qt::black),
+                     retina = solidImage(32, 32, Qt::black);
+        writeBytes(sourcePreview.filePath(stem + ".png"),
+                   testsupport::encodedImage(picture, "PNG"));
+        writeBytes(sourcePreview.filePath(stem + "@2x.png"),
+                   testsupport::encodedImage(retina, "PNG"));
+        writeBytes(sourcePreview.filePath(stem + ".svg"), document);
+        icon.node->setImageFileName(stem + ".png");
+        icon.node->setImageWidth(16);
+        icon.node->setImageHeight(16);
+        icon.node->setRetinaImageFileName(stem + "@2x.png");
+        icon.node->setSvgIcon({document, stem + ".svg", icon.follows});
+    }
+    const QByteArray bytes = projectData(source);
+    const PlistTestFile file(bytes);
+    // Classic at its default options, yet Version 3.1: the SVG icons need the dictionary. A
+    // reader of Version 3.0 finds the pictures where it always did.
+    QCOMPARE(file.stringAt(0), QStringLiteral("Version 3.1"));
+    QCOMPARE(file.stringAt(kHomeIconNamePosition), QStringLiteral("home.png"));
+    QCOMPARE(file.stringAt(kHomeIconNamePosition + 3), QStringLiteral("home@2x.png"));
+    const plist_t items = plist_dict_get_item(file.at(file.size() - 1), "items");
+    QCOMPARE(plist_dict_get_size(items), 2u);
+    QVERIFY(plist_dict_get_item(items, "1") && plist_dict_get_item(items, "2.2"));
+
+    GlobalData target;
+    target.setTempFolderPath(targetPreview.path());
+    const OpenResult opened = openProjectData(target, bytes, targetPreview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    const Node* home = target.getMenuRootNode()->childAt(0);
+    QCOMPARE(home->svgIcon(), (NodeSvgIcon{document, QStringLiteral("home.svg"), true}));
+    QCOMPARE(target.getMenuRootNode()->childAt(1)->childAt(1)->svgIcon(),
+             (NodeSvgIcon{document, QStringLiteral("box.svg"), false}));
+    QCOMPARE(home->imageWidth(), 16);
+    QCOMPARE(home->retinaImageWidth(), 16);
+    QCOMPARE(readBytes(targetPreview.filePath(QStringLiteral("home.svg"))), document);
+    // Saved again, the file is the same to the byte.
+    QCOMPARE(projectData(target), bytes);
 }
