@@ -7,10 +7,12 @@
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/NotificationCenter.h"
+#include "TestFiles.h"
 #include "widgets/Stepper.h"
 #include "workspace/IconImage.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -209,6 +211,9 @@ private slots:
     void outline_showsIconPictures();
     void reloadData_showsReplacedTree();
     void fileChooser_opensWithoutBlocking();
+    void svgIcons_takenCleanOrRefused_data();
+    void svgIcons_takenCleanOrRefused();
+    void svgIcon_formFollowsTheChoice();
 };
 
 void EditorTest::initTestCase() {
@@ -1021,6 +1026,148 @@ void EditorTest::fileChooser_opensWithoutBlocking() {
     QVERIFY(f.lastAdded());
     QCOMPARE(f.lastAdded()->retinaImageFileName(), QStringLiteral("pick.png"));
     QCOMPARE(f.lastAdded()->imageFileName(), QStringLiteral("pick.png"));
+}
+
+
+namespace {
+
+QByteArray svgFile(const QByteArray& inside, const QByteArray& rootAttributes = {}) {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\"" + rootAttributes + ">" + inside + "</svg>";
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+void EditorTest::svgIcons_takenCleanOrRefused_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");     // on the page; empty: refused
+    QTest::addColumn<QString>("message"); // the status line, or part of the refusal
+    const QByteArray square = "<rect width=\"10\" height=\"10\" fill=\"#000\"/>";
+    QTest::newRow("stated size") << "star.svg" << svgFile(square, " width=\"20\" height=\"12\"")
+                                 << QSize(20, 12) << QString();
+    // The default text (14 px) and no bar padding: the line of 16 px.
+    QTest::newRow("viewBox only, scaled to the text")
+        << "wide.svg" << svgFile(square, " viewBox=\"0 0 48 24\"") << QSize(32, 16) << QString();
+    QTest::newRow("compressed") << "zip.svgz"
+                                << testsupport::gzipped(
+                                       svgFile(square, " width=\"8\" height=\"8\""))
+                                << QSize(8, 8) << QString();
+    QTest::newRow("script and handler cleaned")
+        << "evil.svg"
+        << svgFile("<script>alert(1)</script>" + square,
+                   " width=\"8\" height=\"8\" onload=\"alert(2)\"")
+        << QSize(8, 8) << QStringLiteral("left out onload attribute, script element");
+    QTest::newRow("entities refused")
+        << "bomb.svg" << "<!DOCTYPE svg [<!ENTITY a \"aaaa\">]>" + svgFile("<title>&a;</title>")
+        << QSize() << QStringLiteral("DTD");
+    QTest::newRow("compressed bomb refused")
+        << "bomb.svgz" << testsupport::gzipped(svgFile(QByteArray(3 << 20, ' '))) << QSize()
+        << QStringLiteral("decompressed");
+    QTest::newRow("picture named .svg refused")
+        << "photo.svg" << testsupport::encodedImage(QImage(4, 4, QImage::Format_RGB32), "PNG")
+        << QSize() << QStringLiteral("not well-formed");
+}
+
+void EditorTest::svgIcons_takenCleanOrRefused() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QFETCH(QString, message);
+    Fixture f;
+    QSignalSpy status(f.view.get(), &MenuStructureView::statusMessage);
+    writeFile(f.source(fileName), bytes);
+    QVERIFY(writePicture(f.source(QStringLiteral("other@2x.png")), QSize(8, 8), Qt::red));
+    // A 2× file chosen before the SVG gives way to the SVG's own picture.
+    const Node* item = f.add(QStringLiteral("Item"), f.source(fileName),
+                             f.source(QStringLiteral("other@2x.png")));
+    const QStringList written = QDir(f.preview.path()).entryList(QDir::Files);
+    if (size.isEmpty()) {
+        QVERIFY(!item->hasIcon() && !item->hasSvgIcon());
+        QVERIFY(written.isEmpty());
+        QMessageBox* alert = f.alert(QStringLiteral("iconProblemAlert"));
+        QVERIFY(alert);
+        QVERIFY2(alert->informativeText().contains(message), qPrintable(alert->informativeText()));
+        return;
+    }
+    const QString stem = QFileInfo(fileName).completeBaseName();
+    QCOMPARE(item->svgIcon().fileName, stem + QStringLiteral(".svg"));
+    QCOMPARE(item->imageFileName(), stem + QStringLiteral(".png"));
+    QCOMPARE(item->retinaImageFileName(), stem + QStringLiteral("@2x.png"));
+    QCOMPARE(QSize(int(item->imageWidth()), int(item->imageHeight())), size);
+    QCOMPARE(QSize(int(item->retinaImageWidth()), int(item->retinaImageHeight())), size);
+    QCOMPARE(item->retinaImage().size(), size * 2);
+    // Drawn: the picture holds the black square.
+    QCOMPARE(item->image().pixelColor(1, 1), QColor(Qt::black));
+    QCOMPARE(written, (QStringList{stem + ".png", stem + ".svg", stem + "@2x.png"}));
+    const QByteArray file = testsupport::readBytes(f.preview.filePath(stem + ".svg")).toLower();
+    QCOMPARE(file, item->svgIcon().text.toLower());
+    QVERIFY(!file.contains("script") && !file.contains("onload"));
+    if (message.isEmpty())
+        QCOMPARE(status.count(), 0);
+    else
+        QVERIFY2(status.count() == 1 && status.at(0).at(0).toString().contains(message),
+                 qPrintable(status.value(0).value(0).toString()));
+    // The outline draws it from the document.
+    const QIcon outline = indexAt(f.model(), QStringLiteral("Item")).data(Qt::DecorationRole)
+                              .value<QIcon>();
+    QCOMPARE(outline.pixmap(QSize(16, 16)).toImage().pixelColor(2, 2), QColor(Qt::black));
+}
+
+void EditorTest::svgIcon_formFollowsTheChoice() {
+    Fixture f;
+    writeFile(f.source(QStringLiteral("a.svg")),
+              svgFile("<rect width=\"4\" height=\"4\"/>", " width=\"4\" height=\"4\""));
+    QVERIFY(writePicture(f.source(QStringLiteral("b.png")), QSize(6, 6), Qt::red));
+    auto* retinaField = f.form().findChild<QLineEdit*>(QStringLiteral("retinaImageTextField"));
+    auto* follows = f.form().findChild<QCheckBox*>(QStringLiteral("followsTextColourCheckBox"));
+    f.view->showAddMenuPopOver();
+    QVERIFY(retinaField->isEnabled());
+    QVERIFY(!follows->isEnabled());
+    f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    // No 2× file for an SVG, and the form says why.
+    QVERIFY(!retinaField->isEnabled());
+    QVERIFY(retinaField->toolTip().contains(QStringLiteral("sharp at every size")));
+    QVERIFY(follows->isEnabled());
+    follows->setChecked(true);
+    f.form().findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))->setText(QStringLiteral("A"));
+    Node* item = f.confirm();
+    QVERIFY(item->svgIcon().followsTextColour);
+
+    // Editing shows the SVG, its choice, and keeps both unless changed.
+    f.select(QStringLiteral("A"));
+    f.view->showEditMenuPopOver();
+    QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text(),
+             QStringLiteral("a.svg"));
+    QVERIFY(follows->isChecked() && !retinaField->isEnabled());
+    follows->setChecked(false);
+    f.view->saveButtonClicked();
+    QVERIFY(item->hasSvgIcon() && !item->svgIcon().followsTextColour);
+
+    // A picture replaces the SVG with everything drawn from it.
+    f.view->showEditMenuPopOver();
+    f.form().chooseImageFile(f.source(QStringLiteral("b.png")));
+    QVERIFY(retinaField->isEnabled() && !follows->isEnabled());
+    f.view->saveButtonClicked();
+    QVERIFY(!item->hasSvgIcon());
+    QCOMPARE(item->imageFileName(), QStringLiteral("b.png"));
+    QVERIFY(item->retinaImageFileName().isEmpty());
+
+    // Clearing an SVG icon clears its pictures too.
+    f.view->showEditMenuPopOver();
+    f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    f.view->saveButtonClicked();
+    QVERIFY(item->hasSvgIcon());
+    f.view->showEditMenuPopOver();
+    f.form().clearImageFile();
+    QVERIFY(retinaField->isEnabled());
+    f.view->saveButtonClicked();
+    QVERIFY(!item->hasIcon() && !item->hasSvgIcon());
 }
 
 QTEST_MAIN(EditorTest)

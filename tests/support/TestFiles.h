@@ -15,6 +15,9 @@ QString readText(const QString& path);
 // The image encoded in the format ("PNG", "JPEG", …), as a file of that kind holds it.
 QByteArray encodedImage(const QImage& image, const char* format);
 
+// The bytes compressed as a gzip stream, as .svgz files hold them.
+QByteArray gzipped(const QByteArray& bytes);
+
 struct ToolRun {
     int exitCode = -1; // -1: did not finish normally within a minute
     QByteArray standardError;

@@ -20,7 +20,6 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <zlib.h>
 
 using namespace brindle;
 
@@ -590,20 +589,6 @@ QByteArray svgDocument(const QByteArray& inside, const QByteArray& rootAttribute
            rootAttributes + ">" + inside + "</svg>";
 }
 
-QByteArray gzipped(const QByteArray& bytes) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    QByteArray out(int(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
-    stream.avail_in = uInt(bytes.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
-}
-
 } // namespace
 
 void WorkspaceTest::svgIcon_keepsOnlyWhatDraws_data() {
@@ -786,16 +771,16 @@ void WorkspaceTest::svgIcon_isDrawnAtBothScales() {
 
 void WorkspaceTest::svgz_isInflatedWithinTheLimit() {
     const QByteArray icon = svgDocument("<path d=\"M2 2h20v20H2z\"/>");
-    const auto inflated = inflateSvgz(gzipped(icon));
+    const auto inflated = inflateSvgz(testsupport::gzipped(icon));
     QVERIFY(std::holds_alternative<QByteArray>(inflated));
     QCOMPARE(std::get<QByteArray>(inflated), icon);
     // A small file that would inflate to 64 MB is stopped at the limit.
-    const QByteArray bomb = gzipped(QByteArray(64 * 1024 * 1024, ' '));
+    const QByteArray bomb = testsupport::gzipped(QByteArray(64 * 1024 * 1024, ' '));
     QVERIFY(bomb.size() < 200 * 1024);
     const auto refused = inflateSvgz(bomb);
     QVERIFY(std::holds_alternative<QString>(refused));
     QVERIFY(std::get<QString>(refused).contains(QStringLiteral("larger than")));
-    QVERIFY(std::holds_alternative<QString>(inflateSvgz(gzipped(icon).left(20))));
+    QVERIFY(std::holds_alternative<QString>(inflateSvgz(testsupport::gzipped(icon).left(20))));
     QVERIFY(std::holds_alternative<QString>(inflateSvgz("not gzip at all")));
 }
 
