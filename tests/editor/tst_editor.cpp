@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "editor/IconClassCounter.h"
 #include "editor/IconImporter.h"
 #include "editor/MenuItemForm.h"
@@ -7,7 +8,6 @@
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/NotificationCenter.h"
-#include "TestFiles.h"
 #include "widgets/Stepper.h"
 #include "workspace/IconImage.h"
 
@@ -1028,7 +1028,6 @@ void EditorTest::fileChooser_opensWithoutBlocking() {
     QCOMPARE(f.lastAdded()->imageFileName(), QStringLiteral("pick.png"));
 }
 
-
 namespace {
 
 QByteArray svgFile(const QByteArray& inside, const QByteArray& rootAttributes = {}) {
@@ -1046,7 +1045,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 void EditorTest::svgIcons_takenCleanOrRefused_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QSize>("size");     // on the page; empty: refused
+    QTest::addColumn<QSize>("size");      // on the page; empty: refused
     QTest::addColumn<QString>("message"); // the status line, or part of the refusal
     const QByteArray square = "<rect width=\"10\" height=\"10\" fill=\"#000\"/>";
     QTest::newRow("stated size") << "star.svg" << svgFile(square, " width=\"20\" height=\"12\"")
@@ -1064,8 +1063,9 @@ void EditorTest::svgIcons_takenCleanOrRefused_data() {
                    " width=\"8\" height=\"8\" onload=\"alert(2)\"")
         << QSize(8, 8) << QStringLiteral("left out onload attribute, script element");
     QTest::newRow("entities refused")
-        << "bomb.svg" << "<!DOCTYPE svg [<!ENTITY a \"aaaa\">]>" + svgFile("<title>&a;</title>")
-        << QSize() << QStringLiteral("DTD");
+        << "bomb.svg"
+        << "<!DOCTYPE svg [<!ENTITY a \"aaaa\">]>" + svgFile("<title>&a;</title>") << QSize()
+        << QStringLiteral("DTD");
     QTest::newRow("compressed bomb refused")
         << "bomb.svgz" << testsupport::gzipped(svgFile(QByteArray(3 << 20, ' '))) << QSize()
         << QStringLiteral("decompressed");
@@ -1084,8 +1084,8 @@ void EditorTest::svgIcons_takenCleanOrRefused() {
     writeFile(f.source(fileName), bytes);
     QVERIFY(writePicture(f.source(QStringLiteral("other@2x.png")), QSize(8, 8), Qt::red));
     // A 2× file chosen before the SVG gives way to the SVG's own picture.
-    const Node* item = f.add(QStringLiteral("Item"), f.source(fileName),
-                             f.source(QStringLiteral("other@2x.png")));
+    const Node* item =
+        f.add(QStringLiteral("Item"), f.source(fileName), f.source(QStringLiteral("other@2x.png")));
     const QStringList written = QDir(f.preview.path()).entryList(QDir::Files);
     if (size.isEmpty()) {
         QVERIFY(!item->hasIcon() && !item->hasSvgIcon());
@@ -1114,8 +1114,8 @@ void EditorTest::svgIcons_takenCleanOrRefused() {
         QVERIFY2(status.count() == 1 && status.at(0).at(0).toString().contains(message),
                  qPrintable(status.value(0).value(0).toString()));
     // The outline draws it from the document.
-    const QIcon outline = indexAt(f.model(), QStringLiteral("Item")).data(Qt::DecorationRole)
-                              .value<QIcon>();
+    const QIcon outline =
+        indexAt(f.model(), QStringLiteral("Item")).data(Qt::DecorationRole).value<QIcon>();
     QCOMPARE(outline.pixmap(QSize(16, 16)).toImage().pixelColor(2, 2), QColor(Qt::black));
 }
 
@@ -1135,7 +1135,9 @@ void EditorTest::svgIcon_formFollowsTheChoice() {
     QVERIFY(retinaField->toolTip().contains(QStringLiteral("sharp at every size")));
     QVERIFY(follows->isEnabled());
     follows->setChecked(true);
-    f.form().findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))->setText(QStringLiteral("A"));
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("A"));
     Node* item = f.confirm();
     QVERIFY(item->svgIcon().followsTextColour);
 

@@ -3,11 +3,13 @@
 
 #include "PageSupport.h"
 #include "TestFiles.h"
+#include "editor/IconImporter.h"
 #include "generator/CodeDocuments.h"
 #include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
+#include "workspace/SvgIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,18 +34,39 @@ bool writeFile(const QString& path, const QString& text) {
     return bool(writeFileAtomically(path, text.toUtf8()));
 }
 
-// The shop menu exported as a Modern page into `folder`.
-bool exportShop(GlobalData& data, const QString& iconFolder, const QString& folder) {
+// The menu exported into `folder` in the style.
+bool exportIn(OutputStyle style, GlobalData& data, const QString& iconFolder,
+              const QString& folder) {
     OutputOptions options = data.outputOptions();
-    options.style = OutputStyle::Modern;
+    options.style = style;
     data.setOutputOptions(options);
     CodeDocuments documents(data);
     documents.insertHTML5Code();
     documents.insertCSS3Code();
+    ExportFileNames names;
+    names.svgIcons = documents.writesSvgIcons();
     return QDir().mkpath(folder) &&
            bool(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
                                        *data.getMenuRootNode(), iconFolder, folder,
-                                       documents.scriptText()));
+                                       documents.scriptText(), names));
+}
+
+// The shop menu exported as a Modern page into `folder`.
+bool exportShop(GlobalData& data, const QString& iconFolder, const QString& folder) {
+    return exportIn(OutputStyle::Modern, data, iconFolder, folder);
+}
+
+// The box an element takes in the view, in device pixels of the view's grab.
+QRect boxOf(QWebEnginePage* page, const QString& selector) {
+    const QVariantList box =
+        evaluate(page, QStringLiteral("(() => { const r = document.querySelector('%1')"
+                                      ".getBoundingClientRect(); return [r.x, r.y, r.width, "
+                                      "r.height].map(v => v * devicePixelRatio); })()")
+                           .arg(selector))
+            .toList();
+    return box.size() == 4 ? QRect(qRound(box[0].toDouble()), qRound(box[1].toDouble()),
+                                   qRound(box[2].toDouble()), qRound(box[3].toDouble()))
+                           : QRect();
 }
 
 // What of the view lies from the menu's top-left corner, `size` large.
@@ -90,6 +113,9 @@ private slots:
     void bar_staysInsideItsContainer();
     void twoMenus_withTheirOwnClassNames_keepToThemselves();
     void menuScript_tellsWhatIsShownAndLetsGo();
+    void svgIcon_isDrawnAsQtDrawsIt_data();
+    void svgIcon_isDrawnAsQtDrawsIt();
+    void svgIcon_insideTheLinkTakesItsColours();
 };
 
 void ExportedPagesTest::hostPage_leavesTheMenuAsItIs_data() {
@@ -363,6 +389,133 @@ void ExportedPagesTest::menuScript_tellsWhatIsShownAndLetsGo() {
     QVERIFY(evaluate(page, QStringLiteral("document.activeElement === %1.querySelector('button')")
                                .arg(owner(3)))
                 .toBool());
+}
+
+void ExportedPagesTest::svgIcon_isDrawnAsQtDrawsIt_data() {
+    QTest::addColumn<QString>("icon"); // in the pinned web modules
+    QTest::addColumn<double>("zoom");  // device pixels per CSS px
+    // Icons of two common sets: one drawn with strokes, one with fills.
+    for (const double zoom : {1.0, 2.0}) {
+        QTest::addRow("stroked, %gx", zoom) << "feather-icons/dist/icons/home.svg" << zoom;
+        QTest::addRow("filled, %gx", zoom) << "bootstrap-icons/icons/house.svg" << zoom;
+    }
+}
+
+void ExportedPagesTest::svgIcon_isDrawnAsQtDrawsIt() {
+    QFETCH(QString, icon);
+    QFETCH(double, zoom);
+    const QString source = QDir(kModules).filePath(icon);
+    QVERIFY2(QFile::exists(source), qPrintable(source + u" is missing: run scripts/setup.sh"));
+    QTemporaryDir preview, classic, modern;
+    GlobalData data;
+    data.setTempFolderPath(preview.path());
+    const ImportedSvgIcon taken = IconImporter(preview.path()).importSvg(source, 16);
+    QVERIFY2(taken.ok, qPrintable(taken.error));
+    Node* home = data.getMenuRootNode()->childAt(0);
+    home->setIconID(QStringLiteral("icon0"));
+    applySvgIcon(*home, taken, false);
+    // Classic shows the pictures Qt drew at 1× and 2×; Modern the SVG file, drawn by the
+    // browser. Where the icon stands, the two agree.
+    QVERIFY(exportIn(OutputStyle::Classic, data, preview.path(), classic.path()));
+    QVERIFY(exportIn(OutputStyle::Modern, data, preview.path(), modern.path()));
+    QVERIFY(QFile::exists(modern.filePath(taken.svg.fileName)));
+    QVERIFY(!QFile::exists(modern.filePath(taken.picture.fileName)));
+    QVERIFY(QFile::exists(classic.filePath(taken.retinaPicture.fileName)));
+
+    QWebEngineView view;
+    view.resize(1400, 300); // wider than the phone menu's breakpoint at 2×
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setZoomFactor(zoom);
+    QList<QImage> shots;
+    for (const QString& page : {classic.filePath(QStringLiteral("index.html")),
+                                modern.filePath(QStringLiteral("index.html"))}) {
+        QVERIFY(loadPage(view, page));
+        QVERIFY(QTest::qWaitFor([&] {
+            return qFuzzyCompare(evaluate(view.page(), u"devicePixelRatio"_s).toDouble(), zoom);
+        }));
+        QTest::qWait(100);
+        const QRect link = boxOf(view.page(), QStringLiteral("a.icon0, a.brindlenav-icon0"));
+        QVERIFY(!link.isEmpty());
+        const QSize size = QSize(int(home->imageWidth()), int(home->imageHeight())) * zoom;
+        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The icon stands 20 px across and 10 px down the link.
+        shots << shot.copy(QRect(link.topLeft() + QPoint(20, 10) * zoom, size));
+    }
+    // Lines drawn by two renderers differ at their edges by a shade; the icon must not move,
+    // change size or lose a part.
+    const double share = differingShare(shots.at(0), shots.at(1));
+    qInfo("%.2f %% of the icon's %d pixels differ", share * 100,
+          shots.at(0).width() * shots.at(0).height());
+    if (share > 0.06) {
+        shots.at(0).save(QDir::temp().filePath(QStringLiteral("icon-qt.png")));
+        shots.at(1).save(QDir::temp().filePath(QStringLiteral("icon-browser.png")));
+    }
+    QVERIFY2(
+        share <= 0.06,
+        qPrintable(QStringLiteral("%1 % of the icon's pixels differ").arg(share * 100, 0, 'f', 2)));
+    // It is drawn at all: dark strokes or fills stand out from the light bar.
+    int dark = 0;
+    for (int y = 0; y < shots.at(1).height(); ++y)
+        for (int x = 0; x < shots.at(1).width(); ++x)
+            dark += qGray(shots.at(1).pixel(x, y)) < 80;
+    QVERIFY2(dark > shots.at(1).width(), qPrintable(QString::number(dark)));
+}
+
+void ExportedPagesTest::svgIcon_insideTheLinkTakesItsColours() {
+    QTemporaryDir preview, sources, folder;
+    const QString square = sources.filePath(QStringLiteral("square.svg"));
+    QVERIFY(writeFile(square, QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                             "viewBox=\"0 0 32 32\"><defs><linearGradient "
+                                             "id=\"g\"><stop offset=\"0\"/></linearGradient>"
+                                             "</defs><rect width=\"32\" height=\"32\" "
+                                             "fill=\"#000\"/></svg>")));
+    GlobalData data;
+    data.setTempFolderPath(preview.path());
+    data.setMainMenufontColor(Color::fromBytes(200, 0, 0));
+    data.setMainMenufontColorHover(Color::fromBytes(0, 0, 200));
+    data.setMainMenufontColorActive(Color::fromBytes(0, 160, 0));
+    const ImportedSvgIcon taken = IconImporter(preview.path()).importSvg(square, 16);
+    QVERIFY(taken.ok);
+    // The same icon twice on one page: each keeps ids of its own.
+    Node* home = data.getMenuRootNode()->childAt(0);
+    home->setIconID(QStringLiteral("icon0"));
+    applySvgIcon(*home, taken, true);
+    applySvgIcon(*data.getMenuRootNode()->childAt(2), taken, true);
+    QVERIFY(exportIn(OutputStyle::Modern, data, preview.path(), folder.path()));
+    QVERIFY(!QFile::exists(folder.filePath(taken.svg.fileName))); // inside the page only
+    const QString page = readText(folder.filePath(QStringLiteral("index.html")));
+    QCOMPARE(page.count(u"<svg "_s), 2);
+    QCOMPARE(page.count(u"aria-hidden=\"true\""_s), 2);
+
+    QWebEngineView view;
+    view.resize(900, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(loadPage(view, folder.filePath(QStringLiteral("index.html"))));
+    QWebEnginePage* web = view.page();
+    QCOMPARE(evaluate(web, u"new Set([...document.querySelectorAll('[id]')].map(e => e.id)).size"
+                           u" === document.querySelectorAll('[id]').length"_s)
+                 .toBool(),
+             true);
+    // Where the picture would be, scaled to the line (16 px); the link's name is its title.
+    const QRect link = boxOf(web, QStringLiteral("a.brindlenav-icon0"));
+    const QRect svg = boxOf(web, QStringLiteral("a.brindlenav-icon0 > svg"));
+    QCOMPARE(svg, QRect(link.topLeft() + QPoint(20, 10), QSize(16, 16)));
+    const auto iconColour = [&] { return view.grab().toImage().pixelColor(svg.center()); };
+    const auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <=
+               12;
+    };
+    QVERIFY2(near(iconColour(), QColor(200, 0, 0)), qPrintable(iconColour().name()));
+    QTest::mouseMove(view.focusProxy(), svg.center());
+    QVERIFY2(QTest::qWaitFor([&] { return near(iconColour(), QColor(0, 0, 200)); }),
+             qPrintable(iconColour().name()));
+    QTest::mousePress(view.focusProxy(), Qt::LeftButton, {}, svg.center());
+    QVERIFY2(QTest::qWaitFor([&] { return near(iconColour(), QColor(0, 160, 0)); }),
+             qPrintable(iconColour().name()));
+    QTest::mouseRelease(view.focusProxy(), Qt::LeftButton, {}, svg.center());
 }
 
 int main(int argc, char* argv[]) {
