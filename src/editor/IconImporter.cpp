@@ -131,6 +131,11 @@ ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) 
         return fail(tr("It cannot be used: %1.").arg(*reason));
     const CleanSvg& icon = std::get<CleanSvg>(cleaned);
     const QSize size = svgIconPageSize(icon, tallest);
+    if (std::max(size.width(), size.height()) > kLargestSvgIconSide)
+        return fail(tr("It is %1 × %2 px large; a menu icon is at most %3 px on a side.")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(kLargestSvgIconSide));
     const QImage picture = renderSvgIcon(icon.text, size, 1);
     const QImage retinaPicture = renderSvgIcon(icon.text, size, 2);
     if (picture.isNull() || retinaPicture.isNull())

@@ -35,6 +35,8 @@ public:
     // The largest file read at all; the picture limits are those of project files, so an
     // icon taken here always loads again from a saved project.
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    // Drawn at 2× too: a larger icon would be a large picture and no menu icon.
+    static constexpr int kLargestSvgIconSide = 1024;
 
     explicit IconImporter(QString previewFolder);
 

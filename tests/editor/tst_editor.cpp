@@ -1069,6 +1069,9 @@ void EditorTest::svgIcons_takenCleanOrRefused_data() {
     QTest::newRow("compressed bomb refused")
         << "bomb.svgz" << testsupport::gzipped(svgFile(QByteArray(3 << 20, ' '))) << QSize()
         << QStringLiteral("decompressed");
+    QTest::newRow("poster size refused")
+        << "poster.svg" << svgFile(square, " width=\"4000\" height=\"3000\"") << QSize()
+        << QStringLiteral("4000 × 3000 px");
     QTest::newRow("picture named .svg refused")
         << "photo.svg" << testsupport::encodedImage(QImage(4, 4, QImage::Format_RGB32), "PNG")
         << QSize() << QStringLiteral("not well-formed");
