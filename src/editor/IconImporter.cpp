@@ -94,11 +94,12 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
 }
 
 bool IconImporter::place(const QString& wanted, const QByteArray& bytes, QString& name,
-                         QString& error) const {
+                         bool& created, QString& error) const {
     name = firstFreeIconFileName(wanted, [this, &bytes](const QString& candidate) {
         const QString path = QDir(m_folder).filePath(candidate);
         return !QFileInfo::exists(path) || PreviewFolder::fileHolds(path, bytes);
     });
+    created = !QFileInfo::exists(QDir(m_folder).filePath(name));
     const WriteResult written = PreviewFolder::writeFileUnlessSame(m_folder, name, bytes);
     if (!written)
         error = tr("It cannot be copied into the preview folder (%1).").arg(written.error);
@@ -141,11 +142,25 @@ ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) 
     if (picture.isNull() || retinaPicture.isNull())
         return fail(tr("It cannot be drawn."));
 
+    // NAME.svg, NAME.png and NAME@2x.png, the longest of them a file name still.
     QString stem = safeIconFileName(source.completeBaseName() + QStringLiteral(".svg"));
     stem.chop(4);
+    const QString retinaSuffix = QStringLiteral("@2x.png");
+    while ((stem + retinaSuffix).toUtf8().size() > kLongestIconFileNameBytes)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    if (stem.isEmpty())
+        stem = QStringLiteral("icon");
     QString error;
+    QStringList created;
     const auto take = [&](const QString& wanted, const QByteArray& content, QString& name) {
-        return !content.isEmpty() && place(wanted, content, name, error);
+        if (content.isEmpty())
+            return false;
+        bool isNew = false;
+        if (!place(wanted, content, name, isNew, error))
+            return false;
+        if (isNew)
+            created << name;
+        return true;
     };
     result.picture.image = normalizedIconImage(picture);
     result.retinaPicture.image = normalizedIconImage(retinaPicture);
@@ -154,8 +169,12 @@ ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) 
         encodeIconForFileName(result.retinaPicture.image, QStringLiteral("a.png"));
     if (!take(stem + QStringLiteral(".svg"), icon.text, result.svg.fileName) ||
         !take(stem + QStringLiteral(".png"), png, result.picture.fileName) ||
-        !take(stem + QStringLiteral("@2x.png"), retinaPng, result.retinaPicture.fileName))
+        !take(stem + retinaSuffix, retinaPng, result.retinaPicture.fileName)) {
+        // On failure the folder is as it was: what this icon wrote goes again.
+        for (const QString& name : created)
+            QFile::remove(QDir(m_folder).filePath(name));
         return fail(error.isEmpty() ? tr("It cannot be encoded for the preview folder.") : error);
+    }
     qCInfo(lcBrindle).noquote() << "destination:" << QDir(m_folder).filePath(result.svg.fileName);
     result.svg.text = icon.text;
     result.removed = icon.removed;

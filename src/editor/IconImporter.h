@@ -53,8 +53,9 @@ public:
 
 private:
     // Writes the bytes under `wanted`, or the first free numbered name when a different
-    // file has it; the name written, or an error.
-    bool place(const QString& wanted, const QByteArray& bytes, QString& name, QString& error) const;
+    // file has it: the name, and whether the file is new; or an error.
+    bool place(const QString& wanted, const QByteArray& bytes, QString& name, bool& created,
+               QString& error) const;
 
     QString m_folder;
 };

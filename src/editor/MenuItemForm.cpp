@@ -150,6 +150,7 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
     m_kind->setCurrentIndex(m_kind->count() - 1);
     m_kind->setEnabled(true);
     m_title->clear();
+    m_svgIcon = false;
     for (IconSlot slot : {IconSlot::Normal, IconSlot::Retina}) {
         m_icons[index(slot)].choice = {};
         showIconName(slot, QString());
@@ -170,6 +171,7 @@ void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
     m_title->setText(item.name());
     m_icons[index(IconSlot::Normal)].choice = {};
     m_icons[index(IconSlot::Retina)].choice = {};
+    m_svgIcon = false;
     // An SVG icon shows as its file; its pictures are made from it.
     showIconName(IconSlot::Normal,
                  item.hasSvgIcon() ? item.svgIcon().fileName : item.imageFileName());
@@ -274,17 +276,13 @@ void MenuItemForm::openFileDialog(IconSlot slot, std::function<void(QString)> do
 }
 
 void MenuItemForm::chooseIconFile(IconSlot slot, const QString& path) {
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty() || (slot == IconSlot::Retina && m_svgIcon))
+        return; // an SVG draws its own 2× picture
     qCInfo(lcBrindle).noquote() << "openURL:" << path;
     m_icons[index(slot)].choice = {IconChoice::Kind::Chosen, path};
     showIconName(slot, QFileInfo(path).fileName());
-    if (slot == IconSlot::Normal) {
-        const bool svg = isSvgFileName(path);
-        if (svg && !m_icons[index(IconSlot::Retina)].field->text().isEmpty())
-            clearIconFile(IconSlot::Retina); // the SVG's own 2× picture replaces it
-        setIconIsSvg(svg);
-    }
+    if (slot == IconSlot::Normal)
+        setIconIsSvg(isSvgFileName(path));
 }
 
 void MenuItemForm::clearIconFile(IconSlot slot) {
@@ -302,9 +300,16 @@ void MenuItemForm::showIconName(IconSlot slot, const QString& name) {
 }
 
 void MenuItemForm::setIconIsSvg(bool svg) {
-    m_svgIcon = svg;
-    // An SVG is drawn sharp at every scale; its 2× picture is made from it.
+    // An SVG is drawn sharp at every scale; its 2× picture is made from it. The 2× field's
+    // choice waits meanwhile, in case a picture is chosen for the icon after all.
     IconRow& retina = m_icons[index(IconSlot::Retina)];
+    if (svg && !m_svgIcon) {
+        m_hiddenRetinaName = retina.field->text();
+        retina.field->clear();
+    } else if (!svg && m_svgIcon) {
+        retina.field->setText(m_hiddenRetinaName);
+    }
+    m_svgIcon = svg;
     for (QWidget* widget :
          {retina.label, static_cast<QWidget*>(retina.field), static_cast<QWidget*>(retina.choose)})
         widget->setEnabled(!svg);

@@ -111,7 +111,8 @@ private:
     QPointer<QWidget> m_anchor; // the button the popover was last shown under
     bool m_editing = false;
     bool m_svgIcon = false;
-    bool m_formReady = true; // re-entrancy guard of the icon-gap pair
+    QString m_hiddenRetinaName; // shown again when the icon stops being an SVG
+    bool m_formReady = true;    // re-entrancy guard of the icon-gap pair
 };
 
 } // namespace brindle

@@ -1,6 +1,7 @@
 #include "model/SvgDocument.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 namespace brindle {
 
@@ -106,31 +109,82 @@ const QSet<QString>& allowedAttributes() {
     return names;
 }
 
+bool isCssSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The value without CSS white space, in lower case.
 QString folded(const QString& value) {
     QString result;
+    result.reserve(value.size());
     for (const QChar c : value) {
-        if (!c.isSpace() && c.category() != QChar::Other_Control)
+        if (!isCssSpace(c))
             result += c.toLower();
     }
     return result;
 }
 
-// Every url(…) points into the file (#id), and nothing reaches a script or another sheet.
+// Nothing in a value may reach a script, another file or another style sheet: no control
+// characters, escapes, at-rules or markup; functions only for colours, transforms and url()
+// into the file (#id); quotes only inside that url().
 bool isSafeValue(const QString& value) {
     const QString plain = folded(value);
-    if (plain.contains(QLatin1String("javascript:")) || plain.contains(QLatin1String("@import")) ||
-        plain.contains(QLatin1String("expression(")) || plain.contains(QLatin1Char('\\')) ||
-        plain.contains(QLatin1String("</")))
-        return false;
-    qsizetype at = 0;
-    while ((at = plain.indexOf(QLatin1String("url("), at)) >= 0) {
-        at += 4;
-        if (at < plain.size() && (plain.at(at) == u'"' || plain.at(at) == u'\''))
-            ++at;
-        if (at >= plain.size() || plain.at(at) != u'#')
+    for (const QChar c : plain) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == u'\\' || u == u'@' || u == u'<')
             return false;
     }
-    return true;
+    if (plain.contains(QLatin1String("javascript:")))
+        return false;
+    static const QSet<QString> functions = {
+        QStringLiteral("url"),       QStringLiteral("rgb"),   QStringLiteral("rgba"),
+        QStringLiteral("hsl"),       QStringLiteral("hsla"),  QStringLiteral("matrix"),
+        QStringLiteral("translate"), QStringLiteral("scale"), QStringLiteral("rotate"),
+        QStringLiteral("skewx"),     QStringLiteral("skewy"),
+    };
+    static const QRegularExpression call(QStringLiteral("([^\\s(),;:{}\"'#]*)\\("));
+    static const QRegularExpression inside(QStringLiteral("^url\\(['\"]?#[\\w.-]*['\"]?\\)"));
+    for (auto it = call.globalMatch(plain); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!functions.contains(match.captured(1)))
+            return false;
+        if (match.captured(1) == QLatin1String("url") &&
+            !inside.match(QStringView(plain).mid(match.capturedStart())).hasMatch())
+            return false;
+    }
+    static const QRegularExpression quotedUrl(QStringLiteral("url\\(['\"][^)]*\\)"));
+    return !QString(plain).remove(quotedUrl).contains(QRegularExpression(QStringLiteral("['\"]")));
+}
+
+// The properties a style attribute keeps: how shapes are painted, never how a box is laid out
+// or what it loads.
+const QSet<QString>& allowedStyleProperties() {
+    static const QSet<QString> names = {
+        QStringLiteral("fill"),
+        QStringLiteral("fill-opacity"),
+        QStringLiteral("fill-rule"),
+        QStringLiteral("stroke"),
+        QStringLiteral("stroke-width"),
+        QStringLiteral("stroke-opacity"),
+        QStringLiteral("stroke-linecap"),
+        QStringLiteral("stroke-linejoin"),
+        QStringLiteral("stroke-miterlimit"),
+        QStringLiteral("stroke-dasharray"),
+        QStringLiteral("stroke-dashoffset"),
+        QStringLiteral("opacity"),
+        QStringLiteral("color"),
+        QStringLiteral("display"),
+        QStringLiteral("visibility"),
+        QStringLiteral("clip-path"),
+        QStringLiteral("clip-rule"),
+        QStringLiteral("mask"),
+        QStringLiteral("stop-color"),
+        QStringLiteral("stop-opacity"),
+        QStringLiteral("vector-effect"),
+        QStringLiteral("shape-rendering"),
+        QStringLiteral("paint-order"),
+    };
+    return names;
 }
 
 bool isBlack(const QString& value) {
@@ -193,9 +247,78 @@ struct Writing {
 
 // "#a" and "url(#a)" made to name the prefixed ids.
 QString withPrefixedReferences(const QString& value, const QString& prefix) {
-    static const QRegularExpression reference(QStringLiteral("(url\\(\\s*['\"]?#)"));
+    static const QRegularExpression reference(QStringLiteral("(url\\(\\s*['\"]?\\s*#)"),
+                                              QRegularExpression::CaseInsensitiveOption);
     QString result = value;
     return result.replace(reference, QStringLiteral("\\1") + prefix);
+}
+
+// What a cleaned icon draws once its <use> elements are followed: each draws its target
+// again, and targets may hold more of them, so a small file can draw billions of shapes. Refused
+// past the element limit, when uses refer to each other in a circle, or nest too deep.
+QString useExpansionProblem(const QByteArray& clean) {
+    struct Part {
+        qint64 count = 0;
+        QStringList targets; // of the <use> elements inside
+    };
+    QHash<QString, Part> byId;
+    std::vector<std::pair<QString, Part>> open;
+    Part whole;
+    QXmlStreamReader reader(clean);
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            Part part;
+            part.count = 1;
+            const QXmlStreamAttributes attributes = reader.attributes();
+            if (reader.name() == QLatin1String("use")) {
+                const QString href =
+                    attributes.value(kXlinkNamespace, QLatin1String("href")).toString() +
+                    attributes.value(QLatin1String("href")).toString();
+                if (href.startsWith(u'#'))
+                    part.targets.append(href.mid(1));
+            }
+            open.emplace_back(attributes.value(QLatin1String("id")).toString(), std::move(part));
+        } else if (token == QXmlStreamReader::EndElement && !open.empty()) {
+            auto [id, part] = std::move(open.back());
+            open.pop_back();
+            Part& outer = open.empty() ? whole : open.back().second;
+            outer.count += part.count;
+            outer.targets += part.targets;
+            if (!id.isEmpty())
+                byId.insert(id, std::move(part));
+        }
+    }
+    constexpr qint64 kLimit = kMostSvgElements;
+    QHash<QString, qint64> drawn;
+    QSet<QString> following;
+    QString problem;
+    const std::function<qint64(const Part&, int)> total = [&](const Part& part, int depth) {
+        qint64 count = part.count;
+        for (const QString& target : part.targets) {
+            if (count > kLimit || !problem.isEmpty())
+                break;
+            const auto found = byId.constFind(target);
+            if (found == byId.cend())
+                continue;
+            if (!drawn.contains(target)) {
+                if (following.contains(target) || depth >= kDeepestSvgNesting) {
+                    problem = QStringLiteral("its use elements refer to each other in a circle "
+                                             "or nest more than %1 deep")
+                                  .arg(kDeepestSvgNesting);
+                    break;
+                }
+                following.insert(target);
+                drawn.insert(target, total(found.value(), depth + 1));
+                following.remove(target);
+            }
+            count += drawn.value(target);
+        }
+        return std::min(count, kLimit + 1);
+    };
+    if (total(whole, 0) > kLimit && problem.isEmpty())
+        problem = QStringLiteral("its use elements would draw more than %1 elements").arg(kLimit);
+    return problem;
 }
 
 class Cleaner {
@@ -235,6 +358,8 @@ public:
         if (!m_rootSeen)
             return QStringLiteral("it is not an SVG image");
         m_writer.writeEndDocument();
+        if (const QString problem = useExpansionProblem(m_buffer.data()); !problem.isEmpty())
+            return problem;
         return CleanSvg{m_buffer.data(), m_removed, m_size, m_viewBox};
     }
 
@@ -295,8 +420,22 @@ private:
         return {};
     }
 
+    // The declarations of a style attribute that paint; the others are left out by name.
+    QString paintingStyle(const QString& style) {
+        QStringList kept;
+        for (const QString& declaration : style.split(u';', Qt::SkipEmptyParts)) {
+            const QString property = declaration.section(u':', 0, 0).trimmed().toLower();
+            if (allowedStyleProperties().contains(property))
+                kept.append(declaration);
+            else if (!property.isEmpty())
+                leftOut(QStringLiteral("%1 style property").arg(property.left(40)));
+        }
+        return kept.join(u';');
+    }
+
     void writeAttributes(bool root) {
         bool fillWritten = false;
+        bool linkWritten = false;
         for (const QXmlStreamAttribute& attribute : m_reader.attributes()) {
             const QString name = attribute.name().toString();
             const QStringView ns = attribute.namespaceUri();
@@ -318,8 +457,21 @@ private:
             if (m_follow && (name == QLatin1String("fill") || name == QLatin1String("stroke")) &&
                 isBlack(value))
                 value = QStringLiteral("currentColor");
+            if (name == QLatin1String("style")) {
+                value = paintingStyle(value);
+                if (value.trimmed().isEmpty())
+                    continue;
+            }
             if (m_follow && name == QLatin1String("style"))
                 value = followingStyle(value);
+            if (link) {
+                if (linkWritten)
+                    continue; // href and xlink:href together: the first one counts
+                linkWritten = true;
+            }
+            if (m_writing.inlined && root &&
+                (name == QLatin1String("style") || name == QLatin1String("transform")))
+                continue; // the page places and sizes the icon, nothing of its own
             if (m_writing.inlined) {
                 if (name == QLatin1String("class") ||
                     (root && (name == QLatin1String("width") || name == QLatin1String("height"))))
@@ -361,8 +513,14 @@ private:
     }
 
     void leftOut(const QString& what) {
-        if (!m_removed.contains(what))
+        if (m_removedNames.contains(what))
+            return;
+        m_removedNames.insert(what);
+        // A file with thousands of kinds of editor attributes is named by its first few.
+        if (m_removed.size() < kLongestRemovedList)
             m_removed.append(what);
+        else if (m_removed.size() == kLongestRemovedList)
+            m_removed.append(QStringLiteral("more"));
     }
 
     QXmlStreamReader m_reader;
@@ -375,7 +533,9 @@ private:
     int m_skipFrom = 0; // the depth of an element left out with everything in it
     bool m_rootSeen = false;
     bool m_textElement = false;
+    static constexpr qsizetype kLongestRemovedList = 12;
     QStringList m_removed;
+    QSet<QString> m_removedNames;
     QSizeF m_size;
     QSizeF m_viewBox;
 };

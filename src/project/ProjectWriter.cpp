@@ -35,25 +35,28 @@ public:
     RecordWriter(QList<PlistElement>& elements, const QString& previewFolder)
         : m_elements(elements), m_previewFolder(previewFolder) {}
 
-    void appendItem(const Node& node) {
+    // True when both pictures were written (an SVG icon is kept only with them).
+    bool appendItem(const Node& node) {
         m_elements.append(PlistElement::fromString(node.name()));
         m_elements.append(PlistElement::fromString(node.iconID()));
         m_elements.append(PlistElement::fromString(node.link()));
         m_elements.append(PlistElement::fromInteger(node.paddingRight()));
-        appendIcon(node.imageFileName());
-        appendIcon(node.retinaImageFileName());
+        const bool picture = appendIcon(node.imageFileName());
+        const bool retinaPicture = appendIcon(node.retinaImageFileName());
+        return picture && retinaPicture;
     }
 
 private:
-    void appendIcon(const QString& fileName) {
+    bool appendIcon(const QString& fileName) {
         const QByteArray tiff = iconTiff(fileName);
         if (tiff.isEmpty()) {
             m_elements.append(PlistElement::fromBoolean(false));
-            return;
+            return false;
         }
         m_elements.append(PlistElement::fromBoolean(true));
         m_elements.append(PlistElement::fromString(fileName));
         m_elements.append(PlistElement::fromData(tiff));
+        return true;
     }
 
     // The icon's picture from the preview folder, re-encoded as TIFF; empty when the icon
@@ -85,22 +88,22 @@ PlistElement svgIconElement(const NodeSvgIcon& icon) {
 }
 
 // The items section: each item with an SVG icon, by place. Empty when none has one.
-PlistElement itemSection(const Node& root) {
-    QStringList places;
-    std::vector<PlistElement> entries;
-    const auto add = [&](const Node& item, const QString& place) {
-        if (!item.hasSvgIcon() || !isSafeIconFileName(item.svgIcon().fileName))
+class ItemSection {
+public:
+    void add(const Node& item, const QString& place, bool picturesWritten) {
+        // Without its pictures the file would be refused; the pictures alone stand then.
+        if (!item.hasSvgIcon() || !picturesWritten || !isSafeIconFileName(item.svgIcon().fileName))
             return;
-        places.append(place);
-        entries.push_back(svgIconElement(item.svgIcon()));
-    };
-    for (int i = 0; i < root.childCount(); ++i) {
-        add(*root.childAt(i), itemPlaceKey(i));
-        for (int j = 0; j < root.childAt(i)->childCount(); ++j)
-            add(*root.childAt(i)->childAt(j), itemPlaceKey(i, j));
+        m_places.append(place);
+        m_entries.push_back(svgIconElement(item.svgIcon()));
     }
-    return PlistElement::fromDictionary(places, std::move(entries));
-}
+    bool isEmpty() const { return m_places.isEmpty(); }
+    PlistElement element() const { return PlistElement::fromDictionary(m_places, m_entries); }
+
+private:
+    QStringList m_places;
+    std::vector<PlistElement> m_entries;
+};
 
 } // namespace
 
@@ -121,30 +124,33 @@ PlistElement outputOptionsElement(const OutputOptions& options) {
 QList<PlistElement> projectElements(const GlobalData& data) {
     QList<PlistElement> elements;
     const OutputOptions& options = data.outputOptions();
-    const PlistElement items = itemSection(*data.getMenuRootNode());
-    // A design at the default options and without SVG icons saves exactly what Version 3.0
-    // files always held.
-    const bool withOptions = !options.isDefault() || !items.keys.isEmpty();
-    elements.append(PlistElement::fromString(
-        QLatin1String(withOptions ? kProjectVersion31 : kProjectVersion3)));
+    elements.append(PlistElement()); // the version, known at the end
     for (int i = 0; i < kPersistedSettingCount; ++i)
         elements.append(settingElement(data, static_cast<Setting>(i)));
 
     const Node* root = data.getMenuRootNode();
     elements.append(PlistElement::fromInteger(root->childCount()));
     RecordWriter writer(elements, data.tempFolderPath());
+    ItemSection items;
     for (int i = 0; i < root->childCount(); ++i) {
         const Node* item = root->childAt(i);
-        writer.appendItem(*item);
+        items.add(*item, itemPlaceKey(i), writer.appendItem(*item));
         elements.append(PlistElement::fromInteger(item->childCount()));
-        for (int j = 0; j < item->childCount(); ++j)
-            writer.appendItem(*item->childAt(j));
+        for (int j = 0; j < item->childCount(); ++j) {
+            const Node* subItem = item->childAt(j);
+            items.add(*subItem, itemPlaceKey(i, j), writer.appendItem(*subItem));
+        }
     }
+    // A design at the default options and without SVG icons saves exactly what Version 3.0
+    // files always held.
+    const bool withOptions = !options.isDefault() || !items.isEmpty();
+    elements.first() =
+        PlistElement::fromString(QLatin1String(withOptions ? kProjectVersion31 : kProjectVersion3));
     if (withOptions) {
         PlistElement dictionary = outputOptionsElement(options);
-        if (!items.keys.isEmpty()) {
+        if (!items.isEmpty()) {
             dictionary.keys.append(QLatin1String(kItemsKey));
-            dictionary.values.push_back(items);
+            dictionary.values.push_back(items.element());
         }
         elements.append(dictionary);
     }

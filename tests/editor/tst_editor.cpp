@@ -1086,7 +1086,7 @@ void EditorTest::svgIcons_takenCleanOrRefused() {
     QSignalSpy status(f.view.get(), &MenuStructureView::statusMessage);
     writeFile(f.source(fileName), bytes);
     QVERIFY(writePicture(f.source(QStringLiteral("other@2x.png")), QSize(8, 8), Qt::red));
-    // A 2× file chosen before the SVG gives way to the SVG's own picture.
+    // A 2× file chosen while the icon is an SVG gives way to the SVG's own picture.
     const Node* item =
         f.add(QStringLiteral("Item"), f.source(fileName), f.source(QStringLiteral("other@2x.png")));
     const QStringList written = QDir(f.preview.path()).entryList(QDir::Files);
@@ -1163,7 +1163,22 @@ void EditorTest::svgIcon_formFollowsTheChoice() {
     QCOMPARE(item->imageFileName(), QStringLiteral("b.png"));
     QVERIFY(item->retinaImageFileName().isEmpty());
 
+    // Changing one's mind: a picture after an SVG takes the 2× file chosen before.
+    f.view->showAddMenuPopOver();
+    f.form()
+        .findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))
+        ->setText(QStringLiteral("B"));
+    f.form().chooseRetinaImageFile(f.source(QStringLiteral("b.png")));
+    f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    QVERIFY(retinaField->text().isEmpty());
+    f.form().chooseImageFile(f.source(QStringLiteral("b.png")));
+    QCOMPARE(retinaField->text(), QStringLiteral("b.png"));
+    Node* second = f.confirm();
+    QVERIFY(!second->hasSvgIcon());
+    QCOMPARE(second->retinaImageFileName(), QStringLiteral("b.png"));
+
     // Clearing an SVG icon clears its pictures too.
+    f.select(QStringLiteral("A"));
     f.view->showEditMenuPopOver();
     f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
     f.view->saveButtonClicked();
@@ -1173,6 +1188,15 @@ void EditorTest::svgIcon_formFollowsTheChoice() {
     QVERIFY(retinaField->isEnabled());
     f.view->saveButtonClicked();
     QVERIFY(!item->hasIcon() && !item->hasSvgIcon());
+
+    // A name as long as a file name may be: all three files keep to that length.
+    const QString longest = QString(251, u'a') + QStringLiteral(".svg");
+    writeFile(f.source(longest),
+              svgFile("<rect width=\"4\" height=\"4\"/>", " width=\"4\" height=\"4\""));
+    const ImportedSvgIcon taken = IconImporter(f.preview.path()).importSvg(f.source(longest), 16);
+    QVERIFY2(taken.ok, qPrintable(taken.error));
+    QCOMPARE(taken.retinaPicture.fileName, QString(248, u'a') + QStringLiteral("@2x.png"));
+    QCOMPARE(taken.svg.fileName, QString(248, u'a') + QStringLiteral(".svg"));
 }
 
 QTEST_MAIN(EditorTest)

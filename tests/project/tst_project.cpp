@@ -1247,4 +1247,15 @@ void ProjectTest::svgIcons_roundTripExactly() {
     QCOMPARE(readBytes(targetPreview.filePath(QStringLiteral("home.svg"))), document);
     // Saved again, the file is the same to the byte.
     QCOMPARE(projectData(target), bytes);
+
+    // A picture gone from the preview folder: the SVG is not saved without it, and the file
+    // still opens.
+    QVERIFY(QFile::remove(sourcePreview.filePath(QStringLiteral("box@2x.png"))));
+    const PlistTestFile withoutBox(projectData(source));
+    QCOMPARE(
+        plist_dict_get_size(plist_dict_get_item(withoutBox.at(withoutBox.size() - 1), "items")),
+        1u);
+    GlobalData reopened;
+    QVERIFY(openProjectData(reopened, withoutBox.xml(), targetPreview.path()).ok);
+    QVERIFY(!reopened.getMenuRootNode()->childAt(1)->childAt(1)->hasSvgIcon());
 }

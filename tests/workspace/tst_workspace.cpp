@@ -653,6 +653,56 @@ void WorkspaceTest::svgIcon_keepsOnlyWhatDraws_data() {
     QTest::newRow("2 MB file") << svgDocument(QByteArray(2 * 1024 * 1024, ' '))
                                << QStringLiteral("larger than 1024 KB") << QStringList()
                                << QByteArray();
+    QTest::newRow("image-set in a style")
+        << svgDocument("<rect width=\"4\" height=\"4\" style=\"fill:#000;"
+                       "background:image-set('https://x.test/p.png' 1x)\"/>" +
+                       path)
+        << QString() << QStringList{"style value reaching outside the file"} << path;
+    QTest::newRow("url after a no-break space")
+        << svgDocument(QByteArray("<rect width=\"4\" height=\"4\" fill=\"url(\xc2\xa0#g)\"/>") +
+                       path)
+        << QString() << QStringList{"fill value reaching outside the file"} << path;
+    QTest::newRow("layout in a style")
+        << svgDocument("<rect width=\"4\" height=\"4\" style=\"position: fixed; fill: #f00; "
+                       "z-index: 9\"/>")
+        << QString() << QStringList{"position style property", "z-index style property"}
+        << QByteArray("style=\" fill: #f00\"");
+    QTest::newRow("href and xlink:href together")
+        << svgDocument("<defs><path id=\"a\" d=\"M0 0h4\"/></defs>"
+                       "<use href=\"#a\" xlink:href=\"#a\"/>")
+        << QString() << QStringList() << QByteArray("<use xlink:href=\"#a\"/>");
+    QByteArray editorNoise = "<rect";
+    for (int i = 0; i < 40; ++i)
+        editorNoise += " data-n" + QByteArray::number(i) + "=\"1\"";
+    QTest::newRow("forty kinds of editor attributes, named by the first")
+        << svgDocument(editorNoise + "/>") << QString()
+        << QStringList{"data-n0 attribute",
+                       "data-n1 attribute",
+                       "data-n2 attribute",
+                       "data-n3 attribute",
+                       "data-n4 attribute",
+                       "data-n5 attribute",
+                       "data-n6 attribute",
+                       "data-n7 attribute",
+                       "data-n8 attribute",
+                       "data-n9 attribute",
+                       "data-n10 attribute",
+                       "data-n11 attribute",
+                       "more"}
+        << QByteArray("<rect/>");
+    QByteArray uses = "<defs><path id=\"g0\" d=\"M0 0h1\"/>";
+    for (int level = 1; level <= 10; ++level) {
+        uses += "<g id=\"g" + QByteArray::number(level) + "\">";
+        for (int i = 0; i < 10; ++i)
+            uses += "<use href=\"#g" + QByteArray::number(level - 1) + "\"/>";
+        uses += "</g>";
+    }
+    QTest::newRow("uses drawing ten billion shapes")
+        << svgDocument(uses + "</defs><use href=\"#g10\"/>")
+        << QStringLiteral("would draw more than 10000") << QStringList() << QByteArray();
+    QTest::newRow("uses in a circle")
+        << svgDocument("<g id=\"a\"><use href=\"#b\"/></g><g id=\"b\"><use href=\"#a\"/></g>")
+        << QStringLiteral("circle") << QStringList() << QByteArray();
     QTest::newRow("not an SVG image")
         << QByteArray("<html><body/></html>") << QStringLiteral("not an SVG image") << QStringList()
         << QByteArray();
@@ -733,8 +783,10 @@ void WorkspaceTest::svgIcon_insideThePage() {
         "<title>Home</title><style>path { fill: red }</style><defs><linearGradient id=\"g\">"
         "<stop offset=\"0\" stop-color=\"#f00\"/></linearGradient><path id=\"p\" "
         "class=\"icon\" d=\"M0 0h4\"/></defs><use xlink:href=\"#p\" fill=\"url(#g)\"/>"
-        "<rect width=\"4\" height=\"4\" style=\"fill: url('#g')\" fill=\"black\"/>",
-        " width=\"24\" height=\"24\" class=\"x\"")));
+        "<rect width=\"4\" height=\"4\" style=\"fill: url('#g')\" fill=\"black\"/>"
+        "<rect width=\"2\" height=\"2\" fill=\"URL( #g)\"/>",
+        " width=\"24\" height=\"24\" class=\"x\" style=\"opacity: .9\" "
+        "transform=\"scale(40)\"")));
     const QString inside = inlineSvgIcon(icon.text, true, QStringLiteral("nav-icon3-"), {20, 18});
     // Sized by the page and hidden from assistive technology; nothing that would show a
     // tooltip or style the rest of the page.
@@ -745,9 +797,12 @@ void WorkspaceTest::svgIcon_insideThePage() {
           "fill=\"currentColor\">",
           "<linearGradient id=\"nav-icon3-g\">", "<path id=\"nav-icon3-p\" d=\"M0 0h4\"/>",
           "<use href=\"#nav-icon3-p\" fill=\"url(#nav-icon3-g)\"/>",
-          "style=\"fill: url('#nav-icon3-g')\" fill=\"currentColor\""})
+          "style=\"fill: url('#nav-icon3-g')\" fill=\"currentColor\"",
+          "fill=\"URL( #nav-icon3-g)\""})
         QVERIFY2(inside.contains(QLatin1String(expected)), expected);
-    for (const char* left : {"<title", "<style", "class=", "width=\"24\"", "<?xml", "xlink"})
+    // The page places the icon: nothing of the root's own style or transform.
+    for (const char* left :
+         {"<title", "<style", "class=", "width=\"24\"", "<?xml", "xlink", "opacity", "scale("})
         QVERIFY2(!inside.contains(QLatin1String(left)), left);
     // In its own colours when it does not follow the text.
     QVERIFY(
