@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Keyboard, Escape, phone and touch checks of Modern exports in Firefox and WebKit (Chromium's
-# run in the Qt test programs), on a virtual display of their own.
+# Keyboard, Escape, phone, touch and inline-icon checks of Modern exports in Firefox and WebKit
+# (Chromium's run in the Qt test programs), on a virtual display of their own.
 # usage: check-engines.sh BRINDLE_EXPORT SOURCE_DIR
 set -euo pipefail
 export_tool=$1
@@ -19,4 +19,7 @@ mkdir -p "$HOME"
     "$work/design"
 "$export_tool" --output-style modern --class-name site-menu \
     "$source_dir/fuzz/corpus/project/v3-icons.brindleprj" "$work/icons"
-xvfb-run -a -s "-screen 0 1400x900x24" node "$web/check-engines.mjs" "$work/design" "$work/icons"
+"$export_tool" --output-style modern "$source_dir/fuzz/corpus/project/v31-svg-icons.brindleprj" \
+    "$work/svg-icons"
+xvfb-run -a -s "-screen 0 1400x900x24" node "$web/check-engines.mjs" "$work/design" "$work/icons" \
+    "$work/svg-icons"

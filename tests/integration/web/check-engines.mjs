@@ -27,6 +27,7 @@ async function firefox() {
     run: expression => page.evaluate(expression),
     key: name => page.keyboard.press(name),
     click: (x, y) => page.mouse.click(x, y),
+    hover: (x, y) => page.mouse.move(x, y),
     tap: (x, y) => page.touchscreen.tap(x, y),
     close: () => browser.close(),
   };
@@ -78,6 +79,8 @@ async function webkit() {
     run,
     key: name => driver.actions().sendKeys(name === "Tab" ? Key.TAB : Key.ESCAPE).perform(),
     click: press,
+    hover: (x, y) => driver.actions({ async: true })
+      .move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).perform(),
     tap: press,
     close: async () => { removeFrame(); await driver.quit(); server.kill(); },
   };
@@ -91,7 +94,26 @@ const subLinkProbe = `(() => { const a = document.activeElement;
 const centre = selector => `(() => { const e = document.querySelector(${JSON.stringify(selector)});
   const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()`;
 
+const iconState = `(() => { const s = document.querySelector("nav a > svg"), a = s.parentElement;
+  const r = s.getBoundingClientRect(), l = a.getBoundingClientRect();
+  return [Math.round(r.left - l.left), Math.round(r.top - l.top), Math.round(r.width),
+          getComputedStyle(s).color, getComputedStyle(a).color]; })()`;
+
 const checks = {
+  // An icon inside a link stands where a picture would and takes the link's colour, on hover
+  // too. Pages without one pass.
+  async icons(b, url) {
+    await b.size(1280, 800);
+    await b.goto(url);
+    if (!(await b.run("document.querySelectorAll('nav a > svg').length"))) return true;
+    const [dx, dy, width, colour, linkColour] = await b.run(iconState);
+    if (dx !== 20 || dy !== 10 || width === 0) return `the icon stands at ${dx}, ${dy}, ${width} px wide`;
+    if (colour !== linkColour) return `the icon is ${colour}, its link ${linkColour}`;
+    await b.hover(...(await b.run(centre("nav a > svg"))));
+    const [, , , hovered, hoveredLink] = await b.run(iconState);
+    return (hovered === hoveredLink && hovered !== colour) ||
+      `on hover the icon is ${hovered}, its link ${hoveredLink} (before: ${colour})`;
+  },
   // Tab reaches every sub-menu link while it is on screen.
   async keyboard(b, url) {
     await b.size(1280, 800);
