@@ -3,6 +3,7 @@
 #include "model/IconFileName.h"
 #include "model/SvgDocument.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <cmath>
@@ -316,17 +317,15 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
     if (section->kind != Kind::Dictionary)
         return QStringLiteral("the items section should be a dictionary but is %1")
             .arg(plistKindName(*section));
+    QHash<QString, ProjectItem*> byPlace;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        byPlace.insert(itemPlaceKey(i), &items[i]);
+        for (qsizetype j = 0; j < items.at(i).children.size(); ++j)
+            byPlace.insert(itemPlaceKey(i, j), &items[i].children[j]);
+    }
     for (qsizetype k = 0; k < section->keys.size(); ++k) {
         const QString& place = section->keys.at(k);
-        ProjectItem* item = nullptr;
-        for (qsizetype i = 0; i < items.size() && !item; ++i) {
-            if (place == itemPlaceKey(i))
-                item = &items[i];
-            for (qsizetype j = 0; j < items.at(i).children.size() && !item; ++j) {
-                if (place == itemPlaceKey(i, j))
-                    item = &items[i].children[j];
-            }
-        }
+        ProjectItem* item = byPlace.value(place);
         const QString what = QStringLiteral("the icon of item %1").arg(quotedForMessage(place));
         if (!item)
             return QStringLiteral("the items section names %1, which the menu does not have")

@@ -56,15 +56,27 @@ void randomAction(GlobalData& data, NotificationCenter& center, QRandomGenerator
     Node* root = data.getMenuRootNode();
     switch (random.bounded(6)) {
     case 0: { // a menu edit
-        const int kind = random.bounded(3);
+        const int kind = random.bounded(4);
         if (kind == 0 || root->childCount() < 2) {
             auto item = Node::make(QStringLiteral("Item %1").arg(random.bounded(100)),
                                    QStringLiteral("icon%1").arg(100 + random.bounded(900)), root);
             data.addMenuRootNodeChild(std::move(item));
         } else if (kind == 1) {
             data.removeMenuRootNodeChild(root->childAt(random.bounded(root->childCount())));
-        } else {
+        } else if (kind == 2) {
             root->childAt(random.bounded(root->childCount()))->setName(QStringLiteral("Renamed"));
+        } else { // an SVG icon, inside the link or beside the page
+            Node* item = root->childAt(random.bounded(root->childCount()));
+            const qint64 side = 8 + random.bounded(16);
+            item->setImageFileName(QStringLiteral("s.png"));
+            item->setImageWidth(side);
+            item->setImageHeight(side);
+            item->setRetinaImageFileName(QStringLiteral("s@2x.png"));
+            item->setRetinaImageWidth(side);
+            item->setRetinaImageHeight(side);
+            item->setSvgIcon({"<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 4\">"
+                              "<path id=\"p\" d=\"M0 0h4v4z\"/></svg>",
+                              QStringLiteral("s%1.svg").arg(side), random.bounded(2) == 1});
         }
         center.post(kMenuRouted, &editor, {{QStringLiteral("UndoText"), QStringLiteral("Edit")}});
         return;
