@@ -792,6 +792,15 @@ void ProjectTest::seedFiles_open_data() {
         << seeds.filePath(QStringLiteral("v2-icons.brindleprj")) << QStringLiteral("Version 2.0")
         << QStringList{"Old", "Child", "Plain"} << QStringList{"icon0", "icon1", "icon2"}
         << QStringList{".brindle-written", "o@2x.gif"};
+    // Made in the window: an SVG icon inside a link, one beside the page, one that was cleaned.
+    QTest::newRow("SVG icons") << seeds.filePath(QStringLiteral("v31-svg-icons.brindleprj"))
+                               << QStringLiteral("Version 3.1")
+                               << QStringList{"Home", "Products", "Tessaly", "Brindle", "Forums"}
+                               << QStringList{"icon0", "icon1", "icon2", "icon3", "icon4"}
+                               << QStringList{".brindle-written", "evil.png",  "evil.svg",
+                                              "evil@2x.png",      "home.png",  "home.svg",
+                                              "home@2x.png",      "house.png", "house.svg",
+                                              "house@2x.png"};
 }
 
 void ProjectTest::seedFiles_open() {
