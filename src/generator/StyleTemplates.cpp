@@ -38,7 +38,8 @@ QString menuScriptText(const QString& className) {
     // on a press elsewhere, aria-expanded on the buttons). Hover, focus and a tap open the
     // sub-menus without it. The token stands for the menu's class name, written once.
     // setOpen() leaves at most one item open; one still under the pointer or the focus stays
-    // shut until they leave it.
+    // shut until they leave it. After the pointer or the focus has left, the state is read a
+    // frame later: an engine may still match :hover while it tells of the leaving.
     static const QString script = QStringLiteral(
         R"js(// Opens, reports and closes the sub-menus; the menu works without it too.
 (function () {
@@ -72,7 +73,7 @@ QString menuScriptText(const QString& className) {
 		li.addEventListener("mouseenter", sync);
 		li.addEventListener("mouseleave", function () {
 			li.classList.remove(closed);
-			sync();
+			requestAnimationFrame(sync);
 		});
 		li.addEventListener("focusin", function (event) {
 			if (!li.contains(event.relatedTarget)) li.classList.remove(closed);
