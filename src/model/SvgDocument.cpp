@@ -47,34 +47,10 @@ const QSet<QString>& allowedElements() {
     return names;
 }
 
-// Geometry and presentation; never an event handler or a link to another file.
-const QSet<QString>& allowedAttributes() {
+// How shapes are painted, never how a box is laid out or what it loads: the presentation
+// attributes, and all that a style attribute keeps.
+const QSet<QString>& paintingProperties() {
     static const QSet<QString> names = {
-        QStringLiteral("id"),
-        QStringLiteral("class"),
-        QStringLiteral("style"),
-        QStringLiteral("viewBox"),
-        QStringLiteral("preserveAspectRatio"),
-        QStringLiteral("width"),
-        QStringLiteral("height"),
-        QStringLiteral("x"),
-        QStringLiteral("y"),
-        QStringLiteral("x1"),
-        QStringLiteral("y1"),
-        QStringLiteral("x2"),
-        QStringLiteral("y2"),
-        QStringLiteral("cx"),
-        QStringLiteral("cy"),
-        QStringLiteral("r"),
-        QStringLiteral("rx"),
-        QStringLiteral("ry"),
-        QStringLiteral("fx"),
-        QStringLiteral("fy"),
-        QStringLiteral("fr"),
-        QStringLiteral("d"),
-        QStringLiteral("points"),
-        QStringLiteral("pathLength"),
-        QStringLiteral("transform"),
         QStringLiteral("fill"),
         QStringLiteral("fill-opacity"),
         QStringLiteral("fill-rule"),
@@ -92,20 +68,55 @@ const QSet<QString>& allowedAttributes() {
         QStringLiteral("visibility"),
         QStringLiteral("clip-path"),
         QStringLiteral("clip-rule"),
-        QStringLiteral("clipPathUnits"),
         QStringLiteral("mask"),
-        QStringLiteral("maskUnits"),
-        QStringLiteral("maskContentUnits"),
-        QStringLiteral("offset"),
         QStringLiteral("stop-color"),
         QStringLiteral("stop-opacity"),
-        QStringLiteral("gradientUnits"),
-        QStringLiteral("gradientTransform"),
-        QStringLiteral("spreadMethod"),
         QStringLiteral("vector-effect"),
         QStringLiteral("shape-rendering"),
-        QStringLiteral("href"),
+        QStringLiteral("paint-order"),
     };
+    return names;
+}
+
+// Geometry and painting; never an event handler or a link to another file.
+const QSet<QString>& allowedAttributes() {
+    static const QSet<QString> names =
+        QSet<QString>{
+            QStringLiteral("id"),
+            QStringLiteral("class"),
+            QStringLiteral("style"),
+            QStringLiteral("viewBox"),
+            QStringLiteral("preserveAspectRatio"),
+            QStringLiteral("width"),
+            QStringLiteral("height"),
+            QStringLiteral("x"),
+            QStringLiteral("y"),
+            QStringLiteral("x1"),
+            QStringLiteral("y1"),
+            QStringLiteral("x2"),
+            QStringLiteral("y2"),
+            QStringLiteral("cx"),
+            QStringLiteral("cy"),
+            QStringLiteral("r"),
+            QStringLiteral("rx"),
+            QStringLiteral("ry"),
+            QStringLiteral("fx"),
+            QStringLiteral("fy"),
+            QStringLiteral("fr"),
+            QStringLiteral("d"),
+            QStringLiteral("points"),
+            QStringLiteral("pathLength"),
+            QStringLiteral("transform"),
+            QStringLiteral("clipPathUnits"),
+            QStringLiteral("maskUnits"),
+            QStringLiteral("maskContentUnits"),
+            QStringLiteral("offset"),
+            QStringLiteral("gradientUnits"),
+            QStringLiteral("gradientTransform"),
+            QStringLiteral("spreadMethod"),
+            QStringLiteral("href"),
+        }
+            .unite(paintingProperties());
     return names;
 }
 
@@ -154,37 +165,6 @@ bool isSafeValue(const QString& value) {
     }
     static const QRegularExpression quotedUrl(QStringLiteral("url\\(['\"][^)]*\\)"));
     return !QString(plain).remove(quotedUrl).contains(QRegularExpression(QStringLiteral("['\"]")));
-}
-
-// The properties a style attribute keeps: how shapes are painted, never how a box is laid out
-// or what it loads.
-const QSet<QString>& allowedStyleProperties() {
-    static const QSet<QString> names = {
-        QStringLiteral("fill"),
-        QStringLiteral("fill-opacity"),
-        QStringLiteral("fill-rule"),
-        QStringLiteral("stroke"),
-        QStringLiteral("stroke-width"),
-        QStringLiteral("stroke-opacity"),
-        QStringLiteral("stroke-linecap"),
-        QStringLiteral("stroke-linejoin"),
-        QStringLiteral("stroke-miterlimit"),
-        QStringLiteral("stroke-dasharray"),
-        QStringLiteral("stroke-dashoffset"),
-        QStringLiteral("opacity"),
-        QStringLiteral("color"),
-        QStringLiteral("display"),
-        QStringLiteral("visibility"),
-        QStringLiteral("clip-path"),
-        QStringLiteral("clip-rule"),
-        QStringLiteral("mask"),
-        QStringLiteral("stop-color"),
-        QStringLiteral("stop-opacity"),
-        QStringLiteral("vector-effect"),
-        QStringLiteral("shape-rendering"),
-        QStringLiteral("paint-order"),
-    };
-    return names;
 }
 
 bool isBlack(const QString& value) {
@@ -425,7 +405,7 @@ private:
         QStringList kept;
         for (const QString& declaration : style.split(u';', Qt::SkipEmptyParts)) {
             const QString property = declaration.section(u':', 0, 0).trimmed().toLower();
-            if (allowedStyleProperties().contains(property))
+            if (paintingProperties().contains(property))
                 kept.append(declaration);
             else if (!property.isEmpty())
                 leftOut(QStringLiteral("%1 style property").arg(property.left(40)));
