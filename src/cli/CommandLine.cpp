@@ -2,6 +2,8 @@
 
 #include "platform/Version.h"
 
+#include <QCommandLineParser>
+
 namespace brindle::cli {
 
 namespace {
@@ -10,12 +12,6 @@ ParsedCommandLine usageError(const QString& message) {
     ParsedCommandLine parsed;
     parsed.error = message;
     return parsed;
-}
-
-ParsedCommandLine parseExportArguments(const QStringList& arguments);
-
-bool looksLikeOption(const QString& argument) {
-    return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
 }
 
 } // namespace
@@ -33,114 +29,86 @@ QString usageText() {
         "                                 starts with (default: the design's own)\n"
         "  --snippet                      the menu alone, to put into a page of your own:\n"
         "                                 NAME.html, NAME.css, NAME.js and the images,\n"
-        "                                 always in the Modern style\n");
+        "                                 always in the Modern style; files of the folder\n"
+        "                                 that hold something else are never replaced\n"
+        "  --force                        replace them all the same\n");
 }
 
 QString versionText() {
     return QStringLiteral("brindle-export %1\n").arg(QLatin1String(kVersion));
 }
 
-ParsedCommandLine parseCommandLine(const QStringList& givenArguments) {
-    QStringList arguments = givenArguments;
-    std::optional<OutputStyle> style;
-    std::optional<QString> className;
-    bool snippet = false;
-    // Options with a value take it from the next argument or after "=".
-    const auto valueOf = [&arguments](const QString& option) -> std::optional<QString> {
-        const QString first = arguments.takeFirst();
-        if (first.startsWith(option + QLatin1Char('=')))
-            return first.mid(option.size() + 1);
-        if (arguments.isEmpty())
-            return std::nullopt;
-        return arguments.takeFirst();
-    };
-    const auto is = [&arguments](const char* option) {
-        const QString& first = arguments.first();
-        return first == QLatin1String(option) ||
-               first.startsWith(QLatin1String(option) + QLatin1Char('='));
-    };
-    while (!arguments.isEmpty()) {
-        if (is("--output-style")) {
-            if (style)
-                return usageError(QStringLiteral("--output-style is given twice"));
-            const std::optional<QString> name = valueOf(QStringLiteral("--output-style"));
-            if (!name)
-                return usageError(
-                    QStringLiteral("--output-style needs a style: classic or modern"));
-            style = outputStyleOfName(*name);
-            if (!style)
-                return usageError(
-                    QStringLiteral("unknown output style %1 (classic or modern)").arg(*name));
-        } else if (is("--class-name")) {
-            if (className)
-                return usageError(QStringLiteral("--class-name is given twice"));
-            className = valueOf(QStringLiteral("--class-name"));
-            if (!className)
-                return usageError(QStringLiteral("--class-name needs a name"));
-            if (!isValidClassName(*className))
-                return usageError(QStringLiteral("%1 is not a class name: letters, digits, “-” "
-                                                 "and “_”, beginning with a letter, at most %2")
-                                      .arg(*className)
-                                      .arg(OutputOptions::kLongestClassName));
-        } else if (arguments.first() == QLatin1String("--snippet")) {
-            if (snippet)
-                return usageError(QStringLiteral("--snippet is given twice"));
-            arguments.removeFirst();
-            snippet = true;
-        } else {
-            break;
-        }
-        if (arguments.isEmpty())
-            return usageError(QStringLiteral("missing arguments"));
-    }
-    ParsedCommandLine parsed = parseExportArguments(arguments);
-    if (parsed.request) {
-        parsed.request->outputStyle = style;
-        parsed.request->className = className;
-        parsed.request->snippet = snippet;
-    }
-    return parsed;
-}
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption defaults(QStringLiteral("defaults"), QString(),
+                                      QStringLiteral("OUTDIR"));
+    const QCommandLineOption style(QStringLiteral("output-style"), QString(),
+                                   QStringLiteral("STYLE"));
+    const QCommandLineOption className(QStringLiteral("class-name"), QString(),
+                                       QStringLiteral("NAME"));
+    const QCommandLineOption snippet(QStringLiteral("snippet"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOptions({help, version, defaults, style, className, snippet, force});
+    // The program name goes first for the parser.
+    if (!parser.parse(QStringList{QStringLiteral("brindle-export")} + arguments))
+        return usageError(parser.errorText().remove(QLatin1Char('\n')));
 
-namespace {
-
-ParsedCommandLine parseExportArguments(const QStringList& arguments) {
-    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--help") ||
-                                  arguments.first() == QLatin1String("-h"))) {
-        ParsedCommandLine parsed;
-        parsed.helpRequested = true;
-        return parsed;
-    }
-    if (arguments.size() == 1 && (arguments.first() == QLatin1String("--version") ||
-                                  arguments.first() == QLatin1String("-v"))) {
-        ParsedCommandLine parsed;
-        parsed.versionRequested = true;
-        return parsed;
-    }
-    if (arguments.isEmpty())
-        return usageError(QStringLiteral("missing arguments"));
-
-    const QString& first = arguments.first();
-    if (first == QLatin1String("--defaults")) {
-        if (arguments.size() != 2)
-            return usageError(QStringLiteral("--defaults takes exactly one output folder"));
-        if (arguments.at(1).isEmpty())
-            return usageError(QStringLiteral("the output folder name is empty"));
-        ParsedCommandLine parsed;
-        parsed.request = ExportRequest{QString(), arguments.at(1)};
-        return parsed;
-    }
-    if (looksLikeOption(first))
-        return usageError(QStringLiteral("unknown option %1").arg(first));
-    if (arguments.size() != 2)
-        return usageError(QStringLiteral("expected a project file and an output folder"));
-    if (first.isEmpty() || arguments.at(1).isEmpty())
-        return usageError(QStringLiteral("the project or output folder name is empty"));
     ParsedCommandLine parsed;
-    parsed.request = ExportRequest{first, arguments.at(1)};
+    const QStringList given = parser.optionNames();
+    if (parser.isSet(help) || parser.isSet(version)) {
+        // Alone, or it is a mistake.
+        if (given.size() != 1 || !parser.positionalArguments().isEmpty())
+            return usageError(QStringLiteral("--help and --version take nothing else"));
+        parsed.helpRequested = parser.isSet(help);
+        parsed.versionRequested = parser.isSet(version);
+        return parsed;
+    }
+    for (const QString& name : given) {
+        if (given.count(name) > 1)
+            return usageError(QStringLiteral("--%1 is given twice").arg(name));
+    }
+
+    ExportRequest request;
+    if (parser.isSet(style)) {
+        const QString name = parser.value(style);
+        request.outputStyle = outputStyleOfName(name);
+        if (!request.outputStyle)
+            return usageError(
+                QStringLiteral("unknown output style %1 (classic or modern)").arg(name));
+    }
+    if (parser.isSet(className)) {
+        request.className = parser.value(className);
+        if (!isValidClassName(*request.className))
+            return usageError(QStringLiteral("%1 is not a class name: letters, digits, “-” "
+                                             "and “_”, beginning with a letter, at most %2")
+                                  .arg(*request.className)
+                                  .arg(OutputOptions::kLongestClassName));
+    }
+    request.snippet = parser.isSet(snippet);
+    request.force = parser.isSet(force);
+
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(defaults)) {
+        if (!positional.isEmpty())
+            return usageError(QStringLiteral("--defaults takes exactly one output folder"));
+        request.outputDirectory = parser.value(defaults);
+        if (request.outputDirectory.isEmpty())
+            return usageError(QStringLiteral("the output folder name is empty"));
+    } else {
+        if (positional.isEmpty())
+            return usageError(QStringLiteral("missing arguments"));
+        if (positional.size() != 2)
+            return usageError(QStringLiteral("expected a project file and an output folder"));
+        if (positional.at(0).isEmpty() || positional.at(1).isEmpty())
+            return usageError(QStringLiteral("the project or output folder name is empty"));
+        request.projectPath = positional.at(0);
+        request.outputDirectory = positional.at(1);
+    }
+    parsed.request = request;
     return parsed;
 }
-
-} // namespace
 
 } // namespace brindle::cli

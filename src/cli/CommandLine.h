@@ -18,6 +18,7 @@ struct ExportRequest {
     std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
     std::optional<QString> className = std::nullopt;       // absent: the design's own name
     bool snippet = false; // the menu alone: NAME.html, .css, .js and the pictures
+    bool force = false;   // replace files of the folder that the export did not write
 };
 
 struct ParsedCommandLine {
@@ -33,7 +34,7 @@ struct ParsedCommandLine {
 //   --help, -h
 //   --version, -v
 // OPTIONS, in any order, each at most once: --output-style classic|modern, --class-name NAME
-// (also written --option=VALUE) and --snippet.
+// (also written --option=VALUE), --snippet and --force.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 QString usageText();

@@ -1,13 +1,14 @@
 // brindle-export: the generated files of a design, written without starting the application.
 
 #include "cli/CommandLine.h"
-#include "cli/DesignExport.h"
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
+#include "workspace/Export.h"
 #include "workspace/PreviewFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTextStream>
 
@@ -60,10 +61,29 @@ int runExport(const ExportRequest& request) {
     if (request.className)
         options.className = *request.className;
     data.setOutputOptions(options);
-    const auto write = request.snippet ? exportSnippet : exportDesign;
-    if (const WriteResult written = write(data, request.outputDirectory, data.tempFolderPath());
-        !written) {
-        printError(written.error);
+    const QString shownOutput = QDir::toNativeSeparators(request.outputDirectory);
+    if (const QFileInfo folder(request.outputDirectory); folder.exists() && !folder.isDir()) {
+        printError(QStringLiteral("%1 exists and is not a folder").arg(shownOutput));
+        return kExitFailure;
+    }
+    if (!QDir().mkpath(request.outputDirectory)) {
+        printError(QStringLiteral("cannot create folder %1").arg(shownOutput));
+        return kExitFailure;
+    }
+    const ExportResult written = exportDesign(
+        data, data.tempFolderPath(), request.outputDirectory,
+        request.snippet ? ExportForm::Snippet : ExportForm::Page,
+        request.snippet && !request.force ? ExistingFiles::Keep : ExistingFiles::Replace);
+    if (!written.clashes.isEmpty()) {
+        printError(QStringLiteral("%1 holds files of the same name, left as they are: %2 "
+                                  "(--force replaces them)")
+                       .arg(shownOutput, written.clashes.join(QStringLiteral(", "))));
+        return kExitFailure;
+    }
+    if (!written) {
+        // The export names every file it could not write; the first says enough here.
+        printError(QStringLiteral("cannot export into %1: %2")
+                       .arg(shownOutput, written.error.section(QLatin1Char('\n'), 0, 0)));
         return kExitFailure;
     }
     return kExitSuccess;

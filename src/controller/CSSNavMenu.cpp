@@ -99,12 +99,17 @@ void CSSNavMenu::writeCSSFile() {
     // Without a preview folder there is nothing to rewrite; the texts stay current.
     const bool ok = m_previewFolder && m_previewFolder->writeCSS(m_documents.cssText()).ok;
     emit cssFileWritten(ok);
-    emit stylesheetRewritten();
+    // The preview shows what the files hold.
+    if (ok)
+        emit stylesheetRewritten();
 }
 
 void CSSNavMenu::writeHTMLFile() {
     const bool ok = m_previewFolder && m_previewFolder->writeHTML(m_documents.htmlText()).ok;
     emit htmlFileWritten(ok);
+    // The preview shows what the files hold: a page that is not on disk is not shown.
+    if (!ok)
+        return;
     QString frame = m_documents.pageFrame();
     if (frame == m_writtenPageFrame) {
         emit menuMarkupRewritten();

@@ -55,6 +55,7 @@ public:
 
 signals:
     void previewFolderCreated(const QString& htmlPath);
+    // Each text was regenerated and its file written, or not (`ok` false).
     void cssFileWritten(bool ok);
     void htmlFileWritten(bool ok);
     // The preview should reload index.html: its frame (all but the menu markup) changed.

@@ -112,6 +112,7 @@ DesignGalleryDialog::DesignGalleryDialog(const DesignGallery& gallery, DesignThu
 void DesignGalleryDialog::fill() {
     const QString before = current() ? current()->path : QString();
     m_designs = m_gallery.designs();
+    m_thumbnails.keepOnly(m_designs);
     m_cards->clear();
     for (int i = 0; i < m_designs.size(); ++i) {
         const GalleryDesign& design = m_designs.at(i);
@@ -170,8 +171,10 @@ void DesignGalleryDialog::renameCurrent() {
     if (design == nullptr || design->builtIn)
         return;
     bool ok = false;
+    // Spaces around the name are trimmed, as when the design was saved.
     const QString name = QInputDialog::getText(this, tr("Rename Design"), tr("New name:"),
-                                               QLineEdit::Normal, design->name, &ok);
+                                               QLineEdit::Normal, design->name, &ok)
+                             .trimmed();
     if (!ok)
         return;
     const WriteResult renamed = m_gallery.rename(*design, name);

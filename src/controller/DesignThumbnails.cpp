@@ -1,11 +1,12 @@
 #include "controller/DesignThumbnails.h"
 
 #include "controller/PreviewView.h"
-#include "generator/CodeDocuments.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
+#include "workspace/LeftBehind.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -16,13 +17,22 @@ namespace {
 // The page is drawn at this size: wide enough for the sample bar, tall enough for its
 // first sub-menu.
 constexpr QSize kPageSize(640, 210);
-// The engine paints a frame or two after the load and the pin.
-constexpr int kSettleMs = 250;
+// The painted frame reaches the view's widget shortly after the page reports it.
+constexpr int kSettleMs = 50;
 
 } // namespace
 
 DesignThumbnails::DesignThumbnails(const QString& cacheFolder, QObject* parent)
-    : QObject(parent), m_cache(cacheFolder) {}
+    : QObject(parent), m_cache(cacheFolder) {
+    removeAbandonedDrawingFolders(cacheFolder);
+}
+
+void DesignThumbnails::keepOnly(const QList<GalleryDesign>& designs) {
+    QStringList keys;
+    for (const GalleryDesign& design : designs)
+        keys.append(design.thumbnailKey());
+    pruneThumbnails(m_cache.folder(), keys);
+}
 
 DesignThumbnails::~DesignThumbnails() {
     delete m_view;
@@ -57,13 +67,20 @@ PreviewView* DesignThumbnails::view() {
         m_view->resize(kPageSize);
         m_view->setPins({PinnedState::None, true, PinnedState::None});
         connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
-            if (m_drawing.isEmpty())
-                return;
-            if (!ok) {
+            if (!m_drawing.isEmpty() && !ok)
                 drawn({});
+        });
+        // Grabbed once the open sub-menu is painted, however busy the machine: a card cached
+        // without it would stay wrong for good.
+        connect(m_view, &PreviewView::pinsPainted, this, [this] {
+            if (m_drawing.isEmpty() || m_grabScheduled)
                 return;
-            }
-            QTimer::singleShot(kSettleMs, this, [this] { drawn(m_view->grab().toImage()); });
+            m_grabScheduled = true;
+            QTimer::singleShot(kSettleMs, this, [this] {
+                m_grabScheduled = false;
+                if (!m_drawing.isEmpty())
+                    drawn(m_view->grab().toImage());
+            });
         });
         m_view->show();
     }
@@ -80,7 +97,7 @@ void DesignThumbnails::startNext() {
         // The page is written where Brindle keeps its own data, and removed once drawn.
         QDir().mkpath(m_cache.folder());
         m_folder = std::make_unique<QTemporaryDir>(
-            QDir(m_cache.folder()).filePath(QStringLiteral("drawing-XXXXXX")));
+            QDir(m_cache.folder()).filePath(drawingFolderTemplate()));
         const QDir folder(m_folder->path());
         if (!m_folder->isValid() || !folder.mkpath(QStringLiteral("icons")) ||
             !folder.mkpath(QStringLiteral("page")))
@@ -89,18 +106,17 @@ void DesignThumbnails::startNext() {
         data.setTempFolderPath(folder.filePath(QStringLiteral("icons")));
         if (!openProjectData(data, design.bytes, data.tempFolderPath()))
             continue;
-        CodeDocuments documents(data);
-        documents.insertHTML5Code();
-        documents.insertCSS3Code();
         const QString page = folder.filePath(QStringLiteral("page"));
-        ExportFileNames names;
-        names.svgIcons = documents.writesSvgIcons();
-        if (!exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
-                                    *data.getMenuRootNode(), data.tempFolderPath(), page,
-                                    documents.scriptText(), names))
+        const ExportResult written = exportDesign(data, data.tempFolderPath(), page,
+                                                  ExportForm::Page, ExistingFiles::Replace);
+        if (!written)
             continue;
+        // The pins are made from the stylesheet the page loads.
+        QFile stylesheet(QDir(page).filePath(QStringLiteral("styles.css")));
+        if (!stylesheet.open(QIODevice::ReadOnly))
+            continue;
+        const QString css = QString::fromUtf8(stylesheet.readAll());
         m_drawing = design.thumbnailKey();
-        const QString css = documents.cssText();
         view()->setStylesheetSource([css] { return css; });
         view()->loadPreview(QDir(page).filePath(QStringLiteral("index.html")));
         return;

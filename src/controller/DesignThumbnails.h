@@ -32,6 +32,9 @@ public:
     QImage cached(const GalleryDesign& design) const;
     // Draws the design unless it is cached or queued; `ready` follows.
     void request(const GalleryDesign& design);
+    // Forgets the cached cards of designs that are not among these (edited, removed, or
+    // drawn by another version), so the cache holds one card per design.
+    void keepOnly(const QList<GalleryDesign>& designs);
 
 signals:
     void ready(const QString& key, const QImage& picture);
@@ -44,6 +47,7 @@ private:
     ThumbnailCache m_cache;
     QList<GalleryDesign> m_queue;
     QString m_drawing; // the key being drawn
+    bool m_grabScheduled = false;
     std::unique_ptr<QTemporaryDir> m_folder;
     PreviewView* m_view = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "model/GlobalData.h"
 #include "project/ProjectFile.h"
 #include "widgets/FieldCommit.h"
+#include "workspace/LeftBehind.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -177,6 +178,9 @@ bool Document::replaceNow(const DesignSource& source, QString* refusal) {
     m_history.reset();
     m_recovery.discard();
     setFilePath(source.kind == DesignSource::Kind::Project ? source.path : source.originalPath);
+    // The user's own menu in a new design exists nowhere else yet.
+    if (source.kind == DesignSource::Kind::Gallery && source.keepMenu)
+        markUnsaved();
     emit designReplaced();
     if (source.kind == DesignSource::Kind::Project)
         m_actions->reportOpened(source.path, opened);
@@ -265,8 +269,11 @@ bool Document::mayClose() {
 }
 
 bool Document::offerLeftWork(bool sayWhenNone) {
-    QList<LeftWork> left =
-        RecoveryFile::findLeftWork(QFileInfo(m_recovery.projectPath()).absolutePath());
+    const QString folder = QFileInfo(m_recovery.projectPath()).absolutePath();
+    // Unreadable copies are kept for a look by hand, but not without end.
+    constexpr int kKeptSetAsideCopies = 5;
+    pruneSetAsideCopies(folder, kKeptSetAsideCopies);
+    QList<LeftWork> left = RecoveryFile::findLeftWork(folder);
     if (left.isEmpty()) {
         if (sayWhenNone)
             m_actions->showInformation(tr("Recover Unsaved Work"),
@@ -298,11 +305,15 @@ void Document::restoreLeftWork(const LeftWork& work) {
     });
 }
 
-void Document::keepRestoredWork(const LeftWork& work) {
-    // Still unsaved: the work is modified until the user saves it.
+void Document::markUnsaved() {
     m_history.stack().resetClean();
     updateTitle();
     m_recovery.documentChanged(true);
+}
+
+void Document::keepRestoredWork(const LeftWork& work) {
+    // Still unsaved: the work is modified until the user saves it.
+    markUnsaved();
     // The left-over copy goes only once this run's own copy holds the design. A copy that
     // cannot be written is told by the failure message already.
     if (!m_recovery.writeNow().ok)

@@ -114,6 +114,8 @@ private:
     void commitEditing();
     void setFilePath(const QString& path);
     void updateTitle();
+    // Modified until saved, and kept for recovery meanwhile.
+    void markUnsaved();
     void keepRestoredWork(const LeftWork& work);
     void recoveryWriteFailed(const QString& reason);
 

@@ -78,7 +78,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_controller, &CSSNavMenu::menuMarkupRewritten, m_preview,
             &PreviewView::menuMarkupChanged);
     // Every style change, undo included, rewrites the stylesheet: the contrast follows.
-    connect(m_controller, &CSSNavMenu::stylesheetRewritten, this, &MainWindow::showContrast);
+    connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::showContrast);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
     for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
         // The strips announce on the process-wide centre.

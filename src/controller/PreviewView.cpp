@@ -19,6 +19,16 @@ namespace brindle {
 namespace {
 
 constexpr QLatin1StringView kFrameMessage("brindle-preview-frame:");
+constexpr QLatin1StringView kPinsMessage("brindle-preview-pins");
+
+// Both scripts find the menu the same way: the first list of the page that no list item
+// holds. Declared before each script that uses it.
+const char* const kMenuBarFunction = R"(function brindleMenuBar() {
+  return Array.prototype.find.call(document.querySelectorAll('ul'), function (list) {
+    return !list.parentElement.closest('li');
+  });
+}
+)";
 
 // Arguments for a page script, as a JavaScript array literal.
 QString scriptArguments(const QJsonArray& values) {
@@ -41,9 +51,7 @@ const char* const kShowChangesScript = R"((function (args) {
     live.textContent = args[0];
   }
   if (args[1] !== null) {
-    var bar = Array.prototype.find.call(document.querySelectorAll('ul'), function (list) {
-      return !list.parentElement.closest('li');
-    });
+    var bar = brindleMenuBar();
     if (!bar) return false;
     bar.innerHTML = args[1];
   }
@@ -52,8 +60,11 @@ const char* const kShowChangesScript = R"((function (args) {
 }))";
 
 // The pin rules go last in the head; the classes go on the representative items of the
-// first list of the page that no list item holds.
+// menu. Reports once the frame with the pins has been painted.
 const char* const kPinScript = R"((function (args) {
+  requestAnimationFrame(function () {
+    requestAnimationFrame(function () { console.log(args[6]); });
+  });
   var pins = document.getElementById('brindle-preview-pins');
   if (!pins) {
     pins = document.createElement('style');
@@ -73,9 +84,7 @@ const char* const kPinScript = R"((function (args) {
     var link = item.querySelector(':scope > a');
     if (link) link.classList.add(cls);
   };
-  var bar = Array.prototype.find.call(document.querySelectorAll('ul'), function (list) {
-    return !list.parentElement.closest('li');
-  });
+  var bar = brindleMenuBar();
   if (!bar) return;
   var items = Array.prototype.filter.call(bar.children, function (e) { return e.tagName === 'LI'; });
   pin(items[0], args[3]);
@@ -110,6 +119,8 @@ protected:
                                   const QString&) override {
         if (message.startsWith(kFrameMessage))
             emit m_view->changePainted(message.mid(kFrameMessage.size()).toLongLong());
+        else if (message == kPinsMessage)
+            emit m_view->pinsPainted();
     }
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
@@ -146,13 +157,13 @@ PreviewView::PreviewView(QWidget* parent)
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
     // A fresh page reads the files; the pins come back, and so does a change made while the
-    // page was loading (the load may have read the files before it). A load that another one
-    // replaced ends as stopped: the page is still loading then.
+    // page was loading (the load may have read the files before it). Only startLoad() begins
+    // a load: a refused link click is reported as started and then stopped, and must not hold
+    // back later changes. A load that another one replaced ends as stopped: the page is still
+    // loading then.
     connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         switch (info.status()) {
         case QWebEngineLoadingInfo::LoadStartedStatus:
-            m_loading = true;
-            return;
         case QWebEngineLoadingInfo::LoadStoppedStatus:
             return;
         case QWebEngineLoadingInfo::LoadSucceededStatus:
@@ -242,7 +253,7 @@ void PreviewView::applyInPlaceChanges() {
     };
     ++m_changeSerial;
     const QString script =
-        QLatin1String(kShowChangesScript) + u'(' +
+        QLatin1String(kMenuBarFunction) + QLatin1String(kShowChangesScript) + u'(' +
         scriptArguments({textOrNull(stylesheet, m_stylesheetSource),
                          textOrNull(menu, m_menuMarkupSource),
                          QJsonValue(kFrameMessage + QString::number(m_changeSerial))}) +
@@ -277,12 +288,13 @@ void PreviewView::applyPins() {
     const bool pinned = m_pins.topLevel != PinnedState::None || m_pins.openFirstSubMenu;
     const QString rules =
         pinned && m_stylesheetSource ? pinnedStateRules(m_stylesheetSource()) : QString();
-    runInPage(QLatin1String(kPinScript) + u'(' +
-              scriptArguments(
-                  {QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
-                   QJsonValue(QLatin1String(kPinnedActiveClass)), QJsonValue(int(m_pins.topLevel)),
-                   QJsonValue(m_pins.openFirstSubMenu), QJsonValue(int(m_pins.subItem))}) +
-              u')');
+    runInPage(
+        QLatin1String(kMenuBarFunction) + QLatin1String(kPinScript) + u'(' +
+        scriptArguments({QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
+                         QJsonValue(QLatin1String(kPinnedActiveClass)),
+                         QJsonValue(int(m_pins.topLevel)), QJsonValue(m_pins.openFirstSubMenu),
+                         QJsonValue(int(m_pins.subItem)), QJsonValue(kPinsMessage)}) +
+        u')');
 }
 
 void PreviewView::runInPage(const QString& script) {

@@ -54,6 +54,8 @@ public:
 signals:
     // The first frame drawn after a stylesheet or menu change was shown in place.
     void changePainted(qint64 serial);
+    // The first frame drawn after the pins were applied (after every load, too).
+    void pinsPainted();
 
 protected:
     bool event(QEvent* event) override;

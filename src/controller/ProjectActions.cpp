@@ -17,10 +17,13 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace brindle {
 
 namespace {
+// Longer lists go into the message's details.
+constexpr qsizetype kListedInMessage = 8;
 const QString kProjectFilter = QStringLiteral("Brindle projects (*.brindleprj)");
 const QString kProjectSuffix = QStringLiteral("brindleprj");
 } // namespace
@@ -150,7 +153,6 @@ void ProjectActions::showOpenWarnings(const QString& what, const OpenResult& ope
     if (leftOut == 0)
         return;
     const QStringList warnings = opened.warnings + opened.renamed;
-    constexpr qsizetype kListedInMessage = 8;
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Icons Left Out"),
                                 leftOut == 1
                                     ? tr("%1 was opened, but one icon could not be used.").arg(what)
@@ -193,16 +195,13 @@ bool ProjectActions::exportCSSTo(const QString& path) {
 }
 
 bool ProjectActions::exportAllTo(const QString& folder) {
-    const CodeDocuments& documents = m_controller->documents();
-    ExportFileNames names;
-    names.svgIcons = documents.writesSvgIcons();
-    const WriteResult result =
-        exportAllFilesToFolder(documents.cssText(), documents.htmlText(), *m_data.getMenuRootNode(),
-                               m_data.tempFolderPath(), folder, documents.scriptText(), names);
+    // The whole page goes where the user asked for it, replacing what is there, as always.
+    const ExportResult result = exportDesign(m_data, m_data.tempFolderPath(), folder,
+                                             ExportForm::Page, ExistingFiles::Replace);
     return reportExport(result, folder, tr("Exported to %1").arg(QDir::toNativeSeparators(folder)));
 }
 
-bool ProjectActions::reportExport(const WriteResult& result, const QString& folder,
+bool ProjectActions::reportExport(const ExportResult& result, const QString& folder,
                                   const QString& done) {
     if (!result.ok) {
         // One line per file that failed.
@@ -214,14 +213,43 @@ bool ProjectActions::reportExport(const WriteResult& result, const QString& fold
     return true;
 }
 
-bool ProjectActions::exportSnippetTo(const QString& folder) {
-    const Snippet snippet = buildSnippet(m_data);
-    const WriteResult result = exportAllFilesToFolder(
-        snippet.css, snippet.html, *m_data.getMenuRootNode(), m_data.tempFolderPath(), folder,
-        snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName, true});
+bool ProjectActions::exportSnippetTo(const QString& folder, ExistingFiles existing) {
+    // A snippet goes into a site's folder: files of the site are replaced only when the user
+    // says so.
+    const ExportResult result =
+        exportDesign(m_data, m_data.tempFolderPath(), folder, ExportForm::Snippet, existing);
+    if (!result.clashes.isEmpty()) {
+        askToReplace(folder, result.clashes);
+        return false;
+    }
     return reportExport(result, folder,
                         tr("Exported the menu to %1; %2 says what goes into your page")
-                            .arg(QDir::toNativeSeparators(folder), snippet.pageName));
+                            .arg(QDir::toNativeSeparators(folder), result.pageName));
+}
+
+void ProjectActions::askToReplace(const QString& folder, const QStringList& files) {
+    auto* question = new QMessageBox(m_window);
+    question->setObjectName(QStringLiteral("replaceFilesQuestion"));
+    question->setIcon(QMessageBox::Warning);
+    question->setWindowTitle(tr("Replace Files?"));
+    question->setText(tr("“%1” already holds files of these names. Replace them with the menu’s?")
+                          .arg(QDir::toNativeSeparators(folder)));
+    QStringList listed = files.mid(0, kListedInMessage);
+    if (files.size() > kListedInMessage)
+        listed.append(tr("… and %1 more.").arg(files.size() - kListedInMessage));
+    question->setInformativeText(listed.join(QLatin1Char('\n')));
+    usePlainText(question);
+    QPushButton* replace = question->addButton(tr("&Replace"), QMessageBox::DestructiveRole);
+    question->addButton(QMessageBox::Cancel);
+    question->setDefaultButton(QMessageBox::Cancel);
+    question->setEscapeButton(QMessageBox::Cancel);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
+    connect(question, &QMessageBox::finished, this, [this, question, replace, folder] {
+        if (question->clickedButton() == replace)
+            exportSnippetTo(folder, ExistingFiles::Replace);
+    });
+    question->open();
 }
 
 void ProjectActions::copySnippetHTML() {
@@ -336,7 +364,8 @@ void ProjectActions::exportSnippet() {
     commitFieldBeingEdited(m_window);
     QFileDialog* dialog = makeDialog(tr("Export Snippet"), StartFolder::Kind::Exports, QString(),
                                      QFileDialog::AcceptOpen, QFileDialog::Directory, QString());
-    connect(dialog, &QFileDialog::fileSelected, this, &ProjectActions::exportSnippetTo);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& folder) { exportSnippetTo(folder); });
     dialog->open();
 }
 

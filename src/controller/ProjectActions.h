@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/ProjectFile.h"
+#include "workspace/Export.h"
 #include "workspace/StartFolder.h"
 
 #include <QFileDialog>
@@ -30,9 +31,11 @@ public:
     bool exportCSSTo(const QString& path);
     bool exportAllTo(const QString& folder);
     // The menu alone (see buildSnippet()): NAME.html, NAME.css, NAME.js and the pictures.
-    bool exportSnippetTo(const QString& folder);
+    // Files of other content under those names are kept: the user is asked whether to
+    // replace them, and false returned meanwhile.
+    bool exportSnippetTo(const QString& folder, ExistingFiles existing = ExistingFiles::Keep);
     // After an export: its failures in a message, or `done` in the status bar.
-    bool reportExport(const WriteResult& result, const QString& folder, const QString& done);
+    bool reportExport(const ExportResult& result, const QString& folder, const QString& done);
 
     // Opens the project without recording it anywhere: the design, the texts and the
     // preview change; false (and a message) when the file is refused.
@@ -79,6 +82,8 @@ signals:
     void statusMessage(const QString& message);
 
 private:
+    // Replace / Cancel for a snippet's files that the folder holds already.
+    void askToReplace(const QString& folder, const QStringList& files);
     // A dialog in the start folder of its kind, offering the suggested name (if any; a path
     // offers that file).
     QFileDialog* makeDialog(const QString& title, StartFolder::Kind kind,

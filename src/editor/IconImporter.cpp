@@ -4,6 +4,7 @@
 #include "model/Node.h"
 #include "platform/Log.h"
 #include "workspace/FileWriter.h"
+#include "workspace/FreeFileName.h"
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 #include "workspace/SvgIcon.h"
@@ -77,10 +78,7 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
         return failure(tr("It cannot be encoded for the preview folder."));
     // Designers have many files called icon.png: a different picture under a name already
     // in use gets a name of its own; the same picture shares the copy.
-    result.fileName = firstFreeIconFileName(wanted, [this, &encoded](const QString& name) {
-        const QString path = QDir(m_folder).filePath(name);
-        return !QFileInfo::exists(path) || PreviewFolder::fileHolds(path, encoded);
-    });
+    result.fileName = freeFileNameInFolder(m_folder, wanted, encoded);
     if (result.fileName != wanted)
         result.renamedFrom = wanted;
     qCInfo(lcBrindle).noquote() << "destination:" << QDir(m_folder).filePath(result.fileName);
@@ -95,10 +93,7 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
 
 bool IconImporter::place(const QString& wanted, const QByteArray& bytes, QString& name,
                          bool& created, QString& error) const {
-    name = firstFreeIconFileName(wanted, [this, &bytes](const QString& candidate) {
-        const QString path = QDir(m_folder).filePath(candidate);
-        return !QFileInfo::exists(path) || PreviewFolder::fileHolds(path, bytes);
-    });
+    name = freeFileNameInFolder(m_folder, wanted, bytes);
     created = !QFileInfo::exists(QDir(m_folder).filePath(name));
     const WriteResult written = PreviewFolder::writeFileUnlessSame(m_folder, name, bytes);
     if (!written)

@@ -5,6 +5,7 @@
 #include "model/Node.h"
 #include "project/ProjectReader.h"
 #include "workspace/FileWriter.h"
+#include "workspace/FreeFileName.h"
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
@@ -115,11 +116,7 @@ private:
             return leaveOut(QStringLiteral("cannot be encoded and was left out."));
         // Items of files made elsewhere may use one name for different pictures: each
         // picture keeps a file of its own, as the editor would have named it.
-        const QString name =
-            firstFreeIconFileName(icon.fileName, [this, &encoded](const QString& candidate) {
-                const auto taken = m_written.constFind(candidate);
-                return taken == m_written.cend() || taken.value() == encoded;
-            });
+        const QString name = freeFileNameAmong(m_written, icon.fileName, encoded);
         // Opening the same project again finds its icons already in place.
         const WriteResult written =
             PreviewFolder::writeFileUnlessSame(m_previewFolder, name, encoded);
@@ -139,11 +136,7 @@ private:
     // The SVG beside its pictures; without it the item keeps the pictures alone.
     void takeSvgIcon(const ProjectItem& item, Node& node) {
         const QByteArray& text = item.svgIcon.text;
-        const QString name =
-            firstFreeIconFileName(item.svgIcon.fileName, [this, &text](const QString& candidate) {
-                const auto taken = m_written.constFind(candidate);
-                return taken == m_written.cend() || taken.value() == text;
-            });
+        const QString name = freeFileNameAmong(m_written, item.svgIcon.fileName, text);
         const WriteResult written = PreviewFolder::writeFileUnlessSame(m_previewFolder, name, text);
         if (!written) {
             m_warnings.append(QStringLiteral("The SVG icon %1 of %2 cannot be written to the "

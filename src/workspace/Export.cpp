@@ -1,11 +1,19 @@
 #include "workspace/Export.h"
 
+#include "generator/CodeDocuments.h"
+#include "generator/Snippet.h"
+#include "model/GlobalData.h"
 #include "model/IconFileName.h"
 #include "model/Node.h"
 #include "platform/Log.h"
+#include "workspace/PreviewFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+#include <optional>
 
 namespace brindle {
 
@@ -39,32 +47,122 @@ private:
     QStringList m_errors;
 };
 
-// The icon replaces a file of the same name in one step, so a failed copy keeps the
-// older file rather than leaving none.
-void copyIcon(const QString& name, const QDir& preview, const QDir& destination,
-              ExportReport& report) {
+// A file of the export: its name in the folder and what it holds.
+struct ExportFile {
+    QString name;
+    QByteArray bytes;
+};
+
+// Every file of an export, decided before anything is written.
+struct ExportPlan {
+    QList<ExportFile> files;
+    ExportReport report; // what could not even be read
+};
+
+// The icon's bytes from the preview folder, or a line in the report.
+std::optional<QByteArray> readIcon(const QString& name, const QDir& preview, ExportReport& report) {
     if (!isSafeIconFileName(name)) {
         report.add(QStringLiteral("The icon “%1” was not copied: its name is not a plain file "
                                   "name.")
                        .arg(name));
-        return;
+        return std::nullopt;
     }
     QFile source(preview.filePath(name));
-    if (!source.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (source.open(QIODevice::ReadOnly))
+        bytes = source.readAll();
+    if (!source.isOpen() || source.error() != QFileDevice::NoError) {
         report.add(
             QStringLiteral("The icon “%1” was not copied: %2").arg(name, source.errorString()));
-        return;
+        return std::nullopt;
     }
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        report.add(
-            QStringLiteral("The icon “%1” was not copied: %2").arg(name, source.errorString()));
-        return;
+    return bytes;
+}
+
+ExportPlan planExport(const QString& cssText, const QString& htmlText, const QString& scriptText,
+                      const ExportFileNames& names, const Node& menuRoot,
+                      const QString& previewFolder,
+                      const std::function<QString(const QString&)>& pictureName) {
+    ExportPlan plan;
+    plan.files.append({names.stylesheet, cssText.toUtf8()});
+    plan.files.append({names.page, htmlText.toUtf8()});
+    if (!scriptText.isEmpty())
+        plan.files.append({names.script, scriptText.toUtf8()});
+    const QStringList iconNames = exportedIconFileNames(menuRoot, names.svgIcons);
+    if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
+        plan.report.add(QStringLiteral("The icons were not copied: there is no preview folder."));
+    } else {
+        const QDir preview(previewFolder);
+        for (const QString& name : iconNames) {
+            if (std::optional<QByteArray> bytes = readIcon(name, preview, plan.report))
+                plan.files.append({pictureName(name), *std::move(bytes)});
+        }
     }
-    report.add(name, writeFileAtomically(destination.filePath(name), bytes));
+    if (needsArrowImage(menuRoot)) {
+        qCInfo(lcBrindle) << "needToCopyDownArrowImage";
+        plan.files.append({pictureName(QLatin1String(kArrowFileName)), arrowImagePng()});
+    }
+    return plan;
+}
+
+// Each file replaces one of the same name in one step, so a failed write keeps the older
+// file rather than leaving none; the other files are still written.
+WriteResult writePlan(ExportPlan& plan, const QString& folder) {
+    qCInfo(lcBrindle).noquote() << folder;
+    const QDir destination(folder);
+    for (const ExportFile& file : std::as_const(plan.files))
+        plan.report.add(file.name,
+                        writeFileAtomically(destination.filePath(file.name), file.bytes));
+    return plan.report.result();
+}
+
+QString identity(const QString& name) {
+    return name;
 }
 
 } // namespace
+
+ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, const QString& folder,
+                          ExportForm form, ExistingFiles existing) {
+    ExportResult result;
+    const QString shownPath = QDir::toNativeSeparators(folder);
+    ExportPlan plan;
+    if (form == ExportForm::Snippet) {
+        const Snippet snippet = buildSnippet(data);
+        plan = planExport(snippet.css, snippet.html, snippet.script,
+                          {snippet.stylesheetName, snippet.pageName, snippet.scriptName, true},
+                          *data.getMenuRootNode(), iconFolder,
+                          [&snippet](const QString& name) { return snippet.pictureName(name); });
+        result.pageName = snippet.pageName;
+    } else {
+        CodeDocuments documents(data);
+        documents.insertHTML5Code();
+        documents.insertCSS3Code();
+        ExportFileNames names;
+        names.svgIcons = documents.writesSvgIcons();
+        plan = planExport(documents.cssText(), documents.htmlText(), documents.scriptText(), names,
+                          *data.getMenuRootNode(), iconFolder, identity);
+        result.pageName = names.page;
+    }
+    if (existing == ExistingFiles::Keep) {
+        const QDir destination(folder);
+        for (const ExportFile& file : std::as_const(plan.files)) {
+            const QString path = destination.filePath(file.name);
+            if (QFileInfo::exists(path) && !PreviewFolder::fileHolds(path, file.bytes))
+                result.clashes.append(file.name);
+        }
+        if (!result.clashes.isEmpty()) {
+            result.ok = false;
+            result.error = QStringLiteral("%1 holds files of the same name: %2")
+                               .arg(shownPath, result.clashes.join(QStringLiteral(", ")));
+            return result;
+        }
+    }
+    const WriteResult written = writePlan(plan, folder);
+    result.ok = written.ok;
+    result.error = written.error;
+    return result;
+}
 
 WriteResult exportHTMLTextToFile(const QString& htmlText, const QString& path) {
     return writeTextFileAtomically(path, htmlText);
@@ -97,30 +195,9 @@ WriteResult exportAllFilesToFolder(const QString& cssText, const QString& htmlTe
                                    const Node& menuRoot, const QString& previewFolder,
                                    const QString& folder, const QString& scriptText,
                                    const ExportFileNames& names) {
-    qCInfo(lcBrindle).noquote() << folder;
-    const QDir destination(folder);
-    ExportReport report;
-    report.add(names.stylesheet,
-               exportCSSTextToFile(cssText, destination.filePath(names.stylesheet)));
-    report.add(names.page, exportHTMLTextToFile(htmlText, destination.filePath(names.page)));
-    if (!scriptText.isEmpty())
-        report.add(names.script,
-                   writeTextFileAtomically(destination.filePath(names.script), scriptText));
-    const QStringList iconNames = exportedIconFileNames(menuRoot, names.svgIcons);
-    if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
-        report.add(QStringLiteral("The icons were not copied: there is no preview folder."));
-    } else {
-        const QDir preview(previewFolder);
-        for (const QString& name : iconNames)
-            copyIcon(name, preview, destination, report);
-    }
-    if (needsArrowImage(menuRoot)) {
-        qCInfo(lcBrindle) << "needToCopyDownArrowImage";
-        const QString arrowName = QLatin1String(kArrowFileName);
-        report.add(arrowName,
-                   writeFileAtomically(destination.filePath(arrowName), arrowImagePng()));
-    }
-    return report.result();
+    ExportPlan plan =
+        planExport(cssText, htmlText, scriptText, names, menuRoot, previewFolder, identity);
+    return writePlan(plan, folder);
 }
 
 } // namespace brindle

@@ -33,6 +33,31 @@ struct ExportFileNames {
     bool svgIcons = false; // the page shows SVG icons as SVG (Modern), not as their pictures
 };
 
+class GlobalData;
+
+// The whole page, or the menu alone for a page of one's own (see buildSnippet()).
+enum class ExportForm { Page, Snippet };
+// What becomes of a file in the folder that holds other bytes than the export would write:
+// a file the export did not write is never replaced without the user's word.
+enum class ExistingFiles { Keep, Replace };
+
+struct ExportResult {
+    bool ok = true;
+    QString error; // one line per file that could not be written
+    // With ExistingFiles::Keep: the files that hold something else. Nothing was written.
+    QStringList clashes;
+    QString pageName; // the page (or the menu's page) in the folder
+    explicit operator bool() const { return ok; }
+};
+
+// The one way to write an export, for every caller: generates the texts of `data` in the
+// given form, takes the icons from `iconFolder` and writes everything into `folder`. A Page is
+// "styles.css", "index.html", "menu.js" for a Modern page, the icons and "bottom.png" when a
+// top-level item has sub-items; a Snippet is NAME.html, NAME.css, NAME.js and its pictures, each
+// named after the class name.
+ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, const QString& folder,
+                          ExportForm form, ExistingFiles existing);
+
 // Everything the page needs, into the folder: the stylesheet and the page ("styles.css",
 // "index.html" unless named otherwise), the icons copied from the preview folder (replacing
 // files of the same name), when needed "bottom.png", and the script ("menu.js") when the page

@@ -2,6 +2,7 @@
 
 #include "model/IconFileName.h"
 #include "platform/Log.h"
+#include "workspace/LeftBehind.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QSysInfo>
 
 #include <cerrno>
-#include <signal.h>
 #include <sys/stat.h>
 
 namespace brindle {
@@ -56,16 +56,15 @@ void removeWrittenFiles(const QDir& folder) {
                          QLatin1String(kArrowFileName),
                          QLatin1String(PreviewFolder::kScriptFileName)};
     names += writtenNames(folder);
+    // A write cut short leaves its scratch file; only this folder's owner writes here.
+    names += folder.entryList({QLatin1String(kScratchFilePrefix) + u'*'},
+                              QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const QFileInfo file(folder.filePath(name));
         if (file.isFile() || file.isSymLink())
             QFile::remove(file.filePath());
     }
     QFile::remove(folder.filePath(QLatin1String(kWrittenListName)));
-}
-
-bool processRuns(qint64 pid) {
-    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
 }
 
 // True only when the owner mark names, for certain, a process of this machine that has
@@ -77,9 +76,7 @@ bool ownerHasEnded(const QString& ownerPath) {
     QString appName;
     if (!mark.getLockInfo(&pid, &hostName, &appName) || pid <= 0)
         return false;
-    if (hostName != QSysInfo::machineHostName() || pid == QCoreApplication::applicationPid())
-        return false;
-    return !processRuns(pid);
+    return hostName == QSysInfo::machineHostName() && processHasEnded(pid);
 }
 
 } // namespace

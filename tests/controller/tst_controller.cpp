@@ -1,3 +1,4 @@
+#include "PageSupport.h"
 #include "TestFiles.h"
 #include "controller/CSSNavMenu.h"
 #include "controller/Document.h"
@@ -22,9 +23,11 @@
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -36,6 +39,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -137,6 +141,8 @@ private slots:
     void saveDialog_givesTheProjectExtension_data();
     void saveDialog_givesTheProjectExtension();
     void preview_showsTheChange();
+    void preview_clickedLinkHoldsBackNoChange_data();
+    void preview_clickedLinkHoldsBackNoChange();
 
 private:
     QTemporaryDir m_temp;
@@ -222,6 +228,20 @@ void ControllerTest::menuChange_writesStylesheetThriceThenPage() {
     QVERIFY(html.contains(QStringLiteral(
         "\t<li><a class=\"mainmenuicondata\" href=\"#\">Contact</a></li>\n</ul>\n")));
     compareWithFreshBuild(data, controller.documents());
+
+    // A page that cannot be written is not shown: the preview shows what the files hold.
+    const QString htmlPath = controller.previewFolder()->htmlPath();
+    QVERIFY(QFile::remove(htmlPath));
+    QVERIFY(QDir().mkdir(htmlPath));
+    writes.clear();
+    added->setName(QStringLiteral("Write to us"));
+    h.post("MenuStructureDataUpdated", h.senders.menuStructureView);
+    QCOMPARE(writes.last(), QStringLiteral("html failed"));
+    QVERIFY(!writes.contains(QStringLiteral("css menu")));
+    // Once it can be written again, it is shown.
+    QVERIFY(QDir().rmdir(htmlPath));
+    h.post("MenuStructureDataUpdated", h.senders.menuStructureView);
+    QCOMPARE(writes.last(), QStringLiteral("html menu"));
 }
 
 void ControllerTest::sameValue_stillRewrites() {
@@ -238,6 +258,14 @@ void ControllerTest::sameValue_stillRewrites() {
     QCOMPARE(rewritten.count(), 1);
     QCOMPARE(reloads.count(), 0); // a style change is shown in place
     QVERIFY(modified(h.folder().cssPath()) > old);
+
+    // A stylesheet that cannot be written is not shown in place either.
+    QVERIFY(QFile::remove(h.folder().cssPath()));
+    QVERIFY(QDir().mkdir(h.folder().cssPath()));
+    h.post("WidthDataUpdated", h.senders.sizeView);
+    QCOMPARE(writes.count(), 2);
+    QCOMPARE(writes.at(1).at(0).toBool(), false);
+    QCOMPARE(rewritten.count(), 1);
 }
 
 void ControllerTest::quickBackground_matchesDetailedBackground() {
@@ -457,6 +485,30 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
              snippet.css);
     QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("site.js"))),
              snippet.script);
+
+    // The folder is a site's: a file of its own under a snippet's name is replaced only when
+    // the user says so; the question lists it.
+    QVERIFY(QFile::remove(snippetFolder.filePath(QStringLiteral("site.css"))));
+    QVERIFY(QFile::copy(snippetFolder.filePath(QStringLiteral("site.js")),
+                        snippetFolder.filePath(QStringLiteral("site.css"))));
+    for (const bool replace : {false, true}) {
+        QVERIFY(!window.projectActions()->exportSnippetTo(snippetFolder.path()));
+        QMessageBox* question = nullptr;
+        QTRY_VERIFY((question = window.findChild<QMessageBox*>(
+                         QStringLiteral("replaceFilesQuestion"))) != nullptr);
+        QCOMPARE(question->informativeText(), QStringLiteral("site.css"));
+        QAbstractButton* answer = question->button(QMessageBox::Cancel);
+        for (QAbstractButton* button : question->buttons()) {
+            if (replace && button->text() == QStringLiteral("&Replace"))
+                answer = button;
+        }
+        answer->click();
+        QTRY_VERIFY(window.findChild<QMessageBox*>(QStringLiteral("replaceFilesQuestion")) ==
+                    nullptr);
+        QCOMPARE(testsupport::readText(snippetFolder.filePath(QStringLiteral("site.css"))) ==
+                     snippet.css,
+                 replace);
+    }
 
     panel->styleComboBox()->setCurrentIndex(0);
     emit panel->styleComboBox()->activated(0);
@@ -689,6 +741,84 @@ void ControllerTest::preview_showsTheChange() {
     }
     QVERIFY(
         !window.controller()->documents().cssText().contains(QStringLiteral("brindle-preview")));
+}
+
+int bluePixels(const QImage& image) {
+    int blue = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 240 && c.red() < 15 && c.green() < 15)
+                ++blue;
+        }
+    return blue;
+}
+
+// Receives the addresses that would go to the user's browser.
+class BrowserStandIn : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+void ControllerTest::preview_clickedLinkHoldsBackNoChange_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("toBrowser");
+    QTest::newRow("relative page") << "about.html" << false;
+    QTest::newRow("the page itself") << "index.html" << false;
+    QTest::newRow("fragment") << "#top" << false;
+    QTest::newRow("outside address") << "https://example.com/shop" << true;
+}
+
+// Designers click their links in the preview: nothing is followed there, and every later
+// change still reaches the painted page.
+void ControllerTest::preview_clickedLinkHoldsBackNoChange() {
+    QFETCH(QString, link);
+    QFETCH(bool, toBrowser);
+    BrowserStandIn browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    const auto dropHandler =
+        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+    GlobalData data;
+    NotificationCenter center;
+    Senders senders;
+    QTemporaryDir base;
+    data.getMenuRootNode()->childAt(0)->setLink(link);
+    MainWindow window(data, center);
+    QSignalSpy loaded(window.previewView(), &QWebEngineView::loadFinished);
+    window.setUp(senders.directory(), base.path());
+    window.resize(1000, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(loaded.wait(20000));
+    PreviewView* view = window.previewView();
+    QSignalSpy painted(view, &PreviewView::changePainted);
+
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
+                      testsupport::centreOf(view->page(), QStringLiteral("ul a")));
+    QTRY_VERIFY_WITH_TIMEOUT(browser.opened.size() == (toBrowser ? 1 : 0), 5000);
+    QTest::qWait(300); // the engine's report of the refused navigation
+    QTRY_VERIFY_WITH_TIMEOUT(view->isShowingLatest(), 5000);
+    QCOMPARE(view->url().adjusted(QUrl::RemoveFragment), view->previewUrl());
+
+    Node* second = data.getMenuRootNode()->childAt(1);
+    second->setName(QStringLiteral("Renamed"));
+    center.post(QStringLiteral("MenuStructureDataUpdated"), &senders.menuStructureView);
+    QVERIFY(painted.wait(10000));
+    QCOMPARE(askPage(view, QStringLiteral("document.querySelectorAll('ul a')[1].textContent"))
+                 .toString(),
+             QStringLiteral("Renamed"));
+    data.setStartBackgroundColor(Color::fromBytes(0, 0, 255));
+    data.setEnableFirstQuarterBackgroundColor(false);
+    data.setEnableSecondQuarterBackgroundColor(false);
+    data.setEnableThirdQuarterBackgroundColor(false);
+    data.setEnableEndBackgroundColor(false);
+    painted.clear();
+    center.post(QStringLiteral("BackgroundColorDataUpdated"), &senders.backgroundView);
+    QVERIFY(painted.wait(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(bluePixels(view->grab().toImage()) > 100, 10000);
 }
 
 void ControllerTest::savedProject_opensAgainWithSourcesAndPreviewFollowing() {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,8 +19,15 @@ const QString kExportTool = QStringLiteral(BRINDLE_EXPORT_PATH);
 const QString kExportTool;
 #endif
 
+using namespace Qt::StringLiterals;
+using testsupport::readBytes;
 using testsupport::readText;
 using testsupport::ToolRun;
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 ToolRun runTool(const QStringList& arguments) {
     return testsupport::runTool(kExportTool, arguments);
@@ -69,8 +77,8 @@ void CliTest::informationOptions_printAndExitWithZero_data() {
         QByteArrayLiteral("usage: brindle-export [OPTIONS] --defaults OUTDIR\n");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
-    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 11;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 11;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 13;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 13;
 }
 
 void CliTest::informationOptions_printAndExitWithZero() {
@@ -119,6 +127,10 @@ void CliTest::usageErrors_exitWithTwo_data() {
         << QStringList{QStringLiteral("--snippet"), QStringLiteral("--snippet"),
                        QStringLiteral("--defaults"), QStringLiteral("a")};
     QTest::newRow("snippet without a design") << QStringList{QStringLiteral("--snippet")};
+    QTest::newRow("force twice") << QStringList{
+        QStringLiteral("--force"), QStringLiteral("--snippet"), QStringLiteral("--force"),
+        QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("help with more") << QStringList{QStringLiteral("--help"), QStringLiteral("a")};
 }
 
 void CliTest::usageErrors_exitWithTwo() {
@@ -194,8 +206,8 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QStringList files = QDir(out).entryList(QDir::Files);
     files.sort();
-    // Named after the class name: menus of other names can share the folder.
-    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("site.css"),
+    // Named after the class name, pictures too: menus of other names can share the folder.
+    QCOMPARE(files, QStringList({QStringLiteral("site-bottom.png"), QStringLiteral("site.css"),
                                  QStringLiteral("site.html"), QStringLiteral("site.js")}));
     const QString html = readText(out + QStringLiteral("/site.html"));
     // A comment naming the two lines for the page's head, then the <nav> element alone.
@@ -213,6 +225,62 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
         QVERIFY2(!nav.contains(QLatin1String(pageOnly)), pageOnly);
     const QString css = readText(out + QStringLiteral("/site.css"));
     QVERIFY(css.contains(QStringLiteral(".site-nav .site li:focus-within > ul,\n")));
+    QVERIFY(css.contains(QStringLiteral("url(\"site-bottom.png\")")));
+    QVERIFY(!css.contains(QStringLiteral("url(\"bottom.png\")")));
     QVERIFY(readText(out + QStringLiteral("/site.js"))
                 .contains(QStringLiteral("\tvar name = \"site\", ")));
+}
+
+void CliTest::snippet_neverReplacesASitesFilesUnlessForced_data() {
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QStringList>("clashes"); // the site's files the snippet would replace
+    QTest::newRow("a site's page and stylesheet")
+        << "index" << false << QStringList{u"index.css"_s, u"index.html"_s};
+    QTest::newRow("forced") << "index" << true << QStringList{u"index.css"_s, u"index.html"_s};
+    // The snippet's arrow is "style-bottom.png": the site's own pictures never clash.
+    QTest::newRow("the site's pictures") << "style" << false << QStringList();
+}
+
+// A snippet goes into a site's folder: it never replaces a file it did not write, unless
+// told to; a file that already holds what it writes is no clash.
+void CliTest::snippet_neverReplacesASitesFilesUnlessForced() {
+    QFETCH(QString, className);
+    QFETCH(bool, force);
+    QFETCH(QStringList, clashes);
+    QTemporaryDir site;
+    QVERIFY(site.isValid());
+    const QHash<QString, QByteArray> own = {{u"index.html"_s, "<p>the site</p>"},
+                                            {u"index.css"_s, "p { color: red }"},
+                                            {u"home.png"_s, "the site's picture"},
+                                            {u"bottom.png"_s, "the site's arrow"}};
+    for (auto it = own.cbegin(); it != own.cend(); ++it)
+        QVERIFY(writeBytes(site.filePath(it.key()), it.value()));
+    QStringList arguments = {u"--snippet"_s, u"--class-name"_s, className};
+    if (force)
+        arguments << u"--force"_s;
+    arguments << u"--defaults"_s << site.path();
+
+    const ToolRun run = runTool(arguments);
+    const bool refused = !clashes.isEmpty() && !force;
+    QCOMPARE(run.exitCode, refused ? 1 : 0);
+    for (auto it = own.cbegin(); it != own.cend(); ++it) {
+        const bool replaced = force && clashes.contains(it.key());
+        QCOMPARE(readBytes(site.filePath(it.key())) == it.value(), !replaced);
+    }
+    if (refused) {
+        QCOMPARE(run.standardError.count('\n'), 1);
+        for (const QString& name : clashes)
+            QVERIFY2(run.standardError.contains(name.toUtf8()), run.standardError.constData());
+        // Nothing of the menu was written.
+        QVERIFY(!QFile::exists(site.filePath(className + u".js"_s)));
+        QVERIFY(!QFile::exists(site.filePath(className + u"-bottom.png"_s)));
+        return;
+    }
+    QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
+    QVERIFY(readText(site.filePath(className + u".html"_s)).contains(u"<nav"_s));
+    QVERIFY(QFile::exists(site.filePath(className + u"-bottom.png"_s)));
+    // Exported again: the files hold what it writes, so nothing clashes.
+    arguments.removeAll(u"--force"_s);
+    QCOMPARE(runTool(arguments).exitCode, 0);
 }

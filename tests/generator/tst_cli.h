@@ -16,4 +16,6 @@ private slots:
     void unwritableOutput_exitsWithOne();
     void outputStyle_choosesTheFrame();
     void snippet_isTheMenuAloneUnderItsClassName();
+    void snippet_neverReplacesASitesFilesUnlessForced_data();
+    void snippet_neverReplacesASitesFilesUnlessForced();
 };

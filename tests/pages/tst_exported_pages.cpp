@@ -224,9 +224,10 @@ void ExportedPagesTest::twoMenus_withTheirOwnClassNames_keepToThemselves() {
         options.navLabel = QLatin1String(name);
         data.setOutputOptions(options);
         const Snippet snippet = buildSnippet(data);
-        QVERIFY(exportAllFilesToFolder(
-            snippet.css, snippet.html, *data.getMenuRootNode(), icons.path(), root.path(),
-            snippet.script, {snippet.stylesheetName, snippet.pageName, snippet.scriptName}));
+        // Each menu's pictures carry its name: the second replaces nothing of the first.
+        const ExportResult written =
+            exportDesign(data, icons.path(), root.path(), ExportForm::Snippet, ExistingFiles::Keep);
+        QVERIFY2(written, qPrintable(written.error));
         // The page's own content between the two menus.
         body += snippet.html + (body.isEmpty() ? QStringLiteral("<p style=\"height: 200px\">"
                                                                 "Text of the page.</p>\n")

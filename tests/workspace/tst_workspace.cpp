@@ -3,12 +3,15 @@
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
+#include "workspace/LeftBehind.h"
 #include "workspace/PreviewFolder.h"
 #include "workspace/PreviewStates.h"
 #include "workspace/StartFolder.h"
 #include "workspace/SvgIcon.h"
 #include "workspace/ThumbnailCache.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -22,6 +25,7 @@
 #include <unistd.h>
 
 using namespace brindle;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -123,6 +127,7 @@ private slots:
     void startFolder_rememberedElseDocumentsElseHome();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles();
+    void dataFolder_keepsOnlyWhatARunningProcessOrADesignUses();
     void thumbnailCache_keepsPicturesOnlyUnderKeys();
     void svgIcon_keepsOnlyWhatDraws_data();
     void svgIcon_keepsOnlyWhatDraws();
@@ -481,6 +486,8 @@ void WorkspaceTest::previewFolder_goesWithItsOwnerAndOnlyWithOurFiles() {
         QVERIFY2(!PreviewFolder::writeFile(path, mark, "x"), qPrintable(mark));
     if (foreignFile)
         writeBytes(QDir(path).filePath(QStringLiteral("notes.txt")), "mine");
+    // A write that a crash cut short leaves its scratch file; it must not keep the folder.
+    writeBytes(QDir(path).filePath(QLatin1String(kScratchFilePrefix) + u"Ab12Cd"_s), "half");
     if (Owner(owner) != Owner::Running) {
         // The object goes without remove(), taking only its lock file: the mark that vanishes.
         folder.reset();
@@ -526,6 +533,63 @@ void WorkspaceTest::previewFolder_goesWithItsOwnerAndOnlyWithOurFiles() {
         else
             QVERIFY(!QFileInfo::exists(path));
     }
+}
+
+void ageBy(const QString& path, int seconds) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                             QFileDevice::FileModificationTime));
+}
+
+void WorkspaceTest::dataFolder_keepsOnlyWhatARunningProcessOrADesignUses() {
+    QTemporaryDir base;
+    const QDir cards(base.filePath(u"thumbnails"_s));
+    QVERIFY(cards.mkpath(u"."_s));
+    // Card-drawing folders: a dead process's goes, this process's and a living one's stay.
+    const QString dead = u"drawing-%1-aB3dE6"_s.arg(endedProcessId());
+    const QString mine = drawingFolderTemplate().replace(u"XXXXXX"_s, u"Zz9Yy8"_s);
+    const QString living = u"drawing-%1-qW2eR4"_s.arg(getppid());
+    const QString other = u"drawing-%1-notours"_s.arg(endedProcessId());
+    for (const QString& name : {dead, mine, living, other}) {
+        QVERIFY(cards.mkpath(name));
+        writeBytes(cards.filePath(name + u"/index.html"_s), "<p>");
+    }
+    QVERIFY(mine.startsWith(u"drawing-%1-"_s.arg(QCoreApplication::applicationPid())));
+    QCOMPARE(removeAbandonedDrawingFolders(cards.path()), 1);
+    QVERIFY(!cards.exists(dead));
+    for (const QString& name : {mine, living, other})
+        QVERIFY2(cards.exists(name), qPrintable(name));
+
+    // Cards: only the designs' own stay; an old scratch file goes, a fresh one may be written.
+    for (const QString& name : {u"0a1b.png"_s, u"ffff.png"_s, u"notes.png"_s, u"0a1b.txt"_s})
+        writeBytes(cards.filePath(name), "png");
+    const QString oldScratch = cards.filePath(QLatin1String(kScratchFilePrefix) + u"Old123"_s);
+    const QString newScratch = cards.filePath(QLatin1String(kScratchFilePrefix) + u"New123"_s);
+    writeBytes(oldScratch, "x");
+    writeBytes(newScratch, "x");
+    ageBy(oldScratch, 2 * 3600);
+    QCOMPARE(pruneThumbnails(cards.path(), {u"0a1b"_s}), 2);
+    QVERIFY(!QFile::exists(cards.filePath(u"ffff.png"_s)));
+    QVERIFY(!QFile::exists(oldScratch));
+    for (const QString& name : {u"0a1b.png"_s, u"notes.png"_s, u"0a1b.txt"_s})
+        QVERIFY2(QFile::exists(cards.filePath(name)), qPrintable(name));
+    QVERIFY(QFile::exists(newScratch));
+
+    // Set-aside recovery copies: the newest ones stay, the work itself is never touched.
+    const QDir recovery(base.filePath(u"recovery"_s));
+    QVERIFY(recovery.mkpath(u"."_s));
+    for (int i = 0; i < 4; ++i) {
+        const QString copy = recovery.filePath(u"recovery-%1.damaged"_s.arg(i));
+        writeBytes(copy, "bad");
+        ageBy(copy, (4 - i) * 100); // recovery-3 is the newest
+    }
+    writeBytes(recovery.filePath(u"recovery-9.brindleprj"_s), "work");
+    ageBy(recovery.filePath(u"recovery-9.brindleprj"_s), 1000);
+    QCOMPARE(pruneSetAsideCopies(recovery.path(), 2), 2);
+    QCOMPARE(recovery.entryList(QDir::Files, QDir::Name),
+             QStringList(
+                 {u"recovery-2.damaged"_s, u"recovery-3.damaged"_s, u"recovery-9.brindleprj"_s}));
 }
 
 void WorkspaceTest::pinnedStateRules_copyTheStatesOntoPinClasses_data() {
