@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-image-formats-plugins qt6-svg-dev
-    libplist-dev libgl-dev zlib1g-dev
+    libplist-dev libgl-dev zlib1g-dev libtiff-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     locales

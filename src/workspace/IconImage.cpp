@@ -1,8 +1,10 @@
 #include "workspace/IconImage.h"
 
 #include "model/Node.h"
+#include "workspace/TiffCodec.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -78,20 +80,23 @@ bool isOpaque(const QImage& argb) {
     return true;
 }
 
-// What the writer of the format is given. The 8-bit TIFF writer stores premultiplied
-// colours, which loses the colour of translucent pixels; its 16-bit form stores them as
-// they are, so every pixel comes back.
+// What the writer of the format is given.
 QImage preparedFor(const char* format, const QImage& argb) {
     if (qstrcmp(format, "jpeg") == 0)
         return flattenedOnWhite(argb);
-    if (qstrcmp(format, "tiff") == 0 && !isOpaque(argb))
-        return argb.convertToFormat(QImage::Format_RGBA64);
     return argb;
 }
 
 QByteArray encodeImage(const QImage& image, const char* format, int quality = -1) {
     if (image.isNull())
         return {};
+    // Qt's 8-bit TIFF writer stores premultiplied colours, which loses the colour of
+    // translucent pixels: those are written 8-bit with straight alpha, as other tools do.
+    if (qstrcmp(format, "tiff") == 0) {
+        const QImage argb = normalizedIconImage(image);
+        if (!isOpaque(argb))
+            return encodeTiffWithAlpha(argb);
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -116,6 +121,12 @@ QByteArray pictureFormat(const QByteArray& bytes) {
 QImage decodeIconImage(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return {};
+    // Qt's reader premultiplies straight alpha: those files are read by libtiff.
+    if (pictureFormat(bytes) == "tiff") {
+        if (std::optional<QImage> exact =
+                decodeTiffWithAlpha(bytes, kLargestIconSide, kLargestIconPixelCount))
+            return *exact;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -125,6 +136,15 @@ QImage decodeIconImage(const QByteArray& bytes) {
 
 QImage loadIconImage(const QString& path) {
     QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (reader.format() == "tiff") {
+        // An icon file is small; its bytes go through the one decoder.
+        QFile file(path);
+        constexpr qint64 kLargestIconFileBytes = 64 * 1024 * 1024;
+        if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestIconFileBytes)
+            return {};
+        return decodeIconImage(file.readAll());
+    }
     return decode(reader);
 }
 

@@ -6,6 +6,7 @@
 #include "workspace/Export.h"
 #include "workspace/FileWriter.h"
 #include "workspace/IconImage.h"
+#include "workspace/TiffCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -311,7 +312,9 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
     QVERIFY(dir.mkdir(QStringLiteral("picked")));
     const QString picked = dir.filePath(QStringLiteral("picked/") + fileName);
     QVERIFY(writeFileAtomically(picked, chosen));
-    const QImage expected = argb(QImage::fromData(chosen));
+    // Read as Brindle and other tools read pictures: Qt's own TIFF reader premultiplies
+    // straight alpha.
+    const QImage expected = argb(decodeIconImage(chosen));
     QVERIFY(!expected.isNull());
 
     // Chosen in the editor: the preview folder holds the format the name names at once.
@@ -322,7 +325,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
     QCOMPARE(icon.fileName, fileName);
     const QByteArray imported = readBytes(preview.filePath(fileName));
     QCOMPARE(pictureFormat(imported), format);
-    QVERIFY(largestDifference(argb(QImage::fromData(imported)), expected) <= tolerance);
+    QVERIFY(largestDifference(argb(decodeIconImage(imported)), expected) <= tolerance);
     applyNormalIcon(*design.getMenuRootNode()->childAt(1)->childAt(0), icon);
     const QString project = dir.filePath(QStringLiteral("Icons.brindleprj"));
     QVERIFY(saveProjectToFile(design, project));
@@ -335,7 +338,7 @@ void ProjectCliTest::chosenIcon_reachesPreviewAndExportsInTheFormatOfItsName() {
              qPrintable(opened.error + opened.warnings.join(QLatin1Char('\n'))));
     const QByteArray previewed = readBytes(reopenedPreview.filePath(fileName));
     QCOMPARE(pictureFormat(previewed), format);
-    const QImage shown = argb(QImage::fromData(previewed));
+    const QImage shown = argb(decodeIconImage(previewed));
     QCOMPARE(shown.size(), expected.size());
     const int difference = largestDifference(shown, expected);
     QVERIFY2(difference <= tolerance, qPrintable(QString::number(difference)));
@@ -471,7 +474,8 @@ void ProjectCliTest::translucentIcon_staysExactThroughCycles() {
     const ImportedIcon icon = IconImporter(preview->path()).import(picked);
     QVERIFY2(icon.ok, qPrintable(icon.error));
     applyNormalIcon(*design->getMenuRootNode()->childAt(0), icon);
-    const auto pixelsOf = [](const QString& path) { return argb(QImage(path)); };
+    // Read as Brindle reads pictures: Qt's own TIFF reader premultiplies straight alpha.
+    const auto pixelsOf = [](const QString& path) { return argb(loadIconImage(path)); };
     QCOMPARE(pixelsOf(preview->filePath(icon.fileName)), levels);
 
     for (int round = 1; round <= 5; ++round) {
@@ -492,7 +496,13 @@ void ProjectCliTest::translucentIcon_staysExactThroughCycles() {
         QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
                                        *design->getMenuRootNode(), preview->path(), exported));
         const QByteArray exportedIcon = readBytes(QDir(exported).filePath(icon.fileName));
-        QVERIFY2(argb(QImage::fromData(exportedIcon)) == levels, qPrintable(where));
+        QVERIFY2(argb(decodeIconImage(exportedIcon)) == levels, qPrintable(where));
+        // A TIFF stays 8 bits a sample, as it came.
+        if (fileName.endsWith(u"tif") || fileName.endsWith(u"tiff")) {
+            const std::optional<QImage> stored =
+                decodeTiffWithAlpha(exportedIcon, kLargestIconSide, kLargestIconPixelCount);
+            QVERIFY2(stored && stored->format() == QImage::Format_RGBA8888, qPrintable(where));
+        }
         const QString out = dir.filePath(QStringLiteral("tool%1").arg(round));
         const ToolRun run = runTool({project, out}, toolTemporary.path());
         QCOMPARE(run.exitCode, 0);

@@ -18,6 +18,11 @@ QByteArray encodedImage(const QImage& image, const char* format);
 // The bytes compressed as a gzip stream, as .svgz files hold them.
 QByteArray gzipped(const QByteArray& bytes);
 
+// A TIFF file as tools other than Qt write it (written here by hand, not by Qt or libtiff):
+// RGBA with straight alpha (ExtraSamples 2), uncompressed, one strip, in either byte order.
+// With 16 bits a sample each 8-bit sample v is stored as v * 257.
+QByteArray straightAlphaTiff(const QImage& image, int bitsPerSample, bool bigEndian);
+
 struct ToolRun {
     int exitCode = -1; // -1: did not finish normally within a minute
     QByteArray standardError;

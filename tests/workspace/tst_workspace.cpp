@@ -9,6 +9,7 @@
 #include "workspace/StartFolder.h"
 #include "workspace/SvgIcon.h"
 #include "workspace/ThumbnailCache.h"
+#include "workspace/TiffCodec.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -128,6 +129,8 @@ private slots:
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles_data();
     void previewFolder_goesWithItsOwnerAndOnlyWithOurFiles();
     void dataFolder_keepsOnlyWhatARunningProcessOrADesignUses();
+    void straightAlphaTiff_keepsEveryChannel_data();
+    void straightAlphaTiff_keepsEveryChannel();
     void thumbnailCache_keepsPicturesOnlyUnderKeys();
     void svgIcon_keepsOnlyWhatDraws_data();
     void svgIcon_keepsOnlyWhatDraws();
@@ -330,6 +333,60 @@ void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize_data() {
     QImage square(kLargestIconSide, kLargestIconSide / 2 + 1, QImage::Format_Mono);
     square.fill(0);
     QTest::newRow("too many pixels") << testsupport::encodedImage(square, "PNG") << QSize();
+    // Straight-alpha TIFF files are read by libtiff: the same limits hold there.
+    QImage translucent(10, 7, QImage::Format_ARGB32);
+    translucent.fill(qRgba(79, 16, 93, 128));
+    const QByteArray tiff = testsupport::straightAlphaTiff(translucent, 8, false);
+    QTest::newRow("straight-alpha tiff") << tiff << QSize(10, 7);
+    QTest::newRow("truncated straight-alpha tiff") << tiff.left(tiff.size() - 40) << QSize();
+    QImage tall(1, kLargestIconSide + 1, QImage::Format_ARGB32);
+    tall.fill(qRgba(1, 2, 3, 4));
+    QTest::newRow("straight-alpha tiff taller than allowed")
+        << testsupport::straightAlphaTiff(tall, 16, true) << QSize();
+}
+
+void WorkspaceTest::straightAlphaTiff_keepsEveryChannel_data() {
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<bool>("bigEndian");
+    QTest::newRow("8-bit, little-endian") << 8 << false;
+    QTest::newRow("8-bit, big-endian") << 8 << true;
+    QTest::newRow("16-bit, little-endian") << 16 << false;
+    QTest::newRow("16-bit, big-endian") << 16 << true;
+}
+
+// Pictures written by other tools keep straight alpha: every channel of every pixel comes
+// through the project's TIFF and every exported format, and a TIFF stays 8 bits a sample.
+void WorkspaceTest::straightAlphaTiff_keepsEveryChannel() {
+    QFETCH(int, bits);
+    QFETCH(bool, bigEndian);
+    // Colours that a premultiplied round trip moves by a level.
+    const QRgb pixels[] = {qRgba(79, 16, 93, 128),  qRgba(11, 4, 17, 128),   qRgba(200, 100, 50, 1),
+                           qRgba(13, 77, 250, 254), qRgba(255, 254, 7, 129), qRgba(1, 2, 3, 0),
+                           qRgba(1, 2, 3, 255)};
+    QImage levels(7, 2, QImage::Format_ARGB32);
+    for (int x = 0; x < 7; ++x) {
+        levels.setPixel(x, 0, pixels[x]);
+        levels.setPixel(6 - x, 1, pixels[x]);
+    }
+    const auto exact = [&levels](const QImage& image) {
+        return !image.isNull() && image.convertToFormat(QImage::Format_ARGB32) == levels;
+    };
+    const QImage read = decodeIconImage(testsupport::straightAlphaTiff(levels, bits, bigEndian));
+    QVERIFY(exact(read));
+    // Saved in a project, opened again.
+    QVERIFY(exact(decodeIconImage(encodeTiffImage(read))));
+    for (const QString& name : {u"a.png"_s, u"a.gif"_s, u"a.tif"_s, u"a.tiff"_s}) {
+        const QByteArray written = encodeIconForFileName(read, name);
+        QVERIFY2(exact(decodeIconImage(written)), qPrintable(name));
+        if (name.contains(u".tif")) {
+            const std::optional<QImage> stored =
+                decodeTiffWithAlpha(written, kLargestIconSide, kLargestIconPixelCount);
+            QVERIFY2(stored && stored->format() == QImage::Format_RGBA8888, qPrintable(name));
+        } else {
+            // What a browser reads: PNG data, straight alpha.
+            QVERIFY2(exact(QImage::fromData(written, "PNG")), qPrintable(name));
+        }
+    }
 }
 
 void WorkspaceTest::decodeIcon_acceptsOnlyIconFormatsOfSafeSize() {
