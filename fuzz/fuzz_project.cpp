@@ -3,7 +3,7 @@
 // file leaves the design as it was.
 
 #include "model/GlobalData.h"
-#include "model/SvgDocument.h"
+#include "model/SvgCleaner.h"
 #include "project/ProjectFile.h"
 #include "project/PropertyList.h"
 

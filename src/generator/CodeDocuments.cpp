@@ -291,6 +291,49 @@ constexpr Piece kModernStylesheet[] = {
          "\tfilter: none;\n"
          "\tappearance: none;\n"
          "}\n"),
+    // Generated content is the host's way in that the rule above cannot state: breadcrumb
+    // styles put separators before every item. The clearing rule below, of equal weight and
+    // later, still makes its own.
+    text(".brindlenav-nav.brindlenav-nav::before,\n.brindlenav-nav.brindlenav-nav::after,\n"
+         ".brindlenav-nav.brindlenav-nav *:not(:where(svg *))::before,\n"
+         ".brindlenav-nav.brindlenav-nav *:not(:where(svg *))::after {\n"
+         "\tcontent: none;\n"
+         "}\n"),
+    // An inline icon paints from its style attributes; what it leaves to inheritance starts
+    // from the initial values at its root and is inherited below it, whatever a host's rules
+    // for svg elements say.
+    text(".brindlenav-nav.brindlenav-nav :where(svg) {\n"
+         "\tfill: black;\n"
+         "\tfill-opacity: 1;\n"
+         "\tfill-rule: nonzero;\n"
+         "\tstroke: none;\n"
+         "\tstroke-width: 1px;\n"
+         "\tstroke-opacity: 1;\n"
+         "\tstroke-linecap: butt;\n"
+         "\tstroke-linejoin: miter;\n"
+         "\tstroke-miterlimit: 4;\n"
+         "\tstroke-dasharray: none;\n"
+         "\tstroke-dashoffset: 0;\n"
+         "\tclip-rule: nonzero;\n"
+         "\tpaint-order: normal;\n"
+         "}\n"),
+    text(".brindlenav-nav.brindlenav-nav :where(svg *) {\n"
+         "\tfill: inherit;\n"
+         "\tfill-opacity: inherit;\n"
+         "\tfill-rule: inherit;\n"
+         "\tstroke: inherit;\n"
+         "\tstroke-width: inherit;\n"
+         "\tstroke-opacity: inherit;\n"
+         "\tstroke-linecap: inherit;\n"
+         "\tstroke-linejoin: inherit;\n"
+         "\tstroke-miterlimit: inherit;\n"
+         "\tstroke-dasharray: inherit;\n"
+         "\tstroke-dashoffset: inherit;\n"
+         "\tclip-rule: inherit;\n"
+         "\tpaint-order: inherit;\n"
+         "\tcolor: inherit;\n"
+         "\tvisibility: inherit;\n"
+         "}\n"),
     text(".brindlenav-nav.brindlenav-nav {\n"
          "\tdisplay: block;\n"
          "\tfont-style: normal;\n"

@@ -1,8 +1,8 @@
 #include "generator/MenuMarkup.h"
 
 #include "generator/Declarations.h"
+#include "generator/InlineSvg.h"
 #include "generator/TextEscaping.h"
-#include "model/SvgDocument.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "project/ProjectReader.h"
 
 #include "model/IconFileName.h"
-#include "model/SvgDocument.h"
+#include "model/SvgCleaner.h"
 
 #include <QHash>
 #include <QSet>

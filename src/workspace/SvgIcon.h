@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/SvgDocument.h"
+#include "model/SvgCleaner.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "generator/CodeBuilders.h"
 #include "generator/TextEscaping.h"
-#include "model/SvgDocument.h"
+#include "model/SvgCleaner.h"
 
 #include <QTest>
 
@@ -449,9 +449,9 @@ void MenuTest::svgIcon_eachStyle_data() {
         << QStringLiteral("\t<li><a class=\"brindlenav-link brindlenav-icon0\" href=\"#\">"
                           "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 3\" "
                           "width=\"16\" height=\"12\" aria-hidden=\"true\" "
-                          "fill=\"currentColor\"><defs><path id=\"brindlenav-icon0-p\" "
+                          "style=\"fill:currentColor\"><defs><path id=\"brindlenav-icon0-p\" "
                           "d=\"M0 0h4v3z\"/></defs><use href=\"#brindlenav-icon0-p\" "
-                          "stroke=\"currentColor\"/></svg>Home</a></li>\n")
+                          "style=\"stroke:currentColor\"/></svg>Home</a></li>\n")
         << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
                           "\tpadding-left: 38px;\n\tposition: relative;\n\tmin-height: 12px;\n}\n"
                           ".brindlenav-nav .brindlenav-link.brindlenav-icon0 > svg {\n"

@@ -485,9 +485,16 @@ void ExportedPagesTest::svgIcon_insideTheLinkTakesItsColours() {
     applySvgIcon(*data.getMenuRootNode()->childAt(2), taken, true);
     QVERIFY(exportIn(OutputStyle::Modern, data, preview.path(), folder.path()));
     QVERIFY(!QFile::exists(folder.filePath(taken.svg.fileName))); // inside the page only
-    const QString page = readText(folder.filePath(QStringLiteral("index.html")));
+    QString page = readText(folder.filePath(QStringLiteral("index.html")));
     QCOMPARE(page.count(u"<svg "_s), 2);
     QCOMPARE(page.count(u"aria-hidden=\"true\""_s), 2);
+    // A host page whose rules for svg shapes beat presentation attributes, and whose
+    // breadcrumb style puts a separator before every item but the first.
+    page.replace(u"<link rel=\"stylesheet\""_s,
+                 u"<style>svg rect { fill: #333 } svg * { stroke: lime; stroke-width: 90 } "
+                 "svg { fill: #333 } nav li + li::before { content: \"/\"; color: red }</style>\n"
+                 "\t<link rel=\"stylesheet\""_s);
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("index.html")), page));
 
     QWebEngineView view;
     view.resize(900, 300);
@@ -510,6 +517,10 @@ void ExportedPagesTest::svgIcon_insideTheLinkTakesItsColours() {
                12;
     };
     QVERIFY2(near(iconColour(), QColor(200, 0, 0)), qPrintable(iconColour().name()));
+    QCOMPARE(evaluate(web, u"getComputedStyle(document.querySelector('nav li + li'), "
+                           u"'::before').content"_s)
+                 .toString(),
+             u"none"_s);
     QTest::mouseMove(view.focusProxy(), svg.center());
     QVERIFY2(QTest::qWaitFor([&] { return near(iconColour(), QColor(0, 0, 200)); }),
              qPrintable(iconColour().name()));
