@@ -4,6 +4,8 @@
 #include "model/SvgCss.h"
 
 #include <QBuffer>
+#include <QCache>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QTransform>
 #include <QXmlStreamWriter>
@@ -168,6 +170,17 @@ QString inlineSvgIcon(const QByteArray& cleanText, bool followTextColour, const 
                       QSize size) {
     if (size.isEmpty())
         return {};
+    // A menu is written anew at every change, with the same icons: each is written once.
+    static QMutex guard;
+    static QCache<QByteArray, QString> written(4 * 1024 * 1024); // characters
+    const QByteArray key = QByteArray::number(followTextColour) + ' ' + idPrefix.toUtf8() + ' ' +
+                           QByteArray::number(size.width()) + 'x' +
+                           QByteArray::number(size.height()) + ' ' + cleanText;
+    {
+        const QMutexLocker locked(&guard);
+        if (const QString* known = written.object(key))
+            return *known;
+    }
     // Cleaned again: what is put inside a page is never taken on trust.
     const auto cleaned = cleanSvgIcon(cleanText, followTextColour);
     const CleanSvg* icon = std::get_if<CleanSvg>(&cleaned);
@@ -175,7 +188,11 @@ QString inlineSvgIcon(const QByteArray& cleanText, bool followTextColour, const 
         return {};
     auto tree = readSvgTree(icon->text);
     const SvgTree* read = std::get_if<SvgTree>(&tree);
-    return read ? InlineWriter(followTextColour, idPrefix, size).written(*read->root) : QString();
+    const QString text =
+        read ? InlineWriter(followTextColour, idPrefix, size).written(*read->root) : QString();
+    const QMutexLocker locked(&guard);
+    written.insert(key, new QString(text), std::max<qsizetype>(1, text.size()));
+    return text;
 }
 
 } // namespace brindle

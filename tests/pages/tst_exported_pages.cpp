@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "editor/IconImporter.h"
 #include "generator/CodeDocuments.h"
+#include "generator/InlineSvg.h"
 #include "generator/Snippet.h"
 #include "model/GlobalData.h"
 #include "workspace/Export.h"
@@ -116,6 +117,8 @@ private slots:
     void svgIcon_isDrawnAsQtDrawsIt_data();
     void svgIcon_isDrawnAsQtDrawsIt();
     void svgIcon_insideTheLinkTakesItsColours();
+    void svgIcon_cleanedDrawsAsTheOriginal_data();
+    void svgIcon_cleanedDrawsAsTheOriginal();
 };
 
 void ExportedPagesTest::hostPage_leavesTheMenuAsItIs_data() {
@@ -528,6 +531,91 @@ void ExportedPagesTest::svgIcon_insideTheLinkTakesItsColours() {
     QVERIFY2(QTest::qWaitFor([&] { return near(iconColour(), QColor(0, 160, 0)); }),
              qPrintable(iconColour().name()));
     QTest::mouseRelease(view.focusProxy(), Qt::LeftButton, {}, svg.center());
+}
+
+void ExportedPagesTest::svgIcon_cleanedDrawsAsTheOriginal_data() {
+    QTest::addColumn<QString>("original");
+    const QString svg = u"<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                        u"xmlns:xlink=\"http://www.w3.org/1999/xlink\" "_s;
+    // As design tools write them: a style sheet of classes, a switch for the tool's own data,
+    // a link around shapes, a rule for print.
+    QTest::newRow("classes, switch, link")
+        << svg +
+               u"viewBox=\"0 0 24 24\" "
+               u"style=\"enable-background:new 0 0 24 24\" xml:space=\"preserve\"><style "
+               u"type=\"text/css\">.st0{fill:none;stroke:#1D1D1B;stroke-width:2}.st1{fill:#E30613}"
+               u"@media print { .st1 { fill: blue } }</style><switch><foreignObject "
+               u"requiredExtensions=\"http://ns.test/tool\" width=\"1\" height=\"1\"/><g>"
+               u"<circle class=\"st0\" cx=\"12\" cy=\"12\" r=\"9\"/><a "
+               u"xlink:href=\"https://x.test\">"
+               u"<rect class=\"st1\" x=\"9\" y=\"9\" width=\"6\" height=\"6\"/></a></g></switch></svg>"_s;
+    // Text turned into paths keeps its font in the style; both kinds of link, the newer first
+    // in the file or not; an id starting with a digit; a transform on the root.
+    QTest::newRow("font in a style, two links, a turned root")
+        << svg +
+               u"width=\"24\" "
+               u"height=\"24\" viewBox=\"0 0 24 24\" transform=\"rotate(30) translate(2 0)\"><defs>"
+               u"<linearGradient id=\"1g\"><stop offset=\"0\" style=\"stop-color:#00f\"/><stop "
+               u"offset=\"1\" stop-color=\"#0f0\"/></linearGradient><path id=\"p\" d=\"M4 "
+               u"4h16v4H4z\"/>"
+               u"<path id=\"q\" d=\"M4 14h16v6H4z\"/></defs><path style=\"font-size:12px;"
+               u"font-family:'Open Sans';fill:#000;stroke:none\" d=\"M4 10h16v2H4z\"/><use "
+               u"xlink:href=\"#q\" href=\"#p\" fill=\"url(#1g)\"/><use href=\"#q\" "
+               u"xlink:href=\"#p\" "
+               u"opacity=\".5\"/></svg>"_s;
+    QTest::newRow("repeated ids, weights and !important")
+        << svg +
+               u"viewBox=\"0 0 24 24\">"
+               u"<style>#a { fill: red } path { fill: blue !important } g > .c { stroke: #0a0; "
+               u"stroke-width: 3 }</style><g><path id=\"a\" class=\"c\" d=\"M3 3h8v8H3z\" "
+               u"style=\"fill: green\"/></g><path id=\"a\" d=\"M13 13h8v8h-8z\"/><use href=\"#a\" "
+               u"x=\"10\"/></svg>"_s;
+}
+
+void ExportedPagesTest::svgIcon_cleanedDrawsAsTheOriginal() {
+    QFETCH(QString, original);
+    const auto cleaned = cleanSvgIcon(original.toUtf8());
+    QVERIFY(std::holds_alternative<CleanSvg>(cleaned));
+    const CleanSvg& icon = std::get<CleanSvg>(cleaned);
+    QVERIFY(!icon.removed.isEmpty());
+    QTemporaryDir folder;
+    QVERIFY(writeFile(folder.filePath(u"original.svg"_s), original));
+    QVERIFY(writeFile(folder.filePath(u"clean.svg"_s), QString::fromUtf8(icon.text)));
+    // The file as a picture, the cleaned file as a picture, and the icon inside a page.
+    const QString box = u"<div style=\"position: absolute; top: 0; left: %1px; width: 48px; "
+                        u"height: 48px\">%2</div>\n"_s;
+    QVERIFY(
+        writeFile(folder.filePath(u"index.html"_s),
+                  u"<!DOCTYPE html>\n<html><body style=\"margin: 0\">\n"_s +
+                      box.arg(0).arg(u"<img src=\"original.svg\" width=\"48\" height=\"48\">"_s) +
+                      box.arg(60).arg(u"<img src=\"clean.svg\" width=\"48\" height=\"48\">"_s) +
+                      box.arg(120).arg(inlineSvgIcon(icon.text, false, u"p-"_s, QSize(48, 48))) +
+                      u"</body></html>\n"_s));
+    QWebEngineView view;
+    view.resize(300, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(loadPage(view, folder.filePath(u"index.html"_s)));
+    QVERIFY(waitForScript(view.page(), u"[...document.images].every(i => i.complete)"_s));
+    QTest::qWait(100);
+    const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = shot.copy(0, 0, 48, 48);
+    int painted = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            painted += drawn.pixel(x, y) != qRgb(255, 255, 255);
+    QVERIFY2(painted > 200, qPrintable(QString::number(painted)));
+    // The cleaned file draws the same pixels; inside the page a line's edge may take another
+    // shade, as a page and a picture are rasterised apart.
+    for (const auto& [left, most] : {std::pair{60, 0.0}, std::pair{120, 0.005}}) {
+        const double share = differingShare(drawn, shot.copy(left, 0, 48, 48));
+        if (share > most) {
+            drawn.save(QDir::temp().filePath(u"svg-original.png"_s));
+            shot.save(QDir::temp().filePath(u"svg-cleaned.png"_s));
+        }
+        QVERIFY2(share <= most,
+                 qPrintable(u"%1: %2 % of the pixels differ"_s.arg(left).arg(share * 100)));
+    }
 }
 
 int main(int argc, char* argv[]) {
