@@ -917,6 +917,36 @@ void WorkspaceTest::svgIcon_keepsOnlyWhatDraws_data() {
     QTest::newRow("uses in a circle")
         << svgDocument("<g id=\"a\"><use href=\"#b\"/></g><g id=\"b\"><use href=\"#a\"/></g>")
         << QStringLiteral("circle") << QStringList() << QByteArray();
+    // The allow-lists, named one by one: each of these goes, with all it holds.
+    QTest::newRow("elements that load, animate, write text or fill with patterns")
+        << svgDocument("<image href=\"x.png\"/><filter><feImage href=\"y.png\"/></filter>"
+                       "<animate/><set/><text>Hi</text><pattern id=\"pt\"/><marker/><view/>"
+                       "<cursor/><iframe/>" +
+                       path)
+        << QString()
+        << QStringList{"image element",  "filter element",  "animate element", "set element",
+                       "text element",   "pattern element", "marker element",  "view element",
+                       "cursor element", "iframe element"}
+        << path;
+    QTest::newRow("attributes that filter, point, load or time")
+        << svgDocument("<rect width=\"4\" height=\"4\" filter=\"url(#f)\" cursor=\"pointer\" "
+                       "pointer-events=\"all\" tabindex=\"0\" xml:base=\"https://x.test/\" "
+                       "href=\"#a\" src=\"x\" marker-start=\"url(#m)\" font-family=\"serif\" "
+                       "begin=\"0s\"/><g id=\"a\"/>")
+        << QString()
+        << QStringList{"filter attribute",   "cursor attribute",       "pointer-events attribute",
+                       "tabindex attribute", "xml:base attribute",     "href attribute",
+                       "src attribute",      "marker-start attribute", "font-family attribute",
+                       "begin attribute"}
+        << QByteArray("<rect width=\"4\" height=\"4\"/>");
+    QTest::newRow("style properties that filter, point, move or write")
+        << svgDocument("<style>rect { filter: url(#f); fill: url(#g) }</style><linearGradient "
+                       "id=\"g\"/><rect style=\"cursor:pointer;pointer-events:none;"
+                       "transform:scale(9);position:absolute;content:'x';stroke:#f00\"/>")
+        << QString() << QStringList{"filter style property",         "cursor style property",
+                                    "pointer-events style property", "transform style property",
+                                    "position style property",       "content style property"}
+        << QByteArray("<rect style=\"fill:url(#g);stroke:#f00\"/>");
     QTest::newRow("not an SVG image")
         << QByteArray("<html><body/></html>") << QStringLiteral("not an SVG image") << QStringList()
         << QByteArray();
