@@ -273,6 +273,9 @@ void CodeBuilders::constructMenuIconCommand() {
             appendItemIconRules(*item.childAt(j), false);
         appendItemIconRules(item, true);
     }
+    if (templates().phoneIconColumns)
+        m_registry.appendText(Fragment::menuIcon,
+                              phoneIconColumns(root, phoneMediaQuery(options()), classNames()));
 }
 
 void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {

@@ -377,7 +377,10 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav li:active {\n"),
     frag(Fragment::backgroundColorActive),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav a,\n.brindlenav-nav .brindlenav-toggle + label {\n"),
+    // The disclosure buttons take the links' colours: the arrow they draw, and their focus
+    // ring, read as the titles do on every design.
+    text(".brindlenav-nav .brindlenav a,\n.brindlenav-nav .brindlenav-toggle + label,\n"
+         ".brindlenav-nav .brindlenav li > button {\n"),
     text("\tfloat: left;\n"),
     text("\tpadding: 10px 10px;\n"),
     text("\tcolor: #999;\n"),
@@ -387,10 +390,11 @@ constexpr Piece kModernStylesheet[] = {
     text("\ttext-decoration: none;\n"),
     frag(Fragment::mainMenuTextShadow),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav a:hover {\n"),
+    text(".brindlenav-nav .brindlenav a:hover,\n.brindlenav-nav .brindlenav li:hover > button {\n"),
     frag(Fragment::mainMenuFontColorHover),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav a:active {\n"),
+    text(".brindlenav-nav .brindlenav a:active,\n.brindlenav-nav .brindlenav li > button:active "
+         "{\n"),
     frag(Fragment::mainMenuFontColorActive),
     text("}\n"),
     // A sub-menu opens on hover, while anything in its item has focus (keyboard, or a tap on
@@ -480,11 +484,24 @@ constexpr Piece kModernStylesheet[] = {
     text("\tmargin: 0;\n"),
     text("\tpadding: 0;\n"),
     text("\tborder: 0;\n"),
-    text("\tcolor: inherit;\n"),
-    text("\tbackground: url(\"bottom.png\") no-repeat right 8px center;\n"),
-    text("\tbackground-size: 8px 8px;\n"),
+    text("\tbackground: none;\n"),
     text("\tcursor: pointer;\n"),
     text("}\n"),
+    // The arrow, in the button's colour: the text's, in each state.
+    text(".brindlenav-nav .brindlenav li > button::after {\n"
+         "\tcontent: \"\";\n"
+         "\tposition: absolute;\n"
+         "\ttop: 50%;\n"
+         "\tright: 8px;\n"
+         "\tmargin-top: -2px;\n"
+         "\tborder-style: solid;\n"
+         "\tborder-width: 5px 4px 0;\n"
+         "\tborder-color: currentColor transparent transparent;\n"
+         "}\n"),
+    // A tap focuses the button without a ring; a keyboard's focus keeps it.
+    text(".brindlenav-nav .brindlenav button:focus:not(:focus-visible) {\n"
+         "\toutline: none;\n"
+         "}\n"),
     text(".brindlenav-nav .brindlenav a:focus-visible,\n.brindlenav-nav .brindlenav "
          "button:focus-visible,\n"
          ".brindlenav-nav .brindlenav-toggle:focus-visible + label {\n"),
@@ -494,6 +511,17 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav-toggle,\n.brindlenav-nav .brindlenav-toggle + label {\n"),
     text("\tdisplay: none;\n"),
     text("}\n"),
+    // The phone toggle's three bars, in its text's colour.
+    text(".brindlenav-nav .brindlenav-toggle + label::before {\n"
+         "\tcontent: \"\";\n"
+         "\tdisplay: inline-block;\n"
+         "\twidth: 16px;\n"
+         "\theight: 2px;\n"
+         "\tmargin: 0 10px 0 0;\n"
+         "\tvertical-align: middle;\n"
+         "\tbackground: currentColor;\n"
+         "\tbox-shadow: 0 -5px 0 currentColor, 0 5px 0 currentColor;\n"
+         "}\n"),
     frag(Fragment::menuIcon),
     // Phones: a full-width vertical menu behind a "Menu" toggle, every target 44 px high.
     text("\n"),
@@ -552,7 +580,9 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tbottom: auto;\n"
          "\t\twidth: 44px;\n"
          "\t\theight: 44px;\n"
-         "\t\tbackground-position: center;\n"
+         "\t}\n"
+         "\t.brindlenav-nav .brindlenav li > button::after {\n"
+         "\t\tright: 18px;\n"
          "\t}\n"),
     text("\t.brindlenav-nav .brindlenav ul {\n"
          "\t\tposition: static;\n"
@@ -571,7 +601,6 @@ constexpr Piece kModernPage[] = {
     text("\t<title>My Button</title>\n"),
     text("</head>\n"),
     text("<body>\n"),
-    text("<br>\n"),
     text("<nav class=\"brindlenav-nav\" aria-label=\""),
     option(Piece::Kind::NavLabel),
     text("\">\n"),
@@ -600,10 +629,7 @@ const DocumentTables& documentTables(OutputStyle style) {
 QString optionText(Piece::Kind kind, const OutputOptions& options) {
     if (kind == Piece::Kind::NavLabel)
         return escapeHtmlAttribute(options.navLabel);
-    // "Below the breakpoint": the largest width still below it, in CSS pixels.
-    return QLatin1String("@media (max-width: ") +
-           fixedDecimals(static_cast<double>(options.breakpoint) - 0.02, 2) +
-           QLatin1String("px) {\n");
+    return phoneMediaQuery(options);
 }
 
 // Lays the pieces out one after another, recording each fragment's start.
@@ -663,6 +689,10 @@ void CodeDocuments::rebuildForOutputOptions() {
 
 bool CodeDocuments::writesSvgIcons() const {
     return styleTemplates(m_htmlOptions.style).svgIcons;
+}
+
+bool CodeDocuments::drawsArrowPicture() const {
+    return styleTemplates(m_htmlOptions.style).arrowOnLink;
 }
 
 QString CodeDocuments::scriptText() const {

@@ -38,6 +38,8 @@ public:
     QString scriptText() const;
     // Whether the page shows SVG icons as SVG (as a file or inside it) rather than as pictures.
     bool writesSvgIcons() const;
+    // Whether the stylesheet shows the arrow picture ("bottom.png") rather than drawing it.
+    bool drawsArrowPicture() const;
     const QString& htmlText() const { return m_htmlText; }
     // The page text without the menu markup: what a change of the menu leaves as it is.
     QString pageFrame() const;

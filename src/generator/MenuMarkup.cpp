@@ -10,6 +10,11 @@ namespace brindle {
 
 namespace {
 
+// Half of a length in px: "8px", "7.5px".
+QString halfPixels(qint64 value) {
+    return QString::number(static_cast<double>(value) / 2) + QLatin1String("px");
+}
+
 QString writtenLink(const Node& item) {
     return item.link().isEmpty() ? QString(QLatin1String("#")) : escapeHtmlAttribute(item.link());
 }
@@ -124,13 +129,17 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
     if (withArrow)
         text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
     if (rule.isInline) {
-        // Where the picture would be drawn: 20px across and 10px down the link.
+        // Where the picture would be drawn: 20px across, and centred on the line or 10px down.
+        const QString top =
+            templates.iconsOnTheTextLine
+                ? QLatin1String("calc(50% - ") + halfPixels(rule.iconHeight) + QLatin1Char(')')
+                : QStringLiteral("10px");
         text += QLatin1String("\tposition: relative;\n\tmin-height: ") + pixels(rule.iconHeight) +
                 QLatin1String(";\n}\n") + names.scope + QLatin1Char('.') + levelClass +
                 QLatin1Char('.') + iconClass +
-                QLatin1String(" > svg {\n\tposition: absolute;\n\tleft: 20px;\n\ttop: 10px;\n\t"
-                              "width: ") +
-                pixels(rule.iconWidth) + QLatin1String(";\n\theight: ") + pixels(rule.iconHeight) +
+                QLatin1String(" > svg {\n\tposition: absolute;\n\tleft: 20px;\n\ttop: ") + top +
+                QLatin1String(";\n\twidth: ") + pixels(rule.iconWidth) +
+                QLatin1String(";\n\theight: ") + pixels(rule.iconHeight) +
                 QLatin1String(";\n\toverflow: hidden;\n}\n");
         return text;
     }
@@ -141,13 +150,62 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
     text += QLatin1String(";\n") + in + QLatin1String("background-size: ") + size;
     if (arrowImage)
         text += QLatin1String(", 8px 8px");
-    text += QLatin1String(";\n") + in + QLatin1String("background-position: 20px 10px");
+    text += QLatin1String(";\n") + in + QLatin1String("background-position: 20px ") +
+            QLatin1String(templates.iconsOnTheTextLine ? "center" : "10px");
     if (arrowImage)
         text += QLatin1String(", right center");
     text += QLatin1String(";\n") + in + QLatin1String("min-height: ") + pixels(rule.iconHeight) +
             QLatin1String(";\n");
     text += QLatin1String(rule.isRetina ? "\t}\n}\n" : "}\n");
     return text;
+}
+
+namespace {
+
+// Where a level's titles start below the breakpoint: past its widest icon with its gap, at
+// least `least`.
+qint64 titleColumn(const std::vector<const Node*>& items, qint64 iconLeft, qint64 least) {
+    qint64 column = least;
+    for (const Node* item : items) {
+        if (item->hasIcon() && item->imageWidth() > 0)
+            column = std::max(column, iconLeft + item->imageWidth() + item->paddingRight());
+    }
+    return column;
+}
+
+} // namespace
+
+QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
+                         const MenuClassNames& names) {
+    constexpr qint64 kIconLeft = 20;
+    constexpr qint64 kSubIndent = 16;
+    std::vector<const Node*> items, subItems;
+    for (int i = 0; i < menuRoot.childCount(); ++i) {
+        const Node* item = menuRoot.childAt(i);
+        items.push_back(item);
+        for (int j = 0; j < item->childCount(); ++j)
+            subItems.push_back(item->childAt(j));
+    }
+    const qint64 column = titleColumn(items, kIconLeft, 10);
+    const qint64 subColumn = titleColumn(subItems, kIconLeft + kSubIndent, column + kSubIndent);
+    const QString bar = names.scope + QLatin1Char('.') + names.bar + QLatin1Char(' ');
+    QString text = QLatin1Char('\n') + phoneQuery;
+    text += QLatin1Char('\t') + bar + QLatin1Char('.') + names.link +
+            QLatin1String(" {\n\t\tpadding-left: ") + pixels(column) + QLatin1String(";\n\t}\n");
+    text += QLatin1Char('\t') + bar + QLatin1Char('.') + names.subLink +
+            QLatin1String(" {\n\t\tpadding-left: ") + pixels(subColumn) + QLatin1String(";\n\t}\n");
+    // Sub-items' icons move in with their titles.
+    for (const Node* subItem : subItems) {
+        if (!subItem->hasIcon() || subItem->imageWidth() <= 0 || subItem->iconID().isEmpty())
+            continue;
+        const QString selector = QLatin1Char('\t') + bar + QLatin1Char('.') + names.subLink +
+                                 QLatin1Char('.') + names.iconPrefix + subItem->iconID();
+        text += selector + QLatin1String(" {\n\t\tbackground-position: ") +
+                pixels(kIconLeft + kSubIndent) + QLatin1String(" center;\n\t}\n") + selector +
+                QLatin1String(" > svg {\n\t\tleft: ") + pixels(kIconLeft + kSubIndent) +
+                QLatin1String(";\n\t}\n");
+    }
+    return text + QLatin1String("}\n");
 }
 
 QString arrowRule(const QString& iconID, const StyleTemplates& templates,

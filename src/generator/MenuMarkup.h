@@ -46,6 +46,12 @@ QString iconRule(const IconRule& rule,
                  const StyleTemplates& templates = styleTemplates(OutputStyle::Classic),
                  const MenuClassNames& names = {});
 
+// The phone layout's columns (Modern): the titles of each level start at one x, past the
+// level's widest icon and its gap; sub-items stand 16px further in than the bar's items, their
+// icons with them.
+QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
+                         const MenuClassNames& names);
+
 // The arrow alone, for an item with children and no icon.
 // In a style whose buttons draw the arrow, the rule only keeps the room for it.
 QString arrowRule(const QString& iconID,

@@ -71,8 +71,8 @@ Snippet buildSnippet(const GlobalData& data) {
                        .arg(snippet.stylesheetName, snippet.scriptName) +
                    page.mid(start, end + close.size() - start);
     snippet.picturePrefix = name + u'-';
-    // The arrow picture, as the stylesheet names it, and every icon.
-    QStringList pictures = {QStringLiteral("bottom.png")};
+    // Every icon, as the stylesheet names it.
+    QStringList pictures;
     collectPictureNames(*data.getMenuRootNode(), pictures);
     QHash<QString, QString> renamed;
     for (const QString& picture : std::as_const(pictures))

@@ -10,8 +10,8 @@ class GlobalData;
 // lines that go into the page's head), its stylesheet and its script, in files named after the
 // class name (NAME.html, NAME.css, NAME.js), so that menus of different names can share a
 // folder. Always written in the Modern style, which is the one made to live inside other pages.
-// Its pictures carry the class name too ("NAME-home.png", "NAME-bottom.png"): two menus in one
-// folder never show each other's picture.
+// Its pictures carry the class name too ("NAME-home.png"): two menus in one folder never show
+// each other's picture. Its arrow is drawn by the stylesheet.
 struct Snippet {
     QString html;
     QString css;

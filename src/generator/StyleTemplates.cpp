@@ -1,5 +1,7 @@
 #include "generator/StyleTemplates.h"
 
+#include "model/NumberText.h"
+
 #include <array>
 
 namespace brindle {
@@ -8,12 +10,20 @@ namespace {
 
 constexpr std::array<StyleTemplates, 2> kStyles = {{
     // Classic
-    {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false, false},
+    {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false, false, false,
+     false},
     // Modern
-    {false, "@media (min-resolution: 2dppx)", false, true, true},
+    {false, "@media (min-resolution: 2dppx)", false, true, true, true, true},
 }};
 
 } // namespace
+
+QString phoneMediaQuery(const OutputOptions& options) {
+    // "Below the breakpoint": the largest width still below it, in CSS pixels.
+    return QLatin1String("@media (max-width: ") +
+           fixedDecimalsText(static_cast<double>(options.breakpoint) - 0.02, 2) +
+           QLatin1String("px) {\n");
+}
 
 const StyleTemplates& styleTemplates(OutputStyle style) {
     return kStyles[style == OutputStyle::Modern ? 1 : 0];
@@ -30,7 +40,7 @@ MenuClassNames menuClassNames(const OutputOptions& options) {
         return {};
     const QString name = writtenClassName(options);
     return {name + QStringLiteral("-link"), name + QStringLiteral("-sublink"),
-            name + QLatin1Char('-'), QLatin1Char('.') + name + QStringLiteral("-nav ")};
+            name + QLatin1Char('-'), QLatin1Char('.') + name + QStringLiteral("-nav "), name};
 }
 
 QString menuScriptText(const QString& className) {

@@ -21,7 +21,15 @@ struct StyleTemplates {
     // SVG icons are written as SVG: a file beside the page, or inside the link when they
     // follow the text colour. Otherwise their pictures stand in for them.
     bool svgIcons;
+    // Icons stand centred on their title's line, whatever their size; otherwise 10px down.
+    bool iconsOnTheTextLine;
+    // Below the breakpoint the titles of a level start at one x, past the widest icon of the
+    // level, and sub-items stand further in than their owners.
+    bool phoneIconColumns;
 };
+
+// The media query of the phone layout, for the option's breakpoint, with its opening brace.
+QString phoneMediaQuery(const OutputOptions& options);
 
 const StyleTemplates& styleTemplates(OutputStyle style);
 
@@ -33,6 +41,7 @@ struct MenuClassNames {
     QString subLink = QStringLiteral("submenuicondata"); // the links of the sub-menus
     QString iconPrefix;                                  // before an item's icon class
     QString scope;                                       // before every selector
+    QString bar = QStringLiteral("brindlenav");          // the bar's list
     // The Modern texts are written with this word wherever the class name goes.
     static constexpr const char* kToken = "brindlenav";
 };

@@ -98,7 +98,7 @@ ExportPlan planExport(const QString& cssText, const QString& htmlText, const QSt
                 plan.files.append({pictureName(name), *std::move(bytes)});
         }
     }
-    if (needsArrowImage(menuRoot)) {
+    if (names.arrowPicture && needsArrowImage(menuRoot)) {
         qCInfo(lcBrindle) << "needToCopyDownArrowImage";
         plan.files.append({pictureName(QLatin1String(kArrowFileName)), arrowImagePng()});
     }
@@ -129,10 +129,11 @@ ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, con
     ExportPlan plan;
     if (form == ExportForm::Snippet) {
         const Snippet snippet = buildSnippet(data);
-        plan = planExport(snippet.css, snippet.html, snippet.script,
-                          {snippet.stylesheetName, snippet.pageName, snippet.scriptName, true},
-                          *data.getMenuRootNode(), iconFolder,
-                          [&snippet](const QString& name) { return snippet.pictureName(name); });
+        plan =
+            planExport(snippet.css, snippet.html, snippet.script,
+                       {snippet.stylesheetName, snippet.pageName, snippet.scriptName, true, false},
+                       *data.getMenuRootNode(), iconFolder,
+                       [&snippet](const QString& name) { return snippet.pictureName(name); });
         result.pageName = snippet.pageName;
     } else {
         CodeDocuments documents(data);
@@ -140,6 +141,7 @@ ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, con
         documents.insertCSS3Code();
         ExportFileNames names;
         names.svgIcons = documents.writesSvgIcons();
+        names.arrowPicture = documents.drawsArrowPicture();
         plan = planExport(documents.cssText(), documents.htmlText(), documents.scriptText(), names,
                           *data.getMenuRootNode(), iconFolder, identity);
         result.pageName = names.page;

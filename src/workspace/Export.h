@@ -30,7 +30,8 @@ struct ExportFileNames {
     QString stylesheet = QStringLiteral("styles.css");
     QString page = QStringLiteral("index.html");
     QString script = QStringLiteral("menu.js");
-    bool svgIcons = false; // the page shows SVG icons as SVG (Modern), not as their pictures
+    bool svgIcons = false;    // the page shows SVG icons as SVG (Modern), not as their pictures
+    bool arrowPicture = true; // the stylesheet shows "bottom.png" (Classic), not a drawn arrow
 };
 
 class GlobalData;

@@ -185,8 +185,9 @@ void CliTest::outputStyle_choosesTheFrame() {
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QStringList files = QDir(modern).entryList(QDir::Files);
     files.sort();
-    QCOMPARE(files, QStringList({QStringLiteral("bottom.png"), QStringLiteral("index.html"),
-                                 QStringLiteral("menu.js"), QStringLiteral("styles.css")}));
+    // The arrow is drawn by the stylesheet: no picture.
+    QCOMPARE(files, QStringList({QStringLiteral("index.html"), QStringLiteral("menu.js"),
+                                 QStringLiteral("styles.css")}));
     QVERIFY(readText(modern + QStringLiteral("/index.html"))
                 .contains(QStringLiteral("<nav class=\"brindlenav-nav\" aria-label=\"Main\">\n")));
     QVERIFY(readText(modern + QStringLiteral("/styles.css"))
@@ -207,8 +208,8 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
     QStringList files = QDir(out).entryList(QDir::Files);
     files.sort();
     // Named after the class name, pictures too: menus of other names can share the folder.
-    QCOMPARE(files, QStringList({QStringLiteral("site-bottom.png"), QStringLiteral("site.css"),
-                                 QStringLiteral("site.html"), QStringLiteral("site.js")}));
+    QCOMPARE(files, QStringList({QStringLiteral("site.css"), QStringLiteral("site.html"),
+                                 QStringLiteral("site.js")}));
     const QString html = readText(out + QStringLiteral("/site.html"));
     // A comment naming the two lines for the page's head, then the <nav> element alone.
     const qsizetype commentEnd = html.indexOf(QStringLiteral("-->\n"));
@@ -225,8 +226,7 @@ void CliTest::snippet_isTheMenuAloneUnderItsClassName() {
         QVERIFY2(!nav.contains(QLatin1String(pageOnly)), pageOnly);
     const QString css = readText(out + QStringLiteral("/site.css"));
     QVERIFY(css.contains(QStringLiteral(".site-nav .site li:focus-within > ul,\n")));
-    QVERIFY(css.contains(QStringLiteral("url(\"site-bottom.png\")")));
-    QVERIFY(!css.contains(QStringLiteral("url(\"bottom.png\")")));
+    QVERIFY(!css.contains(QStringLiteral("bottom.png")));
     QVERIFY(readText(out + QStringLiteral("/site.js"))
                 .contains(QStringLiteral("\tvar name = \"site\", ")));
 }
@@ -238,7 +238,8 @@ void CliTest::snippet_neverReplacesASitesFilesUnlessForced_data() {
     QTest::newRow("a site's page and stylesheet")
         << "index" << false << QStringList{u"index.css"_s, u"index.html"_s};
     QTest::newRow("forced") << "index" << true << QStringList{u"index.css"_s, u"index.html"_s};
-    // The snippet's arrow is "style-bottom.png": the site's own pictures never clash.
+    // The snippet draws its arrow and names its pictures after itself: the site's own
+    // pictures never clash.
     QTest::newRow("the site's pictures") << "style" << false << QStringList();
 }
 
@@ -274,12 +275,11 @@ void CliTest::snippet_neverReplacesASitesFilesUnlessForced() {
             QVERIFY2(run.standardError.contains(name.toUtf8()), run.standardError.constData());
         // Nothing of the menu was written.
         QVERIFY(!QFile::exists(site.filePath(className + u".js"_s)));
-        QVERIFY(!QFile::exists(site.filePath(className + u"-bottom.png"_s)));
         return;
     }
     QVERIFY2(run.standardError.isEmpty(), run.standardError.constData());
     QVERIFY(readText(site.filePath(className + u".html"_s)).contains(u"<nav"_s));
-    QVERIFY(QFile::exists(site.filePath(className + u"-bottom.png"_s)));
+    QVERIFY(!QFile::exists(site.filePath(className + u"-bottom.png"_s)));
     // Exported again: the files hold what it writes, so nothing clashes.
     arguments.removeAll(u"--force"_s);
     QCOMPARE(runTool(arguments).exitCode, 0);

@@ -409,7 +409,14 @@ void DocumentsTest::modernStyle_writesStandardForms_data() {
                           ".brindlenav-nav .brindlenav-sublink {\n\tline-height: 16px;\n"
                           "\tfloat: left;\n\tpadding-right: 10px;\n}\n\n"
                           ".brindlenav-nav .brindlenav-link.brindlenav-icon1 "
-                          "{\n\tpadding-right: 18px;\n}\n");
+                          "{\n\tpadding-right: 18px;\n}\n"
+                          // On phones the bar's titles start 10px in, the sub-items' 16px
+                          // further.
+                          "\n@media (max-width: 639.98px) {\n"
+                          "\t.brindlenav-nav .brindlenav .brindlenav-link {\n"
+                          "\t\tpadding-left: 10px;\n\t}\n"
+                          "\t.brindlenav-nav .brindlenav .brindlenav-sublink {\n"
+                          "\t\tpadding-left: 26px;\n\t}\n}\n");
 }
 
 void DocumentsTest::modernStyle_writesStandardForms() {

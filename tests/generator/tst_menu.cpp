@@ -442,7 +442,7 @@ void MenuTest::svgIcon_eachStyle_data() {
         << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
                           "\tpadding-left: 38px;\n"
                           "\tbackground: url(\"home.svg\") no-repeat 0 -4px;\n"
-                          "\tbackground-size: 16px 12px;\n\tbackground-position: 20px 10px;\n"
+                          "\tbackground-size: 16px 12px;\n\tbackground-position: 20px center;\n"
                           "\tmin-height: 12px;\n}\n");
     QTest::newRow("Modern, inside the link")
         << OutputStyle::Modern << true
@@ -455,7 +455,8 @@ void MenuTest::svgIcon_eachStyle_data() {
         << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
                           "\tpadding-left: 38px;\n\tposition: relative;\n\tmin-height: 12px;\n}\n"
                           ".brindlenav-nav .brindlenav-link.brindlenav-icon0 > svg {\n"
-                          "\tposition: absolute;\n\tleft: 20px;\n\ttop: 10px;\n\twidth: 16px;\n"
+                          "\tposition: absolute;\n\tleft: 20px;\n\ttop: calc(50% - 6px);\n"
+                          "\twidth: 16px;\n"
                           "\theight: 12px;\n\toverflow: hidden;\n}\n");
 }
 

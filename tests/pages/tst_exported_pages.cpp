@@ -41,15 +41,8 @@ bool exportIn(OutputStyle style, GlobalData& data, const QString& iconFolder,
     OutputOptions options = data.outputOptions();
     options.style = style;
     data.setOutputOptions(options);
-    CodeDocuments documents(data);
-    documents.insertHTML5Code();
-    documents.insertCSS3Code();
-    ExportFileNames names;
-    names.svgIcons = documents.writesSvgIcons();
     return QDir().mkpath(folder) &&
-           bool(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
-                                       *data.getMenuRootNode(), iconFolder, folder,
-                                       documents.scriptText(), names));
+           bool(exportDesign(data, iconFolder, folder, ExportForm::Page, ExistingFiles::Replace));
 }
 
 // The shop menu exported as a Modern page into `folder`.

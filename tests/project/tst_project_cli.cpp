@@ -676,12 +676,8 @@ void ProjectCliTest::outputStyle_projectsOwnOrTheOptions() {
         OutputOptions used = options;
         used.style = modernExport ? OutputStyle::Modern : OutputStyle::Classic;
         data.setOutputOptions(used);
-        CodeDocuments documents(data);
-        documents.insertHTML5Code();
-        documents.insertCSS3Code();
-        QVERIFY(exportAllFilesToFolder(documents.cssText(), documents.htmlText(),
-                                       *data.getMenuRootNode(), preview.path(), expected,
-                                       documents.scriptText()));
+        QVERIFY(
+            exportDesign(data, preview.path(), expected, ExportForm::Page, ExistingFiles::Replace));
     }
     QCOMPARE(entries(expected).contains(QStringLiteral("menu.js")), modernExport);
 
