@@ -82,9 +82,6 @@ MenuItemForm::MenuItemForm(QWidget* parent)
                QStringLiteral("retinaImageTextField"));
 
     m_followsTextColour->setObjectName(QStringLiteral("followsTextColourCheckBox"));
-    m_followsTextColour->setToolTip(
-        tr("The icon's black parts take the colour of the item's text, also on hover and "
-           "while pressed (Modern output; an SVG icon only)"));
     grid->addWidget(m_followsTextColour, 6, 1, 1, 3);
 
     auto* gapRow = new QHBoxLayout;
@@ -158,7 +155,7 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
     m_followsTextColour->setChecked(false);
     setIconIsSvg(false);
     m_gap->setValue(0);
-    m_confirm->setText(tr("Create"));
+    m_confirm->setText(tr("C&reate"));
     m_confirm->setEnabled(true);
 }
 
@@ -181,7 +178,7 @@ void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
     // An empty link stays empty unless the user types one; the placeholder shows the form.
     m_link->setText(item.link());
     m_gap->setValue(double(item.paddingRight()));
-    m_confirm->setText(tr("Save"));
+    m_confirm->setText(tr("&Save"));
     m_confirm->setEnabled(true);
 }
 
@@ -279,6 +276,10 @@ void MenuItemForm::chooseIconFile(IconSlot slot, const QString& path) {
     if (path.isEmpty() || (slot == IconSlot::Retina && m_svgIcon))
         return; // an SVG draws its own 2× picture
     qCInfo(lcBrindle).noquote() << "openURL:" << path;
+    // A first icon gets room beside its title; an item that had one keeps its gap.
+    if (slot == IconSlot::Normal && m_icons[index(slot)].field->text().isEmpty() &&
+        m_gap->value() == 0)
+        m_gap->setValue(double(kNewIconGap));
     m_icons[index(slot)].choice = {IconChoice::Kind::Chosen, path};
     showIconName(slot, QFileInfo(path).fileName());
     if (slot == IconSlot::Normal)
@@ -318,7 +319,22 @@ void MenuItemForm::setIconIsSvg(bool svg) {
         tr("An SVG icon is sharp at every size: it needs no double-resolution file.");
     retina.field->setToolTip(svg ? why : retina.choice.path);
     retina.choose->setToolTip(svg ? why : QString());
-    m_followsTextColour->setEnabled(svg);
+    showFollowingAvailability();
+}
+
+void MenuItemForm::setFollowingOffered(bool offered) {
+    m_followingOffered = offered;
+    showFollowingAvailability();
+}
+
+void MenuItemForm::showFollowingAvailability() {
+    m_followsTextColour->setEnabled(m_svgIcon && m_followingOffered);
+    m_followsTextColour->setToolTip(
+        m_followingOffered
+            ? tr("The icon's black parts take the colour of the item's text, also on hover and "
+                 "while pressed (an SVG icon only)")
+            : tr("Classic pages show the icon's pictures, which keep their colours: choose the "
+                 "Modern output style for an icon in the text's colour"));
 }
 
 bool MenuItemForm::iconFollowsTextColour() const {

@@ -38,6 +38,8 @@ public:
 
     static constexpr qint64 kIconGapMinimum = 0;
     static constexpr qint64 kIconGapMaximum = 100;
+    // The gap a first icon gets when the item's is 0, so the title does not touch it.
+    static constexpr qint64 kNewIconGap = 6;
 
     explicit MenuItemForm(QWidget* parent = nullptr);
 
@@ -57,6 +59,9 @@ public:
     QString link() const;
     qint64 iconGap() const;
     IconChoice iconChoice(IconSlot slot) const { return m_icons[index(slot)].choice; }
+    // Whether "follows the text colour" can take effect: only Modern pages place an icon in
+    // the text's colour; otherwise the box is disabled and its tooltip says why.
+    void setFollowingOffered(bool offered);
     // Whether the icon, as the form now has it, is an SVG document; it then needs no 2× file.
     bool iconIsSvg() const { return m_svgIcon; }
     // "Icon follows the text colour", for an SVG icon.
@@ -86,6 +91,8 @@ signals:
     void confirmed();
 
 private:
+    void showFollowingAvailability();
+    bool m_followingOffered = true;
     struct IconRow {
         QWidget* label = nullptr;
         QLineEdit* field = nullptr;

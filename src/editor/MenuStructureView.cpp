@@ -107,6 +107,12 @@ MenuStructureView::MenuStructureView(GlobalData& store, NotificationCenter& cent
     auto* deleteKey = new QShortcut(QKeySequence::Delete, m_outline);
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, &MenuStructureView::removeMenu);
+    // Return on an item opens its form, as a double click renames it.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* openKey = new QShortcut(QKeySequence(key), m_outline);
+        openKey->setContext(Qt::WidgetShortcut);
+        connect(openKey, &QShortcut::activated, this, &MenuStructureView::showEditMenuPopOver);
+    }
 
     m_iconIndex.catchUp(*m_model->rootNode());
     m_outline->expandAll();
@@ -160,6 +166,7 @@ void MenuStructureView::showAddMenuPopOver() {
         return;
     }
     m_editedItem = QPersistentModelIndex();
+    m_form->setFollowingOffered(m_store.outputOptions().style == OutputStyle::Modern);
     m_form->prepareForAdd(m_model->isTopLevel(currentNode()));
     m_form->showUnder(m_addButton);
 }
@@ -173,6 +180,7 @@ void MenuStructureView::showEditMenuPopOver() {
         return;
     }
     m_editedItem = m_model->indexOfNode(node);
+    m_form->setFollowingOffered(m_store.outputOptions().style == OutputStyle::Modern);
     m_form->prepareForEdit(*node, !m_model->isTopLevel(node));
     m_form->showUnder(m_editButton);
 }

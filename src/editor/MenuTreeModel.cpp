@@ -291,7 +291,7 @@ void MenuTreeModel::removeItem(const QModelIndex& index) {
     if (parentNode != rootNode() && parentNode->childCount() == 0)
         parentNode->setIsGroup(false);
     endRemoveRows();
-    emit menuChanged(tr("Delete Item"));
+    emit menuChanged(tr("Delete “%1”").arg(removed->name()));
 }
 
 void MenuTreeModel::itemEdited(const QModelIndex& index) {

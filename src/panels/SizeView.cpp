@@ -28,7 +28,8 @@ struct PaddingSide {
 // One row of the padding grid: two sides and the padlock between them that couples them.
 struct PaddingAxis {
     Setting lock;
-    const char* lockName; // for screen readers
+    const char* lockName;   // for screen readers, and the step that closes the padlock
+    const char* unlockName; // the step that opens it
     int row;
     std::array<PaddingSide, 2> sides;
 };
@@ -66,12 +67,14 @@ const ShapeSettings kSubMenuShape = {
 constexpr PaddingAxis kPaddingAxes[] = {
     {Setting::varSizeHorizontalLock,
      QT_TR_NOOP("Lock left and right padding together"),
+     QT_TR_NOOP("Unlock left and right padding"),
      5,
      {{{"paddingLeft", QT_TR_NOOP("Left"), QT_TR_NOOP("left padding"), Setting::paddingLeft, 0},
        {"paddingRight", QT_TR_NOOP("Right"), QT_TR_NOOP("right padding"), Setting::paddingRight,
         3}}}},
     {Setting::varSizeVerticalLock,
      QT_TR_NOOP("Lock top and bottom padding together"),
+     QT_TR_NOOP("Unlock top and bottom padding"),
      6,
      {{{"paddingTop", QT_TR_NOOP("Top"), QT_TR_NOOP("top padding"), Setting::paddingTop, 0},
        {"paddingBottom", QT_TR_NOOP("Bottom"), QT_TR_NOOP("bottom padding"), Setting::paddingBottom,
@@ -135,6 +138,7 @@ SizeView::SizeView(GlobalData& data, NotificationCenter& center, QWidget* parent
             axis.lock == Setting::varSizeHorizontalLock ? m_paddingHorizontal : m_paddingVertical;
         lock->setFixedSize(16, 16);
         lock->setAccessibleName(tr(axis.lockName));
+        lock->setUnlockStepName(tr(axis.unlockName));
         form()->addWidget(lock, axis.row, 2, Qt::AlignCenter);
         bindPaddingAxis(axis, lock);
     }

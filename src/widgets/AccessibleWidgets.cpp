@@ -219,9 +219,11 @@ void drawFocusRing(QPainter& painter, const QWidget& widget, const QRectF& aroun
 }
 
 QString undoStepName(const QWidget* control) {
-    if (control == nullptr)
-        return {};
-    QString name = control->accessibleName().simplified();
+    return control == nullptr ? QString() : titleCased(control->accessibleName());
+}
+
+QString titleCased(const QString& text) {
+    QString name = text.simplified();
     bool wordStart = true;
     for (QChar& c : name) {
         if (wordStart)

@@ -17,6 +17,8 @@ void installAccessibleWidgets();
 // the screen names it, in title case ("Hover background opacity" → "Hover Background
 // Opacity"). So the Edit menu and screen readers name a setting the same way.
 QString undoStepName(const QWidget* control);
+// "Unlock left and right padding" as a step's name: "Unlock Left And Right Padding".
+QString titleCased(const QString& text);
 
 // The keyboard focus ring of the drawn controls, in the palette's highlight colour.
 void drawFocusRing(QPainter& painter, const QWidget& widget, const QRectF& around);

@@ -38,7 +38,9 @@ void LockImageView::setIsLock(bool isLock) {
 void LockImageView::sendMessage(bool isLock) {
     m_center.post(QStringLiteral("LockStatusChanged"), this,
                   {{QStringLiteral("Lock"), QVariant(isLock)},
-                   {QLatin1String(kUndoTextKey), undoStepName(this)}});
+                   {QLatin1String(kUndoTextKey), isLock || m_unlockStepName.isEmpty()
+                                                     ? undoStepName(this)
+                                                     : titleCased(m_unlockStepName)}});
 }
 
 QSize LockImageView::sizeHint() const {

@@ -24,6 +24,8 @@ public:
     bool showsLockedImage() const { return m_isLock; }
 
     void sendMessage(bool isLock);
+    // The undo step of opening the padlock; closing it is named by the accessible name.
+    void setUnlockStepName(const QString& name) { m_unlockStepName = name; }
     // What a click does: flips the state and announces it.
     void toggle();
 
@@ -43,6 +45,7 @@ protected:
 private:
     NotificationCenter& m_center;
     bool m_isLock = true;
+    QString m_unlockStepName;
 };
 
 } // namespace brindle

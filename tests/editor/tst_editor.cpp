@@ -246,7 +246,7 @@ void EditorTest::addForm_offersKindsBySelection() {
     QCOMPARE(kind->currentText(), preselected);
     QVERIFY(kind->isEnabled());
     QCOMPARE(f.form().findChild<QPushButton*>(QStringLiteral("createMenuButton"))->text(),
-             QStringLiteral("Create"));
+             QStringLiteral("C&reate"));
     // The add button toggles the popover.
     f.view->showAddMenuPopOver();
     QVERIFY(!f.form().isVisible());
@@ -573,7 +573,7 @@ void EditorTest::edit_iconFields() {
     f.view->showEditMenuPopOver();
     QVERIFY(f.form().isVisible());
     QCOMPARE(f.form().findChild<QPushButton*>(QStringLiteral("createMenuButton"))->text(),
-             QStringLiteral("Save"));
+             QStringLiteral("&Save"));
     QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text(),
              QStringLiteral("old.png"));
     QVERIFY(!f.form().findChild<QComboBox*>(QStringLiteral("newMenuComboBox"))->isEnabled());
@@ -898,6 +898,15 @@ void EditorTest::rename_inPlace() {
     // Setting the same title again is no change.
     QVERIFY(f.model().setData(forums, QStringLiteral("Community")));
     QCOMPARE(f.log.senders.size(), 1);
+    // Return on an item, not renaming, opens its form.
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    outline->setFocus();
+    QVERIFY(!f.form().isVisible());
+    QTest::keyClick(outline, Qt::Key_Return);
+    QVERIFY(f.form().isVisible() && f.form().isEditing());
+    QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("newMenuTextField"))->text(),
+             QStringLiteral("Community"));
 }
 
 void EditorTest::iconGapPair_data() {
@@ -1129,10 +1138,24 @@ void EditorTest::svgIcon_formFollowsTheChoice() {
     QVERIFY(writePicture(f.source(QStringLiteral("b.png")), QSize(6, 6), Qt::red));
     auto* retinaField = f.form().findChild<QLineEdit*>(QStringLiteral("retinaImageTextField"));
     auto* follows = f.form().findChild<QCheckBox*>(QStringLiteral("followsTextColourCheckBox"));
+    auto* gap = f.form().findChild<QLineEdit*>(QStringLiteral("paddingRightTextField"));
+    // A Classic page shows the icon's pictures: following the text colour is not offered,
+    // and the box says why.
+    f.view->showAddMenuPopOver();
+    f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    QVERIFY(!follows->isEnabled());
+    QVERIFY(follows->toolTip().contains(QStringLiteral("Modern")));
+    f.view->showAddMenuPopOver(); // closes it
+    OutputOptions modern;
+    modern.style = OutputStyle::Modern;
+    f.store.setOutputOptions(modern);
     f.view->showAddMenuPopOver();
     QVERIFY(retinaField->isEnabled());
     QVERIFY(!follows->isEnabled());
+    QCOMPARE(gap->text(), QStringLiteral("0"));
     f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    // A first icon gets room beside the title.
+    QCOMPARE(gap->text(), QStringLiteral("6"));
     // No 2× file for an SVG, and the form says why.
     QVERIFY(!retinaField->isEnabled());
     QVERIFY(retinaField->toolTip().contains(QStringLiteral("sharp at every size")));
@@ -1150,6 +1173,11 @@ void EditorTest::svgIcon_formFollowsTheChoice() {
     QCOMPARE(f.form().findChild<QLineEdit*>(QStringLiteral("imageTextField"))->text(),
              QStringLiteral("a.svg"));
     QVERIFY(follows->isChecked() && !retinaField->isEnabled());
+    // An item's own gap stays, also when its icon is replaced.
+    gap->setText(QStringLiteral("0"));
+    f.form().updatePaddingRightTextFieldValue();
+    f.form().chooseImageFile(f.source(QStringLiteral("a.svg")));
+    QCOMPARE(gap->text(), QStringLiteral("0"));
     follows->setChecked(false);
     f.view->saveButtonClicked();
     QVERIFY(item->hasSvgIcon() && !item->svgIcon().followsTextColour);

@@ -692,6 +692,11 @@ void PanelPatternTest::lock_storesItsStateAndLeavesValues() {
     QCOMPARE(posts.senders().first(), static_cast<const void*>(lock));
     QCOMPARE(posts.userInfos().at(0).value(QStringLiteral("Lock")).toBool(), false);
     QCOMPARE(posts.userInfos().at(1).value(QStringLiteral("Lock")).toBool(), true);
+    // Each step is named by what it did.
+    QCOMPARE(posts.userInfos().at(0).value(QLatin1String(kUndoTextKey)).toString(),
+             QStringLiteral("Unlock Top And Bottom Padding"));
+    QCOMPARE(posts.userInfos().at(1).value(QLatin1String(kUndoTextKey)).toString(),
+             QStringLiteral("Lock Top And Bottom Padding Together"));
 
     // An opened project's lock states show on the next reload, without announcing anything.
     posts.clear();

@@ -381,7 +381,7 @@ void TestShell::document_undoAndRedoFollowedByEveryView() {
     (*deleteButton)->click();
     QTRY_COMPARE(w.topLevelTitles(), QStringLiteral("Home/0,Forums/0"));
     QTRY_VERIFY(w.window.isWindowModified());
-    QCOMPARE(w.window.document()->undoAction()->text(), QStringLiteral("&Undo Delete Item"));
+    QCOMPARE(w.window.document()->undoAction()->text(), QStringLiteral("&Undo Delete “Products”"));
     // The closed alert leaves no active window on the offscreen platform.
     w.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
