@@ -66,6 +66,11 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_navLabelField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
     connect(m_breakpointField, &QSpinBox::valueChanged, this, &OutputView::updateOutputOptions);
     connect(m_classNameField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
+    // A key the name cannot hold is refused with a word, never dropped unseen.
+    connect(m_classNameField, &QLineEdit::inputRejected, this, [this] {
+        emit statusMessage(tr("A class name holds letters, digits, “-” and “_” only: "
+                              "“site-nav”, not “site nav”"));
+    });
 }
 
 void OutputView::showModernControls(bool modern) {

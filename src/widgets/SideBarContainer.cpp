@@ -23,8 +23,10 @@ SideBarLayout sideBarLayout(const MainMenuPanels& p) {
         p.sizeView,      p.backgroundView, p.backgroundHoverView, p.backgroundActiveView,
         p.separatorView, p.dropShadowView, p.innerShadowView,     p.textView,
         p.textHoverView, p.textActiveView, p.textShadow1View,     p.textShadow2View};
+    // How the menu is written (its style, its class name) comes before how it looks: first,
+    // where a designer opening the Main Menu mode sees it.
     if (!p.outputView.isNull()) {
-        layout.pages.first().append(p.outputView);
+        layout.pages.first().prepend(p.outputView);
         layout.reloadOrder.append(p.outputView);
     }
     layout.strip = TabStripView::Config::SideTabView;

@@ -469,6 +469,13 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
         QCOMPARE(panel->classNameField()->text(), QStringLiteral("site"));
     }
     QCOMPARE(said.count(), 3);
+    // A space typed into the name is refused there and then, with a word.
+    panel->classNameField()->setText(QStringLiteral("site"));
+    panel->classNameField()->setCursorPosition(4);
+    QTest::keyClick(panel->classNameField(), Qt::Key_Space);
+    QCOMPARE(panel->classNameField()->text(), QStringLiteral("site"));
+    QCOMPARE(said.count(), 4);
+    QVERIFY(said.last().first().toString().contains(QStringLiteral("“site-nav”")));
 
     // The menu alone, as Export Snippet writes it, from Edit → Copy HTML and Copy CSS.
     const Snippet snippet = buildSnippet(data);
