@@ -51,10 +51,7 @@ TextView::TextView(GlobalData& data, NotificationCenter& center, QWidget* parent
     form()->setColumnStretch(4, 1);
 
     // Reload order: family, size, colour.
-    addReloader([this] {
-        m_fontFamilyPopUpButton->setCurrentIndex(
-            getFontFamilyIndex(this->data().mainMenufontFamily()));
-    });
+    addReloader([this] { showFontFamily(this->data().mainMenufontFamily()); });
     bindPair(size, Setting::mainMenufontSize, QStringLiteral("MainMenuFontSizeDataUpdated"));
     bindWell(colour, Setting::mainMenufontColor, QStringLiteral("MainMenuFontColorDataUpdated"));
     connect(m_fontFamilyPopUpButton, &QComboBox::activated, this,
@@ -65,10 +62,28 @@ int TextView::getFontFamilyIndex(const QString& family) const {
     return static_cast<int>(m_fontFamilies.indexOf(family));
 }
 
+void TextView::showFontFamily(const QString& family) {
+    // A design's own font (a gallery design, an opened file) that is not among the choices is
+    // shown as one more, last, so the box never stands empty.
+    const int known = getFontFamilyIndex(family);
+    const int choices = static_cast<int>(m_fontFamilies.size());
+    if (known >= 0) {
+        if (m_fontFamilyPopUpButton->count() > choices)
+            m_fontFamilyPopUpButton->removeItem(choices);
+        m_fontFamilyPopUpButton->setCurrentIndex(known);
+        return;
+    }
+    if (m_fontFamilyPopUpButton->count() == choices)
+        m_fontFamilyPopUpButton->addItem(family);
+    m_fontFamilyPopUpButton->setItemText(choices, family);
+    m_fontFamilyPopUpButton->setItemData(choices, family, Qt::ToolTipRole);
+    m_fontFamilyPopUpButton->setCurrentIndex(choices);
+}
+
 void TextView::updateFontFamilyPopUpButtonValue() {
     const int index = m_fontFamilyPopUpButton->currentIndex();
     if (index < 0 || index >= m_fontFamilies.size())
-        return;
+        return; // the design's own font, as it is
     data().setMainMenufontFamily(m_fontFamilies.at(index));
     sendUpdateDataNotification(QStringLiteral("MainMenuFontFamilyDataUpdated"),
                                m_fontFamilyPopUpButton);

@@ -16,6 +16,8 @@ public:
     explicit TextView(QWidget* parent = nullptr);
     TextView(GlobalData& data, NotificationCenter& center, QWidget* parent = nullptr);
 
+    // Selects `family`, or shows it as the design's own, last.
+    void showFontFamily(const QString& family);
     // The position of the first list entry equal to family (letter case counts), or -1.
     int getFontFamilyIndex(const QString& family) const;
     QComboBox* fontFamilyPopUpButton() const { return m_fontFamilyPopUpButton; }

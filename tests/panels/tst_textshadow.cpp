@@ -82,7 +82,7 @@ void TextAndShadowTest::fontFamily_wheelChangesItOnlyWithFocus() {
 
 void TextAndShadowTest::fontFamily_reloadMatchesLetterCaseExactly_data() {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("shown"); // the list's entry, or -1: shown as the design's own, last
     QTest::newRow("exact entry") << "Georgia, serif" << 8;
     QTest::newRow("letter case differs") << "georgia, serif" << -1;
     QTest::newRow("not in the list") << "Papyrus, fantasy" << -1;
@@ -95,11 +95,21 @@ void TextAndShadowTest::fontFamily_reloadMatchesLetterCaseExactly() {
     f.data.setMainMenufontFamily(stored);
     PostRecorder posts(f.center);
     f.panels.textViewContainer->reloadData();
-    QCOMPARE(f.panels.textViewContainer->fontFamilyPopUpButton()->currentIndex(), shown);
+    QComboBox* popUp = f.panels.textViewContainer->fontFamilyPopUpButton();
+    const int choices = int(GlobalData::defaultFontStacks().size());
+    // Never an empty box: a font of the design's own is one more entry, last.
+    QCOMPARE(popUp->currentIndex(), shown >= 0 ? shown : choices);
+    QCOMPARE(popUp->currentText(), stored);
+    QCOMPARE(popUp->count(), shown >= 0 ? choices : choices + 1);
     QCOMPARE(f.panels.textViewContainer->getFontFamilyIndex(stored), shown);
     // The stored text stays, whatever the pop-up shows.
     QCOMPARE(f.data.mainMenufontFamily(), stored);
     QCOMPARE(posts.names(), QStringList{QStringLiteral("MainMenuFontColorDataUpdated")});
+    // Back to a listed font: the extra entry goes.
+    f.data.setMainMenufontFamily(GlobalData::defaultFontStacks().first());
+    f.panels.textViewContainer->reloadData();
+    QCOMPARE(popUp->count(), choices);
+    QCOMPARE(popUp->currentIndex(), 0);
 }
 
 void TextAndShadowTest::fontSize_isClampedAndAnnounced() {
