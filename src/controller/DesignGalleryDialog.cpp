@@ -101,12 +101,35 @@ DesignGalleryDialog::DesignGalleryDialog(const DesignGallery& gallery, DesignThu
     connect(&m_thumbnails, &DesignThumbnails::ready, this, &DesignGalleryDialog::showThumbnail);
 
     auto* layout = new QVBoxLayout(this);
+    m_recentRow = new QHBoxLayout;
+    layout->addLayout(m_recentRow);
     layout->addWidget(intro);
     layout->addWidget(m_cards, 1);
     layout->addWidget(m_showAtStart);
     layout->addWidget(buttons);
     fill();
     m_cards->setFocus();
+}
+
+void DesignGalleryDialog::showRecentProjects(const QList<RecentProjectEntry>& projects) {
+    if (projects.isEmpty())
+        return;
+    auto* label = new QLabel(tr("Continue with:"), this);
+    m_recentRow->addWidget(label);
+    for (const RecentProjectEntry& project : projects) {
+        auto* open = new QPushButton(project.title, this);
+        open->setObjectName(QStringLiteral("recentProjectButton"));
+        open->setAutoDefault(false);
+        open->setToolTip(project.path);
+        open->setAccessibleName(tr("Open %1").arg(project.title));
+        connect(open, &QPushButton::clicked, this, [this, path = project.path] {
+            emit recentProjectChosen(path);
+            accept();
+        });
+        m_recentRow->addWidget(open);
+    }
+    m_recentRow->addStretch(1);
+    label->setBuddy(m_recentRow->itemAt(1)->widget());
 }
 
 void DesignGalleryDialog::fill() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/DesignGallery.h"
+#include "project/RecentProjects.h"
 
 #include <QDialog>
 #include <QList>
@@ -9,6 +10,8 @@ class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+
+class QHBoxLayout;
 
 namespace brindle {
 
@@ -27,10 +30,16 @@ public:
     // "Flat Light, built-in design": a card's text and its accessible name.
     static QString accessibleNameOf(const GalleryDesign& design);
 
+    // A row of the designer's recent projects (newest first) above the designs, so the gallery
+    // shown at a start never stands between a returning designer and their work.
+    void showRecentProjects(const QList<RecentProjectEntry>& projects);
+
 signals:
     void designChosen(const GalleryDesign& design);
+    void recentProjectChosen(const QString& path);
 
 private:
+    QHBoxLayout* m_recentRow = nullptr;
     void fill();
     void showThumbnail(const QString& key, const QImage& picture);
     void chooseCurrent();

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +34,9 @@ void GalleryActions::showGallery() {
     auto* dialog = new DesignGalleryDialog(m_gallery, m_thumbnails, m_window);
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &DesignGalleryDialog::designChosen, this, &GalleryActions::designChosen);
+    dialog->showRecentProjects(RecentProjects(m_data.recentProjectList()).loadRecentList());
+    connect(dialog, &DesignGalleryDialog::recentProjectChosen, m_document,
+            &Document::openProjectFile);
     dialog->open();
 }
 
@@ -42,7 +46,9 @@ void GalleryActions::offerAtStart() {
 }
 
 void GalleryActions::designChosen(const GalleryDesign& design) {
-    if (m_data.getMenuRootNode()->childCount() == 0) {
+    // Nothing of the designer's own to keep: an empty menu, or the untouched starting design.
+    const bool untouched = !m_document->isModified() && m_document->filePath().isEmpty();
+    if (m_data.getMenuRootNode()->childCount() == 0 || untouched) {
         m_document->newFromDesign(design.bytes, false);
         return;
     }
@@ -76,6 +82,9 @@ void GalleryActions::saveDesign() {
     ask->setAttribute(Qt::WA_DeleteOnClose);
     ask->setWindowTitle(tr("Save Design to Gallery"));
     ask->setLabelText(tr("Name of the design:"));
+    // The project's name is the likely name of its design.
+    if (!m_document->filePath().isEmpty())
+        ask->setTextValue(QFileInfo(m_document->filePath()).completeBaseName());
     ask->setWindowModality(Qt::WindowModal);
     connect(ask, &QInputDialog::textValueSelected, this, &GalleryActions::saveDesignAs);
     ask->open();

@@ -1357,8 +1357,22 @@ DesignGalleryDialog* openGallery(MainWindow& window) {
 void PanelsInWindowTest::gallery_worksByKeyboardAndKeepsOrReplacesTheMenu() {
     ShownWindow w;
     QVERIFY(w.active());
-    const QStringList ownMenu = topTitles(w.data);
+    // At a first start there is no menu of one's own to keep: the design comes with its
+    // sample menu, and nothing asks.
     DesignGalleryDialog* gallery = openGallery(w.window);
+    QVERIFY(gallery);
+    QTRY_COMPARE(QApplication::focusWidget(), gallery->findChild<QListWidget*>(u"designCards"_s));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(w.window.findChild<DesignGalleryDialog*>() == nullptr);
+    QTRY_COMPARE(topTitles(w.data),
+                 QStringList({u"Home"_s, u"Products"_s, u"Services"_s, u"About"_s, u"Contact"_s}));
+    QVERIFY(w.window.findChild<QMessageBox*>(u"keepMenuQuestion"_s) == nullptr);
+    // A menu of one's own, then.
+    MenuTreeModel* model = w.window.menuStructureView()->treeModel();
+    QVERIFY(model->setData(model->index(0, 0), u"Start"_s));
+    QTRY_VERIFY(w.window.document()->isModified());
+    const QStringList ownMenu = topTitles(w.data);
+    gallery = openGallery(w.window);
     QVERIFY(gallery);
     QStringList unnamed;
     int focusable = 0;
@@ -1383,6 +1397,11 @@ void PanelsInWindowTest::gallery_worksByKeyboardAndKeepsOrReplacesTheMenu() {
     QVERIFY(question);
     QVERIFY(QTest::qWaitForWindowActive(question));
     press(Qt::Key_Return);
+    // The edited menu is in no file: discarding it as a file keeps it in the new design.
+    QMessageBox* discard = nullptr;
+    QTRY_VERIFY((discard = w.window.findChild<QMessageBox*>(u"unsavedChangesAlert"_s)));
+    discard->button(QMessageBox::Discard)->click();
+    QTRY_VERIFY(w.window.findChild<QMessageBox*>(u"unsavedChangesAlert"_s) == nullptr);
     GlobalData expected;
     QTemporaryDir icons;
     QVERIFY(openProjectData(expected, designs.at(2).bytes, icons.path()));

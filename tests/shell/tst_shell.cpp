@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "controller/ContrastWindow.h"
+#include "controller/DesignGalleryDialog.h"
 #include "controller/Document.h"
 #include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
@@ -32,6 +33,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -306,6 +308,29 @@ void TestShell::openRecent_listsSavedProjectsNewestFirst() {
     QCOMPARE(w.data.recentProjectList().size(), 4);
     // Kept in the settings at once: a run that crashes now still lists them at the next start.
     QCOMPARE(RecentProjects::readUserDefaults(), w.data.recentProjectList());
+
+    // The gallery leads back to them too, newest first; one opens with a click.
+    w.action("newFromDesign")->trigger();
+    auto* gallery = w.window.findChild<DesignGalleryDialog*>();
+    QVERIFY(gallery);
+    QStringList shown;
+    QList<QPushButton*> buttons;
+    for (QPushButton* button :
+         gallery->findChildren<QPushButton*>(QStringLiteral("recentProjectButton"))) {
+        shown.append(button->text());
+        buttons.append(button);
+    }
+    QCOMPARE(shown, (QStringList{"two.brindleprj", "five.brindleprj", "four.brindleprj",
+                                 "three.brindleprj"}));
+    buttons.last()->click();
+    QTRY_VERIFY(w.window.findChild<DesignGalleryDialog*>() == nullptr);
+    QVERIFY(w.window.document()->filePath().endsWith(QStringLiteral("three.brindleprj")));
+    // Its name is the likely name of its design in the gallery.
+    w.action("saveDesignToGallery")->trigger();
+    auto* ask = w.window.findChild<QInputDialog*>(QStringLiteral("designNameQuestion"));
+    QVERIFY(ask);
+    QCOMPARE(ask->textValue(), QStringLiteral("three"));
+    ask->reject();
 }
 
 void TestShell::openRecent_goneEntryIsDroppedAndTold() {
