@@ -101,6 +101,7 @@ void PreviewArea::setDevice(Device device) {
             m_frame->setMaximumWidth(row.width + 2 * m_frame->frameWidth());
         }
         fitPageToFrame();
+        m_view->forgetVisitorState();
         QSettings().setValue(kDeviceKey, QLatin1String(row.key));
     }
     for (QAction* action : m_deviceActions->actions())

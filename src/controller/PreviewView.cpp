@@ -96,6 +96,24 @@ const char* const kPinScript = R"((function (args) {
   pin(sub, args[5]);
 }))";
 
+// What a visitor left open in the menu (a tapped sub-menu, the phone menu, the focus) is closed:
+// it belongs to the width or the mode it was opened in.
+const char* const kForgetVisitorScript = R"((function () {
+  var bar = brindleMenuBar();
+  if (!bar) return;
+  var nav = bar.closest('nav') || bar;
+  if (nav.contains(document.activeElement)) document.activeElement.blur();
+  nav.querySelectorAll('[class]').forEach(function (e) {
+    Array.prototype.slice.call(e.classList).forEach(function (c) {
+      if (/-(open|closed)$/.test(c)) e.classList.remove(c);
+    });
+  });
+  nav.querySelectorAll('button[aria-expanded]').forEach(function (b) {
+    b.setAttribute('aria-expanded', 'false');
+  });
+  nav.querySelectorAll('input[type=checkbox]').forEach(function (t) { t.checked = false; });
+})())";
+
 // Only local files may be fetched: the page, its stylesheet and its images.
 class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
 public:
@@ -280,8 +298,15 @@ void PreviewView::setPins(const PreviewPins& pins) {
     if (pins == m_pins)
         return;
     m_pins = pins;
-    if (!m_loading)
+    if (!m_loading) {
+        forgetVisitorState();
         applyPins();
+    }
+}
+
+void PreviewView::forgetVisitorState() {
+    if (!m_loading)
+        runInPage(QLatin1String(kMenuBarFunction) + QLatin1String(kForgetVisitorScript));
 }
 
 void PreviewView::applyPins() {

@@ -50,6 +50,9 @@ public:
     // The state shown on the representative items; kept across reloads.
     void setPins(const PreviewPins& pins);
     const PreviewPins& pins() const { return m_pins; }
+    // Closes what a visitor opened in the page (a tapped sub-menu, the phone menu) and takes
+    // the focus out of the menu: a new width or mode starts from the design as it is.
+    void forgetVisitorState();
 
 signals:
     // The first frame drawn after a stylesheet or menu change was shown in place.

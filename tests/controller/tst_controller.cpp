@@ -736,8 +736,16 @@ void ControllerTest::preview_showsTheChange() {
     QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(),
                  PreviewArea::kPhoneWidth);
     QCOMPARE(PreviewArea().device(), PreviewArea::Device::Phone);
+    // What a tap opened at phone width belongs to it: a sub-menu opened there is closed at
+    // another width.
+    askPage(view, QStringLiteral("document.querySelector('li > ul').parentNode.classList"
+                                 ".add('brindlenav-open'); true"));
     window.previewArea()->setDevice(PreviewArea::Device::Desktop);
     QTRY_COMPARE(askPage(view, QStringLiteral("window.innerWidth")).toInt(), view->width());
+    QTRY_COMPARE(
+        askPage(view, QStringLiteral("document.querySelectorAll('.brindlenav-open').length"))
+            .toInt(),
+        0);
     QVERIFY(view->width() > PreviewArea::kPhoneWidth);
 
     // Preview aids never reach the files.
