@@ -47,6 +47,7 @@ int runExport(const ExportRequest& request) {
         }
         data.setTempFolderPath(previewFolder->folderPath());
         const OpenResult opened = openProjectFile(data, request.projectPath);
+        data.setDocumentName(QFileInfo(request.projectPath).completeBaseName());
         if (!opened) {
             printError(QStringLiteral("cannot open %1: %2")
                            .arg(QDir::toNativeSeparators(request.projectPath), opened.error));

@@ -122,6 +122,7 @@ bool Document::isModified() const {
 
 void Document::setFilePath(const QString& path) {
     m_filePath = path;
+    m_data.setDocumentName(path.isEmpty() ? QString() : QFileInfo(path).completeBaseName());
     m_recovery.setOriginalPath(path);
     updateTitle();
 }

@@ -15,7 +15,7 @@ namespace {
 // One piece of a document: fixed text, a registered fragment, or the text of an output
 // option. An option is part of the document's frame: changing it rebuilds the texts.
 struct Piece {
-    enum class Kind { Fixed, Fragment, NavLabel, PhoneQuery };
+    enum class Kind { Fixed, Fragment, NavLabel, PhoneQuery, PageTitle };
     Kind kind;
     const char* fixed;
     Fragment fragment;
@@ -598,7 +598,9 @@ constexpr Piece kModernPage[] = {
     text("\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"),
     text("\t<link rel=\"stylesheet\" href=\"styles.css\">\n"),
     text("\t<script src=\"menu.js\" defer></script>\n"),
-    text("\t<title>My Button</title>\n"),
+    text("\t<title>"),
+    option(Piece::Kind::PageTitle),
+    text("</title>\n"),
     text("</head>\n"),
     text("<body>\n"),
     text("<nav class=\"brindlenav-nav\" aria-label=\""),
@@ -626,15 +628,23 @@ const DocumentTables& documentTables(OutputStyle style) {
     return style == OutputStyle::Modern ? modern : classic;
 }
 
-QString optionText(Piece::Kind kind, const OutputOptions& options) {
+// A Modern page is titled after its project; an untitled one after what it shows.
+QString pageTitle(const QString& documentName) {
+    const QString name = documentName.simplified();
+    return escapeHtmlText(name.isEmpty() ? QStringLiteral("Menu") : name);
+}
+
+QString optionText(Piece::Kind kind, const OutputOptions& options, const QString& documentName) {
     if (kind == Piece::Kind::NavLabel)
         return escapeHtmlAttribute(options.navLabel);
+    if (kind == Piece::Kind::PageTitle)
+        return pageTitle(documentName);
     return phoneMediaQuery(options);
 }
 
 // Lays the pieces out one after another, recording each fragment's start.
 QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
-                 const OutputOptions& options) {
+                 const OutputOptions& options, const QString& documentName = {}) {
     QString result;
     result.reserve(8192);
     // The Modern texts name the menu's classes and ids after its class name.
@@ -656,7 +666,8 @@ QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
             break;
         case Piece::Kind::NavLabel:
         case Piece::Kind::PhoneQuery:
-            result += optionText(piece.kind, options);
+        case Piece::Kind::PageTitle:
+            result += optionText(piece.kind, options, documentName);
             break;
         }
     }
@@ -671,7 +682,8 @@ CodeDocuments::CodeDocuments(const GlobalData& data, QObject* parent)
 void CodeDocuments::insertHTML5Code() {
     m_builders.constructMenuStructureCommand();
     m_htmlOptions = m_builders.options();
-    m_htmlText = assemble(documentTables(m_htmlOptions.style).page, m_registry, m_htmlOptions);
+    m_htmlText = assemble(documentTables(m_htmlOptions.style).page, m_registry, m_htmlOptions,
+                          m_builders.data().documentName());
 }
 
 void CodeDocuments::insertCSS3Code() {

@@ -94,6 +94,14 @@ public:
     void setTempFolderPath(const QString& path) {
         m_tempFolderPath = path;
     }
+    // The name of the design's project file without its extension; empty while untitled. A
+    // Modern page takes it as its title. Not a setting: never saved, undone or reset.
+    const QString& documentName() const {
+        return m_documentName;
+    }
+    void setDocumentName(const QString& name) {
+        m_documentName = name;
+    }
     const QList<QByteArray>& recentProjectList() const {
         return m_recentProjectList;
     }
@@ -126,6 +134,7 @@ public:
 private:
     std::unique_ptr<Node> m_menuRootNode;
     QList<QByteArray> m_recentProjectList;
+    QString m_documentName;
     QStringList m_fontFamilyArray;
     OutputOptions m_outputOptions;
     QString m_tempFolderPath; // null until the preview folder exists

@@ -467,6 +467,14 @@ void DocumentsTest::modernStyle_frameFollowsTheOptions() {
                             "<label for=\"NAME-toggle\">Menu</label>\n<ul class=\"NAME\">\n"
                             "\t<li><a class=\"NAME-link\" href=\"#\">Home</a></li>\n")));
     QVERIFY(page.endsWith(QStringLiteral("</ul>\n</nav>\n</body>\n</html>\n")));
+    // Titled after the project, or "Menu" while untitled; the menu follows the body at once.
+    QVERIFY(page.contains(QStringLiteral("\t<title>Menu</title>\n</head>\n<body>\n<nav ")));
+    data.setDocumentName(QStringLiteral("  Tom & Jerry's <shop> "));
+    documents.rebuildForOutputOptions();
+    QVERIFY(documents.htmlText().contains(
+        QStringLiteral("\t<title>Tom &amp; Jerry's &lt;shop&gt;</title>\n")));
+    data.setDocumentName({});
+    documents.rebuildForOutputOptions();
     const QString& css = documents.cssText();
     QVERIFY(
         css.startsWith(named(".NAME-nav.NAME-nav,\n.NAME-nav.NAME-nav *:not(:where(svg *)) {\n")));
@@ -492,7 +500,9 @@ void DocumentsTest::modernStyle_frameFollowsTheOptions() {
             QVERIFY2(name.startsWith(className), qPrintable(name));
     }
 
-    // Back to Classic: the hand-written texts again, byte for byte, and no script.
+    // Back to Classic: the hand-written texts again, byte for byte, and no script, whatever
+    // the project is called.
+    data.setDocumentName(QStringLiteral("Shop"));
     data.setOutputOptions({});
     documents.rebuildForOutputOptions();
     QCOMPARE(documents.cssText(), readTestData(QStringLiteral("default.css")));

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QScopeGuard>
@@ -676,6 +677,8 @@ void ProjectCliTest::outputStyle_projectsOwnOrTheOptions() {
         OutputOptions used = options;
         used.style = modernExport ? OutputStyle::Modern : OutputStyle::Classic;
         data.setOutputOptions(used);
+        // As the window has it after opening the project: titled after its file.
+        data.setDocumentName(QFileInfo(project).completeBaseName());
         QVERIFY(
             exportDesign(data, preview.path(), expected, ExportForm::Page, ExistingFiles::Replace));
     }
@@ -692,4 +695,7 @@ void ProjectCliTest::outputStyle_projectsOwnOrTheOptions() {
     const QByteArray page = readBytes(QDir(out).filePath(QStringLiteral("index.html")));
     QCOMPARE(page.contains("<nav class=\"brindlenav-nav\" aria-label=\"Shop\">"),
              modernProject && modernExport);
+    if (modernExport)
+        QVERIFY(page.contains(
+            QByteArray("<title>" + QFileInfo(project).completeBaseName().toUtf8() + "</title>")));
 }
