@@ -94,6 +94,12 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_projectActions, &ProjectActions::statusMessage, this, showStatus);
     connect(m_panels.sizeViewContainer, &SizeView::statusMessage, this, showStatus);
     connect(m_panels.outputViewContainer, &OutputView::statusMessage, this, showStatus);
+    connect(m_panels.quickModeView, &QuickModeView::statusMessage, this, showStatus);
+    for (QuickBackgroundPanel* quick :
+         {static_cast<QuickBackgroundPanel*>(m_panels.quickModeNormalView),
+          static_cast<QuickBackgroundPanel*>(m_panels.quickModeHoverView),
+          static_cast<QuickBackgroundPanel*>(m_panels.quickModeActiveView)})
+        connect(quick, &QuickBackgroundPanel::statusMessage, this, showStatus);
     connect(m_menuStructureView, &MenuStructureView::statusMessage, this, showStatus);
     connect(m_gallery, &GalleryActions::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });

@@ -2,6 +2,7 @@
 
 #include "model/GlobalData.h"
 
+#include <QColor>
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -100,6 +101,55 @@ QList<StateContrast> checkContrast(const GlobalData& data) {
 QString contrastText(double ratio) {
     const double shown = std::floor(ratio * 10.0) / 10.0;
     return QStringLiteral("%1 : 1").arg(shown, 0, 'f', 1);
+}
+
+std::optional<Color> readableTextColour(const Color& preferred, const QList<Color>& backgrounds,
+                                        double required) {
+    const auto worstAgainst = [&backgrounds](const Color& text) {
+        double worst = 21.0;
+        for (const Color& background : backgrounds)
+            worst = std::min(worst, contrastRatio(text, background));
+        return worst;
+    };
+    if (worstAgainst(preferred) >= required)
+        return preferred;
+    const QColor shown =
+        QColor::fromRgbF(float(preferred.red), float(preferred.green), float(preferred.blue));
+    const float hue = std::max(0.0f, shown.hslHueF()); // an achromatic colour has none
+    const float saturation = shown.hslSaturationF();
+    const double lightness = shown.lightnessF();
+    constexpr int kSteps = 400;
+    std::optional<Color> nearest;
+    double nearestDistance = 2.0;
+    for (int step = 0; step <= kSteps; ++step) {
+        const double candidateLightness = double(step) / kSteps;
+        const double distance = std::abs(candidateLightness - lightness);
+        if (distance >= nearestDistance)
+            continue;
+        const QColor candidate = QColor::fromHslF(hue, saturation, float(candidateLightness));
+        const Color text{candidate.redF(), candidate.greenF(), candidate.blueF(), 1.0};
+        if (worstAgainst(text) >= required) {
+            nearest = text;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+const StateContrast* contrastOf(const QList<StateContrast>& checks, MenuLevel level,
+                                MenuState state) {
+    for (const StateContrast& check : checks) {
+        if (check.level == level && check.state == state)
+            return &check;
+    }
+    return nullptr;
+}
+
+QList<Color> backgroundsOf(const StateContrast& check) {
+    QList<Color> backgrounds;
+    for (const ContrastPair& pair : check.pairs)
+        backgrounds.append(pair.background);
+    return backgrounds;
 }
 
 } // namespace brindle

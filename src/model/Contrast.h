@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace brindle {
 
 class GlobalData;
@@ -46,6 +48,17 @@ struct StateContrast {
 // page's white lies below all of it (stops are opaque). Text shadows are left out. Six
 // entries, bar first, Normal, Hover, Active.
 QList<StateContrast> checkContrast(const GlobalData& data);
+
+// The colour nearest to `preferred` in lightness, of its hue and saturation (HSL), that reaches
+// `required` against every one of `backgrounds`; nothing when no lightness does. `preferred`
+// itself when it reaches it.
+std::optional<Color> readableTextColour(const Color& preferred, const QList<Color>& backgrounds,
+                                        double required);
+// The entry of `checks` for the level and state.
+const StateContrast* contrastOf(const QList<StateContrast>& checks, MenuLevel level,
+                                MenuState state);
+// The colours the state's text is drawn on.
+QList<Color> backgroundsOf(const StateContrast& check);
 
 // "4.8 : 1", one decimal, never rounded up across a threshold ("4.49" reads "4.4 : 1").
 QString contrastText(double ratio);

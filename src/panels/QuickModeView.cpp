@@ -1,5 +1,8 @@
 #include "panels/QuickModeView.h"
 
+#include "model/Contrast.h"
+#include "panels/ContrastBadge.h"
+#include "panels/FieldStepperPair.h"
 #include "panels/PanelRanges.h"
 #include "panels/QuickColor.h"
 #include "platform/NotificationCenter.h"
@@ -155,11 +158,13 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
                                    FieldStepperPair::Kind::Integer, ranges::kTextIntensity);
         placePair(intensity, 2, c.column, tr("%"));
         describe(intensity, spoken(c, tr("text brightness")), rowLabel(c, textLabel));
-        intensity->setCommit([this, level, field = intensity->textField()](double value) {
-            setTextIntensity(level, value, field);
-        });
+        intensity->setCommit(
+            [this, level, intensity](double value) { setTextIntensity(level, value, intensity); });
         intensities.push_back(intensity);
+        // The figure of the pair the column sets: readable text is the point of the colours.
+        form()->addWidget(new ContrastBadge(level, state, this), 4, c.column);
     }
+    addLabel(tr("Contrast"), 4, 0);
     // Reload order: both wells, both intensities, then both transparencies.
     for (size_t i = 0; i < intensities.size(); ++i) {
         FieldStepperPair* pair = intensities[i];
@@ -207,11 +212,26 @@ void QuickBackgroundPanel::deriveGradient(MenuLevel level, ColorPickerImageView*
 }
 
 void QuickBackgroundPanel::setTextIntensity(MenuLevel level, double intensity,
-                                            const QWidget* field) {
+                                            FieldStepperPair* pair) {
     const Setting fontColor = fontColorSetting(level, m_state);
     const Hsb current = hsbOf(data().colorValue(fontColor));
-    data().setValue(fontColor, colorFromHsb(current.hue, current.saturation, intensity / 100.0));
-    sendUpdateDataNotification(fontColorNotification(level, m_state), field);
+    const Color asked = colorFromHsb(current.hue, current.saturation, intensity / 100.0);
+    // Text that would not read takes the nearest brightness that does, and says so.
+    const StateContrast* check = contrastOf(checkContrast(data()), level, m_state);
+    const std::optional<Color> readable =
+        check ? readableTextColour(asked, backgroundsOf(*check), check->required) : asked;
+    data().setValue(fontColor, readable.value_or(asked));
+    if (!readable) {
+        emit statusMessage(tr("No brightness of this text colour reads on its background: "
+                              "choose another background colour"));
+    } else if (!(*readable == asked)) {
+        pair->setValue(shownTextIntensity(*readable));
+        emit statusMessage(tr("Text at %1 % would not read on its background; %2 % is the "
+                              "nearest that does")
+                               .arg(intensity)
+                               .arg(shownTextIntensity(*readable)));
+    }
+    sendUpdateDataNotification(fontColorNotification(level, m_state), pair->textField());
 }
 
 #define BRINDLE_QUICK_PANEL(ClassName, State)                                                      \
@@ -256,13 +276,26 @@ void QuickModeView::backgroundColorDidChangeNotification() {
         return;
     const Hsb base = hsbOf(m_well->backgroundColor());
     const Color dark = offsetBrightness(base, kQuickDarkOffset);
-    data().setMainMenufontColor(dark);
-    data().setMainMenufontColorActive(dark);
-    data().setMainMenufontColorHover(dark);
     data().setBorderColor(dark);
     // The end stop keeps its switch.
     writeQuickGradient(data(), gradientSettings(MenuLevel::Main, MenuState::Normal), base,
                        {true, true, true, std::nullopt});
+    // The text of each state is the dark shade of the pick where it reads on everything
+    // behind it, else the nearest lightness of its hue that does.
+    const QList<StateContrast> checks = checkContrast(data());
+    QStringList unreadable;
+    for (const MenuState state : {MenuState::Normal, MenuState::Hover, MenuState::Active}) {
+        const StateContrast* check = contrastOf(checks, MenuLevel::Main, state);
+        const std::optional<Color> readable =
+            check ? readableTextColour(dark, backgroundsOf(*check), check->required) : dark;
+        data().setValue(fontColorSetting(MenuLevel::Main, state), readable.value_or(dark));
+        if (!readable)
+            unreadable.append(stateName(state).toLower());
+    }
+    if (!unreadable.isEmpty())
+        emit statusMessage(tr("No text colour of this hue reads on the %1 background: choose "
+                              "another menu colour, or set the text in the Main Menu mode")
+                               .arg(unreadable.join(tr(" and "))));
     sendUpdateDataNotification(QStringLiteral("QuickModeDataUpdated"), m_well);
     emit menuColourApplied();
 }

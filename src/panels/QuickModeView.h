@@ -7,6 +7,8 @@ class QComboBox;
 
 namespace brindle {
 
+class FieldStepperPair;
+
 // "Shape" in quick mode: square, rounded or round corners of the bar.
 class QuickModeGeneralView : public StylePanel {
     Q_OBJECT
@@ -44,9 +46,12 @@ protected:
     // Registers the wells only; the quick side bar calls reloadData().
     void awake() override;
 
+signals:
+    void statusMessage(const QString& message);
+
 private:
     void deriveGradient(MenuLevel level, ColorPickerImageView* well);
-    void setTextIntensity(MenuLevel level, double intensity, const QWidget* field);
+    void setTextIntensity(MenuLevel level, double intensity, FieldStepperPair* pair);
 
     MenuState m_state;
 };
@@ -91,6 +96,7 @@ public:
 signals:
     // A pick has rewritten colours that the other quick panels show.
     void menuColourApplied();
+    void statusMessage(const QString& message);
 
 protected:
     void awake() override;

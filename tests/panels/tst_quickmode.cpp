@@ -1,6 +1,7 @@
 #include "tst_quickmode.h"
 
 #include "PanelTestSupport.h"
+#include "model/Contrast.h"
 #include "panels/QuickColor.h"
 #include "panels/QuickModeView.h"
 #include "widgets/ColorPickerImageView.h"
@@ -9,6 +10,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -277,22 +280,31 @@ void QuickModeTest::reloadData_postsNothing() {
 
 void QuickModeTest::textIntensity_setsAndShowsBrightness_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("brightness");
+    QTest::addColumn<double>("brightness"); // negative: moved to the nearest that reads
     QTest::addColumn<QString>("reloaded");
-    QTest::newRow("80") << "80" << 0.8 << "80";
-    QTest::newRow("100") << "100" << 1.0 << "100";
-    QTest::newRow("60") << "60" << 0.6 << "60";
-    QTest::newRow("7") << "7" << 0.07 << "7";
-    QTest::newRow("0") << "0" << 0.0 << "0";
-    QTest::newRow("above maximum") << "130" << 1.0 << "100";
+    QTest::addColumn<QColor>("background"); // of the whole bar
+    const QColor black(Qt::black), white(Qt::white);
+    QTest::newRow("80") << "80" << 0.8 << "80" << black;
+    QTest::newRow("100") << "100" << 1.0 << "100" << black;
+    QTest::newRow("60") << "60" << 0.6 << "60" << black;
+    QTest::newRow("7") << "7" << 0.07 << "7" << white;
+    QTest::newRow("0") << "0" << 0.0 << "0" << white;
+    QTest::newRow("above maximum") << "130" << 1.0 << "100" << black;
+    QTest::newRow("7 on black: unreadable") << "7" << -1.0 << QString() << black;
+    QTest::newRow("100 on white: unreadable") << "100" << -1.0 << QString() << white;
 }
 
 void QuickModeTest::textIntensity_setsAndShowsBrightness() {
     QFETCH(QString, typed);
     QFETCH(double, brightness);
     QFETCH(QString, reloaded);
+    QFETCH(QColor, background);
     PanelFixture f;
     QuickBackgroundPanel* panel = f.panels.quickModeNormalView;
+    for (const GradientStopSettings& stop :
+         gradientSettings(MenuLevel::Main, MenuState::Normal).stops)
+        f.data.setValue(stop.color,
+                        Color{background.redF(), background.greenF(), background.blueF(), 1.0});
     panel->reloadData();
     const Color font = colorFromHsb(0.25, 0.5, 0.3);
     f.data.setMainMenufontColor(font);
@@ -300,10 +312,24 @@ void QuickModeTest::textIntensity_setsAndShowsBrightness() {
     QVERIFY(field != nullptr);
     const auto before = snapshot(f.data);
     PostRecorder posts(f.center);
+    QSignalSpy said(panel, &QuickBackgroundPanel::statusMessage);
 
     typeInto(field, typed);
 
     const Hsb stored = hsbOf(f.data.mainMenufontColor());
+    if (brightness < 0) {
+        // Text that would not read takes the nearest brightness of its hue that does; the
+        // field shows it and the window says so.
+        const Color bar{background.redF(), background.greenF(), background.blueF(), 1.0};
+        QVERIFY(contrastRatio(f.data.mainMenufontColor(), bar) >= 4.5);
+        QVERIFY(contrastRatio(f.data.mainMenufontColor(), bar) < 5.0);
+        QVERIFY(std::abs(stored.hue - 0.25) < 0.01);
+        QCOMPARE(field->text(), QString::number(std::lround(stored.brightness * 100)));
+        QCOMPARE(said.count(), 1);
+        QCOMPARE(changedSettings(before, f.data), QStringList{QStringLiteral("mainMenufontColor")});
+        return;
+    }
+    QCOMPARE(said.count(), 0);
     // Black has no hue or saturation left to compare.
     QVERIFY(brightness == 0.0 || std::abs(stored.hue - 0.25) < 1e-9);
     QVERIFY(brightness == 0.0 || std::abs(stored.saturation - 0.5) < 1e-9);
@@ -319,6 +345,10 @@ void QuickModeTest::textIntensity_setsAndShowsBrightness() {
 void QuickModeTest::subMenuIntensity_setsOnlyItsOwnColour() {
     PanelFixture f;
     QuickBackgroundPanel* panel = f.panels.quickModeHoverView;
+    // On black, where the brightest text reads.
+    for (const MenuState state : {MenuState::Normal, MenuState::Hover})
+        for (const GradientStopSettings& stop : gradientSettings(MenuLevel::SubMenu, state).stops)
+            f.data.setValue(stop.color, rgb(0, 0, 0));
     panel->reloadData();
     auto* field =
         panel->findChild<QLineEdit*>(QStringLiteral("subMenuTextColorIntensityTextField"));
@@ -404,6 +434,33 @@ void QuickModeTest::shape_choiceAndReload() {
         QCOMPARE(f.data.borderRadius(), radii[index]);
         QCOMPARE(posts.names(), QStringList{QStringLiteral("BorderRadiusDataUpdated")});
         QCOMPARE(posts.senders().first(), static_cast<const void*>(view));
+    }
+}
+
+// Whatever colour is picked, the bar's text reads in every state, or the window says in which
+// it cannot.
+void QuickModeTest::quickModeView_pickKeepsTheTextReadable() {
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 40; ++round) {
+        PanelFixture f;
+        QuickModeView* view = f.panels.quickModeView;
+        QSignalSpy said(view, &QuickModeView::statusMessage);
+        const Color pick = rgb(random.bounded(1.0), random.bounded(1.0), random.bounded(1.0));
+        view->backgroundColorColorImage()->setBackgroundColor(pick);
+        const QList<StateContrast> checks = checkContrast(f.data);
+        for (const MenuState state : {MenuState::Normal, MenuState::Hover, MenuState::Active}) {
+            const StateContrast* check = contrastOf(checks, MenuLevel::Main, state);
+            QVERIFY(check);
+            const bool told =
+                !said.isEmpty() && said.last().first().toString().contains(
+                                       state == MenuState::Normal  ? QStringLiteral("normal")
+                                       : state == MenuState::Hover ? QStringLiteral("hover")
+                                                                   : QStringLiteral("active"));
+            QVERIFY2(check->passes() || told, qPrintable(QStringLiteral("%1 on %2: %3")
+                                                             .arg(hexadecimalValueOfAnNSColor(pick))
+                                                             .arg(int(state))
+                                                             .arg(check->worst())));
+        }
     }
 }
 

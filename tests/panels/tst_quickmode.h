@@ -24,4 +24,5 @@ private slots:
     void shape_choiceAndReload_data();
     void shape_choiceAndReload();
     void quickModeView_derivesMainMenuColours();
+    void quickModeView_pickKeepsTheTextReadable();
 };
