@@ -34,6 +34,12 @@ ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QT
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(m_list);
+    // Return or a double click on a row goes to the control that fixes it.
+    connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        QTreeWidgetItem* state = item->parent() ? item->parent() : item;
+        emit fixRequested(MenuLevel(state->data(0, Qt::UserRole).toInt()),
+                          MenuState(state->data(0, Qt::UserRole + 1).toInt()));
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
@@ -59,6 +65,9 @@ void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
                               contrastText(check.worst()));
         state->setText(2, contrastText(check.required));
         state->setText(3, placeToFix(check.level, check.state));
+        state->setData(0, Qt::UserRole, int(check.level));
+        state->setData(0, Qt::UserRole + 1, int(check.state));
+        state->setToolTip(3, tr("Return or a double click goes there"));
         state->setToolTip(1, ContrastBadge::explanation(check));
         for (const ContrastPair& pair : check.pairs) {
             auto* row = new QTreeWidgetItem(state);

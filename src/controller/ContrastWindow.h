@@ -21,6 +21,10 @@ public:
     // Where the designer changes a level's and state's text and background colours.
     static QString placeToFix(MenuLevel level, MenuState state);
 
+signals:
+    // A row was activated: the designer wants the control that changes its text colour.
+    void fixRequested(MenuLevel level, MenuState state);
+
 private:
     QTreeWidget* m_list;
 };

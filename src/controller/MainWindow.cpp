@@ -34,6 +34,8 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -357,12 +359,21 @@ void MainWindow::buildFileMenu() {
         if (!m_contrastWindow) {
             m_contrastWindow = new ContrastWindow(this);
             m_contrastWindow->showContrast(checkContrast(m_data));
+            connect(m_contrastWindow, &ContrastWindow::fixRequested, this,
+                    &MainWindow::showTextColourControl);
         }
         m_contrastWindow->show();
         m_contrastWindow->raise();
         m_contrastWindow->activateWindow();
     });
     contrast->setObjectName(QStringLiteral("checkContrast"));
+    m_contrastWarning = new QPushButton(this);
+    m_contrastWarning->setObjectName(QStringLiteral("contrastWarning"));
+    m_contrastWarning->setFlat(true);
+    m_contrastWarning->setToolTip(tr("Open Check Contrast"));
+    m_contrastWarning->hide();
+    connect(m_contrastWarning, &QPushButton::clicked, contrast, &QAction::trigger);
+    statusBar()->addPermanentWidget(m_contrastWarning);
 }
 
 void MainWindow::buildEditMenu() {
@@ -445,6 +456,32 @@ void MainWindow::showContrast() {
         badge->showContrast(checks);
     if (m_contrastWindow)
         m_contrastWindow->showContrast(checks);
+    // Flagged in every mode, not only beside the wells of the mode that owns them.
+    const auto failing = std::count_if(checks.cbegin(), checks.cend(),
+                                       [](const StateContrast& check) { return !check.passes(); });
+    if (m_contrastWarning == nullptr)
+        return;
+    m_contrastWarning->setVisible(failing > 0);
+    m_contrastWarning->setText(tr("⚠ %n text colour(s) hard to read", nullptr, int(failing)));
+}
+
+void MainWindow::showTextColourControl(MenuLevel level, MenuState state) {
+    SideBarView* side = level == MenuLevel::Main ? m_sideBarView : m_subMenuSideBarView;
+    m_modes->showMode(level == MenuLevel::Main ? WorkspaceModes::Mode::MainMenu
+                                               : WorkspaceModes::Mode::SubMenu);
+    side->tabStrip()->setSelectIndex(int(state));
+    const StylePanels& p = m_panels;
+    const std::array<StylePanel*, 3> main = {p.textViewContainer, p.textHoverViewContainer,
+                                             p.textActiveViewContainer};
+    const std::array<StylePanel*, 3> sub = {p.subMenuTextViewContainer,
+                                            p.subMenuTextHoverViewContainer,
+                                            p.subMenuTextActiveViewContainer};
+    StylePanel* panel = (level == MenuLevel::Main ? main : sub).at(size_t(state));
+    if (auto* well = panel->findChild<QWidget*>(QStringLiteral("textColorImage"))) {
+        side->scrollArea()->ensureWidgetVisible(well);
+        activateWindow();
+        well->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::showSourceView(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/CSSNavMenu.h"
+#include "model/SettingGroups.h"
 #include "panels/StylePanels.h"
 #include "widgets/CustomTextView.h"
 
@@ -11,6 +12,8 @@ class QDropEvent;
 class QMimeData;
 class QToolBar;
 class QSplitter;
+
+class QPushButton;
 
 namespace brindle {
 
@@ -95,6 +98,8 @@ private:
     void updatePreviewPins();
     // The text contrast beside each text colour well and in the Check Contrast window.
     void showContrast();
+    // The mode, tab and text colour well where the level's and state's text is set.
+    void showTextColourControl(MenuLevel level, MenuState state);
     void buildModeViews();
     void placeSourceLastInTabChain();
     void buildFileMenu();
@@ -109,6 +114,7 @@ private:
     Document* m_document = nullptr;
     GalleryActions* m_gallery = nullptr;
     ContrastWindow* m_contrastWindow = nullptr;
+    QPushButton* m_contrastWarning = nullptr; // in the status bar while a text is hard to read
     RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;
     QSplitter* m_mainSplitter = nullptr;

@@ -14,6 +14,7 @@
 #include "panels/OutputView.h"
 #include "panels/SizeView.h"
 #include "panels/StylePanels.h"
+#include "panels/TextView.h"
 #include "platform/NotificationCenter.h"
 #include "project/ProjectFile.h"
 #include "project/RecentProjects.h"
@@ -830,6 +831,21 @@ void TestShell::contrast_followsEveryEditBesideTheWellsAndInItsWindow() {
     w.window.document()->undoAction()->trigger();
     QCOMPARE(hover->text(), before);
     QCOMPARE(window->list()->topLevelItem(1)->text(1), before);
+
+    // The status bar flags hard-to-read text in every mode.
+    auto* warning = w.window.findChild<QPushButton*>(QStringLiteral("contrastWarning"));
+    QVERIFY(warning && warning->isVisible());
+    QVERIFY(warning->text().contains(QStringLiteral("hard to read")));
+    // "Fix in" goes there: the sub-menu's Active row opens the Sub-Menu mode on its Active
+    // tab with the text colour well in the keyboard.
+    QTreeWidgetItem* subActive = window->list()->topLevelItem(5);
+    QCOMPARE(subActive->text(3), ContrastWindow::placeToFix(MenuLevel::SubMenu, MenuState::Active));
+    emit window->list()->itemActivated(subActive->child(0), 0);
+    QCOMPARE(w.window.modes()->currentModeView(), w.window.subMenuSideBarView());
+    QCOMPARE(w.window.subMenuSideBarView()->tabStrip()->selectIndex(), 2);
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 w.window.stylePanels().subMenuTextActiveViewContainer->findChild<QWidget*>(
+                     QStringLiteral("textColorImage")));
 }
 
 void TestShell::openInBrowser_failureIsTold_data() {
