@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEngineSettings>
 
 namespace brindle {
 
@@ -17,6 +18,7 @@ namespace {
 // The page is drawn at this size: wide enough for the sample bar, tall enough for its
 // first sub-menu.
 constexpr QSize kPageSize(640, 210);
+constexpr double kPageZoom = 0.75;
 // The painted frame reaches the view's widget shortly after the page reports it.
 constexpr int kSettleMs = 50;
 
@@ -65,6 +67,11 @@ PreviewView* DesignThumbnails::view() {
         // Never on screen, so never the window whose closing ends the application.
         m_view->setAttribute(Qt::WA_QuitOnClose, false);
         m_view->resize(kPageSize);
+        // Laid out wider and taller than the card (a third more), so a design with large type
+        // or a long last item keeps its bar on one line and its open sub-menu whole; a card
+        // shows no scroll bars.
+        m_view->setZoomFactor(kPageZoom);
+        m_view->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
         m_view->setPins({PinnedState::None, true, PinnedState::None});
         connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
             if (!m_drawing.isEmpty() && !ok)

@@ -26,6 +26,7 @@ public:
     void sendMessage(bool isLock);
     // The undo step of opening the padlock; closing it is named by the accessible name.
     void setUnlockStepName(const QString& name) { m_unlockStepName = name; }
+    const QString& unlockStepName() const { return m_unlockStepName; }
     // What a click does: flips the state and announces it.
     void toggle();
 
