@@ -128,6 +128,11 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
             pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
     if (withArrow)
         text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
+    // A sub-menu's line is as tall as its text: one taller icon makes it as tall as itself,
+    // so the title stays on the icon's centre line.
+    if (templates.iconsOnTheTextLine && !rule.isMainMenu && !rule.isRetina)
+        text += QLatin1String("\tline-height: max(1em, ") + pixels(rule.iconHeight) +
+                QLatin1String(");\n");
     if (rule.isInline) {
         // Where the picture would be drawn: 20px across, and centred on the line or 10px down.
         const QString top =
