@@ -5,6 +5,7 @@
 #include "model/Node.h"
 #include "model/OutputOptions.h"
 
+#include <QColor>
 #include <QTest>
 
 using namespace brindle;
@@ -24,6 +25,8 @@ private slots:
     void contrast_followsTheWcagFormula_data();
     void contrast_followsTheWcagFormula();
     void contrast_findsTheWorstPairOfEachState();
+    void readableTextColour_isTheNearestLightnessThatReads_data();
+    void readableTextColour_isTheNearestLightnessThatReads();
     void navLabel_isCleanedOneWay_data();
     void navLabel_isCleanedOneWay();
     void className_isACssIdentifier_data();
@@ -527,6 +530,56 @@ void ModelTest::contrast_followsTheWcagFormula() {
 
 // Hover text on a translucent hover gradient over the bar's gradient: the worst of every
 // hover stop over every normal stop counts; 24 px text needs only 3 : 1.
+void ModelTest::readableTextColour_isTheNearestLightnessThatReads_data() {
+    QTest::addColumn<QColor>("preferred");
+    QTest::addColumn<QList<QColor>>("backgrounds");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<bool>("lighter"); // than preferred; ignored when it already reads
+    const QColor navy(20, 30, 80), white(Qt::white), black(Qt::black);
+    QTest::newRow("reads already: kept")
+        << QColor(0, 0, 0) << QList<QColor>{white} << true << false;
+    QTest::newRow("dark blue on navy: lighter")
+        << QColor(10, 40, 90) << QList<QColor>{navy} << true << true;
+    QTest::newRow("pale on white: darker")
+        << QColor(200, 220, 240) << QList<QColor>{white} << true << false;
+    QTest::newRow("grey on black: lighter")
+        << QColor(60, 60, 60) << QList<QColor>{black} << true << true;
+    // No text of any lightness reads on both a white and a dark grey stop.
+    QTest::newRow("light and dark stops: none")
+        << QColor(128, 128, 128) << QList<QColor>{white, QColor(85, 85, 85)} << false << false;
+}
+
+void ModelTest::readableTextColour_isTheNearestLightnessThatReads() {
+    QFETCH(QColor, preferred);
+    QFETCH(QList<QColor>, backgrounds);
+    QFETCH(bool, found);
+    QFETCH(bool, lighter);
+    const auto color = [](const QColor& c) { return Color{c.redF(), c.greenF(), c.blueF(), 1.0}; };
+    QList<Color> behind;
+    for (const QColor& background : backgrounds)
+        behind.append(color(background));
+    const std::optional<Color> readable = readableTextColour(color(preferred), behind, 4.5);
+    QCOMPARE(readable.has_value(), found);
+    if (!found)
+        return;
+    const QColor shown =
+        QColor::fromRgbF(float(readable->red), float(readable->green), float(readable->blue));
+    for (const Color& background : behind)
+        QVERIFY(contrastRatio(*readable, background) >= 4.5);
+    if (contrastRatio(color(preferred), behind.first()) >= 4.5) {
+        QCOMPARE(*readable, color(preferred));
+        return;
+    }
+    // The hue stays; the lightness moves only as far as it must: a step less would not read.
+    if (preferred.hslSaturationF() > 0.05)
+        QVERIFY(std::abs(shown.hslHueF() - preferred.hslHueF()) < 0.02);
+    QCOMPARE(shown.lightnessF() > preferred.lightnessF(), lighter);
+    const float back = shown.lightnessF() + (lighter ? -0.01f : 0.01f);
+    const QColor nearer =
+        QColor::fromHslF(std::max(0.0f, shown.hslHueF()), shown.hslSaturationF(), back);
+    QVERIFY(contrastRatio(color(nearer), behind.first()) < 4.5);
+}
+
 void ModelTest::contrast_findsTheWorstPairOfEachState() {
     GlobalData data;
     data.setMainMenufontColorHover(Color::fromBytes(62, 72, 0));

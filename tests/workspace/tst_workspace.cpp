@@ -139,6 +139,8 @@ private slots:
     void svgIcon_sizeAndTextColour();
     void svgz_isInflatedWithinTheLimit();
     void svgIcon_insideThePage();
+    void svgIcon_rootTransformTurnsInsideTheBox_data();
+    void svgIcon_rootTransformTurnsInsideTheBox();
     void svgIcon_isDrawnAtBothScales();
 };
 
@@ -1069,6 +1071,39 @@ void WorkspaceTest::svgIcon_insideThePage() {
             "translate(2 2) scale(40) translate(-2 -2) matrix(0.16666667 0 0 0.16666667 0 0)\">"),
         qPrintable(own));
     QVERIFY(inlineSvgIcon("<html/>", true, QStringLiteral("a-"), {4, 4}).isEmpty());
+}
+
+void WorkspaceTest::svgIcon_rootTransformTurnsInsideTheBox_data() {
+    QTest::addColumn<QByteArray>("aspect"); // preserveAspectRatio, empty: none stated
+    QTest::addColumn<QString>("toBox");     // the viewBox 0 0 24 12 mapped onto 48 × 48 px
+    QTest::addColumn<QString>("fromBox");
+    QTest::newRow("centred, as large as fits") << QByteArray() << "matrix(2 0 0 2 0 12)"
+                                               << "matrix(0.5 0 0 0.5 0 -6)";
+    QTest::newRow("stretched") << QByteArray("none") << "matrix(2 0 0 4 0 0)"
+                               << "matrix(0.5 0 0 0.25 0 0)";
+    QTest::newRow("at the bottom") << QByteArray("xMaxYMax meet") << "matrix(2 0 0 2 0 24)"
+                                   << "matrix(0.5 0 0 0.5 0 -12)";
+    QTest::newRow("filling, from the top left")
+        << QByteArray("xMinYMin slice") << "matrix(4 0 0 4 0 0)"
+        << "matrix(0.25 0 0 0.25 0 0)";
+}
+
+// A transform on the root turns the drawing about the box's middle in CSS px, as a browser
+// turns the picture: inside the page it becomes a group's transform in the icon's own units.
+void WorkspaceTest::svgIcon_rootTransformTurnsInsideTheBox() {
+    QFETCH(QByteArray, aspect);
+    QFETCH(QString, toBox);
+    QFETCH(QString, fromBox);
+    const QByteArray root =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 24 12\" " +
+        (aspect.isEmpty() ? QByteArray() : "preserveAspectRatio=\"" + aspect + "\" ") +
+        "transform=\"rotate(90)\"><rect width=\"4\" height=\"4\"/></svg>";
+    const CleanSvg icon = std::get<CleanSvg>(cleanSvgIcon(root));
+    const QString inside = inlineSvgIcon(icon.text, false, QStringLiteral("a-"), {48, 48});
+    QVERIFY2(inside.contains(u"<g transform=\""_s + fromBox +
+                             u" translate(24 24) rotate(90) translate(-24 -24) "_s + toBox +
+                             u"\"><rect"_s),
+             qPrintable(inside));
 }
 
 void WorkspaceTest::svgIcon_isDrawnAtBothScales() {
