@@ -1512,7 +1512,7 @@ void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {
 void PanelsInWindowTest::randomEdits_undoneAndRedoneAllTheWay_data() {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<bool>("everyKind"); // the sequence holds edits of every kind
-    QTest::newRow("seed 5") << quint32(5) << true;
+    QTest::newRow("seed 6") << quint32(6) << true;
     QTest::newRow("seed 20261207") << quint32(20261207) << true;
     if (const std::optional<quint32> asked = askedSeed())
         QTest::newRow("asked seed") << *asked << false;
