@@ -49,10 +49,10 @@ QString menuScriptText(const QString& className) {
     // sub-menus without it. The token stands for the menu's class name, written once.
     // setOpen() leaves at most one item open; one still under the pointer or the focus stays
     // shut until they leave it. After the pointer or the focus has left, the state is read a
-    // frame later: an engine may still match :hover while it tells of the leaving.
+    // frame later and again a quarter second later: an engine under load may still match
+    // :hover while it tells of the leaving.
     static const QString script = QStringLiteral(
-        R"js(// Opens, reports and closes the sub-menus; the menu works without it too.
-(function () {
+        R"js((function () {
 	"use strict";
 	var name = "brindlenav", open = name + "-open", closed = name + "-closed";
 	var menu = document.querySelector("." + name + "-nav ." + name);
@@ -67,6 +67,10 @@ QString menuScriptText(const QString& className) {
 		owners.forEach(function (li) {
 			li.querySelector(":scope > button").setAttribute("aria-expanded", String(shown(li)));
 		});
+	}
+	function later() {
+		requestAnimationFrame(sync);
+		setTimeout(sync, 250);
 	}
 	function setOpen(li, show) {
 		owners.forEach(function (o) {
@@ -83,7 +87,7 @@ QString menuScriptText(const QString& className) {
 		li.addEventListener("mouseenter", sync);
 		li.addEventListener("mouseleave", function () {
 			li.classList.remove(closed);
-			requestAnimationFrame(sync);
+			later();
 		});
 		li.addEventListener("focusin", function (event) {
 			if (!li.contains(event.relatedTarget)) li.classList.remove(closed);
@@ -92,7 +96,7 @@ QString menuScriptText(const QString& className) {
 		li.addEventListener("focusout", function (event) {
 			if (li.contains(event.relatedTarget)) return;
 			li.classList.remove(open, closed);
-			requestAnimationFrame(sync);
+			later();
 		});
 	});
 	document.addEventListener("pointerdown", function (event) {
