@@ -624,6 +624,18 @@ QVariant askPage(PreviewView* view, const QString& script) {
     return answer->value_or(QVariant());
 }
 
+// The pure blue pixels of a picture, every second one across and down.
+int bluePixels(const QImage& image) {
+    int blue = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 240 && c.red() < 15 && c.green() < 15)
+                ++blue;
+        }
+    return blue;
+}
+
 void ControllerTest::preview_showsTheChange() {
     GlobalData data;
     NotificationCenter center;
@@ -639,17 +651,7 @@ void ControllerTest::preview_showsTheChange() {
     QVERIFY(loaded.last().at(0).toBool());
     PreviewView* view = window.previewView();
 
-    const auto countBlue = [&] {
-        const QImage image = view->grab().toImage();
-        int blue = 0;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.blue() > 240 && c.red() < 15 && c.green() < 15)
-                    ++blue;
-            }
-        return blue;
-    };
+    const auto countBlue = [&] { return bluePixels(view->grab().toImage()); };
     QCOMPARE(countBlue(), 0);
     // A page taller than the view, scrolled down: a style change must keep the place.
     askPage(view, QStringLiteral("document.body.style.minHeight = '3000px'; "
@@ -756,17 +758,6 @@ void ControllerTest::preview_showsTheChange() {
     }
     QVERIFY(
         !window.controller()->documents().cssText().contains(QStringLiteral("brindle-preview")));
-}
-
-int bluePixels(const QImage& image) {
-    int blue = 0;
-    for (int y = 0; y < image.height(); y += 2)
-        for (int x = 0; x < image.width(); x += 2) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.blue() > 240 && c.red() < 15 && c.green() < 15)
-                ++blue;
-        }
-    return blue;
 }
 
 // Receives the addresses that would go to the user's browser.
