@@ -27,7 +27,7 @@ ContrastWindow::ContrastWindow(QWidget* parent) : QDialog(parent), m_list(new QT
     setWindowTitle(tr("Check Contrast"));
     auto* layout = new QVBoxLayout(this);
     m_list->setObjectName(QStringLiteral("contrastList"));
-    m_list->setAccessibleName(tr("Text contrast"));
+    m_list->setAccessibleName(tr("Contrast of text, icons and arrows"));
     m_list->setHeaderLabels({tr("Text"), tr("Contrast"), tr("Needed"), tr("Fix in")});
     m_list->setRootIsDecorated(true);
     m_list->header()->setStretchLastSection(false);
@@ -56,7 +56,8 @@ QString ContrastWindow::placeToFix(MenuLevel level, MenuState state) {
     return tr("%1 → %2 tab").arg(mode, tab);
 }
 
-void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
+void ContrastWindow::showContrast(const QList<StateContrast>& checks,
+                                  const QList<GraphicContrast>& graphics) {
     m_list->clear();
     for (const StateContrast& check : checks) {
         auto* state = new QTreeWidgetItem(m_list);
@@ -79,6 +80,22 @@ void ContrastWindow::showContrast(const QList<StateContrast>& checks) {
             row->setText(3, state->text(3));
         }
         state->setExpanded(!check.passes());
+    }
+    for (const GraphicContrast& graphic : graphics) {
+        auto* row = new QTreeWidgetItem(m_list);
+        QString subject = graphic.subject;
+        if (!subject.isEmpty())
+            subject[0] = subject[0].toUpper();
+        row->setText(0, tr("%1 on the %2").arg(subject, graphic.place));
+        row->setText(1, (graphic.passes() ? QString() : QStringLiteral("⚠ ")) +
+                            contrastText(graphic.ratio));
+        row->setText(2, contrastText(kGraphicContrast));
+        // The background it is drawn on is changed where the state's text colour is.
+        row->setText(3, placeToFix(graphic.level, graphic.state));
+        row->setData(0, Qt::UserRole, int(graphic.level));
+        row->setData(0, Qt::UserRole + 1, int(graphic.state));
+        row->setToolTip(1, tr("A quarter of what it draws reaches this contrast; icons and "
+                              "arrows need 3 : 1."));
     }
 }
 

@@ -81,6 +81,8 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
             &PreviewView::menuMarkupChanged);
     // Every style change, undo included, rewrites the stylesheet: the contrast follows.
     connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::showContrast);
+    // A menu change may add an icon or the first sub-menu, and with it the arrow.
+    connect(m_controller, &CSSNavMenu::htmlFileWritten, this, &MainWindow::showContrast);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
     for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
         // The strips announce on the process-wide centre.
@@ -358,7 +360,8 @@ void MainWindow::buildFileMenu() {
     QAction* contrast = view->addAction(tr("Check &Contrast…"), this, [this] {
         if (!m_contrastWindow) {
             m_contrastWindow = new ContrastWindow(this);
-            m_contrastWindow->showContrast(checkContrast(m_data));
+            const QList<StateContrast> checks = checkContrast(m_data);
+            m_contrastWindow->showContrast(checks, graphicChecks(checks));
             connect(m_contrastWindow, &ContrastWindow::fixRequested, this,
                     &MainWindow::showTextColourControl);
         }
@@ -454,15 +457,33 @@ void MainWindow::showContrast() {
     const QList<StateContrast> checks = checkContrast(m_data);
     for (ContrastBadge* badge : findChildren<ContrastBadge*>())
         badge->showContrast(checks);
+    const QList<GraphicContrast> graphics = graphicChecks(checks);
     if (m_contrastWindow)
-        m_contrastWindow->showContrast(checks);
+        m_contrastWindow->showContrast(checks, graphics);
     // Flagged in every mode, not only beside the wells of the mode that owns them.
     const auto failing = std::count_if(checks.cbegin(), checks.cend(),
                                        [](const StateContrast& check) { return !check.passes(); });
+    const auto unseen = std::count_if(graphics.cbegin(), graphics.cend(),
+                                      [](const GraphicContrast& check) { return !check.passes(); });
     if (m_contrastWarning == nullptr)
         return;
-    m_contrastWarning->setVisible(failing > 0);
-    m_contrastWarning->setText(tr("⚠ %n text colour(s) hard to read", nullptr, int(failing)));
+    m_contrastWarning->setVisible(failing + unseen > 0);
+    QStringList problems;
+    if (failing > 0)
+        problems << (failing == 1 ? tr("1 text colour hard to read")
+                                  : tr("%1 text colours hard to read").arg(failing));
+    if (unseen > 0)
+        problems << (unseen == 1 ? tr("1 icon or arrow hard to see")
+                                 : tr("%1 icons or arrows hard to see").arg(unseen));
+    m_contrastWarning->setText(QStringLiteral("⚠ ") + problems.join(QStringLiteral(", ")));
+}
+
+QList<GraphicContrast> MainWindow::graphicChecks(const QList<StateContrast>& checks) const {
+    // Classic draws the arrow from its picture; Modern in the text's colour.
+    static const QImage classicArrow(QStringLiteral(":/images/Bottom.png"));
+    return checkGraphicContrast(m_data, checks,
+                                m_data.outputOptions().style == OutputStyle::Classic ? classicArrow
+                                                                                     : QImage());
 }
 
 void MainWindow::showTextColourControl(MenuLevel level, MenuState state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/CSSNavMenu.h"
+#include "model/Contrast.h"
 #include "model/SettingGroups.h"
 #include "panels/StylePanels.h"
 #include "widgets/CustomTextView.h"
@@ -98,6 +99,7 @@ private:
     void updatePreviewPins();
     // The text contrast beside each text colour well and in the Check Contrast window.
     void showContrast();
+    QList<GraphicContrast> graphicChecks(const QList<StateContrast>& checks) const;
     // The mode, tab and text colour well where the level's and state's text is set.
     void showTextColourControl(MenuLevel level, MenuState state);
     void buildModeViews();

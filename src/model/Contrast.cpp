@@ -1,6 +1,7 @@
 #include "model/Contrast.h"
 
 #include "model/GlobalData.h"
+#include "model/Node.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -150,6 +151,107 @@ QList<Color> backgroundsOf(const StateContrast& check) {
     for (const ContrastPair& pair : check.pairs)
         backgrounds.append(pair.background);
     return backgrounds;
+}
+
+} // namespace brindle
+
+namespace brindle {
+
+double graphicContrast(const QImage& picture, const Color& background,
+                       const std::optional<Color>& ink) {
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    // Large pictures are sampled: an icon's share of pixels does not need each one.
+    const int step =
+        std::max(1, int(std::sqrt(double(pixels.width()) * pixels.height() / 65536.0)));
+    QList<double> ratios;
+    for (int y = 0; y < pixels.height(); y += step) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); x += step) {
+            const QRgb pixel = line[x];
+            const double alpha = qAlpha(pixel) / 255.0;
+            if (alpha < 0.1)
+                continue;
+            const Color colour =
+                ink ? *ink
+                    : Color{qRed(pixel) / 255.0, qGreen(pixel) / 255.0, qBlue(pixel) / 255.0, 1.0};
+            ratios.append(contrastRatio(composite(colour, alpha, background), background));
+        }
+    }
+    if (ratios.isEmpty())
+        return 21.0;
+    const auto quarter = ratios.begin() + (ratios.size() - 1) / 4;
+    std::nth_element(ratios.begin(), quarter, ratios.end(), std::greater<>());
+    return *quarter;
+}
+
+namespace {
+
+struct DrawnGraphic {
+    QString subject;
+    MenuLevel level;
+    QImage picture;
+    bool inTextColour;
+};
+
+void collectIcons(const Node& parent, MenuLevel level, bool modern, QList<DrawnGraphic>& into) {
+    for (int i = 0; i < parent.childCount(); ++i) {
+        const Node& item = *parent.childAt(i);
+        if (item.hasIcon() && !item.image().isNull())
+            into.append({tr("icon of “%1”").arg(item.name()), level, item.image(),
+                         modern && item.hasSvgIcon() && item.svgIcon().followsTextColour});
+        collectIcons(item, MenuLevel::SubMenu, modern, into);
+    }
+}
+
+// The arrow as Modern draws it, a small triangle in the text's colour.
+QImage triangle() {
+    QImage shape(10, 5, QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < shape.height(); ++y)
+        for (int x = y; x < shape.width() - y; ++x)
+            shape.setPixel(x, y, qRgba(0, 0, 0, 255));
+    return shape;
+}
+
+} // namespace
+
+QList<GraphicContrast> checkGraphicContrast(const GlobalData& data,
+                                            const QList<StateContrast>& text, const QImage& arrow) {
+    const bool modern = data.outputOptions().style == OutputStyle::Modern;
+    QList<DrawnGraphic> graphics;
+    const Node* root = data.getMenuRootNode();
+    if (root == nullptr)
+        return {};
+    bool opens = false;
+    for (int i = 0; i < root->childCount(); ++i)
+        opens = opens || root->childAt(i)->childCount() > 0;
+    if (opens)
+        graphics.append({tr("drop-down arrow"), MenuLevel::Main,
+                         arrow.isNull() ? triangle() : arrow, arrow.isNull()});
+    collectIcons(*root, MenuLevel::Main, modern, graphics);
+    QList<GraphicContrast> checks;
+    for (const DrawnGraphic& graphic : graphics) {
+        GraphicContrast check{graphic.subject, graphic.level, MenuState::Normal, 21.0, {}};
+        for (const StateContrast& state : text) {
+            if (state.level != graphic.level)
+                continue;
+            const std::optional<Color> ink =
+                graphic.inTextColour
+                    ? std::optional<Color>(state.pairs.isEmpty() ? Color{}
+                                                                 : state.pairs.first().text)
+                    : std::nullopt;
+            for (const ContrastPair& pair : state.pairs) {
+                const double ratio = graphicContrast(graphic.picture, pair.background, ink);
+                if (ratio < check.ratio)
+                    check = {graphic.subject, graphic.level, state.state, ratio, pair.place};
+            }
+        }
+        checks.append(check);
+    }
+    std::stable_sort(
+        checks.begin(), checks.end(),
+        [](const GraphicContrast& a, const GraphicContrast& b) { return a.ratio < b.ratio; });
+    return checks;
 }
 
 } // namespace brindle

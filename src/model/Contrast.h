@@ -3,6 +3,7 @@
 #include "model/Color.h"
 #include "model/SettingGroups.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -59,6 +60,32 @@ const StateContrast* contrastOf(const QList<StateContrast>& checks, MenuLevel le
                                 MenuState state);
 // The colours the state's text is drawn on.
 QList<Color> backgroundsOf(const StateContrast& check);
+
+// Icons and arrows are no text: what they show needs 3 : 1 against what they are drawn on.
+inline constexpr double kGraphicContrast = 3.0;
+
+// How far a picture stands out from one opaque background: the ratio that a quarter of its
+// drawn pixels reach, each laid over the background at its opacity, so that blended edges and
+// small details do not decide. `ink`, when given, paints every drawn pixel (an icon in the
+// text's colour). 21 when the picture draws nothing.
+double graphicContrast(const QImage& picture, const Color& background,
+                       const std::optional<Color>& ink = std::nullopt);
+
+// One icon or the drop-down arrow, against everything behind it in each state of its level.
+struct GraphicContrast {
+    QString subject; // "icon of “Home”", "drop-down arrow"
+    MenuLevel level = MenuLevel::Main;
+    MenuState state = MenuState::Normal; // where it is drawn worst
+    double ratio = 21.0;
+    QString place; // what it is drawn on there
+    bool passes() const { return ratio >= kGraphicContrast; }
+};
+
+// Every item's icon and, when an item has sub-items, the drop-down arrow, worst first. `text`
+// is checkContrast()'s result; `arrow` is the arrow's picture, or null where the output draws
+// it in the text's colour. Icons follow the text colour only in Modern output.
+QList<GraphicContrast> checkGraphicContrast(const GlobalData& data,
+                                            const QList<StateContrast>& text, const QImage& arrow);
 
 // "4.8 : 1", one decimal, never rounded up across a threshold ("4.49" reads "4.4 : 1").
 QString contrastText(double ratio);

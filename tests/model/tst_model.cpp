@@ -25,6 +25,9 @@ private slots:
     void contrast_followsTheWcagFormula_data();
     void contrast_followsTheWcagFormula();
     void contrast_findsTheWorstPairOfEachState();
+    void graphicContrast_isWhatAQuarterOfItsPixelsReach_data();
+    void graphicContrast_isWhatAQuarterOfItsPixelsReach();
+    void graphicContrast_checksIconsAndTheArrowAgainstTheirLevel();
     void readableTextColour_isTheNearestLightnessThatReads_data();
     void readableTextColour_isTheNearestLightnessThatReads();
     void navLabel_isCleanedOneWay_data();
@@ -602,6 +605,111 @@ void ModelTest::contrast_findsTheWorstPairOfEachState() {
     QCOMPARE(checkContrast(data).at(1).required, 3.0);
     // The defaults' sub-menu text reads well on its light gradient.
     QVERIFY(checks.at(3).passes());
+}
+
+void ModelTest::graphicContrast_isWhatAQuarterOfItsPixelsReach_data() {
+    QTest::addColumn<QList<QRgb>>("pixels"); // 256 pixels, listed in runs of (count, colour)
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("ink"); // invalid: the picture's own colours
+    QTest::addColumn<double>("ratio");
+    const QRgb black = qRgba(0, 0, 0, 255), white = qRgba(255, 255, 255, 255);
+    const QColor onWhite(Qt::white), ownColours;
+    QTest::newRow("black on white") << QList<QRgb>(256, black) << onWhite << ownColours << 21.0;
+    QTest::newRow("nothing drawn")
+        << QList<QRgb>(256, qRgba(0, 0, 0, 0)) << onWhite << ownColours << 21.0;
+    // A white square with a black mark on white: a quarter of it is enough, less is not.
+    QTest::newRow("a quarter black")
+        << QList<QRgb>(64, black) + QList<QRgb>(192, white) << onWhite << ownColours << 21.0;
+    QTest::newRow("less than a quarter black")
+        << QList<QRgb>(63, black) + QList<QRgb>(193, white) << onWhite << ownColours << 1.0;
+    // Pixels below a tenth of opacity draw nothing and do not dilute the rest.
+    QTest::newRow("faint pixels left aside")
+        << QList<QRgb>(32, black) + QList<QRgb>(224, qRgba(0, 0, 0, 20)) << onWhite << ownColours
+        << 21.0;
+    QTest::newRow("half transparent black")
+        << QList<QRgb>(256, qRgba(0, 0, 0, 128)) << onWhite << ownColours << 4.0041;
+    QTest::newRow("grey in black ink")
+        << QList<QRgb>(256, qRgba(128, 128, 128, 255)) << onWhite << QColor(Qt::black) << 21.0;
+    QTest::newRow("black in white ink on dark grey")
+        << QList<QRgb>(256, black) << QColor(0x20, 0x20, 0x20) << QColor(Qt::white) << 16.2933;
+}
+
+void ModelTest::graphicContrast_isWhatAQuarterOfItsPixelsReach() {
+    QFETCH(QList<QRgb>, pixels);
+    QFETCH(QColor, background);
+    QFETCH(QColor, ink);
+    QFETCH(double, ratio);
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    for (int i = 0; i < 256; ++i)
+        picture.setPixel(i % 16, i / 16, pixels.at(i));
+    const auto color = [](const QColor& c) { return Color{c.redF(), c.greenF(), c.blueF(), 1.0}; };
+    const std::optional<Color> inked = ink.isValid() ? std::optional(color(ink)) : std::nullopt;
+    const double measured = graphicContrast(picture, color(background), inked);
+    QVERIFY2(std::abs(measured - ratio) < 0.001, qPrintable(QString::number(measured)));
+}
+
+// Icons are drawn on their own level's backgrounds in every state; an icon in the text's
+// colour and Modern's arrow take the text's contrast; Classic's arrow is its picture.
+void ModelTest::graphicContrast_checksIconsAndTheArrowAgainstTheirLevel() {
+    GlobalData data;
+    Node* root = data.getMenuRootNode();
+    Node* home = root->childAt(0);
+    Node* sub = root->childAt(1)->childAt(0);
+    // The bar's darkest stop (109, 128, 0) and a white dot.
+    QImage olive(8, 8, QImage::Format_ARGB32);
+    olive.fill(QColor(109, 128, 0));
+    QImage white(8, 8, QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    for (Node* item : {home, sub}) {
+        item->setImageFileName(u"dot.png"_qs);
+        item->setImage(item == home ? olive : white);
+    }
+    QImage arrow(10, 5, QImage::Format_ARGB32);
+    arrow.fill(QColor(Qt::black));
+    const QList<StateContrast> text = checkContrast(data);
+    const auto find = [](const QList<GraphicContrast>& checks, const QString& subject) {
+        const auto at = std::find_if(checks.cbegin(), checks.cend(), [&](const GraphicContrast& c) {
+            return c.subject == subject;
+        });
+        return at == checks.cend() ? std::optional<GraphicContrast>() : std::optional(*at);
+    };
+    QList<GraphicContrast> checks = checkGraphicContrast(data, text, arrow);
+    QCOMPARE(checks.size(), 3);
+    QVERIFY(checks.first().ratio <= checks.last().ratio);
+    const auto homeIcon = find(checks, u"icon of “Home”"_qs);
+    QVERIFY(homeIcon);
+    QVERIFY(!homeIcon->passes());
+    QVERIFY(homeIcon->ratio < 1.001);
+    QCOMPARE(homeIcon->level, MenuLevel::Main);
+    QCOMPARE(homeIcon->state, MenuState::Normal);
+    QCOMPARE(homeIcon->place, u"background end"_qs);
+    // White on the light sub-menu gradient.
+    const auto subIcon = find(checks, u"icon of “%1”"_qs.arg(sub->name()));
+    QVERIFY(subIcon);
+    QCOMPARE(subIcon->level, MenuLevel::SubMenu);
+    QVERIFY(!subIcon->passes());
+    // Black on the bar's gradient reads: 4.8 : 1 and more.
+    const auto classicArrow = find(checks, u"drop-down arrow"_qs);
+    QVERIFY(classicArrow && classicArrow->passes());
+
+    // Following the text colour counts only where the output follows it: in Modern.
+    NodeSvgIcon svg{"<svg/>", u"dot.svg"_qs, true};
+    home->setSvgIcon(svg);
+    QVERIFY(!find(checkGraphicContrast(data, text, arrow), u"icon of “Home”"_qs)->passes());
+    OutputOptions modern;
+    modern.style = OutputStyle::Modern;
+    data.setOutputOptions(modern);
+    checks = checkGraphicContrast(data, text, QImage());
+    double barText = 21.0;
+    for (const StateContrast& state : text)
+        if (state.level == MenuLevel::Main)
+            barText = std::min(barText, state.worst());
+    QVERIFY(std::abs(find(checks, u"icon of “Home”"_qs)->ratio - barText) < 0.001);
+    QVERIFY(std::abs(find(checks, u"drop-down arrow"_qs)->ratio - barText) < 0.001);
+    // No sub-menu, no arrow.
+    for (int i = 0; i < root->childCount(); ++i)
+        root->childAt(i)->clearChildren();
+    QVERIFY(!find(checkGraphicContrast(data, text, arrow), u"drop-down arrow"_qs));
 }
 
 QTEST_GUILESS_MAIN(ModelTest)

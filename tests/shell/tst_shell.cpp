@@ -846,6 +846,27 @@ void TestShell::contrast_followsEveryEditBesideTheWellsAndInItsWindow() {
     QTRY_COMPARE(QApplication::focusWidget(),
                  w.window.stylePanels().subMenuTextActiveViewContainer->findChild<QWidget*>(
                      QStringLiteral("textColorImage")));
+
+    // An icon in the bar's own colour is flagged too, and leads to the bar's backgrounds.
+    Node* home = w.data.getMenuRootNode()->childAt(0);
+    QImage olive(12, 12, QImage::Format_ARGB32);
+    olive.fill(QColor(109, 128, 0));
+    home->setImageFileName(QStringLiteral("olive.png"));
+    home->setImage(olive);
+    w.center.post(QStringLiteral("BackgroundColorHoverDataUpdated"),
+                  w.window.stylePanels().backgroundHoverViewContainer);
+    QTreeWidgetItem* icon = nullptr;
+    for (int i = 0; i < window->list()->topLevelItemCount(); ++i) {
+        if (window->list()->topLevelItem(i)->text(0).startsWith(QStringLiteral("Icon of “Home”")))
+            icon = window->list()->topLevelItem(i);
+    }
+    QVERIFY(icon);
+    QCOMPARE(icon->text(1), QStringLiteral("⚠ 1.0 : 1"));
+    QCOMPARE(icon->text(2), QStringLiteral("3.0 : 1"));
+    QVERIFY(warning->text().contains(QStringLiteral("1 icon or arrow hard to see")));
+    emit window->list()->itemActivated(icon, 0);
+    QCOMPARE(w.window.modes()->currentModeView(), w.window.sideBarView());
+    QCOMPARE(w.window.sideBarView()->tabStrip()->selectIndex(), 0);
 }
 
 void TestShell::openInBrowser_failureIsTold_data() {
