@@ -177,8 +177,12 @@ double graphicContrast(const QImage& picture, const Color& background,
             ratios.append(contrastRatio(composite(colour, alpha, background), background));
         }
     }
+    return ratios.isEmpty() ? 21.0 : contrastReachedByAQuarter(ratios);
+}
+
+double contrastReachedByAQuarter(QList<double>& ratios) {
     if (ratios.isEmpty())
-        return 21.0;
+        return 1.0;
     const auto quarter = ratios.begin() + (ratios.size() - 1) / 4;
     std::nth_element(ratios.begin(), quarter, ratios.end(), std::greater<>());
     return *quarter;

@@ -71,6 +71,9 @@ inline constexpr double kGraphicContrast = 3.0;
 double graphicContrast(const QImage& picture, const Color& background,
                        const std::optional<Color>& ink = std::nullopt);
 
+// The ratio that a quarter of the pixels' ratios reach (reorders them).
+double contrastReachedByAQuarter(QList<double>& ratios);
+
 // One icon or the drop-down arrow, against everything behind it in each state of its level.
 struct GraphicContrast {
     QString subject; // "icon of “Home”", "drop-down arrow"

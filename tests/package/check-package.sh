@@ -42,9 +42,10 @@ metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 echo "== contents"
-for path in usr/bin/brindle usr/bin/brindle-export \
+for path in usr/bin/brindle usr/bin/brindle-export usr/bin/brindle-check \
     usr/share/mime/packages/brindle.xml \
     usr/share/man/man1/brindle.1.gz usr/share/man/man1/brindle-export.1.gz \
+    usr/share/man/man1/brindle-check.1.gz \
     usr/share/doc/brindle/copyright usr/share/doc/brindle/changelog.gz \
     usr/share/icons/hicolor/scalable/apps/$id.svg; do
     [[ -f $root/$path ]] || fail "missing /$path"
@@ -87,6 +88,8 @@ zcat "$root/usr/share/man/man1/brindle-export.1.gz" | head -n 1 | grep -q "\"Bri
 echo "== the unpacked programs"
 shown=$("$root/usr/bin/brindle-export" --version) || fail "brindle-export --version failed"
 [[ $shown == "brindle-export $version" ]] || fail "brindle-export --version printed '$shown'"
+shown=$("$root/usr/bin/brindle-check" --version 2>/dev/null) || fail "brindle-check --version failed"
+[[ $shown == "brindle-check $version" ]] || fail "brindle-check --version printed '$shown'"
 # Needs no display: answered before the GUI starts.
 shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brindle" --version) ||
     fail "brindle --version failed"
@@ -97,6 +100,15 @@ out=$work/out
 for file in index.html styles.css bottom.png; do
     [[ -s $out/$file ]] || fail "brindle-export --defaults did not write $file"
 done
+# The checker measures a Modern page off screen (the defaults' colours give it findings).
+modern=$work/modern
+(cd "$work" && TMPDIR=$work "$root/usr/bin/brindle-export" --output-style modern --defaults \
+    "$modern") || fail "brindle-export --output-style modern failed"
+status=0
+report=$(HOME=$work XDG_RUNTIME_DIR=$work "$root/usr/bin/brindle-check" --width 375 "$modern" \
+    2>/dev/null) || status=$?
+[[ $status -le 1 && $report == *measured* ]] ||
+    fail "brindle-check did not measure the page (status $status)"
 
 if ((problems > 0)); then
     echo "$problems problem(s)"
