@@ -10,6 +10,7 @@
 #include "platform/Version.h"
 #include "project/RecentProjects.h"
 #include "resources/Resources.h"
+#include "translations/Translations.h"
 #include "widgets/WindowStateKeeper.h"
 
 #include <QApplication>
@@ -21,6 +22,33 @@
 #include <QTimer>
 
 #include <clocale>
+
+namespace {
+
+// --lang's language, else the first of the desktop's languages that is shipped (English ends
+// the search: a desktop that prefers it gets it).
+QString chosenLanguage(const QString& asked) {
+    if (!asked.isEmpty()) {
+        if (asked == u"en" || asked.startsWith(u"en_"))
+            return {};
+        const QString shipped = brindle::languageFor(QLocale(asked));
+        if (shipped.isEmpty())
+            qWarning("brindle: the window does not speak \"%s\"; it speaks en, %s",
+                     qPrintable(asked), qPrintable(brindle::shippedLanguages().join(u", ")));
+        return shipped;
+    }
+    for (const QString& name : QLocale::system().uiLanguages()) {
+        const QLocale locale(name);
+        if (locale.language() == QLocale::English)
+            return {};
+        const QString shipped = brindle::languageFor(locale);
+        if (!shipped.isEmpty())
+            return shipped;
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // A quiet console: the web engine's start-up report is for its developers. QT_LOGGING_RULES
@@ -44,6 +72,12 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("folder"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshots);
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QStringLiteral("The window's language (en, de, fr, es, pt_BR, ja, ar, he) instead of "
+                       "the one of the desktop."),
+        QStringLiteral("language"));
+    parser.addOption(language);
     // --version answers before the GUI starts, so it works without a display too.
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
@@ -65,6 +99,7 @@ int main(int argc, char* argv[]) {
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
+    brindle::useLanguage(app, chosenLanguage(parser.value(language)));
 
     brindle::GlobalData& data = brindle::GlobalData::sharedData();
     data.setRecentProjectList(brindle::RecentProjects::readUserDefaults());

@@ -27,12 +27,13 @@ struct DeviceRow {
 };
 
 const DeviceRow kDevices[] = {
-    {PreviewArea::Device::Desktop, QT_TRANSLATE_NOOP("PreviewArea", "&Desktop Width"), "desktop",
-     0},
-    {PreviewArea::Device::Tablet, QT_TRANSLATE_NOOP("PreviewArea", "&Tablet Width (768 px)"),
-     "tablet", PreviewArea::kTabletWidth},
-    {PreviewArea::Device::Phone, QT_TRANSLATE_NOOP("PreviewArea", "&Phone Width (375 px)"), "phone",
-     PreviewArea::kPhoneWidth},
+    {PreviewArea::Device::Desktop, QT_TRANSLATE_NOOP("brindle::PreviewArea", "&Desktop Width"),
+     "desktop", 0},
+    {PreviewArea::Device::Tablet,
+     QT_TRANSLATE_NOOP("brindle::PreviewArea", "&Tablet Width (768 px)"), "tablet",
+     PreviewArea::kTabletWidth},
+    {PreviewArea::Device::Phone, QT_TRANSLATE_NOOP("brindle::PreviewArea", "&Phone Width (375 px)"),
+     "phone", PreviewArea::kPhoneWidth},
 };
 
 } // namespace

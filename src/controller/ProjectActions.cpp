@@ -24,7 +24,9 @@ namespace brindle {
 namespace {
 // Longer lists go into the message's details.
 constexpr qsizetype kListedInMessage = 8;
-const QString kProjectFilter = QStringLiteral("Brindle projects (*.brindleprj)");
+QString projectFilter() {
+    return ProjectActions::tr("Brindle projects (*.brindleprj)");
+}
 const QString kProjectSuffix = QStringLiteral("brindleprj");
 } // namespace
 
@@ -117,7 +119,7 @@ void ProjectActions::reportOpened(const QString& path, const OpenResult& opened)
                 ? tr("Opened %1 without one of its icons").arg(name)
                 : tr("Opened %1 without %2 of its icons").arg(name).arg(warnings.size()));
     }
-    showOpenWarnings(QStringLiteral("“%1”").arg(name), opened);
+    showOpenWarnings(tr("“%1”").arg(name), opened);
     emit projectRecorded(path);
 }
 
@@ -298,7 +300,7 @@ void ProjectActions::chooseProjectFileToSave(const QString& current,
     QFileDialog* dialog =
         makeDialog(tr("Save Project"), StartFolder::Kind::Projects,
                    current.isEmpty() ? QStringLiteral("Project.brindleprj") : current,
-                   QFileDialog::AcceptSave, QFileDialog::AnyFile, kProjectFilter);
+                   QFileDialog::AcceptSave, QFileDialog::AnyFile, projectFilter());
     dialog->setDefaultSuffix(kProjectSuffix);
     connect(dialog, &QFileDialog::fileSelected, this, [this, chosen](const QString& selected) {
         // Qt's own dialog has added the suffix and asked before replacing; a platform dialog
@@ -321,7 +323,7 @@ void ProjectActions::saveProject() {
 void ProjectActions::chooseProjectFileToOpen(const std::function<void(const QString&)>& chosen) {
     QFileDialog* dialog =
         makeDialog(tr("Open Project"), StartFolder::Kind::Projects, QString(),
-                   QFileDialog::AcceptOpen, QFileDialog::ExistingFile, kProjectFilter);
+                   QFileDialog::AcceptOpen, QFileDialog::ExistingFile, projectFilter());
     connect(dialog, &QFileDialog::fileSelected, this, chosen);
     dialog->open();
 }

@@ -18,9 +18,10 @@ namespace brindle {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("IconImporter", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(IconImporter)
+};
 
 ImportedIcon failure(const QString& reason) {
     ImportedIcon result;
@@ -40,34 +41,35 @@ IconImporter::IconImporter(QString previewFolder) : m_folder(std::move(previewFo
 
 ImportedIcon IconImporter::import(const QString& sourcePath) const {
     if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir())
-        return failure(tr("The preview folder is not available."));
+        return failure(Texts::tr("The preview folder is not available."));
     const QFileInfo source(sourcePath);
     if (!source.isFile() || !source.isReadable())
-        return failure(tr("The file cannot be read."));
-    const QString tooLarge = tr("The file is larger than %1 MB.").arg(kMaxFileBytes >> 20);
+        return failure(Texts::tr("The file cannot be read."));
+    const QString tooLarge = Texts::tr("The file is larger than %1 MB.").arg(kMaxFileBytes >> 20);
     if (source.size() > kMaxFileBytes)
         return failure(tooLarge);
 
     QFile in(sourcePath);
     if (!in.open(QIODevice::ReadOnly))
-        return failure(tr("The file cannot be read (%1).").arg(in.errorString()));
+        return failure(Texts::tr("The file cannot be read (%1).").arg(in.errorString()));
     const QByteArray bytes = in.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes)
         return failure(tooLarge);
     if (!isChooserFormat(bytes))
-        return failure(tr("It is not a PNG, JPEG or GIF picture."));
+        return failure(Texts::tr("It is not a PNG, JPEG or GIF picture."));
 
     ImportedIcon result;
     result.image = decodeIconImage(bytes);
     if (result.image.isNull())
-        return failure(tr("The picture cannot be decoded, or it is larger than %1 pixels on a "
-                          "side or %2 million pixels in all.")
-                           .arg(kLargestIconSide)
-                           .arg(kLargestIconPixelCount >> 20));
+        return failure(
+            Texts::tr("The picture cannot be decoded, or it is larger than %1 pixels on a "
+                      "side or %2 million pixels in all.")
+                .arg(kLargestIconSide)
+                .arg(kLargestIconPixelCount >> 20));
 
     if (isSvgFileName(source.fileName()))
-        return failure(tr("An SVG icon goes into the Icon field; it is sharp at every size "
-                          "without a double-resolution file."));
+        return failure(Texts::tr("An SVG icon goes into the Icon field; it is sharp at every size "
+                                 "without a double-resolution file."));
 
     const QString wanted = safeIconFileName(source.fileName());
     // Written exactly as opening a saved project writes it, so that exports made before and
@@ -75,7 +77,7 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     // follows the suffix, which a free name keeps.
     const QByteArray encoded = encodeIconForFileName(result.image, wanted);
     if (encoded.isEmpty())
-        return failure(tr("It cannot be encoded for the preview folder."));
+        return failure(Texts::tr("It cannot be encoded for the preview folder."));
     // Designers have many files called icon.png: a different picture under a name already
     // in use gets a name of its own; the same picture shares the copy.
     result.fileName = freeFileNameInFolder(m_folder, wanted, encoded);
@@ -86,7 +88,8 @@ ImportedIcon IconImporter::import(const QString& sourcePath) const {
     if (const WriteResult written =
             PreviewFolder::writeFileUnlessSame(m_folder, result.fileName, encoded);
         !written)
-        return failure(tr("It cannot be copied into the preview folder (%1).").arg(written.error));
+        return failure(
+            Texts::tr("It cannot be copied into the preview folder (%1).").arg(written.error));
     result.ok = true;
     return result;
 }
@@ -97,7 +100,7 @@ bool IconImporter::place(const QString& wanted, const QByteArray& bytes, QString
     created = !QFileInfo::exists(QDir(m_folder).filePath(name));
     const WriteResult written = PreviewFolder::writeFileUnlessSame(m_folder, name, bytes);
     if (!written)
-        error = tr("It cannot be copied into the preview folder (%1).").arg(written.error);
+        error = Texts::tr("It cannot be copied into the preview folder (%1).").arg(written.error);
     return bool(written);
 }
 
@@ -108,34 +111,34 @@ ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) 
         return result;
     };
     if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir())
-        return fail(tr("The preview folder is not available."));
+        return fail(Texts::tr("The preview folder is not available."));
     const QFileInfo source(sourcePath);
     QFile in(sourcePath);
     if (!source.isFile() || !in.open(QIODevice::ReadOnly))
-        return fail(tr("The file cannot be read."));
+        return fail(Texts::tr("The file cannot be read."));
     // A compressed file is read whole only up to the limit; inflating it stops there too.
     const bool compressed = isCompressedSvgFileName(source.fileName());
     QByteArray bytes = in.read(kLargestSvgBytes + 1);
     if (compressed && bytes.size() <= kLargestSvgBytes) {
         auto inflated = inflateSvgz(bytes);
         if (const QString* reason = std::get_if<QString>(&inflated))
-            return fail(tr("It cannot be used: %1.").arg(*reason));
+            return fail(Texts::tr("It cannot be used: %1.").arg(*reason));
         bytes = std::get<QByteArray>(inflated);
     }
     auto cleaned = cleanSvgIcon(bytes);
     if (const QString* reason = std::get_if<QString>(&cleaned))
-        return fail(tr("It cannot be used: %1.").arg(*reason));
+        return fail(Texts::tr("It cannot be used: %1.").arg(*reason));
     const CleanSvg& icon = std::get<CleanSvg>(cleaned);
     const QSize size = svgIconPageSize(icon, tallest);
     if (std::max(size.width(), size.height()) > kLargestSvgIconSide)
-        return fail(tr("It is %1 × %2 px large; a menu icon is at most %3 px on a side.")
+        return fail(Texts::tr("It is %1 × %2 px large; a menu icon is at most %3 px on a side.")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(kLargestSvgIconSide));
     const QImage picture = renderSvgIcon(icon.text, size, 1);
     const QImage retinaPicture = renderSvgIcon(icon.text, size, 2);
     if (picture.isNull() || retinaPicture.isNull())
-        return fail(tr("It cannot be drawn."));
+        return fail(Texts::tr("It cannot be drawn."));
 
     // NAME.svg, NAME.png and NAME@2x.png, the longest of them a file name still.
     QString stem = safeIconFileName(source.completeBaseName() + QStringLiteral(".svg"));
@@ -168,7 +171,8 @@ ImportedSvgIcon IconImporter::importSvg(const QString& sourcePath, int tallest) 
         // On failure the folder is as it was: what this icon wrote goes again.
         for (const QString& name : created)
             QFile::remove(QDir(m_folder).filePath(name));
-        return fail(error.isEmpty() ? tr("It cannot be encoded for the preview folder.") : error);
+        return fail(error.isEmpty() ? Texts::tr("It cannot be encoded for the preview folder.")
+                                    : error);
     }
     qCInfo(lcBrindle).noquote() << "destination:" << QDir(m_folder).filePath(result.svg.fileName);
     result.svg.text = icon.text;

@@ -25,8 +25,13 @@ namespace brindle {
 
 namespace {
 
-const QString kMainMenu = QStringLiteral("Main Menu");
-const QString kSubMenu = QStringLiteral("Sub Menu");
+// The kinds an item may be, as the form offers them.
+QString mainMenuKind() {
+    return MenuItemForm::tr("Main Menu");
+}
+QString subMenuKind() {
+    return MenuItemForm::tr("Sub Menu");
+}
 
 // A label that leads to its field: the field is named after it, and Alt with the label's
 // underlined letter moves there.
@@ -105,7 +110,7 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     grid->setColumnStretch(1, 1);
     setMinimumWidth(300);
 
-    m_kind->addItems({kMainMenu, kSubMenu});
+    m_kind->addItems({mainMenuKind(), subMenuKind()});
     m_gap->setValue(0);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_confirm, &QPushButton::clicked, this, &MenuItemForm::confirmed);
@@ -141,9 +146,9 @@ void MenuItemForm::addIconRow(QGridLayout* grid, int row, IconSlot slot, const Q
 void MenuItemForm::prepareForAdd(bool offerSubMenu) {
     m_editing = false;
     m_kind->clear();
-    m_kind->addItem(kMainMenu);
+    m_kind->addItem(mainMenuKind());
     if (offerSubMenu)
-        m_kind->addItem(kSubMenu);
+        m_kind->addItem(subMenuKind());
     m_kind->setCurrentIndex(m_kind->count() - 1);
     m_kind->setEnabled(true);
     m_title->clear();
@@ -162,7 +167,7 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
 void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
     m_editing = true;
     m_kind->clear();
-    m_kind->addItems({kMainMenu, kSubMenu});
+    m_kind->addItems({mainMenuKind(), subMenuKind()});
     m_kind->setCurrentIndex(isSubItem ? 1 : 0);
     m_kind->setEnabled(false);
     m_title->setText(item.name());

@@ -326,12 +326,11 @@ void MenuStructureView::removeMenu() {
     alert->setObjectName(QStringLiteral("deleteAlert"));
     alert->setIcon(QMessageBox::Warning);
     alert->setWindowTitle(tr("Delete Menu"));
-    alert->setText(QStringLiteral("Delete Menu"));
+    alert->setText(tr("Delete Menu"));
     alert->setInformativeText(
-        QStringLiteral("Are you sure you want to delete \"%1\" and all of its sub menus?")
-            .arg(node->name()));
+        tr("Are you sure you want to delete \"%1\" and all of its sub menus?").arg(node->name()));
     QPushButton* deleteButton = alert->addButton(tr("&Delete"), QMessageBox::DestructiveRole);
-    QPushButton* cancelButton = alert->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancelButton = alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
     // Return must not throw away a whole sub-menu: deleting takes a click or Alt+D.
     alert->setDefaultButton(cancelButton);
     alert->setEscapeButton(cancelButton);

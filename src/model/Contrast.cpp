@@ -17,9 +17,10 @@ double linear(double channel) {
     return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Contrast", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Contrast)
+};
 
 struct PlacedColour {
     Color colour;
@@ -29,17 +30,17 @@ struct PlacedColour {
 // The enabled stops of a gradient group, each named by where the panel shows it.
 QList<PlacedColour> enabledStops(const GlobalData& data, MenuLevel level, MenuState state) {
     const GradientSettings group = gradientSettings(level, state);
-    const QString prefix = state == MenuState::Hover    ? tr("hover background")
-                           : state == MenuState::Active ? tr("active background")
-                                                        : tr("background");
+    const QString prefix = state == MenuState::Hover    ? Texts::tr("hover background")
+                           : state == MenuState::Active ? Texts::tr("active background")
+                                                        : Texts::tr("background");
     QList<PlacedColour> stops;
     for (int i = 0; i < kGradientStopCount; ++i) {
         const GradientStopSettings& stop = group.stops[size_t(i)];
         if (stop.enable && !data.booleanValue(*stop.enable))
             continue;
-        const QString which = i == 0                        ? tr("start")
-                              : i == kGradientStopCount - 1 ? tr("end")
-                                                            : tr("stop %1").arg(i);
+        const QString which = i == 0                        ? Texts::tr("start")
+                              : i == kGradientStopCount - 1 ? Texts::tr("end")
+                                                            : Texts::tr("stop %1").arg(i);
         stops.append({data.colorValue(stop.color).withAlpha(1.0), prefix + u' ' + which});
     }
     return stops;
@@ -84,7 +85,7 @@ QList<StateContrast> checkContrast(const GlobalData& data) {
                 for (const PlacedColour& over : enabledStops(data, level, state)) {
                     for (const PlacedColour& below : normal)
                         backgrounds.append({composite(over.colour, opacity, below.colour),
-                                            tr("%1 over %2").arg(over.place, below.place)});
+                                            Texts::tr("%1 over %2").arg(over.place, below.place)});
                 }
             }
             for (const PlacedColour& background : backgrounds)
@@ -201,7 +202,7 @@ void collectIcons(const Node& parent, MenuLevel level, bool modern, QList<DrawnG
     for (int i = 0; i < parent.childCount(); ++i) {
         const Node& item = *parent.childAt(i);
         if (item.hasIcon() && !item.image().isNull())
-            into.append({tr("icon of “%1”").arg(item.name()), level, item.image(),
+            into.append({Texts::tr("icon of “%1”").arg(item.name()), level, item.image(),
                          modern && item.hasSvgIcon() && item.svgIcon().followsTextColour});
         collectIcons(item, MenuLevel::SubMenu, modern, into);
     }
@@ -230,7 +231,7 @@ QList<GraphicContrast> checkGraphicContrast(const GlobalData& data,
     for (int i = 0; i < root->childCount(); ++i)
         opens = opens || root->childAt(i)->childCount() > 0;
     if (opens)
-        graphics.append({tr("drop-down arrow"), MenuLevel::Main,
+        graphics.append({Texts::tr("drop-down arrow"), MenuLevel::Main,
                          arrow.isNull() ? triangle() : arrow, arrow.isNull()});
     collectIcons(*root, MenuLevel::Main, modern, graphics);
     QList<GraphicContrast> checks;

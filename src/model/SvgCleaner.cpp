@@ -3,6 +3,7 @@
 #include "model/SvgCss.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -13,6 +14,11 @@
 #include <functional>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SvgCleaner)
+};
 
 namespace {
 
@@ -130,7 +136,7 @@ public:
             return *problem;
         SvgTree tree = std::move(std::get<SvgTree>(read));
         if (tree.hadProcessingInstructions)
-            leftOut(QStringLiteral("processing instruction"));
+            leftOut(Texts::tr("processing instruction"));
         SvgElement& root = *tree.root;
 
         // The style sheets apply to the file as written, before anything is unwrapped.
@@ -197,7 +203,7 @@ private:
                        : false;
         };
         if (link.attributes.removeIf(isLinkAttribute) > 0)
-            leftOut(QStringLiteral("a element's link"));
+            leftOut(Texts::tr("a element's link"));
     }
 
     // A browser draws the first child whose conditions it meets; it knows no extensions, and
@@ -237,9 +243,9 @@ private:
                 continue;
             }
             if (!isNameableId(it->value)) {
-                leftOut(QStringLiteral("id value a reference cannot name"));
+                leftOut(Texts::tr("id value a reference cannot name"));
             } else if (m_byId.contains(it->value)) {
-                leftOut(QStringLiteral("repeated id"));
+                leftOut(Texts::tr("repeated id"));
             } else {
                 m_byId.insert(it->value, &element);
                 ++it;
@@ -294,7 +300,7 @@ private:
                 continue;
             }
             if (!svgcss::isSafeValue(attribute.value)) {
-                leftOut(attribute.name + QStringLiteral(" value reaching outside the file"));
+                leftOut(attribute.name + Texts::tr(" value reaching outside the file"));
                 continue;
             }
             kept.append(attribute);
@@ -351,9 +357,9 @@ private:
         if (linkPosition >= 0) {
             const QString target = svgcss::parsedUrl(link);
             if (!target.startsWith(u'#') || target.size() < 2)
-                leftOut(QStringLiteral("link outside the file"));
+                leftOut(Texts::tr("link outside the file"));
             else if (!m_byId.contains(target.mid(1)))
-                leftOut(QStringLiteral("link to a missing element"));
+                leftOut(Texts::tr("link to a missing element"));
             else
                 kept.insert(std::min(linkPosition, kept.size()),
                             SvgAttribute{QStringLiteral("href"), QStringLiteral("xlink:href"),
@@ -390,7 +396,7 @@ private:
                                          [&](const QString& id) { return !m_byId.contains(id); });
         if (!missing)
             return svgcss::withUrlTargets(value, [](const QString& id) { return id; });
-        leftOut(QStringLiteral("reference to a missing element"));
+        leftOut(Texts::tr("reference to a missing element"));
         if (property == QLatin1String("fill") || property == QLatin1String("stroke"))
             return svgcss::fallbackAfterUrl(value);
         return {};
@@ -417,12 +423,12 @@ private:
             if (const auto known = drawn.constFind(&element); known != drawn.cend())
                 return *known;
             if (following.contains(&element)) {
-                problem = QStringLiteral("its elements refer to each other in a circle");
+                problem = Texts::tr("its elements refer to each other in a circle");
                 return kLimit + 1;
             }
             if (hops > kDeepestSvgNesting) {
                 problem =
-                    QStringLiteral("its references nest more than %1 deep").arg(kDeepestSvgNesting);
+                    Texts::tr("its references nest more than %1 deep").arg(kDeepestSvgNesting);
                 return kLimit + 1;
             }
             following.insert(&element);
@@ -444,7 +450,7 @@ private:
             return total;
         };
         if (count(root, 0) > kLimit && problem.isEmpty())
-            problem = QStringLiteral("its references would draw more than %1 elements").arg(kLimit);
+            problem = Texts::tr("its references would draw more than %1 elements").arg(kLimit);
         return problem;
     }
 

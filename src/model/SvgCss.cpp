@@ -2,6 +2,7 @@
 
 #include "model/SvgTree.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QVarLengthArray>
@@ -9,6 +10,11 @@
 #include <algorithm>
 
 namespace brindle::svgcss {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SvgCss)
+};
 
 namespace {
 
@@ -227,10 +233,10 @@ QList<Declaration> paintingDeclarations(const QList<Declaration>& declarations,
     QList<Declaration> kept;
     for (const Declaration& declaration : declarations) {
         if (!isPaintingProperty(declaration.property))
-            leftOut.append(QStringLiteral("%1 style property").arg(declaration.property.left(40)));
+            leftOut.append(Texts::tr("%1 style property").arg(declaration.property.left(40)));
         else if (!isSafeValue(declaration.value))
-            leftOut.append(QStringLiteral("%1 style value reaching outside the file")
-                               .arg(declaration.property));
+            leftOut.append(
+                Texts::tr("%1 style value reaching outside the file").arg(declaration.property));
         else
             kept.append(declaration);
     }
@@ -291,7 +297,7 @@ void StyleSheet::addRules(const QString& selectors, const QString& block) {
         rule.order = order;
         rule.declarations = declarations;
         if (m_rules.size() >= kMostRules || !parseSelector(text.simplified(), rule)) {
-            m_leftOut.append(QStringLiteral("style rule for %1").arg(text.simplified().left(40)));
+            m_leftOut.append(Texts::tr("style rule for %1").arg(text.simplified().left(40)));
             continue;
         }
         if (!declarations.isEmpty())

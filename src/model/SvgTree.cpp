@@ -1,8 +1,14 @@
 #include "model/SvgTree.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SvgTree)
+};
 
 const SvgAttribute* SvgElement::attribute(const QString& localName, const QString& ns) const {
     for (const SvgAttribute& attribute : attributes) {
@@ -19,7 +25,7 @@ QString SvgElement::value(const QString& localName) const {
 
 std::variant<SvgTree, QString> readSvgTree(const QByteArray& bytes) {
     if (bytes.size() > kLargestSvgBytes)
-        return QStringLiteral("it is larger than %1 KB").arg(kLargestSvgBytes / 1024);
+        return Texts::tr("it is larger than %1 KB").arg(kLargestSvgBytes / 1024);
     QXmlStreamReader reader(bytes);
     SvgTree tree;
     SvgElement* current = nullptr;
@@ -29,16 +35,16 @@ std::variant<SvgTree, QString> readSvgTree(const QByteArray& bytes) {
         switch (reader.readNext()) {
         case QXmlStreamReader::DTD:
         case QXmlStreamReader::EntityReference:
-            return QStringLiteral("it declares a DTD or entities, which an icon never needs");
+            return Texts::tr("it declares a DTD or entities, which an icon never needs");
         case QXmlStreamReader::ProcessingInstruction:
             tree.hadProcessingInstructions = true;
             break;
         case QXmlStreamReader::StartElement: {
             if (++depth > kDeepestSvgNesting)
-                return QStringLiteral("its elements are nested more than %1 deep")
+                return Texts::tr("its elements are nested more than %1 deep")
                     .arg(kDeepestSvgNesting);
             if (++elements > kMostSvgElements)
-                return QStringLiteral("it has more than %1 elements").arg(kMostSvgElements);
+                return Texts::tr("it has more than %1 elements").arg(kMostSvgElements);
             auto element = std::make_unique<SvgElement>();
             element->name = reader.name().toString();
             element->qualifiedName = reader.qualifiedName().toString();
@@ -51,7 +57,7 @@ std::variant<SvgTree, QString> readSvgTree(const QByteArray& bytes) {
             SvgElement* added = element.get();
             if (current == nullptr) {
                 if (!element->inSvgNamespace || element->name != QLatin1String("svg"))
-                    return QStringLiteral("it is not an SVG image");
+                    return Texts::tr("it is not an SVG image");
                 tree.root = std::move(element);
             } else {
                 element->parent = current;
@@ -73,9 +79,9 @@ std::variant<SvgTree, QString> readSvgTree(const QByteArray& bytes) {
         }
     }
     if (reader.hasError())
-        return QStringLiteral("it is not well-formed XML (%1)").arg(reader.errorString());
+        return Texts::tr("it is not well-formed XML (%1)").arg(reader.errorString());
     if (!tree.root)
-        return QStringLiteral("it is not an SVG image");
+        return Texts::tr("it is not an SVG image");
     return tree;
 }
 

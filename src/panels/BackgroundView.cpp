@@ -21,16 +21,16 @@ struct StopRow {
 };
 
 constexpr StopRow kStopRows[kGradientStopCount] = {
-    {"startBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Start"),
-     QT_TRANSLATE_NOOP("GradientPanel", "start")},
-    {"firstQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 1"),
-     QT_TRANSLATE_NOOP("GradientPanel", "stop 1")},
-    {"secondQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 2"),
-     QT_TRANSLATE_NOOP("GradientPanel", "stop 2")},
-    {"thirdQuarterBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "Stop 3"),
-     QT_TRANSLATE_NOOP("GradientPanel", "stop 3")},
-    {"endBackgroundColor", QT_TRANSLATE_NOOP("GradientPanel", "End"),
-     QT_TRANSLATE_NOOP("GradientPanel", "end")},
+    {"startBackgroundColor", QT_TRANSLATE_NOOP("brindle::GradientPanel", "Start"),
+     QT_TRANSLATE_NOOP("brindle::GradientPanel", "start")},
+    {"firstQuarterBackgroundColor", QT_TRANSLATE_NOOP("brindle::GradientPanel", "Stop 1"),
+     QT_TRANSLATE_NOOP("brindle::GradientPanel", "stop 1")},
+    {"secondQuarterBackgroundColor", QT_TRANSLATE_NOOP("brindle::GradientPanel", "Stop 2"),
+     QT_TRANSLATE_NOOP("brindle::GradientPanel", "stop 2")},
+    {"thirdQuarterBackgroundColor", QT_TRANSLATE_NOOP("brindle::GradientPanel", "Stop 3"),
+     QT_TRANSLATE_NOOP("brindle::GradientPanel", "stop 3")},
+    {"endBackgroundColor", QT_TRANSLATE_NOOP("brindle::GradientPanel", "End"),
+     QT_TRANSLATE_NOOP("brindle::GradientPanel", "end")},
 };
 
 constexpr int kEndStop = kGradientStopCount - 1;

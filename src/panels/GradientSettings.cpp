@@ -18,20 +18,22 @@ QString fontColorNotification(MenuLevel level, MenuState state) {
            QStringLiteral("DataUpdated");
 }
 
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GradientSettings)
+};
+
 QString spokenSubject(MenuLevel level, MenuState state, SpokenNoun noun) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("GradientSettings", text);
-    };
     QStringList words;
     if (level == MenuLevel::SubMenu)
-        words << tr("sub-menu");
+        words << Texts::tr("sub-menu");
     else if (noun == SpokenNoun::Text)
-        words << tr("main menu");
+        words << Texts::tr("main menu");
     if (state == MenuState::Hover)
-        words << tr("hover");
+        words << Texts::tr("hover");
     else if (state == MenuState::Active)
-        words << tr("active");
-    words << (noun == SpokenNoun::Background ? tr("background") : tr("text"));
+        words << Texts::tr("active");
+    words << (noun == SpokenNoun::Background ? Texts::tr("background") : Texts::tr("text"));
     QString subject = words.join(QLatin1Char(' '));
     subject[0] = subject.at(0).toUpper();
     return subject;

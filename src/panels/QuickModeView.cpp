@@ -23,9 +23,9 @@ namespace {
 // Corner radius of each shape item, and the items' texts.
 constexpr qint64 kShapeRadii[] = {0, 15, 25};
 constexpr const char* kShapeNames[] = {
-    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Square"),
-    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Rounded"),
-    QT_TRANSLATE_NOOP("QuickModeGeneralView", "Round"),
+    QT_TRANSLATE_NOOP("brindle::QuickModeGeneralView", "Square"),
+    QT_TRANSLATE_NOOP("brindle::QuickModeGeneralView", "Rounded"),
+    QT_TRANSLATE_NOOP("brindle::QuickModeGeneralView", "Round"),
 };
 
 QString stateName(MenuState state) {
@@ -38,6 +38,19 @@ QString stateName(MenuState state) {
         return QStringLiteral("Active");
     }
     return {};
+}
+
+// The state as a sentence names it ("hover"); stateName() is for notification names.
+QString spokenStateName(MenuState state) {
+    switch (state) {
+    case MenuState::Hover:
+        return QuickModeView::tr("hover");
+    case MenuState::Active:
+        return QuickModeView::tr("active");
+    case MenuState::Normal:
+        break;
+    }
+    return QuickModeView::tr("normal");
 }
 
 // "QuickModeBackgroundNormalDataUpdated", "QuickModeSubMenuBackgroundHoverDataUpdated", …
@@ -135,7 +148,7 @@ QuickBackgroundPanel::QuickBackgroundPanel(MenuState state, GlobalData& data,
     const auto spoken = [state](const Column& c, const QString& what) -> QString {
         QString name = c.level == MenuLevel::Main ? tr("Main menu") : tr("Sub-menu");
         if (state != MenuState::Normal)
-            name += QLatin1Char(' ') + stateName(state).toLower();
+            name += QLatin1Char(' ') + spokenStateName(state);
         return name + QLatin1Char(' ') + what;
     };
     const auto rowLabel = [](const Column& c, QLabel* label) {
@@ -290,7 +303,7 @@ void QuickModeView::backgroundColorDidChangeNotification() {
             check ? readableTextColour(dark, backgroundsOf(*check), check->required) : dark;
         data().setValue(fontColorSetting(MenuLevel::Main, state), readable.value_or(dark));
         if (!readable)
-            unreadable.append(stateName(state).toLower());
+            unreadable.append(spokenStateName(state));
     }
     if (!unreadable.isEmpty())
         emit statusMessage(tr("No text colour of this hue reads on the %1 background: choose "

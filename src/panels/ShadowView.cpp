@@ -12,7 +12,7 @@ namespace {
 
 const ShadowSettings kDropShadow = {
     "dropShadow",
-    QT_TRANSLATE_NOOP("ShadowPanel", "Drop Shadow"),
+    QT_TRANSLATE_NOOP("brindle::ShadowPanel", "Drop Shadow"),
     Setting::dropShadowColor,
     Setting::dropShadowOpacity,
     Setting::dropShadowXPos,
@@ -24,7 +24,7 @@ const ShadowSettings kDropShadow = {
 
 const ShadowSettings kInnerShadow = {
     "innerShadow",
-    QT_TRANSLATE_NOOP("ShadowPanel", "Inner Shadow"),
+    QT_TRANSLATE_NOOP("brindle::ShadowPanel", "Inner Shadow"),
     Setting::innerShadowColor,
     Setting::innerShadowOpacity,
     Setting::innerShadowXPos,
@@ -36,7 +36,7 @@ const ShadowSettings kInnerShadow = {
 
 const ShadowSettings kTextShadow1 = {
     "textShadow1",
-    QT_TRANSLATE_NOOP("ShadowPanel", "Text Shadow 1"),
+    QT_TRANSLATE_NOOP("brindle::ShadowPanel", "Text Shadow 1"),
     Setting::mainMenuTextShadow1Color,
     Setting::mainMenuTextShadow1Opacity,
     Setting::mainMenuTextShadow1XPos,
@@ -48,7 +48,7 @@ const ShadowSettings kTextShadow1 = {
 
 const ShadowSettings kTextShadow2 = {
     "textShadow2",
-    QT_TRANSLATE_NOOP("ShadowPanel", "Text Shadow 2"),
+    QT_TRANSLATE_NOOP("brindle::ShadowPanel", "Text Shadow 2"),
     Setting::mainMenuTextShadow2Color,
     Setting::mainMenuTextShadow2Opacity,
     Setting::mainMenuTextShadow2XPos,

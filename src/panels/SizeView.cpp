@@ -47,7 +47,7 @@ const ShapeSettings kMainMenuShape = {
     QStringLiteral("WidthDataUpdated"),
     ranges::kWidth,
     true,
-    QT_TRANSLATE_NOOP("ShapePanel", "Menu bar"),
+    QT_TRANSLATE_NOOP("brindle::ShapePanel", "Menu bar"),
 };
 
 const ShapeSettings kSubMenuShape = {
@@ -61,24 +61,26 @@ const ShapeSettings kSubMenuShape = {
     QStringLiteral("SubMenuWidthDataUpdated"),
     ranges::kSubMenuWidth,
     false,
-    QT_TRANSLATE_NOOP("ShapePanel", "Sub-menu"),
+    QT_TRANSLATE_NOOP("brindle::ShapePanel", "Sub-menu"),
 };
 
 constexpr PaddingAxis kPaddingAxes[] = {
     {Setting::varSizeHorizontalLock,
-     QT_TR_NOOP("Lock left and right padding together"),
-     QT_TR_NOOP("Unlock left and right padding"),
+     QT_TRANSLATE_NOOP("brindle::SizeView", "Lock left and right padding together"),
+     QT_TRANSLATE_NOOP("brindle::SizeView", "Unlock left and right padding"),
      5,
-     {{{"paddingLeft", QT_TR_NOOP("Left"), QT_TR_NOOP("left padding"), Setting::paddingLeft, 0},
-       {"paddingRight", QT_TR_NOOP("Right"), QT_TR_NOOP("right padding"), Setting::paddingRight,
-        3}}}},
+     {{{"paddingLeft", QT_TRANSLATE_NOOP("brindle::SizeView", "Left"),
+        QT_TRANSLATE_NOOP("brindle::SizeView", "left padding"), Setting::paddingLeft, 0},
+       {"paddingRight", QT_TRANSLATE_NOOP("brindle::SizeView", "Right"),
+        QT_TRANSLATE_NOOP("brindle::SizeView", "right padding"), Setting::paddingRight, 3}}}},
     {Setting::varSizeVerticalLock,
-     QT_TR_NOOP("Lock top and bottom padding together"),
-     QT_TR_NOOP("Unlock top and bottom padding"),
+     QT_TRANSLATE_NOOP("brindle::SizeView", "Lock top and bottom padding together"),
+     QT_TRANSLATE_NOOP("brindle::SizeView", "Unlock top and bottom padding"),
      6,
-     {{{"paddingTop", QT_TR_NOOP("Top"), QT_TR_NOOP("top padding"), Setting::paddingTop, 0},
-       {"paddingBottom", QT_TR_NOOP("Bottom"), QT_TR_NOOP("bottom padding"), Setting::paddingBottom,
-        3}}}},
+     {{{"paddingTop", QT_TRANSLATE_NOOP("brindle::SizeView", "Top"),
+        QT_TRANSLATE_NOOP("brindle::SizeView", "top padding"), Setting::paddingTop, 0},
+       {"paddingBottom", QT_TRANSLATE_NOOP("brindle::SizeView", "Bottom"),
+        QT_TRANSLATE_NOOP("brindle::SizeView", "bottom padding"), Setting::paddingBottom, 3}}}},
 };
 
 bool startDetached(const QString& program, const QStringList& arguments) {

@@ -1,5 +1,6 @@
 #include "panels/StylePanel.h"
 
+#include "platform/InterfaceLanguage.h"
 #include "platform/NotificationCenter.h"
 #include "widgets/AccessibleWidgets.h"
 #include "widgets/ColorPickerImageView.h"
@@ -26,6 +27,9 @@ QFont panelLabelFont(const QFont& base) {
 }
 
 QString sentenceCase(const QString& title) {
+    // Other languages' capitals follow their own rules: translations are written as shown.
+    if (!interfaceIsEnglish())
+        return title;
     QStringList words = title.split(QLatin1Char(' '));
     for (qsizetype i = 1; i < words.size(); ++i) {
         QString& word = words[i];

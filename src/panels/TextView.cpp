@@ -109,11 +109,11 @@ TextColorPanel::TextColorPanel(const QString& title, MenuLevel level, MenuState 
     ClassName::ClassName(GlobalData& data, NotificationCenter& center, QWidget* parent)            \
         : TextColorPanel(Title, MenuLevel::Level, MenuState::State, data, center, parent) {}
 
-BRINDLE_TEXT_COLOR_PANEL(TextHoverView, tr("Main Menu Text"), Main, Hover)
-BRINDLE_TEXT_COLOR_PANEL(TextActiveView, tr("Main Menu Text"), Main, Active)
-BRINDLE_TEXT_COLOR_PANEL(SubMenuTextView, tr("Sub Menu Text"), SubMenu, Normal)
-BRINDLE_TEXT_COLOR_PANEL(SubMenuTextHoverView, tr("Sub Menu Text"), SubMenu, Hover)
-BRINDLE_TEXT_COLOR_PANEL(SubMenuTextActiveView, tr("Sub Menu Text"), SubMenu, Active)
+BRINDLE_TEXT_COLOR_PANEL(TextHoverView, TextView::tr("Main Menu Text"), Main, Hover)
+BRINDLE_TEXT_COLOR_PANEL(TextActiveView, TextView::tr("Main Menu Text"), Main, Active)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextView, TextView::tr("Sub Menu Text"), SubMenu, Normal)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextHoverView, TextView::tr("Sub Menu Text"), SubMenu, Hover)
+BRINDLE_TEXT_COLOR_PANEL(SubMenuTextActiveView, TextView::tr("Sub Menu Text"), SubMenu, Active)
 
 #undef BRINDLE_TEXT_COLOR_PANEL
 

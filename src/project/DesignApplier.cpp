@@ -9,12 +9,18 @@
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QHash>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignApplier)
+};
 
 namespace {
 
@@ -101,19 +107,19 @@ private:
         const QString fileName = quotedForMessage(icon.fileName);
         // Says why the icon is left out; the item goes without it.
         const auto leaveOut = [&](const QString& why) {
-            m_warnings.append(QStringLiteral("The icon %1 of %2 %3").arg(fileName, title, why));
+            m_warnings.append(Texts::tr("The icon %1 of %2 %3").arg(fileName, title, why));
             return QImage();
         };
         if (m_previewFolder.isEmpty())
-            return leaveOut(QStringLiteral("was left out: there is no preview folder."));
+            return leaveOut(Texts::tr("was left out: there is no preview folder."));
         const PreparedIcon ready =
             m_prepared.value(preparedKey(icon.bytes, suffixOf(icon.fileName)));
         const QImage& image = ready.image;
         if (image.isNull())
-            return leaveOut(QStringLiteral("cannot be decoded and was left out."));
+            return leaveOut(Texts::tr("cannot be decoded and was left out."));
         const QByteArray& encoded = ready.encoded;
         if (encoded.isEmpty())
-            return leaveOut(QStringLiteral("cannot be encoded and was left out."));
+            return leaveOut(Texts::tr("cannot be encoded and was left out."));
         // Items of files made elsewhere may use one name for different pictures: each
         // picture keeps a file of its own, as the editor would have named it.
         const QString name = freeFileNameAmong(m_written, icon.fileName, encoded);
@@ -121,13 +127,13 @@ private:
         const WriteResult written =
             PreviewFolder::writeFileUnlessSame(m_previewFolder, name, encoded);
         if (!written)
-            return leaveOut(QStringLiteral("cannot be written to the preview folder (%1) and "
-                                           "was left out.")
+            return leaveOut(Texts::tr("cannot be written to the preview folder (%1) and "
+                                      "was left out.")
                                 .arg(written.error));
         m_written.insert(name, encoded);
         if (name != icon.fileName)
-            m_renamed.append(QStringLiteral("The icon %1 of %2 is kept as %3: another picture "
-                                            "has its name.")
+            m_renamed.append(Texts::tr("The icon %1 of %2 is kept as %3: another picture "
+                                       "has its name.")
                                  .arg(fileName, title, quotedForMessage(name)));
         m_takenName = name;
         return image;
@@ -139,8 +145,8 @@ private:
         const QString name = freeFileNameAmong(m_written, item.svgIcon.fileName, text);
         const WriteResult written = PreviewFolder::writeFileUnlessSame(m_previewFolder, name, text);
         if (!written) {
-            m_warnings.append(QStringLiteral("The SVG icon %1 of %2 cannot be written to the "
-                                             "preview folder (%3); its pictures stand for it.")
+            m_warnings.append(Texts::tr("The SVG icon %1 of %2 cannot be written to the "
+                                        "preview folder (%3); its pictures stand for it.")
                                   .arg(quotedForMessage(item.svgIcon.fileName),
                                        quotedForMessage(item.name), written.error));
             return;
@@ -168,13 +174,13 @@ QStringList untitledItems(const QList<ProjectItem>& items) {
     for (qsizetype i = 0; i < items.size(); ++i) {
         const ProjectItem& item = items.at(i);
         const QString owner = isBlankTitle(item.name)
-                                  ? QStringLiteral("item %1 of the bar").arg(i + 1)
+                                  ? Texts::tr("item %1 of the bar").arg(i + 1)
                                   : QStringLiteral("“%1”").arg(item.name.trimmed());
         if (isBlankTitle(item.name))
             places << owner;
         for (qsizetype j = 0; j < item.children.size(); ++j) {
             if (isBlankTitle(item.children.at(j).name))
-                places << QStringLiteral("item %1 under %2").arg(j + 1).arg(owner);
+                places << Texts::tr("item %1 under %2").arg(j + 1).arg(owner);
         }
     }
     return places;

@@ -6,6 +6,7 @@
 #include "project/ProjectReader.h"
 #include "project/PropertyList.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,11 @@
 #include <variant>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DesignGallery)
+};
 
 namespace {
 
@@ -32,7 +38,7 @@ QByteArray readDesignBytes(const QString& path) {
 std::variant<ProjectDesign, QString> designOf(const QByteArray& bytes) {
     const PlistArrayReadResult read = readPlistArray(bytes);
     if (read.status != PlistArrayReadResult::Status::Ok)
-        return QStringLiteral("the design is not a project file");
+        return Texts::tr("the design is not a project file");
     return readProjectDesign(read.elements);
 }
 
@@ -84,17 +90,17 @@ QList<GalleryDesign> DesignGallery::designs() const {
 QString DesignGallery::nameProblem(const QString& name) {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("a design needs a name");
+        return Texts::tr("a design needs a name");
     if (trimmed != name)
-        return QStringLiteral("a name cannot begin or end with a space");
+        return Texts::tr("a name cannot begin or end with a space");
     if (name.size() > kLongestName)
-        return QStringLiteral("a name may have at most %1 characters").arg(kLongestName);
+        return Texts::tr("a name may have at most %1 characters").arg(kLongestName);
     if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("a name cannot begin with a full stop");
+        return Texts::tr("a name cannot begin with a full stop");
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control || c == QLatin1Char('/') ||
             c == QLatin1Char('\\') || QStringLiteral(":*?\"<>|").contains(c))
-            return QStringLiteral("a name cannot hold “%1”")
+            return Texts::tr("a name cannot hold “%1”")
                 .arg(c.isPrint() ? QString(c) : QStringLiteral("?"));
     }
     return {};
@@ -112,30 +118,31 @@ WriteResult DesignGallery::save(const GlobalData& data, const QString& name) con
     if (const QString problem = nameProblem(name); !problem.isEmpty())
         return {false, problem};
     if (!QDir().mkpath(m_userFolder))
-        return {false, QStringLiteral("the folder %1 cannot be made")
-                           .arg(QDir::toNativeSeparators(m_userFolder))};
+        return {
+            false,
+            Texts::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_userFolder))};
     return writeFileAtomically(userPath(name), projectData(data));
 }
 
 WriteResult DesignGallery::rename(const GalleryDesign& design, const QString& newName) const {
     if (design.builtIn)
-        return {false, QStringLiteral("built-in designs cannot be renamed")};
+        return {false, Texts::tr("built-in designs cannot be renamed")};
     if (const QString problem = nameProblem(newName); !problem.isEmpty())
         return {false, problem};
     if (newName == design.name)
         return {};
     if (userDesignExists(newName))
-        return {false, QStringLiteral("a design called “%1” exists").arg(newName)};
+        return {false, Texts::tr("a design called “%1” exists").arg(newName)};
     if (!QFile::rename(design.path, userPath(newName)))
-        return {false, QStringLiteral("the design file cannot be renamed")};
+        return {false, Texts::tr("the design file cannot be renamed")};
     return {};
 }
 
 WriteResult DesignGallery::remove(const GalleryDesign& design) const {
     if (design.builtIn)
-        return {false, QStringLiteral("built-in designs cannot be removed")};
+        return {false, Texts::tr("built-in designs cannot be removed")};
     if (!QFile::remove(design.path))
-        return {false, QStringLiteral("the design file cannot be removed")};
+        return {false, Texts::tr("the design file cannot be removed")};
     return {};
 }
 

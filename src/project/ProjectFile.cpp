@@ -7,9 +7,15 @@
 #include "project/ProjectWriter.h"
 #include "project/PropertyList.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProjectFile)
+};
 
 namespace {
 
@@ -21,12 +27,12 @@ struct FileBytes {
 FileBytes readProjectBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("the file cannot be read: ") + file.errorString()};
+        return {{}, Texts::tr("the file cannot be read: ") + file.errorString()};
     if (file.size() > kLargestProjectFileSize)
-        return {{}, QStringLiteral("the file is too large to be a project file")};
+        return {{}, Texts::tr("the file is too large to be a project file")};
     FileBytes result{file.readAll(), {}};
     if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("the file cannot be read: ") + file.errorString()};
+        return {{}, Texts::tr("the file cannot be read: ") + file.errorString()};
     return result;
 }
 
@@ -64,9 +70,9 @@ OpenResult openProjectData(GlobalData& data, const QByteArray& bytes,
     const PlistArrayReadResult read = readPlistArray(bytes);
     switch (read.status) {
     case PlistArrayReadResult::Status::NotAPropertyList:
-        return refused(QStringLiteral("the file is not a property list"));
+        return refused(Texts::tr("the file is not a property list"));
     case PlistArrayReadResult::Status::NotAnArray:
-        return refused(QStringLiteral("the file is a property list but not an array"));
+        return refused(Texts::tr("the file is a property list but not an array"));
     case PlistArrayReadResult::Status::Ok:
         break;
     }

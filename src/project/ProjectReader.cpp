@@ -3,6 +3,7 @@
 #include "model/IconFileName.h"
 #include "model/SvgCleaner.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -11,6 +12,11 @@
 #include <optional>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProjectReader)
+};
 
 namespace {
 
@@ -50,12 +56,12 @@ public:
         if (failed())
             return nullptr;
         if (m_position >= m_elements.size()) {
-            fail(QStringLiteral("the file ends early: %1 is missing").arg(what));
+            fail(Texts::tr("the file ends early: %1 is missing").arg(what));
             return nullptr;
         }
         const PlistElement& element = m_elements.at(m_position);
         if (element.kind != kind) {
-            fail(QStringLiteral("element %1 (%2) should be %3 but is %4")
+            fail(Texts::tr("element %1 (%2) should be %3 but is %4")
                      .arg(m_position)
                      .arg(what, expectedKindName(kind), plistKindName(element)));
             return nullptr;
@@ -80,7 +86,7 @@ public:
         if (!element)
             return std::nullopt;
         if (element->integer < kSmallestInteger || element->integer > kLargestInteger) {
-            fail(QStringLiteral("element %1 (%2) holds %3, which is out of range")
+            fail(Texts::tr("element %1 (%2) holds %3, which is out of range")
                      .arg(m_position - 1)
                      .arg(what)
                      .arg(element->integer));
@@ -99,9 +105,7 @@ public:
         if (!element)
             return std::nullopt;
         if (!std::isfinite(element->real)) {
-            fail(QStringLiteral("element %1 (%2) is not a finite number")
-                     .arg(m_position - 1)
-                     .arg(what));
+            fail(Texts::tr("element %1 (%2) is not a finite number").arg(m_position - 1).arg(what));
             return std::nullopt;
         }
         return element->real;
@@ -114,14 +118,14 @@ public:
             return std::nullopt;
         const qint64 count = element->integer;
         if (count < 0) {
-            fail(QStringLiteral("element %1 (%2) is negative: %3")
+            fail(Texts::tr("element %1 (%2) is negative: %3")
                      .arg(m_position - 1)
                      .arg(what)
                      .arg(count));
             return std::nullopt;
         }
         if (count > remaining() / minimumRecordLength) {
-            fail(QStringLiteral("element %1 (%2) claims %3 items, more than the file holds")
+            fail(Texts::tr("element %1 (%2) claims %3 items, more than the file holds")
                      .arg(m_position - 1)
                      .arg(what)
                      .arg(count));
@@ -189,12 +193,12 @@ bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
 // not decode cleanly is refused, not mended.
 QString iconFileNameProblem(const PlistElement& name) {
     if (!name.validUtf8)
-        return QStringLiteral("which is not valid UTF-8 text");
+        return Texts::tr("which is not valid UTF-8 text");
     if (name.text.toUtf8().size() > kLongestIconFileNameBytes)
-        return QStringLiteral("which is longer than a file name may be (%1 bytes)")
+        return Texts::tr("which is longer than a file name may be (%1 bytes)")
             .arg(kLongestIconFileNameBytes);
     if (!isSafeIconFileName(name.text))
-        return QStringLiteral("which is not a plain file name or is reserved for a generated file");
+        return Texts::tr("which is not a plain file name or is reserved for a generated file");
     return QString();
 }
 
@@ -205,12 +209,12 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
     icon.present = *present;
     if (!icon.present)
         return true;
-    const PlistElement* fileName = cursor.take(Kind::String, what + QStringLiteral(", file name"));
+    const PlistElement* fileName = cursor.take(Kind::String, what + Texts::tr(", file name"));
     if (!fileName)
         return false;
     const QString problem = iconFileNameProblem(*fileName);
     if (!problem.isEmpty()) {
-        cursor.fail(QStringLiteral("%1 has the file name %2, %3")
+        cursor.fail(Texts::tr("%1 has the file name %2, %3")
                         .arg(what, quotedForMessage(fileName->text), problem));
         return false;
     }
@@ -225,11 +229,11 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
 bool readItemFields(ElementCursor& cursor, const RecordLayout& layout, const QString& what,
                     ProjectItem& item) {
     const auto name = cursor.takeText(what + QStringLiteral(", title"));
-    const auto iconID = cursor.takeText(what + QStringLiteral(", icon class"));
+    const auto iconID = cursor.takeText(what + Texts::tr(", icon class"));
     std::optional<QString> link = QString(QLatin1String(""));
     if (layout.hasLink)
         link = cursor.takeText(what + QStringLiteral(", link"));
-    const auto gap = cursor.takeInteger(what + QStringLiteral(", icon gap"));
+    const auto gap = cursor.takeInteger(what + Texts::tr(", icon gap"));
     if (cursor.failed())
         return false;
     item.name = *name;
@@ -237,20 +241,20 @@ bool readItemFields(ElementCursor& cursor, const RecordLayout& layout, const QSt
     item.link = *link;
     item.paddingRight = *gap;
     return readIcon(cursor, what + QStringLiteral(", icon"), item.image) &&
-           readIcon(cursor, what + QStringLiteral(", double-resolution icon"), item.retinaImage);
+           readIcon(cursor, what + Texts::tr(", double-resolution icon"), item.retinaImage);
 }
 
 bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign& design) {
     const auto topLevelCount =
-        cursor.takeCount(QStringLiteral("number of menu items"), layout.minimumTopLevelLength);
+        cursor.takeCount(Texts::tr("number of menu items"), layout.minimumTopLevelLength);
     if (!topLevelCount)
         return false;
     for (qint64 i = 0; i < *topLevelCount; ++i) {
-        const QString what = QStringLiteral("menu item %1").arg(i + 1);
+        const QString what = Texts::tr("menu item %1").arg(i + 1);
         ProjectItem item;
         if (!readItemFields(cursor, layout, what, item))
             return false;
-        const auto subItemCount = cursor.takeCount(what + QStringLiteral(", number of sub-items"),
+        const auto subItemCount = cursor.takeCount(what + Texts::tr(", number of sub-items"),
                                                    layout.minimumSubItemLength);
         if (!subItemCount)
             return false;
@@ -264,7 +268,7 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
         design.items.append(std::move(item));
     }
     if (cursor.remaining() > 0) {
-        cursor.fail(QStringLiteral("the file has %1 unexpected elements after its last menu item")
+        cursor.fail(Texts::tr("the file has %1 unexpected elements after its last menu item")
                         .arg(cursor.remaining()));
         return false;
     }
@@ -275,36 +279,35 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
 // more: the document must already be clean, since the editor writes nothing else.
 QString readSvgIcon(const PlistElement& entry, const QString& what, ProjectSvgIcon& icon) {
     if (entry.kind != Kind::Dictionary)
-        return QStringLiteral("%1 should be a dictionary but is %2")
-            .arg(what, plistKindName(entry));
+        return Texts::tr("%1 should be a dictionary but is %2").arg(what, plistKindName(entry));
     for (const QString& key : entry.keys) {
         if (key != QLatin1String(kSvgIconKey) && key != QLatin1String(kSvgFileNameKey) &&
             key != QLatin1String(kSvgFollowsTextColourKey))
-            return QStringLiteral("%1 has the unknown key %2").arg(what, quotedForMessage(key));
+            return Texts::tr("%1 has the unknown key %2").arg(what, quotedForMessage(key));
     }
     const PlistElement* text = entry.valueForKey(QLatin1String(kSvgIconKey));
     const PlistElement* name = entry.valueForKey(QLatin1String(kSvgFileNameKey));
     const PlistElement* follows = entry.valueForKey(QLatin1String(kSvgFollowsTextColourKey));
     if (!text || text->kind != Kind::String || !text->validUtf8)
-        return QStringLiteral("%1 has no SVG document as UTF-8 text").arg(what);
+        return Texts::tr("%1 has no SVG document as UTF-8 text").arg(what);
     if (!name || name->kind != Kind::String)
-        return QStringLiteral("%1 has no SVG file name").arg(what);
+        return Texts::tr("%1 has no SVG file name").arg(what);
     if (const QString problem = iconFileNameProblem(*name); !problem.isEmpty())
-        return QStringLiteral("%1 has the file name %2, %3")
+        return Texts::tr("%1 has the file name %2, %3")
             .arg(what, quotedForMessage(name->text), problem);
     if (!name->text.endsWith(QLatin1String(".svg")))
-        return QStringLiteral("%1 has the file name %2, which does not end in “.svg”")
+        return Texts::tr("%1 has the file name %2, which does not end in “.svg”")
             .arg(what, quotedForMessage(name->text));
     if (follows && follows->kind != Kind::Boolean)
-        return QStringLiteral("%1 says whether it follows the text colour with %2, not a boolean")
+        return Texts::tr("%1 says whether it follows the text colour with %2, not a boolean")
             .arg(what, plistKindName(*follows));
     const QByteArray document = text->text.toUtf8();
     const auto cleaned = cleanSvgIcon(document);
     if (const QString* reason = std::get_if<QString>(&cleaned))
-        return QStringLiteral("%1 cannot be used: %2").arg(what, *reason);
+        return Texts::tr("%1 cannot be used: %2").arg(what, *reason);
     const CleanSvg& clean = std::get<CleanSvg>(cleaned);
     if (!clean.removed.isEmpty())
-        return QStringLiteral("%1 holds what an icon must not: %2")
+        return Texts::tr("%1 holds what an icon must not: %2")
             .arg(what, clean.removed.join(QStringLiteral(", ")));
     icon = {true, clean.text, name->text, follows && follows->boolean};
     return {};
@@ -315,7 +318,7 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
     if (!section)
         return {};
     if (section->kind != Kind::Dictionary)
-        return QStringLiteral("the items section should be a dictionary but is %1")
+        return Texts::tr("the items section should be a dictionary but is %1")
             .arg(plistKindName(*section));
     QHash<QString, ProjectItem*> byPlace;
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -326,9 +329,9 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
     for (qsizetype k = 0; k < section->keys.size(); ++k) {
         const QString& place = section->keys.at(k);
         ProjectItem* item = byPlace.value(place);
-        const QString what = QStringLiteral("the icon of item %1").arg(quotedForMessage(place));
+        const QString what = Texts::tr("the icon of item %1").arg(quotedForMessage(place));
         if (!item)
-            return QStringLiteral("the items section names %1, which the menu does not have")
+            return Texts::tr("the items section names %1, which the menu does not have")
                 .arg(quotedForMessage(place));
         if (const QString problem =
                 readSvgIcon(section->values.at(static_cast<size_t>(k)), what, item->svgIcon);
@@ -336,7 +339,7 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
             return problem;
         // Drawn as pictures too, for pages and readers without SVG.
         if (!item->image.present || !item->retinaImage.present)
-            return QStringLiteral("%1 is an SVG without its two pictures").arg(what);
+            return Texts::tr("%1 is an SVG without its two pictures").arg(what);
     }
     return {};
 }
@@ -369,8 +372,8 @@ QString projectVersionOf(const PlistArrayReadResult& read) {
 
 std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& element) {
     if (element.kind != Kind::Dictionary)
-        return QStringLiteral("the last element should be a dictionary of output options but is "
-                              "%1")
+        return Texts::tr("the last element should be a dictionary of output options but is "
+                         "%1")
             .arg(plistKindName(element));
     OutputOptions options;
     // Keys this version does not know are left alone: a later version may add some.
@@ -378,28 +381,28 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
         const auto known =
             style->kind == Kind::String ? outputStyleOfName(style->text) : std::nullopt;
         if (!known)
-            return QStringLiteral("the output style is not “classic” or “modern”");
+            return Texts::tr("the output style is not “classic” or “modern”");
         options.style = *known;
     }
     if (const PlistElement* label = element.valueForKey(QLatin1String(kNavigationLabelKey))) {
         const std::optional<QString> name =
             label->kind == Kind::String ? sanitizedNavLabel(label->text) : std::nullopt;
         if (!name)
-            return QStringLiteral("the navigation label is not a text that names something");
+            return Texts::tr("the navigation label is not a text that names something");
         options.navLabel = *name;
     }
     if (const PlistElement* width = element.valueForKey(QLatin1String(kPhoneBreakpointKey))) {
         if (width->kind != Kind::Integer || width->integer < OutputOptions::kSmallestBreakpoint ||
             width->integer > OutputOptions::kLargestBreakpoint)
-            return QStringLiteral("the phone breakpoint is not a width from %1 to %2 pixels")
+            return Texts::tr("the phone breakpoint is not a width from %1 to %2 pixels")
                 .arg(OutputOptions::kSmallestBreakpoint)
                 .arg(OutputOptions::kLargestBreakpoint);
         options.breakpoint = width->integer;
     }
     if (const PlistElement* name = element.valueForKey(QLatin1String(kClassNameKey))) {
         if (name->kind != Kind::String || !isValidClassName(name->text))
-            return QStringLiteral("the class name is not a CSS class name of up to %1 letters, "
-                                  "digits, “-” and “_”")
+            return Texts::tr("the class name is not a CSS class name of up to %1 letters, "
+                             "digits, “-” and “_”")
                 .arg(OutputOptions::kLongestClassName);
         options.className = name->text;
     }
@@ -408,11 +411,11 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
 
 std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>& allElements) {
     if (allElements.isEmpty() || allElements.first().kind != Kind::String)
-        return QStringLiteral("the file has no version, so it is not a project file");
+        return Texts::tr("the file has no version, so it is not a project file");
     const QString& version = allElements.first().text;
     if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2) &&
         version != QLatin1String(kProjectVersion31))
-        return QStringLiteral("the file has the version %1, which this application cannot read")
+        return Texts::tr("the file has the version %1, which this application cannot read")
             .arg(quotedForMessage(version));
     QList<PlistElement> elements = allElements;
     OutputOptions options;
@@ -426,8 +429,8 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
         options = std::get<OutputOptions>(read);
     }
     if (elements.size() <= kSettingsEnd)
-        return QStringLiteral("the file ends early: it has %1 elements, too few for the settings "
-                              "and the number of menu items")
+        return Texts::tr("the file ends early: it has %1 elements, too few for the settings "
+                         "and the number of menu items")
             .arg(elements.size());
 
     ProjectDesign design;

@@ -1,5 +1,7 @@
 #include "project/PropertyList.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -7,6 +9,11 @@
 #include <plist/plist.h>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PropertyList)
+};
 
 namespace {
 
@@ -51,7 +58,7 @@ QString otherKindName(plist_type type) {
     case PLIST_UID:
         return QStringLiteral("identifier");
     default:
-        return QStringLiteral("unknown element");
+        return Texts::tr("unknown element");
     }
 }
 
@@ -204,15 +211,15 @@ QString plistKindName(const PlistElement& element) {
     case PlistElement::Kind::String:
         return QStringLiteral("text");
     case PlistElement::Kind::Integer:
-        return QStringLiteral("an integer");
+        return Texts::tr("an integer");
     case PlistElement::Kind::Real:
-        return QStringLiteral("a real number");
+        return Texts::tr("a real number");
     case PlistElement::Kind::Boolean:
-        return QStringLiteral("a boolean");
+        return Texts::tr("a boolean");
     case PlistElement::Kind::Data:
         return QStringLiteral("data");
     case PlistElement::Kind::Dictionary:
-        return QStringLiteral("a dictionary");
+        return Texts::tr("a dictionary");
     case PlistElement::Kind::Other:
         break;
     }

@@ -1,5 +1,6 @@
 #include "widgets/AccessibleWidgets.h"
 
+#include "platform/InterfaceLanguage.h"
 #include "widgets/ColorPickerImageView.h"
 #include "widgets/LockImageView.h"
 #include "widgets/TabStripView.h"
@@ -16,16 +17,17 @@ namespace brindle {
 
 namespace {
 
-QString trWidgets(const char* text) {
-    return QCoreApplication::translate("AccessibleWidgets", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AccessibleWidgets)
+};
 
 // "#3a6ea5", with the opacity when the colour is not opaque.
 QString colourValue(const Color& colour) {
     const QString hex = hexadecimalValueOfAnNSColor(colour);
     if (colour.alpha >= 1.0)
         return hex;
-    return trWidgets("%1, %2% opaque").arg(hex).arg(std::lround(colour.alpha * 100.0));
+    return Texts::tr("%1, %2% opaque").arg(hex).arg(std::lround(colour.alpha * 100.0));
 }
 
 // A colour well: a button named after what it colours, its colour as value (and, since not
@@ -40,7 +42,7 @@ public:
         switch (t) {
         case QAccessible::Name:
             if (well->accessibleName().isEmpty())
-                return trWidgets("Colour");
+                return Texts::tr("Colour");
             break;
         case QAccessible::Value:
             return colourValue(well->backgroundColor());
@@ -224,6 +226,12 @@ QString undoStepName(const QWidget* control) {
 
 QString titleCased(const QString& text) {
     QString name = text.simplified();
+    // Title case is an English rule; a translated name only begins with a capital.
+    if (!interfaceIsEnglish()) {
+        if (!name.isEmpty())
+            name[0] = name.at(0).toUpper();
+        return name;
+    }
     bool wordStart = true;
     for (QChar& c : name) {
         if (wordStart)

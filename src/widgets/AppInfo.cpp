@@ -6,6 +6,11 @@
 
 namespace brindle::AppInfo {
 
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AppInfo)
+};
+
 QString applicationName() {
     return QStringLiteral("Brindle");
 }
@@ -16,11 +21,11 @@ QString version() {
 }
 
 QString copyrightLine() {
-    return QStringLiteral("Copyright \u00a9 2026 The Brindle developers");
+    return Texts::tr("Copyright \u00a9 2026 The Brindle developers");
 }
 
 QString licenceLine() {
-    return QStringLiteral("Released under the MIT License.");
+    return Texts::tr("Released under the MIT License.");
 }
 
 } // namespace brindle::AppInfo

@@ -11,19 +11,21 @@ namespace brindle {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PageOpener", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PageOpener)
+};
 
 } // namespace
 
 void tellPageNotOpened(QWidget* window, const QUrl& page, const QString& reason) {
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Page Not Opened"),
-                                tr("The page could not be opened in a browser: %1").arg(reason),
-                                QMessageBox::Ok, window);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, Texts::tr("Page Not Opened"),
+                        Texts::tr("The page could not be opened in a browser: %1").arg(reason),
+                        QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("pageNotOpenedAlert"));
     box->setInformativeText(
-        tr("Open it by hand:\n%1").arg(QDir::toNativeSeparators(page.toLocalFile())));
+        Texts::tr("Open it by hand:\n%1").arg(QDir::toNativeSeparators(page.toLocalFile())));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
@@ -39,17 +41,19 @@ void openPageInDefaultBrowser(const QUrl& page, QWidget* window) {
                          if (error != QProcess::FailedToStart)
                              return;
                          if (told)
-                             tellPageNotOpened(told, page,
-                                               tr("the desktop's opener (xdg-open) is missing."));
+                             tellPageNotOpened(
+                                 told, page,
+                                 Texts::tr("the desktop's opener (xdg-open) is missing."));
                          opener->deleteLater();
                      });
     QObject::connect(opener, &QProcess::finished, opener,
                      [opener, told, page](int exitCode, QProcess::ExitStatus status) {
                          if (told && (status != QProcess::NormalExit || exitCode != 0))
-                             tellPageNotOpened(told, page,
-                                               tr("the desktop's opener (xdg-open) ended with "
-                                                  "error %1.")
-                                                   .arg(exitCode));
+                             tellPageNotOpened(
+                                 told, page,
+                                 Texts::tr("the desktop's opener (xdg-open) ended with "
+                                           "error %1.")
+                                     .arg(exitCode));
                          opener->deleteLater();
                      });
     opener->setProcessChannelMode(QProcess::ForwardedChannels);

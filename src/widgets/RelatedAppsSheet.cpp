@@ -16,27 +16,34 @@ using Category = RelatedApplication::Category;
 const QList<RelatedApplication>& RelatedAppsSheet::relatedApplications() {
     static const QList<RelatedApplication> applications{
         {Category::DeveloperTools, QStringLiteral("Bluefish"),
-         QStringLiteral("A fast editor for HTML, CSS and JavaScript, with snippets and "
-                        "syntax highlighting."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "A fast editor for HTML, CSS and JavaScript, with snippets and "
+                           "syntax highlighting."),
          QUrl(QStringLiteral("https://bluefish.openoffice.nl/"))},
         {Category::DeveloperTools, QStringLiteral("Geany"),
-         QStringLiteral("A light editor for web pages and code, with a symbol list and "
-                        "build commands."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "A light editor for web pages and code, with a symbol list and "
+                           "build commands."),
          QUrl(QStringLiteral("https://www.geany.org/"))},
         {Category::DeveloperTools, QStringLiteral("Firefox Developer Edition"),
-         QStringLiteral("A browser with tools for inspecting layouts, styles and scripts."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "A browser with tools for inspecting layouts, styles and scripts."),
          QUrl(QStringLiteral("https://www.mozilla.org/firefox/developer/"))},
         {Category::Utilities, QStringLiteral("GIMP"),
-         QStringLiteral("Edits photos and draws bitmap images such as menu icons."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "Edits photos and draws bitmap images such as menu icons."),
          QUrl(QStringLiteral("https://www.gimp.org/"))},
         {Category::Utilities, QStringLiteral("Inkscape"),
-         QStringLiteral("Draws scalable vector graphics for icons and logos."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "Draws scalable vector graphics for icons and logos."),
          QUrl(QStringLiteral("https://inkscape.org/"))},
         {Category::Utilities, QStringLiteral("FileZilla"),
-         QStringLiteral("Uploads a finished site to a web server over FTP and SFTP."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "Uploads a finished site to a web server over FTP and SFTP."),
          QUrl(QStringLiteral("https://filezilla-project.org/"))},
         {Category::Utilities, QStringLiteral("KColorChooser"),
-         QStringLiteral("Picks colours from anywhere on the screen and keeps palettes."),
+         QT_TRANSLATE_NOOP("brindle::RelatedAppsSheet",
+                           "Picks colours from anywhere on the screen and keeps palettes."),
          QUrl(QStringLiteral("https://apps.kde.org/kcolorchooser/"))},
     };
     return applications;
@@ -82,7 +89,8 @@ QWidget* RelatedAppsSheet::makeCategoryView(Category category) {
         const RelatedApplication& application = applications[i];
         if (application.category != category)
             continue;
-        auto* button = new QCommandLinkButton(application.name, application.description, view);
+        auto* button = new QCommandLinkButton(
+            application.name, tr(application.description.toUtf8().constData()), view);
         button->setToolTip(application.homepage.toString());
         connect(button, &QAbstractButton::clicked, this, [this, i] { openApplicationPage(i); });
         rows->addWidget(button);

@@ -24,7 +24,7 @@ struct TabSet {
     TabStripView::Config config;
     const char* objectName;
     const char* accessibleName; // what the strip chooses, for screen readers
-    QStringList tabs;
+    QList<const char*> tabs;    // translated where shown
     bool logsResize;
 };
 
@@ -33,22 +33,25 @@ const QList<TabSet>& tabSets() {
         {TabStripView::Config::SideTabView,
          "sideTabView",
          QT_TRANSLATE_NOOP("TabStripView", "Menu bar state"),
-         {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Active")},
+         {QT_TRANSLATE_NOOP("TabStripView", "Normal"), QT_TRANSLATE_NOOP("TabStripView", "Hover"),
+          QT_TRANSLATE_NOOP("TabStripView", "Active")},
          false},
         {TabStripView::Config::SubMenuSideTabView,
          "subMenuSideTabView",
          QT_TRANSLATE_NOOP("TabStripView", "Sub-menu state"),
-         {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Active")},
+         {QT_TRANSLATE_NOOP("TabStripView", "Normal"), QT_TRANSLATE_NOOP("TabStripView", "Hover"),
+          QT_TRANSLATE_NOOP("TabStripView", "Active")},
          false},
         {TabStripView::Config::MainTabView,
          "mainTabView",
          QT_TRANSLATE_NOOP("TabStripView", "Source code"),
-         {QStringLiteral("CSS 3"), QStringLiteral("HTML")},
+         {"CSS 3", "HTML"},
          true},
         {TabStripView::Config::RelatedAppTabView,
          "relatedAppTabView",
          QT_TRANSLATE_NOOP("TabStripView", "Application category"),
-         {QStringLiteral("Developer Tools"), QStringLiteral("Utilities")},
+         {QT_TRANSLATE_NOOP("TabStripView", "Developer Tools"),
+          QT_TRANSLATE_NOOP("TabStripView", "Utilities")},
          true},
     };
     return sets;
@@ -74,13 +77,16 @@ TabStripView::TabStripView(Config config, QWidget* parent)
     setAccessibleName(QCoreApplication::translate("TabStripView", set.accessibleName));
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    for (const QString& title : set.tabs)
-        addTab(title);
+    for (const char* title : set.tabs)
+        addTab(QCoreApplication::translate("TabStripView", title));
     windowDidResize();
 }
 
 QStringList TabStripView::tabsForConfig(Config config) {
-    return tabSet(config).tabs;
+    QStringList titles;
+    for (const char* title : tabSet(config).tabs)
+        titles << QCoreApplication::translate("TabStripView", title);
+    return titles;
 }
 
 QFont TabStripView::labelFont() const {

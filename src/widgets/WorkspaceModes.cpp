@@ -23,14 +23,18 @@ struct ModeInfo {
 
 // In the toolbar's order.
 constexpr std::array<ModeInfo, WorkspaceModes::kModeCount> kModeInfo{{
-    {"menuStructure", QT_TRANSLATE_NOOP("WorkspaceModes", "&Menu Structure"),
-     QT_TRANSLATE_NOOP("WorkspaceModes", "Edit the menu items, their links and icons"), "Ctrl+1"},
-    {"quickMode", QT_TRANSLATE_NOOP("WorkspaceModes", "&Quick Mode"),
-     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the whole menu from a few colours"), "Ctrl+2"},
-    {"mainMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "Ma&in Menu"),
-     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the menu bar: normal, hover and active"), "Ctrl+3"},
-    {"subMenu", QT_TRANSLATE_NOOP("WorkspaceModes", "&Sub-Menu"),
-     QT_TRANSLATE_NOOP("WorkspaceModes", "Style the drop-down lists: normal, hover and active"),
+    {"menuStructure", QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "&Menu Structure"),
+     QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "Edit the menu items, their links and icons"),
+     "Ctrl+1"},
+    {"quickMode", QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "&Quick Mode"),
+     QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "Style the whole menu from a few colours"),
+     "Ctrl+2"},
+    {"mainMenu", QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "Ma&in Menu"),
+     QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "Style the menu bar: normal, hover and active"),
+     "Ctrl+3"},
+    {"subMenu", QT_TRANSLATE_NOOP("brindle::WorkspaceModes", "&Sub-Menu"),
+     QT_TRANSLATE_NOOP("brindle::WorkspaceModes",
+                       "Style the drop-down lists: normal, hover and active"),
      "Ctrl+4"},
 }};
 

@@ -8,6 +8,7 @@
 #include "platform/Log.h"
 #include "workspace/PreviewFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,11 @@
 #include <optional>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
 namespace {
 
@@ -37,8 +43,7 @@ class ExportReport {
 public:
     void add(const QString& fileName, const WriteResult& result) {
         if (!result.ok)
-            m_errors.append(
-                QStringLiteral("“%1” could not be written: %2").arg(fileName, result.error));
+            m_errors.append(Texts::tr("“%1” could not be written: %2").arg(fileName, result.error));
     }
     void add(const QString& line) { m_errors.append(line); }
     WriteResult result() const { return {m_errors.isEmpty(), m_errors.join(QLatin1Char('\n'))}; }
@@ -62,8 +67,8 @@ struct ExportPlan {
 // The icon's bytes from the preview folder, or a line in the report.
 std::optional<QByteArray> readIcon(const QString& name, const QDir& preview, ExportReport& report) {
     if (!isSafeIconFileName(name)) {
-        report.add(QStringLiteral("The icon “%1” was not copied: its name is not a plain file "
-                                  "name.")
+        report.add(Texts::tr("The icon “%1” was not copied: its name is not a plain file "
+                             "name.")
                        .arg(name));
         return std::nullopt;
     }
@@ -72,8 +77,7 @@ std::optional<QByteArray> readIcon(const QString& name, const QDir& preview, Exp
     if (source.open(QIODevice::ReadOnly))
         bytes = source.readAll();
     if (!source.isOpen() || source.error() != QFileDevice::NoError) {
-        report.add(
-            QStringLiteral("The icon “%1” was not copied: %2").arg(name, source.errorString()));
+        report.add(Texts::tr("The icon “%1” was not copied: %2").arg(name, source.errorString()));
         return std::nullopt;
     }
     return bytes;
@@ -90,7 +94,7 @@ ExportPlan planExport(const QString& cssText, const QString& htmlText, const QSt
         plan.files.append({names.script, scriptText.toUtf8()});
     const QStringList iconNames = exportedIconFileNames(menuRoot, names.svgIcons);
     if (previewFolder.isEmpty() && !iconNames.isEmpty()) {
-        plan.report.add(QStringLiteral("The icons were not copied: there is no preview folder."));
+        plan.report.add(Texts::tr("The icons were not copied: there is no preview folder."));
     } else {
         const QDir preview(previewFolder);
         for (const QString& name : iconNames) {
@@ -155,7 +159,7 @@ ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, con
         }
         if (!result.clashes.isEmpty()) {
             result.ok = false;
-            result.error = QStringLiteral("%1 holds files of the same name: %2")
+            result.error = Texts::tr("%1 holds files of the same name: %2")
                                .arg(shownPath, result.clashes.join(QStringLiteral(", ")));
             return result;
         }

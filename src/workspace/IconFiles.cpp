@@ -4,6 +4,7 @@
 #include "workspace/IconImage.h"
 #include "workspace/PreviewFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -12,6 +13,11 @@
 #include <algorithm>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(IconFiles)
+};
 
 namespace {
 
@@ -80,7 +86,7 @@ QStringList restoreIconFiles(const Node& before, const Node& after, const QStrin
         if (inPlace)
             continue;
         const WriteResult written =
-            wanted.isEmpty() ? WriteResult{false, QStringLiteral("the picture cannot be encoded")}
+            wanted.isEmpty() ? WriteResult{false, Texts::tr("the picture cannot be encoded")}
                              : PreviewFolder::writeFile(folder, name, wanted);
         if (!written)
             failures.append(QStringLiteral("“%1”: %2").arg(name, written.error));

@@ -17,6 +17,11 @@
 
 namespace brindle {
 
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PreviewFolder)
+};
+
 namespace {
 
 // Brindle's own bookkeeping inside the folder. Both start with a dot, so they stay out of
@@ -131,7 +136,7 @@ WriteResult PreviewFolder::writeScript(const QString& text) const {
     const QString path = QDir(m_folderPath).filePath(QLatin1String(kScriptFileName));
     if (text.isEmpty())
         return QFile::exists(path) && !QFile::remove(path)
-                   ? WriteResult{false, QStringLiteral("the old script cannot be removed")}
+                   ? WriteResult{false, Texts::tr("the old script cannot be removed")}
                    : WriteResult{};
     return writeTextFileAtomically(path, text, Durability::Scratch);
 }

@@ -1,5 +1,6 @@
 #include "workspace/SvgIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -7,11 +8,16 @@
 
 namespace brindle {
 
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SvgIcon)
+};
+
 std::variant<QByteArray, QString> inflateSvgz(const QByteArray& compressed) {
     z_stream stream{};
     // 16 + window bits: a gzip stream, as .svgz files are.
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return QStringLiteral("it cannot be decompressed");
+        return Texts::tr("it cannot be decompressed");
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData()));
     stream.avail_in = static_cast<uInt>(compressed.size());
     QByteArray result;
@@ -26,7 +32,7 @@ std::variant<QByteArray, QString> inflateSvgz(const QByteArray& compressed) {
         result.append(chunk, static_cast<qsizetype>(sizeof chunk - stream.avail_out));
         if (result.size() > kLargestSvgBytes) {
             inflateEnd(&stream);
-            return QStringLiteral("it is larger than %1 KB once decompressed")
+            return Texts::tr("it is larger than %1 KB once decompressed")
                 .arg(kLargestSvgBytes / 1024);
         }
         if (stream.avail_in == 0 && status == Z_OK && stream.avail_out != 0)
@@ -34,7 +40,7 @@ std::variant<QByteArray, QString> inflateSvgz(const QByteArray& compressed) {
     }
     inflateEnd(&stream);
     if (status != Z_STREAM_END)
-        return QStringLiteral("it is not a complete gzip stream");
+        return Texts::tr("it is not a complete gzip stream");
     return result;
 }
 

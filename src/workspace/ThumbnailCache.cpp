@@ -1,10 +1,16 @@
 #include "workspace/ThumbnailCache.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace brindle {
+
+// This file's messages, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ThumbnailCache)
+};
 
 namespace {
 
@@ -27,16 +33,15 @@ QImage ThumbnailCache::find(const QString& key) const {
 
 WriteResult ThumbnailCache::store(const QString& key, const QImage& image) const {
     if (!isKey(key) || image.isNull())
-        return {false, QStringLiteral("nothing to keep")};
+        return {false, Texts::tr("nothing to keep")};
     if (!QDir().mkpath(m_folder))
-        return {
-            false,
-            QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder))};
+        return {false,
+                Texts::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_folder))};
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return {false, QStringLiteral("the picture cannot be encoded")};
+        return {false, Texts::tr("the picture cannot be encoded")};
     // A cache is rebuilt when lost: no need to wait for the disk.
     return writeFileAtomically(pathOf(key), png, Durability::Scratch);
 }
