@@ -50,7 +50,8 @@ QString menuScriptText(const QString& className) {
     // setOpen() leaves at most one item open; one still under the pointer or the focus stays
     // shut until they leave it. After the pointer or the focus has left, the state is read a
     // frame later and again a quarter second later: an engine under load may still match
-    // :hover while it tells of the leaving.
+    // :hover while it tells of the leaving. The state is read once more when the page has
+    // loaded: a script run before the stylesheet applied would report every list open.
     static const QString script = QStringLiteral(
         R"js((function () {
 	"use strict";
@@ -111,6 +112,7 @@ QString menuScriptText(const QString& className) {
 		setOpen(li, false);
 		if (li.contains(document.activeElement)) li.querySelector(":scope > button").focus();
 	});
+	addEventListener("load", sync);
 	sync();
 })();
 )js");
