@@ -97,6 +97,9 @@
         },
         // Where each link's title and icon stand, and what the icons and arrows occupy.
         geometry() {
+            // Where titles start, counted from the edge the menu's lines start at.
+            const rtl = getComputedStyle(nav).direction === 'rtl';
+            const edge = nav.getBoundingClientRect();
             const links = [...nav.querySelectorAll('a')].filter(shown).map(a => {
                 const r = a.getBoundingClientRect(), s = getComputedStyle(a);
                 const top = r.top + parseFloat(s.paddingTop) + parseFloat(s.borderTopWidth);
@@ -106,7 +109,9 @@
                 else if (/url\(/.test(s.backgroundImage)) icon = r.top + r.height / 2;
                 return { title: a.textContent.trim(), sub: !!a.closest('ul ul'),
                          line: top + parseFloat(s.lineHeight) / 2, icon,
-                         start: r.left + parseFloat(s.paddingLeft), box: rect(a) };
+                         start: rtl ? edge.right - r.right + parseFloat(s.paddingRight)
+                                    : r.left - edge.left + parseFloat(s.paddingLeft),
+                         box: rect(a) };
             });
             const arrows = [...nav.querySelectorAll('li > button')].filter(shown).map(b => ({
                 title: b.parentNode.querySelector(':scope > a').textContent.trim(),

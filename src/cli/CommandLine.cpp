@@ -27,6 +27,9 @@ QString usageText() {
         "  --output-style classic|modern  the style to write (default: the design's own)\n"
         "  --class-name NAME              the class every class and id of a Modern page\n"
         "                                 starts with (default: the design's own)\n"
+        "  --direction page|ltr|rtl       which way a Modern menu reads: as its page does,\n"
+        "                                 or always left or right to left (default: the\n"
+        "                                 design's own)\n"
         "  --snippet                      the menu alone, to put into a page of your own:\n"
         "                                 NAME.html, NAME.css, NAME.js and the images,\n"
         "                                 always in the Modern style; files of the folder\n"
@@ -49,9 +52,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                    QStringLiteral("STYLE"));
     const QCommandLineOption className(QStringLiteral("class-name"), QString(),
                                        QStringLiteral("NAME"));
+    const QCommandLineOption direction(QStringLiteral("direction"), QString(),
+                                       QStringLiteral("DIRECTION"));
     const QCommandLineOption snippet(QStringLiteral("snippet"));
     const QCommandLineOption force(QStringLiteral("force"));
-    parser.addOptions({help, version, defaults, style, className, snippet, force});
+    parser.addOptions({help, version, defaults, style, className, direction, snippet, force});
     // The program name goes first for the parser.
     if (!parser.parse(QStringList{QStringLiteral("brindle-export")} + arguments))
         return usageError(parser.errorText().remove(QLatin1Char('\n')));
@@ -86,6 +91,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                              "and “_”, beginning with a letter, at most %2")
                                   .arg(*request.className)
                                   .arg(OutputOptions::kLongestClassName));
+    }
+    if (parser.isSet(direction)) {
+        const QString name = parser.value(direction);
+        request.direction = menuDirectionOfName(name);
+        if (!request.direction)
+            return usageError(QStringLiteral("unknown direction %1 (page, ltr or rtl)").arg(name));
     }
     request.snippet = parser.isSet(snippet);
     request.force = parser.isSet(force);

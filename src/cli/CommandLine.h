@@ -17,6 +17,7 @@ struct ExportRequest {
     QString outputDirectory;
     std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
     std::optional<QString> className = std::nullopt;       // absent: the design's own name
+    std::optional<MenuDirection> direction = std::nullopt; // absent: the design's own
     bool snippet = false; // the menu alone: NAME.html, .css, .js and the pictures
     bool force = false;   // replace files of the folder that the export did not write
 };

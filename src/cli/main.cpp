@@ -61,6 +61,8 @@ int runExport(const ExportRequest& request) {
         options.style = *request.outputStyle;
     if (request.className)
         options.className = *request.className;
+    if (request.direction)
+        options.direction = *request.direction;
     data.setOutputOptions(options);
     const QString shownOutput = QDir::toNativeSeparators(request.outputDirectory);
     if (const QFileInfo folder(request.outputDirectory); folder.exists() && !folder.isDir()) {

@@ -91,7 +91,8 @@ void CodeBuilders::constructBorderSizeColorCommand() {
 
 void CodeBuilders::constructBorderLeftRightSizeColorCommand() {
     store(Fragment::borderLeftRightSizeColor,
-          separatorDeclarations(m_data.showSeparator(), m_data.borderSize(), m_data.borderColor()));
+          separatorDeclarations(m_data.showSeparator(), m_data.borderSize(), m_data.borderColor(),
+                                templates().logicalSides));
 }
 
 void CodeBuilders::constructSubMenuBorderRadiusCommand() {
@@ -119,8 +120,9 @@ void CodeBuilders::constructWidthCommand() {
 }
 
 void CodeBuilders::constructPaddingCommand() {
-    store(Fragment::padding, paddingDeclaration(m_data.paddingTop(), m_data.paddingRight(),
-                                                m_data.paddingBottom(), m_data.paddingLeft()));
+    store(Fragment::padding,
+          paddingDeclaration(m_data.paddingTop(), m_data.paddingRight(), m_data.paddingBottom(),
+                             m_data.paddingLeft(), templates().logicalSides));
 }
 
 void CodeBuilders::constructSubMenuWidthCommand() {
@@ -128,7 +130,10 @@ void CodeBuilders::constructSubMenuWidthCommand() {
 }
 
 void CodeBuilders::constructFontFamilyCommand() {
-    store(Fragment::mainMenuFontFamily, fontFamilyDeclaration(m_data.mainMenufontFamily()));
+    const QString& family = m_data.mainMenufontFamily();
+    store(Fragment::mainMenuFontFamily,
+          fontFamilyDeclaration(templates().fontsForEveryScript ? stackForEveryScript(family)
+                                                                : family));
 }
 
 void CodeBuilders::constructFontColorCommand() {
@@ -223,10 +228,11 @@ void CodeBuilders::constructMenuStructureCommand() {
     for (int i = 0; i < root.childCount(); ++i) {
         const Node& item = *root.childAt(i);
         if (item.childCount() == 0)
-            markup += menuItemLine(item, classNames(), templates().svgIcons);
+            markup +=
+                menuItemLine(item, classNames(), templates().svgIcons, templates().logicalSides);
         else
             markup += subMenuBlock(item, templates().disclosureButtons, classNames(),
-                                   templates().svgIcons);
+                                   templates().svgIcons, templates().logicalSides);
     }
     store(Fragment::menuStructure, std::move(markup));
 }
@@ -237,7 +243,8 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
         return;
     m_registry.appendText(Fragment::menuStructure,
                           subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons,
-                                       classNames(), templates().svgIcons));
+                                       classNames(), templates().svgIcons,
+                                       templates().logicalSides));
 }
 
 void CodeBuilders::getLineHeight() {
@@ -264,7 +271,8 @@ void CodeBuilders::constructSubMenuItemHeightCommand() {
 void CodeBuilders::constructMenuIconCommand() {
     getLineHeight();
     store(Fragment::menuIcon,
-          baseIconRules({m_currentMainMenuLineHeight, m_currentSubMenuLineHeight}, classNames()));
+          baseIconRules({m_currentMainMenuLineHeight, m_currentSubMenuLineHeight}, classNames(),
+                        templates().logicalSides));
     // A drop-down's sub-items come before the item that owns them.
     const Node& root = *m_data.getMenuRootNode();
     for (int i = 0; i < root.childCount(); ++i) {

@@ -15,7 +15,7 @@ namespace {
 // One piece of a document: fixed text, a registered fragment, or the text of an output
 // option. An option is part of the document's frame: changing it rebuilds the texts.
 struct Piece {
-    enum class Kind { Fixed, Fragment, NavLabel, PhoneQuery, PageTitle };
+    enum class Kind { Fixed, Fragment, NavLabel, NavDirection, PhoneQuery, PageTitle };
     Kind kind;
     const char* fixed;
     Fragment fragment;
@@ -274,7 +274,7 @@ constexpr Piece kModernStylesheet[] = {
          "\tfont: inherit;\n"
          "\tletter-spacing: normal;\n"
          "\tword-spacing: normal;\n"
-         "\ttext-align: left;\n"
+         "\ttext-align: start;\n"
          "\ttext-indent: 0;\n"
          "\ttext-transform: none;\n"
          "\ttext-decoration: none;\n"
@@ -358,18 +358,27 @@ constexpr Piece kModernStylesheet[] = {
     frag(Fragment::borderSizeColor),
     frag(Fragment::dropAndInnerShadow),
     text("}\n"),
+    // The items stand in a row that starts where the line does: at the left, or at the right
+    // in a right-to-left page. A row wraps as the floats of Classic do.
+    text(".brindlenav-nav .brindlenav {\n"),
+    text("\tdisplay: flex;\n"),
+    text("\tflex-wrap: wrap;\n"),
+    text("\talign-items: flex-start;\n"),
+    text("}\n"),
     text(".brindlenav-nav .brindlenav li {\n"),
-    text("\tfloat: left;\n"),
-    text("\tpadding: 0px 8px 0px 0px;\n"),
+    text("\tflex: none;\n"),
+    text("\tpadding-block: 0px;\n"),
+    text("\tpadding-inline: 0px 8px;\n"),
     frag(Fragment::borderLeftRightSizeColor),
     text("\tposition: relative;\n"),
     text("}\n"),
     text(".brindlenav-nav .brindlenav li:first-child {\n"),
-    text("\tmargin: 0 0 0 25px;\n"),
-    text("\tborder-left: 0px;\n"),
+    text("\tmargin-block: 0;\n"),
+    text("\tmargin-inline: 25px 0;\n"),
+    text("\tborder-inline-start: 0px;\n"),
     text("}\n"),
     text(".brindlenav-nav .brindlenav li:last-child {\n"),
-    text("\tborder-right: 0px;\n"),
+    text("\tborder-inline-end: 0px;\n"),
     text("}\n"),
     text(".brindlenav-nav .brindlenav li:hover {\n"),
     frag(Fragment::backgroundColorHover),
@@ -414,15 +423,15 @@ constexpr Piece kModernStylesheet[] = {
     text("\tdisplay: none;\n"),
     text("\tposition: absolute;\n"),
     frag(Fragment::subMenuTop),
-    text("\tleft: 0;\n"),
+    text("\tinset-inline-start: 0;\n"),
     text("\tz-index: 99999;\n"),
     frag(Fragment::subMenuBackgroundColor),
     frag(Fragment::subMenuBorderRadius),
     frag(Fragment::subMenuBorderSizeColor),
     text("}\n"),
     text(".brindlenav-nav .brindlenav ul li {\n"),
-    text("\tborder-left: 0px;\n"),
-    text("\tborder-right: 0px;\n"),
+    text("\tborder-inline-start: 0px;\n"),
+    text("\tborder-inline-end: 0px;\n"),
     text("\tfloat: none;\n"),
     text("\tmargin: 0;\n"),
     text("\tpadding: 0;\n"),
@@ -430,7 +439,7 @@ constexpr Piece kModernStylesheet[] = {
     text("\tbox-shadow: 0 1px 0 #111111, 0 1px 0 #777777;\n"),
     text("}\n"),
     text(".brindlenav-nav .brindlenav ul li:first-child {\n"),
-    text("\tpadding-left: 0px;\n"),
+    text("\tpadding-inline-start: 0px;\n"),
     text("\tmargin: 0;\n"),
     text("}\n"),
     text(".brindlenav-nav .brindlenav ul li:last-child {\n"),
@@ -478,7 +487,7 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav li > button {\n"),
     text("\tposition: absolute;\n"),
     text("\ttop: 0;\n"),
-    text("\tright: 0;\n"),
+    text("\tinset-inline-end: 0;\n"),
     text("\tbottom: 0;\n"),
     text("\twidth: 26px;\n"),
     text("\tmargin: 0;\n"),
@@ -492,7 +501,7 @@ constexpr Piece kModernStylesheet[] = {
          "\tcontent: \"\";\n"
          "\tposition: absolute;\n"
          "\ttop: 50%;\n"
-         "\tright: 8px;\n"
+         "\tinset-inline-end: 8px;\n"
          "\tmargin-top: -2px;\n"
          "\tborder-style: solid;\n"
          "\tborder-width: 5px 4px 0;\n"
@@ -517,7 +526,8 @@ constexpr Piece kModernStylesheet[] = {
          "\tdisplay: inline-block;\n"
          "\twidth: 16px;\n"
          "\theight: 2px;\n"
-         "\tmargin: 0 10px 0 0;\n"
+         "\tmargin-block: 0;\n"
+         "\tmargin-inline: 0 10px;\n"
          "\tvertical-align: middle;\n"
          "\tbackground: currentColor;\n"
          "\tbox-shadow: 0 -5px 0 currentColor, 0 5px 0 currentColor;\n"
@@ -549,8 +559,7 @@ constexpr Piece kModernStylesheet[] = {
     // The phone menu spans the screen; the bar's side padding would push it past the edge.
     text("\t.brindlenav-nav .brindlenav {\n"
          "\t\tdisplay: none;\n"
-         "\t\tpadding-left: 0;\n"
-         "\t\tpadding-right: 0;\n"
+         "\t\tpadding-inline: 0;\n"
          "\t}\n"),
     text("\t.brindlenav-nav .brindlenav-toggle:checked ~ .brindlenav {\n"
          "\t\tdisplay: block;\n"
@@ -559,8 +568,7 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tfloat: none;\n"
          "\t\tmargin: 0;\n"
          "\t\tpadding: 0;\n"
-         "\t\tborder-left: 0;\n"
-         "\t\tborder-right: 0;\n"
+         "\t\tborder-inline: 0;\n"
          "\t}\n"),
     text("\t.brindlenav-nav .brindlenav a,\n\t.brindlenav-nav .brindlenav ul a,\n"
          "\t.brindlenav-nav .brindlenav .brindlenav-link,\n"
@@ -573,7 +581,7 @@ constexpr Piece kModernStylesheet[] = {
          "\t\tmin-height: 44px;\n"
          "\t\tpadding-top: 14px;\n"
          "\t\tpadding-bottom: 14px;\n"
-         "\t\tpadding-right: 52px;\n"
+         "\t\tpadding-inline-end: 52px;\n"
          "\t\twhite-space: normal;\n"
          "\t}\n"),
     text("\t.brindlenav-nav .brindlenav li > button {\n"
@@ -582,7 +590,7 @@ constexpr Piece kModernStylesheet[] = {
          "\t\theight: 44px;\n"
          "\t}\n"
          "\t.brindlenav-nav .brindlenav li > button::after {\n"
-         "\t\tright: 18px;\n"
+         "\t\tinset-inline-end: 18px;\n"
          "\t}\n"),
     text("\t.brindlenav-nav .brindlenav ul {\n"
          "\t\tposition: static;\n"
@@ -605,7 +613,9 @@ constexpr Piece kModernPage[] = {
     text("<body>\n"),
     text("<nav class=\"brindlenav-nav\" aria-label=\""),
     option(Piece::Kind::NavLabel),
-    text("\">\n"),
+    text("\""),
+    option(Piece::Kind::NavDirection),
+    text(">\n"),
     text("<input type=\"checkbox\" id=\"brindlenav-toggle\" class=\"brindlenav-toggle\">\n"),
     text("<label for=\"brindlenav-toggle\">Menu</label>\n"),
     text("<ul class=\"brindlenav\">\n"),
@@ -639,6 +649,11 @@ QString optionText(Piece::Kind kind, const OutputOptions& options, const QString
         return escapeHtmlAttribute(options.navLabel);
     if (kind == Piece::Kind::PageTitle)
         return pageTitle(documentName);
+    if (kind == Piece::Kind::NavDirection)
+        return options.direction == MenuDirection::Page
+                   ? QString()
+                   : QLatin1String(" dir=\"") + menuDirectionName(options.direction) +
+                         QLatin1Char('"');
     return phoneMediaQuery(options);
 }
 
@@ -665,6 +680,7 @@ QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
             result += registry.text(piece.fragment);
             break;
         case Piece::Kind::NavLabel:
+        case Piece::Kind::NavDirection:
         case Piece::Kind::PhoneQuery:
         case Piece::Kind::PageTitle:
             result += optionText(piece.kind, options, documentName);

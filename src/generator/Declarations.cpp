@@ -2,6 +2,8 @@
 
 #include "model/NumberText.h"
 
+#include <QStringList>
+
 namespace brindle {
 
 QString decimal(qint64 value) {
@@ -40,13 +42,16 @@ QString borderDeclaration(qint64 size, const Color& color) {
            hexadecimalValueOfAnNSColor(color) + QLatin1String(";\n");
 }
 
-QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color) {
+QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color,
+                              bool logicalSides) {
     if (!showSeparator)
         return QString(QLatin1String(""));
-    // The left line is always 1 px of opaque white, whatever the bar's border is.
-    return QLatin1String("\tborder-right: ") + pixels(size) + QLatin1String(" solid ") +
-           hexadecimalValueOfAnNSColor(color) +
-           QLatin1String(";\n\tborder-left: 1px solid rgba(255,255,255,1);\n");
+    // The left line is always 1 px of opaque white, whatever the bar's border is. With
+    // logical sides, "left" is the line's start.
+    return QLatin1String(logicalSides ? "\tborder-inline-end: " : "\tborder-right: ") +
+           pixels(size) + QLatin1String(" solid ") + hexadecimalValueOfAnNSColor(color) +
+           QLatin1String(logicalSides ? ";\n\tborder-inline-start: " : ";\n\tborder-left: ") +
+           QLatin1String("1px solid rgba(255,255,255,1);\n");
 }
 
 QString percentWidthDeclaration(qint64 percent) {
@@ -57,10 +62,15 @@ QString pixelWidthDeclaration(qint64 width) {
     return QLatin1String("\twidth: ") + pixels(width) + QLatin1String(";\n");
 }
 
-QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left) {
+QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left,
+                           bool logicalSides) {
     const auto length = [](qint64 value) {
         return value == 0 ? QString(QLatin1String("0")) : pixels(value);
     };
+    if (logicalSides)
+        return QLatin1String("\tpadding-block: ") + length(top) + QLatin1Char(' ') +
+               length(bottom) + QLatin1String(";\n\tpadding-inline: ") + length(left) +
+               QLatin1Char(' ') + length(right) + QLatin1String(";\n");
     return QLatin1String("\tpadding: ") + length(top) + QLatin1Char(' ') + length(right) +
            QLatin1Char(' ') + length(bottom) + QLatin1Char(' ') + length(left) +
            QLatin1String(";\n");
@@ -68,6 +78,24 @@ QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left)
 
 QString fontFamilyDeclaration(const QString& family) {
     return QLatin1String("\tfont-family: ") + family + QLatin1String(";\n");
+}
+
+QString stackForEveryScript(const QString& family) {
+    QStringList families = family.split(QLatin1Char(','));
+    for (QString& name : families)
+        name = name.trimmed();
+    families.removeAll(QString());
+    const QLatin1String sansSerif("sans-serif"), systemUi("system-ui");
+    const bool endsInSansSerif = !families.isEmpty() && families.last() == sansSerif;
+    if (!families.contains(systemUi)) {
+        if (endsInSansSerif)
+            families.insert(families.size() - 1, systemUi);
+        else
+            families << systemUi;
+    }
+    if (!families.endsWith(sansSerif))
+        families << sansSerif;
+    return families.join(QLatin1String(", "));
 }
 
 QString colorDeclaration(const Color& color) {

@@ -25,12 +25,17 @@ QString bottomCornerRadiusDeclarations(qint64 radius, bool vendorForms = true);
 
 QString borderDeclaration(qint64 size, const Color& color);
 // The separator between top-level items, or nothing when they are switched off.
-QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color);
+QString separatorDeclarations(bool showSeparator, qint64 size, const Color& color,
+                              bool logicalSides = false);
 QString percentWidthDeclaration(qint64 percent);
 QString pixelWidthDeclaration(qint64 width);
 // CSS order: top, right, bottom, left; exactly 0 is written "0".
-QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left);
+QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left,
+                           bool logicalSides = false);
 QString fontFamilyDeclaration(const QString& family);
+// The stack ending in "system-ui, sans-serif": a final "sans-serif" gets "system-ui" before it,
+// any other stack both after it; a stack naming system-ui already only gets "sans-serif" last.
+QString stackForEveryScript(const QString& family);
 QString colorDeclaration(const Color& color);
 QString fontSizeDeclaration(qint64 size);
 

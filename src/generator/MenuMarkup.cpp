@@ -28,16 +28,19 @@ QString inlineIcon(const Node& item, const MenuClassNames& names) {
                          QSize(int(item.imageWidth()), int(item.imageHeight())));
 }
 
-// One link: <a class="BASE[ ICON]" href="LINK">[SVG]TITLE</a>
+// One link: <a class="BASE[ ICON]" href="LINK">[SVG]TITLE</a>, the title in <bdi> when isolated.
 QString anchor(const QString& baseClass, const QString* iconID, const Node& item,
-               const MenuClassNames& names, bool svgIcons) {
+               const MenuClassNames& names, bool svgIcons, bool isolated) {
     QString classes = baseClass;
     if (iconID != nullptr)
         classes += QLatin1Char(' ') + names.iconPrefix + escapeHtmlAttribute(*iconID);
     return QLatin1String("<a class=\"") + classes + QLatin1String("\" href=\"") +
            writtenLink(item) + QLatin1String("\">") +
            (isInlineIcon(item, svgIcons) ? inlineIcon(item, names) : QString()) +
-           escapeHtmlText(item.name()) + QLatin1String("</a>");
+           (isolated
+                ? QLatin1String("<bdi>") + escapeHtmlText(item.name()) + QLatin1String("</bdi>")
+                : escapeHtmlText(item.name())) +
+           QLatin1String("</a>");
 }
 
 const QString* iconClassIfIcon(const Node& item) {
@@ -51,17 +54,19 @@ bool isInlineIcon(const Node& item, bool svgIcons) {
            item.imageWidth() > 0 && item.imageHeight() > 0;
 }
 
-QString menuItemLine(const Node& item, const MenuClassNames& names, bool svgIcons) {
+QString menuItemLine(const Node& item, const MenuClassNames& names, bool svgIcons,
+                     bool isolatedTitles) {
     return QLatin1String("\t<li>") +
-           anchor(names.link, iconClassIfIcon(item), item, names, svgIcons) +
+           anchor(names.link, iconClassIfIcon(item), item, names, svgIcons, isolatedTitles) +
            QLatin1String("</li>\n");
 }
 
 QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names,
-                     bool svgIcons) {
+                     bool svgIcons, bool isolatedTitles) {
     // The owner's icon class is written even without an icon: the arrow rule selects on it.
     QString markup = QLatin1String("\t<li>\n\t\t") +
-                     anchor(names.link, &item.iconID(), item, names, svgIcons) + QLatin1Char('\n');
+                     anchor(names.link, &item.iconID(), item, names, svgIcons, isolatedTitles) +
+                     QLatin1Char('\n');
     if (disclosureButton) {
         const QString name = item.name().trimmed().isEmpty()
                                  ? QStringLiteral("Sub-menu")
@@ -73,7 +78,8 @@ QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNam
     for (int i = 0; i < item.childCount(); ++i) {
         const Node& subItem = *item.childAt(i);
         markup += QLatin1String("\t\t\t<li>") +
-                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names, svgIcons) +
+                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names, svgIcons,
+                         isolatedTitles) +
                   QLatin1String("</li>\n");
     }
     markup += QLatin1String("\t\t</ul>\n\t</li>\n");
@@ -95,11 +101,13 @@ LineHeights computeLineHeights(const Node& menuRoot) {
     return heights;
 }
 
-QString baseIconRules(const LineHeights& heights, const MenuClassNames& names) {
+QString baseIconRules(const LineHeights& heights, const MenuClassNames& names, bool logicalSides) {
     // Two newlines first; the two rules then follow each other without a blank line.
-    const auto rule = [&names](const QString& linkClass, qint64 lineHeight) -> QString {
+    const QLatin1String end(logicalSides ? "padding-inline-end" : "padding-right");
+    const auto rule = [&names, &end](const QString& linkClass, qint64 lineHeight) -> QString {
         return names.scope + QLatin1Char('.') + linkClass + QLatin1String(" {\n\tline-height: ") +
-               pixels(lineHeight) + QLatin1String(";\n\tfloat: left;\n\tpadding-right: 10px;\n}\n");
+               pixels(lineHeight) + QLatin1String(";\n\tfloat: left;\n\t") + end +
+               QLatin1String(": 10px;\n}\n");
     };
     return QLatin1String("\n\n") + rule(names.link, heights.mainMenu) +
            rule(names.subLink, heights.subMenu);
@@ -124,10 +132,12 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
     else
         text += QLatin1Char('\n') + names.scope + QLatin1Char('.') + levelClass + QLatin1Char('.') +
                 iconClass;
-    text += QLatin1String(" {\n") + in + QLatin1String("padding-left: ") +
-            pixels(rule.paddingRight + rule.iconWidth + 20) + QLatin1String(";\n");
-    if (withArrow)
-        text += QLatin1String("\tpadding-right: 18px;\n"); // one tab at either depth
+    text += QLatin1String(" {\n") + in + sideName(SideProperty::PaddingStart, templates) +
+            QLatin1String(": ") + pixels(rule.paddingRight + rule.iconWidth + 20) +
+            QLatin1String(";\n");
+    if (withArrow) // one tab at either depth
+        text += QLatin1Char('\t') + sideName(SideProperty::PaddingEnd, templates) +
+                QLatin1String(": 18px;\n");
     // A sub-menu's line is as tall as its text: one taller icon makes it as tall as itself,
     // so the title stays on the icon's centre line.
     if (templates.iconsOnTheTextLine && !rule.isMainMenu && !rule.isRetina)
@@ -142,8 +152,9 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
         text += QLatin1String("\tposition: relative;\n\tmin-height: ") + pixels(rule.iconHeight) +
                 QLatin1String(";\n}\n") + names.scope + QLatin1Char('.') + levelClass +
                 QLatin1Char('.') + iconClass +
-                QLatin1String(" > svg {\n\tposition: absolute;\n\tleft: 20px;\n\ttop: ") + top +
-                QLatin1String(";\n\twidth: ") + pixels(rule.iconWidth) +
+                QLatin1String(" > svg {\n\tposition: absolute;\n\t") +
+                sideName(SideProperty::InsetStart, templates) + QLatin1String(": 20px;\n\ttop: ") +
+                top + QLatin1String(";\n\twidth: ") + pixels(rule.iconWidth) +
                 QLatin1String(";\n\theight: ") + pixels(rule.iconHeight) +
                 QLatin1String(";\n\toverflow: hidden;\n}\n");
         return text;
@@ -162,7 +173,21 @@ QString iconRule(const IconRule& rule, const StyleTemplates& templates,
     text += QLatin1String(";\n") + in + QLatin1String("min-height: ") + pixels(rule.iconHeight) +
             QLatin1String(";\n");
     text += QLatin1String(rule.isRetina ? "\t}\n}\n" : "}\n");
+    // A picture has no side of the line to stand at: a right-to-left menu places it itself.
+    if (templates.logicalSides && !rule.isRetina)
+        text += rightToLeftRule(names, QLatin1Char('.') + levelClass + QLatin1Char('.') + iconClass,
+                                QLatin1String("\tbackground-position: right 20px center;\n"));
     return text;
+}
+
+QString rightToLeftRule(const MenuClassNames& names, const QString& selector,
+                        const QString& declarations, const QString& indent) {
+    // The menu reads right to left when a dir attribute above it says so and the <nav> does
+    // not say otherwise, or when the <nav> says so itself.
+    const QString nav = names.scope.trimmed();
+    return indent + QLatin1String("[dir=\"rtl\"] ") + nav + QLatin1String(":not([dir=\"ltr\"]) ") +
+           selector + QLatin1String(",\n") + indent + nav + QLatin1String("[dir=\"rtl\"] ") +
+           selector + QLatin1String(" {\n") + declarations + indent + QLatin1String("}\n");
 }
 
 namespace {
@@ -196,19 +221,28 @@ QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
     const QString bar = names.scope + QLatin1Char('.') + names.bar + QLatin1Char(' ');
     QString text = QLatin1Char('\n') + phoneQuery;
     text += QLatin1Char('\t') + bar + QLatin1Char('.') + names.link +
-            QLatin1String(" {\n\t\tpadding-left: ") + pixels(column) + QLatin1String(";\n\t}\n");
+            QLatin1String(" {\n\t\tpadding-inline-start: ") + pixels(column) +
+            QLatin1String(";\n\t}\n");
     text += QLatin1Char('\t') + bar + QLatin1Char('.') + names.subLink +
-            QLatin1String(" {\n\t\tpadding-left: ") + pixels(subColumn) + QLatin1String(";\n\t}\n");
+            QLatin1String(" {\n\t\tpadding-inline-start: ") + pixels(subColumn) +
+            QLatin1String(";\n\t}\n");
     // Sub-items' icons move in with their titles.
     for (const Node* subItem : subItems) {
         if (!subItem->hasIcon() || subItem->imageWidth() <= 0 || subItem->iconID().isEmpty())
             continue;
         const QString selector = QLatin1Char('\t') + bar + QLatin1Char('.') + names.subLink +
                                  QLatin1Char('.') + names.iconPrefix + subItem->iconID();
-        text += selector + QLatin1String(" {\n\t\tbackground-position: ") +
-                pixels(kIconLeft + kSubIndent) + QLatin1String(" center;\n\t}\n") + selector +
-                QLatin1String(" > svg {\n\t\tleft: ") + pixels(kIconLeft + kSubIndent) +
-                QLatin1String(";\n\t}\n");
+        const QString left = pixels(kIconLeft + kSubIndent);
+        text += selector + QLatin1String(" {\n\t\tbackground-position: ") + left +
+                QLatin1String(" center;\n\t}\n") + selector +
+                QLatin1String(" > svg {\n\t\tinset-inline-start: ") + left +
+                QLatin1String(";\n\t}\n") +
+                rightToLeftRule(names,
+                                QLatin1Char('.') + names.bar + QLatin1String(" .") + names.subLink +
+                                    QLatin1Char('.') + names.iconPrefix + subItem->iconID(),
+                                QLatin1String("\t\tbackground-position: right ") + left +
+                                    QLatin1String(" center;\n"),
+                                QLatin1String("\t"));
     }
     return text + QLatin1String("}\n");
 }
@@ -219,7 +253,8 @@ QString arrowRule(const QString& iconID, const StyleTemplates& templates,
     const QString selector = QLatin1Char('\n') + names.scope + QLatin1Char('.') + names.link +
                              QLatin1Char('.') + names.iconPrefix + iconID;
     if (!templates.arrowOnLink)
-        return selector + QLatin1String(" {\n\tpadding-right: 18px;\n}\n");
+        return selector + QLatin1String(" {\n\t") + sideName(SideProperty::PaddingEnd, templates) +
+               QLatin1String(": 18px;\n}\n");
     return selector + QLatin1String(" {\n\tpadding-right: 18px;\n\tbackground: url(\"bottom.png\") "
                                     "no-repeat 0 -4px;\n\tbackground-size: 8px 8px;\n\t"
                                     "background-position: right center;\n\tmin-height: 8px;\n}\n");

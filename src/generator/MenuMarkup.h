@@ -10,11 +10,14 @@ namespace brindle {
 // List markup of the page: one line per item without sub-items, one block per item with
 // sub-items. Titles and links are escaped for their places in the page. With `svgIcons`, an
 // SVG icon that follows the text colour stands inside its link, before the title.
-QString menuItemLine(const Node& item, const MenuClassNames& names = {}, bool svgIcons = false);
+QString menuItemLine(const Node& item, const MenuClassNames& names = {}, bool svgIcons = false,
+                     bool isolatedTitles = false);
 // With a disclosure button, the owner's link is followed by a button that opens the sub-menu
 // (named after the owner for assistive technology).
+// Isolated titles stand in <bdi>: a Latin name in an Arabic menu keeps its own direction.
 QString subMenuBlock(const Node& item, bool disclosureButton = false,
-                     const MenuClassNames& names = {}, bool svgIcons = false);
+                     const MenuClassNames& names = {}, bool svgIcons = false,
+                     bool isolatedTitles = false);
 // Whether the item's icon stands inside its link in a style that writes SVG icons.
 bool isInlineIcon(const Node& item, bool svgIcons);
 
@@ -27,7 +30,8 @@ struct LineHeights {
 LineHeights computeLineHeights(const Node& menuRoot);
 
 // The two rules every icon fragment starts with, after two newlines.
-QString baseIconRules(const LineHeights& heights, const MenuClassNames& names = {});
+QString baseIconRules(const LineHeights& heights, const MenuClassNames& names = {},
+                      bool logicalSides = false);
 
 // One icon rule: the item's icon drawn 20px across and 10px down, the link's left padding
 // widened to make room, and the arrow at the right edge when the item has children.
@@ -54,6 +58,11 @@ QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
 
 // The arrow alone, for an item with children and no icon.
 // In a style whose buttons draw the arrow, the rule only keeps the room for it.
+// A rule that applies where the menu reads right to left, for what logical sides cannot say;
+// `selector` follows the menu's <nav>.
+QString rightToLeftRule(const MenuClassNames& names, const QString& selector,
+                        const QString& declarations, const QString& indent = {});
+
 QString arrowRule(const QString& iconID,
                   const StyleTemplates& templates = styleTemplates(OutputStyle::Classic),
                   const MenuClassNames& names = {});

@@ -11,12 +11,22 @@ namespace {
 constexpr std::array<StyleTemplates, 2> kStyles = {{
     // Classic
     {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false, false, false,
-     false},
+     false, false, false},
     // Modern
-    {false, "@media (min-resolution: 2dppx)", false, true, true, true, true},
+    {false, "@media (min-resolution: 2dppx)", false, true, true, true, true, true, true},
 }};
 
 } // namespace
+
+QLatin1String sideName(SideProperty property, const StyleTemplates& templates) {
+    static constexpr std::array<std::array<const char*, 2>, 4> kNames = {{
+        {"padding-left", "padding-inline-start"},
+        {"padding-right", "padding-inline-end"},
+        {"left", "inset-inline-start"},
+        {"right", "inset-inline-end"},
+    }};
+    return QLatin1String(kNames[static_cast<size_t>(property)][templates.logicalSides ? 1 : 0]);
+}
 
 QString phoneMediaQuery(const OutputOptions& options) {
     // "Below the breakpoint": the largest width still below it, in CSS pixels.

@@ -26,7 +26,18 @@ struct StyleTemplates {
     // Below the breakpoint the titles of a level start at one x, past the widest icon of the
     // level, and sub-items stand further in than their owners.
     bool phoneIconColumns;
+    // Sides are named by the line's start and end (padding-inline-start, inset-inline-end),
+    // so the menu mirrors in a right-to-left page; otherwise left and right. Titles are
+    // isolated from each other's direction too.
+    bool logicalSides;
+    // The font stack ends in "system-ui, sans-serif": titles in any script find a font.
+    bool fontsForEveryScript;
 };
+
+// The side properties the builders write, by the line's start and end.
+enum class SideProperty { PaddingStart, PaddingEnd, InsetStart, InsetEnd };
+// "padding-left" or "padding-inline-start", as the style names its sides.
+QLatin1String sideName(SideProperty property, const StyleTemplates& templates);
 
 // The media query of the phone layout, for the option's breakpoint, with its opening brace.
 QString phoneMediaQuery(const OutputOptions& options);

@@ -47,4 +47,25 @@ std::optional<OutputStyle> outputStyleOfName(const QString& name) {
     return std::nullopt;
 }
 
+QString menuDirectionName(MenuDirection direction) {
+    switch (direction) {
+    case MenuDirection::LeftToRight:
+        return QStringLiteral("ltr");
+    case MenuDirection::RightToLeft:
+        return QStringLiteral("rtl");
+    case MenuDirection::Page:
+        break;
+    }
+    return QStringLiteral("page");
+}
+
+std::optional<MenuDirection> menuDirectionOfName(const QString& name) {
+    for (const MenuDirection direction :
+         {MenuDirection::Page, MenuDirection::LeftToRight, MenuDirection::RightToLeft}) {
+        if (name == menuDirectionName(direction))
+            return direction;
+    }
+    return std::nullopt;
+}
+
 } // namespace brindle

@@ -10,6 +10,10 @@ namespace brindle {
 // the same settings as standard, accessible and responsive HTML and CSS.
 enum class OutputStyle { Classic, Modern };
 
+// Which way a Modern menu reads: as the page around it does, or always one way (the <nav>
+// then carries the direction).
+enum class MenuDirection { Page, LeftToRight, RightToLeft };
+
 // The options of the generated output that are not style settings. They travel with the
 // design (saved, undone, exported) but never change a Classic text.
 struct OutputOptions {
@@ -23,6 +27,7 @@ struct OutputOptions {
     // Every class and id of the Modern output derives from it, so that the menu keeps to
     // itself in a host page and two menus can share one.
     QString className = defaultClassName();
+    MenuDirection direction = MenuDirection::Page;
 
     static QString defaultNavLabel() { return QStringLiteral("Main"); }
     static QString defaultClassName() { return QStringLiteral("brindlenav"); }
@@ -43,5 +48,10 @@ bool isValidClassName(const QString& name);
 // "classic" and "modern", as project files and the command line write them.
 QString outputStyleName(OutputStyle style);
 std::optional<OutputStyle> outputStyleOfName(const QString& name);
+
+// "page", "ltr" and "rtl", as project files write them; the last two are the values of the
+// HTML dir attribute.
+QString menuDirectionName(MenuDirection direction);
+std::optional<MenuDirection> menuDirectionOfName(const QString& name);
 
 } // namespace brindle

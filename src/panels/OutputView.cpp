@@ -17,7 +17,7 @@ OutputView::OutputView(QWidget* parent)
 OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent)
     : StylePanel(tr("Output"), data, center, parent), m_styleComboBox(new QComboBox(this)),
       m_navLabelField(new QLineEdit(this)), m_breakpointField(new QSpinBox(this)),
-      m_classNameField(new QLineEdit(this)) {
+      m_classNameField(new QLineEdit(this)), m_directionComboBox(new QComboBox(this)) {
     m_styleComboBox->setObjectName(QStringLiteral("outputStyleComboBox"));
     m_styleComboBox->addItems({tr("Classic"), tr("Modern")});
     m_styleComboBox->setToolTip(tr("Classic: the original page, opened by mouse hover.\n"
@@ -43,6 +43,13 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
                                     "starts with it, so the menu keeps to itself in your site: "
                                     "letters, digits, “-” and “_”, beginning with a letter"));
 
+    m_directionComboBox->setObjectName(QStringLiteral("directionComboBox"));
+    // In the order of MenuDirection.
+    m_directionComboBox->addItems({tr("From the page"), tr("Left to right"), tr("Right to left")});
+    m_directionComboBox->setToolTip(
+        tr("From the page: the menu reads as the page around it does, right to left on an "
+           "Arabic or Hebrew page. The other two fix the direction on the menu itself."));
+
     describe(m_styleComboBox, tr("style"), addLabel(tr("Style"), 0, 0));
     form()->addWidget(m_styleComboBox, 0, 1);
     describe(m_navLabelField, tr("menu name"), addLabel(tr("Menu name"), 1, 0));
@@ -51,6 +58,8 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     form()->addWidget(m_breakpointField, 2, 1);
     describe(m_classNameField, tr("class name"), addLabel(tr("Class name"), 3, 0));
     form()->addWidget(m_classNameField, 3, 1);
+    describe(m_directionComboBox, tr("direction"), addLabel(tr("Direction"), 4, 0));
+    form()->addWidget(m_directionComboBox, 4, 1);
     form()->setColumnStretch(1, 1);
 
     addReloader([this] {
@@ -58,6 +67,7 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
         m_styleComboBox->setCurrentIndex(options.style == OutputStyle::Modern ? 1 : 0);
         m_navLabelField->setText(options.navLabel);
         m_classNameField->setText(options.className);
+        m_directionComboBox->setCurrentIndex(static_cast<int>(options.direction));
         const QSignalBlocker blocker(m_breakpointField);
         m_breakpointField->setValue(static_cast<int>(options.breakpoint));
         showModernControls(options.style == OutputStyle::Modern);
@@ -66,6 +76,7 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_navLabelField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
     connect(m_breakpointField, &QSpinBox::valueChanged, this, &OutputView::updateOutputOptions);
     connect(m_classNameField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
+    connect(m_directionComboBox, &QComboBox::activated, this, &OutputView::updateOutputOptions);
     // A key the name cannot hold is refused with a word, never dropped unseen.
     connect(m_classNameField, &QLineEdit::inputRejected, this, [this] {
         emit statusMessage(tr("A class name holds letters, digits, “-” and “_” only: "
@@ -76,6 +87,7 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
 void OutputView::showModernControls(bool modern) {
     m_navLabelField->setEnabled(modern);
     m_breakpointField->setEnabled(modern);
+    m_directionComboBox->setEnabled(modern);
     // The class name also names the menu that Export Snippet and Copy HTML write.
 }
 
@@ -104,6 +116,7 @@ void OutputView::updateOutputOptions() {
                       .arg(refused, options.className));
     }
     m_classNameField->setModified(false);
+    options.direction = static_cast<MenuDirection>(m_directionComboBox->currentIndex());
     showModernControls(options.style == OutputStyle::Modern);
     if (options == data().outputOptions())
         return;

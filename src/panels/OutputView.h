@@ -10,7 +10,7 @@ namespace brindle {
 
 // "Output": which style the page is written in (Classic or Modern) and, for Modern, the
 // name of the navigation landmark, the width below which the phone layout applies and the
-// class name every class and id of the page derives from.
+// class name every class and id of the page derives from, and which way the menu reads.
 // Each change stores the options and posts "OutputOptionsDataUpdated".
 class OutputView : public StylePanel {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
     QLineEdit* navLabelField() const { return m_navLabelField; }
     QSpinBox* breakpointField() const { return m_breakpointField; }
     QLineEdit* classNameField() const { return m_classNameField; }
+    QComboBox* directionComboBox() const { return m_directionComboBox; }
 
     // The controls' actions: store what they show and post, when it changed.
     void updateOutputOptions();
@@ -38,6 +39,7 @@ private:
     QLineEdit* m_navLabelField;
     QSpinBox* m_breakpointField;
     QLineEdit* m_classNameField;
+    QComboBox* m_directionComboBox;
 };
 
 } // namespace brindle

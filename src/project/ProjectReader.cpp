@@ -406,6 +406,13 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
                 .arg(OutputOptions::kLongestClassName);
         options.className = name->text;
     }
+    if (const PlistElement* direction = element.valueForKey(QLatin1String(kDirectionKey))) {
+        const auto known =
+            direction->kind == Kind::String ? menuDirectionOfName(direction->text) : std::nullopt;
+        if (!known)
+            return Texts::tr("the menu's direction is not “page”, “ltr” or “rtl”");
+        options.direction = *known;
+    }
     return options;
 }
 

@@ -35,6 +35,7 @@ inline constexpr const char* kOutputStyleKey = "outputStyle";
 inline constexpr const char* kNavigationLabelKey = "navigationLabel";
 inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
 inline constexpr const char* kClassNameKey = "className"; // written only when not the default
+inline constexpr const char* kDirectionKey = "direction"; // written only when not the page's
 // What items have beyond the 3.0 layout, by place: "2" is the bar's second item, "2.1" the
 // first item under it. Each holds the three SVG icon keys.
 inline constexpr const char* kItemsKey = "items";

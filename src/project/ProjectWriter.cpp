@@ -118,6 +118,10 @@ PlistElement outputOptionsElement(const OutputOptions& options) {
         keys.append(QLatin1String(kClassNameKey));
         values.push_back(PlistElement::fromString(options.className));
     }
+    if (options.direction != MenuDirection::Page) {
+        keys.append(QLatin1String(kDirectionKey));
+        values.push_back(PlistElement::fromString(menuDirectionName(options.direction)));
+    }
     return PlistElement::fromDictionary(keys, values);
 }
 

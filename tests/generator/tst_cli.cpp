@@ -77,8 +77,8 @@ void CliTest::informationOptions_printAndExitWithZero_data() {
         QByteArrayLiteral("usage: brindle-export [OPTIONS] --defaults OUTDIR\n");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
-    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 13;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 13;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 16;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 16;
 }
 
 void CliTest::informationOptions_printAndExitWithZero() {

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 #include "generator/CodeDocuments.h"
+#include "generator/Declarations.h"
+#include "model/Node.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -9,6 +11,8 @@
 
 #include <array>
 #include <functional>
+
+Q_DECLARE_METATYPE(brindle::MenuDirection)
 
 using namespace brindle;
 using testing::applySettings;
@@ -391,32 +395,33 @@ void DocumentsTest::modernStyle_writesStandardForms_data() {
     QTest::newRow("owner with a button")
         << QVariantMap() << Fragment::menuStructure
         << QStringLiteral(
-               "\t<li><a class=\"brindlenav-link\" href=\"#\">Home</a></li>\n"
+               "\t<li><a class=\"brindlenav-link\" href=\"#\"><bdi>Home</bdi></a></li>\n"
                "\t<li>\n"
-               "\t\t<a class=\"brindlenav-link brindlenav-icon1\" href=\"#\">Products</a>\n"
+               "\t\t<a class=\"brindlenav-link brindlenav-icon1\" "
+               "href=\"#\"><bdi>Products</bdi></a>\n"
                "\t\t<button type=\"button\" aria-label=\"Products sub-menu\"></button>\n"
                "\t\t<ul>\n"
-               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\">Tessaly</a></li>\n"
-               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\">Brindle</a></li>\n"
+               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\"><bdi>Tessaly</bdi></a></li>\n"
+               "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\"><bdi>Brindle</bdi></a></li>\n"
                "\t\t</ul>\n"
                "\t</li>\n"
-               "\t<li><a class=\"brindlenav-link\" href=\"#\">Forums</a></li>\n");
+               "\t<li><a class=\"brindlenav-link\" href=\"#\"><bdi>Forums</bdi></a></li>\n");
     // Every rule is scoped by the menu's <nav>, so a host's element rules weigh less.
     QTest::newRow("room for the button's arrow")
         << QVariantMap() << Fragment::menuIcon
         << QStringLiteral("\n\n.brindlenav-nav .brindlenav-link {\n\tline-height: 16px;\n"
-                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n"
+                          "\tfloat: left;\n\tpadding-inline-end: 10px;\n}\n"
                           ".brindlenav-nav .brindlenav-sublink {\n\tline-height: 16px;\n"
-                          "\tfloat: left;\n\tpadding-right: 10px;\n}\n\n"
+                          "\tfloat: left;\n\tpadding-inline-end: 10px;\n}\n\n"
                           ".brindlenav-nav .brindlenav-link.brindlenav-icon1 "
-                          "{\n\tpadding-right: 18px;\n}\n"
+                          "{\n\tpadding-inline-end: 18px;\n}\n"
                           // On phones the bar's titles start 10px in, the sub-items' 16px
                           // further.
                           "\n@media (max-width: 639.98px) {\n"
                           "\t.brindlenav-nav .brindlenav .brindlenav-link {\n"
-                          "\t\tpadding-left: 10px;\n\t}\n"
+                          "\t\tpadding-inline-start: 10px;\n\t}\n"
                           "\t.brindlenav-nav .brindlenav .brindlenav-sublink {\n"
-                          "\t\tpadding-left: 26px;\n\t}\n}\n");
+                          "\t\tpadding-inline-start: 26px;\n\t}\n}\n");
 }
 
 void DocumentsTest::modernStyle_writesStandardForms() {
@@ -465,7 +470,7 @@ void DocumentsTest::modernStyle_frameFollowsTheOptions() {
         page.contains(named("<nav class=\"NAME-nav\" aria-label=\"Shop &amp; &quot;more&quot;\">\n"
                             "<input type=\"checkbox\" id=\"NAME-toggle\" class=\"NAME-toggle\">\n"
                             "<label for=\"NAME-toggle\">Menu</label>\n<ul class=\"NAME\">\n"
-                            "\t<li><a class=\"NAME-link\" href=\"#\">Home</a></li>\n")));
+                            "\t<li><a class=\"NAME-link\" href=\"#\"><bdi>Home</bdi></a></li>\n")));
     QVERIFY(page.endsWith(QStringLiteral("</ul>\n</nav>\n</body>\n</html>\n")));
     // Titled after the project, or "Menu" while untitled; the menu follows the body at once.
     QVERIFY(page.contains(QStringLiteral("\t<title>Menu</title>\n</head>\n<body>\n<nav ")));
@@ -508,4 +513,83 @@ void DocumentsTest::modernStyle_frameFollowsTheOptions() {
     QCOMPARE(documents.cssText(), readTestData(QStringLiteral("default.css")));
     QCOMPARE(documents.htmlText(), readTestData(QStringLiteral("default.html")));
     QVERIFY(documents.scriptText().isEmpty());
+}
+
+void DocumentsTest::modernStyle_readsInTheMenusDirection_data() {
+    QTest::addColumn<MenuDirection>("direction");
+    QTest::addColumn<QString>("navAttributes"); // after aria-label
+    QTest::newRow("from the page") << MenuDirection::Page << QString();
+    QTest::newRow("left to right") << MenuDirection::LeftToRight << QStringLiteral(" dir=\"ltr\"");
+    QTest::newRow("right to left") << MenuDirection::RightToLeft << QStringLiteral(" dir=\"rtl\"");
+}
+
+// The <nav> carries a fixed direction and nothing when the page decides; the stylesheet names
+// no left or right side, so it mirrors in a right-to-left page; Classic ignores the option.
+void DocumentsTest::modernStyle_readsInTheMenusDirection() {
+    QFETCH(MenuDirection, direction);
+    QFETCH(QString, navAttributes);
+    GlobalData data;
+    // Pictures, an inline icon, arrows and sub-items' icons: every side rule is written.
+    Node* root = data.getMenuRootNode();
+    for (Node* item : {root->childAt(0), root->childAt(1), root->childAt(1)->childAt(0)}) {
+        item->setImageFileName(item->iconID() + QStringLiteral(".png"));
+        item->setRetinaImageFileName(item->iconID() + QStringLiteral("@2x.png"));
+        item->setImageWidth(16);
+        item->setImageHeight(16);
+    }
+    CodeDocuments documents(data);
+    OutputOptions options;
+    options.direction = direction;
+    data.setOutputOptions(options);
+    buildBoth(documents);
+    const QString classicPage = documents.htmlText();
+    QVERIFY(!classicPage.contains(QStringLiteral(" dir=")));
+    QVERIFY(documents.cssText().contains(QStringLiteral("\tfloat: left;\n\tpadding: 0px 8px")));
+    options.style = OutputStyle::Modern;
+    data.setOutputOptions(options);
+    documents.rebuildForOutputOptions();
+    QVERIFY(documents.htmlText().contains(
+        QStringLiteral("<nav class=\"brindlenav-nav\" aria-label=\"Main\"") + navAttributes +
+        QStringLiteral(">\n")));
+    const QString css = documents.cssText();
+    static const QRegularExpression physical(
+        QStringLiteral(
+            "(padding|margin|border)-(left|right)\\b|^\\s*(left|right):|text-align: (left|right)"),
+        QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch found = physical.match(css);
+    QVERIFY2(!found.hasMatch(),
+             qPrintable(css.mid(std::max(0LL, found.capturedStart() - 120), 240)));
+    // Pictures have no logical position: a right-to-left menu moves them, at each depth.
+    QVERIFY(css.contains(QStringLiteral(
+        "[dir=\"rtl\"] .brindlenav-nav:not([dir=\"ltr\"]) .brindlenav-link.brindlenav-icon0,\n"
+        ".brindlenav-nav[dir=\"rtl\"] .brindlenav-link.brindlenav-icon0 {\n"
+        "\tbackground-position: right 20px center;\n}\n")));
+    QVERIFY(css.contains(QStringLiteral(
+        "\t.brindlenav-nav[dir=\"rtl\"] .brindlenav .brindlenav-sublink.brindlenav-icon2 {\n"
+        "\t\tbackground-position: right 36px center;\n\t}\n")));
+    QVERIFY(css.contains(QStringLiteral("\tdisplay: flex;\n\tflex-wrap: wrap;\n")));
+}
+
+void DocumentsTest::modernFonts_endInAStackForEveryScript_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("sans-serif last") << QStringLiteral("Arial, Helvetica, sans-serif")
+                                     << QStringLiteral("Arial, Helvetica, system-ui, sans-serif");
+    QTest::newRow("already there")
+        << QStringLiteral("system-ui, -apple-system, 'Segoe UI', Roboto, Arial, sans-serif")
+        << QStringLiteral("system-ui, -apple-system, 'Segoe UI', Roboto, Arial, sans-serif");
+    QTest::newRow("serif keeps its own") << QStringLiteral("Georgia, serif")
+                                         << QStringLiteral("Georgia, serif, system-ui, sans-serif");
+    QTest::newRow("quoted names, loose spaces")
+        << QStringLiteral(" \"Courier New\" ,Courier,monospace ")
+        << QStringLiteral("\"Courier New\", Courier, monospace, system-ui, sans-serif");
+    QTest::newRow("system-ui without a generic")
+        << QStringLiteral("system-ui") << QStringLiteral("system-ui, sans-serif");
+    QTest::newRow("empty") << QString() << QStringLiteral("system-ui, sans-serif");
+}
+
+void DocumentsTest::modernFonts_endInAStackForEveryScript() {
+    QFETCH(QString, family);
+    QFETCH(QString, written);
+    QCOMPARE(stackForEveryScript(family), written);
 }

@@ -25,4 +25,8 @@ private slots:
     void modernStyle_writesStandardForms();
     void modernStyle_frameFollowsTheOptions_data();
     void modernStyle_frameFollowsTheOptions();
+    void modernStyle_readsInTheMenusDirection_data();
+    void modernStyle_readsInTheMenusDirection();
+    void modernFonts_endInAStackForEveryScript_data();
+    void modernFonts_endInAStackForEveryScript();
 };

@@ -435,15 +435,21 @@ void MenuTest::svgIcon_eachStyle_data() {
     QTest::newRow("Classic") << OutputStyle::Classic << false << classicLink << picture + retina;
     QTest::newRow("Classic, following")
         << OutputStyle::Classic << true << classicLink << picture + retina;
-    const QString modernLink = QStringLiteral(
-        "\t<li><a class=\"brindlenav-link brindlenav-icon0\" href=\"#\">Home</a></li>\n");
+    const QString modernLink = QStringLiteral("\t<li><a class=\"brindlenav-link brindlenav-icon0\" "
+                                              "href=\"#\"><bdi>Home</bdi></a></li>\n");
     QTest::newRow("Modern, a file beside the page")
         << OutputStyle::Modern << false << modernLink
         << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
-                          "\tpadding-left: 38px;\n"
+                          "\tpadding-inline-start: 38px;\n"
                           "\tbackground: url(\"home.svg\") no-repeat 0 -4px;\n"
                           "\tbackground-size: 16px 12px;\n\tbackground-position: 20px center;\n"
-                          "\tmin-height: 12px;\n}\n");
+                          "\tmin-height: 12px;\n}\n"
+                          // A right-to-left menu, from a page above it or its own <nav>,
+                          // draws the picture 20px from the right.
+                          "[dir=\"rtl\"] .brindlenav-nav:not([dir=\"ltr\"]) "
+                          ".brindlenav-link.brindlenav-icon0,\n"
+                          ".brindlenav-nav[dir=\"rtl\"] .brindlenav-link.brindlenav-icon0 {\n"
+                          "\tbackground-position: right 20px center;\n}\n");
     QTest::newRow("Modern, inside the link")
         << OutputStyle::Modern << true
         << QStringLiteral("\t<li><a class=\"brindlenav-link brindlenav-icon0\" href=\"#\">"
@@ -451,13 +457,15 @@ void MenuTest::svgIcon_eachStyle_data() {
                           "width=\"16\" height=\"12\" aria-hidden=\"true\" "
                           "style=\"fill:currentColor\"><defs><path id=\"brindlenav-icon0-p\" "
                           "d=\"M0 0h4v3z\"/></defs><use href=\"#brindlenav-icon0-p\" "
-                          "style=\"stroke:currentColor\"/></svg>Home</a></li>\n")
-        << QStringLiteral("\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
-                          "\tpadding-left: 38px;\n\tposition: relative;\n\tmin-height: 12px;\n}\n"
-                          ".brindlenav-nav .brindlenav-link.brindlenav-icon0 > svg {\n"
-                          "\tposition: absolute;\n\tleft: 20px;\n\ttop: calc(50% - 6px);\n"
-                          "\twidth: 16px;\n"
-                          "\theight: 12px;\n\toverflow: hidden;\n}\n");
+                          "style=\"stroke:currentColor\"/></svg><bdi>Home</bdi></a></li>\n")
+        << QStringLiteral(
+               "\n.brindlenav-nav .brindlenav-link.brindlenav-icon0 {\n"
+               "\tpadding-inline-start: 38px;\n\tposition: relative;\n"
+               "\tmin-height: 12px;\n}\n"
+               ".brindlenav-nav .brindlenav-link.brindlenav-icon0 > svg {\n"
+               "\tposition: absolute;\n\tinset-inline-start: 20px;\n\ttop: calc(50% - 6px);\n"
+               "\twidth: 16px;\n"
+               "\theight: 12px;\n\toverflow: hidden;\n}\n");
 }
 
 void MenuTest::svgIcon_eachStyle() {

@@ -999,6 +999,14 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault_data() {
     QTest::newRow("class name alone")
         << OutputOptions{OutputStyle::Classic, QStringLiteral("Main"), 640, QStringLiteral("Site")}
         << QStringLiteral("Version 3.1");
+    QTest::newRow("right to left")
+        << OutputOptions{OutputStyle::Modern, QStringLiteral("Main"), 640,
+                         QStringLiteral("brindlenav"), MenuDirection::RightToLeft}
+        << QStringLiteral("Version 3.1");
+    QTest::newRow("left to right alone")
+        << OutputOptions{OutputStyle::Classic, QStringLiteral("Main"), 640,
+                         QStringLiteral("brindlenav"), MenuDirection::LeftToRight}
+        << QStringLiteral("Version 3.1");
 }
 
 void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
@@ -1045,6 +1053,23 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
                  options.className != OutputOptions::defaultClassName());
         if (options.className != OutputOptions::defaultClassName())
             QCOMPARE(text("className"), options.className);
+        // Likewise a direction other than the page's.
+        QCOMPARE(plist_dict_get_item(dictionary, "direction") != nullptr,
+                 options.direction != MenuDirection::Page);
+        if (options.direction != MenuDirection::Page)
+            QCOMPARE(text("direction"), options.direction == MenuDirection::RightToLeft
+                                            ? QStringLiteral("rtl")
+                                            : QStringLiteral("ltr"));
+    }
+    // A direction this version does not know refuses the file; one it knows is taken.
+    for (const auto& [given, known] :
+         {std::pair{QStringLiteral("rtl"), true}, std::pair{QStringLiteral("page"), true},
+          std::pair{QStringLiteral("RTL"), false}, std::pair{QStringLiteral("up"), false}}) {
+        std::vector<PlistElement> values;
+        values.push_back(PlistElement::fromString(given));
+        const auto read = readOutputOptions(
+            PlistElement::fromDictionary({QString::fromLatin1(kDirectionKey)}, std::move(values)));
+        QVERIFY2(std::holds_alternative<OutputOptions>(read) == known, qPrintable(given));
     }
     // A class name the page could not carry as it is refuses the file.
     for (const QString& bad : {QStringLiteral("2nav"), QStringLiteral("top nav"), QString(),
