@@ -341,6 +341,15 @@ constexpr Piece kModernStylesheet[] = {
          "\tfont-variant: normal;\n"
          "\tline-height: normal;\n"
          "}\n"),
+    // A title's isolating wrapper is part of its link: it takes the link's text look, a
+    // host's included rules aside.
+    text(".brindlenav-nav.brindlenav-nav bdi {\n"
+         "\tletter-spacing: inherit;\n"
+         "\tword-spacing: inherit;\n"
+         "\ttext-transform: inherit;\n"
+         "\ttext-shadow: inherit;\n"
+         "\twhite-space: inherit;\n"
+         "}\n"),
     text(".brindlenav-nav.brindlenav-nav :where(ul) {\n\tdisplay: block;\n}\n"),
     text(".brindlenav-nav.brindlenav-nav :where(li) {\n\tdisplay: list-item;\n}\n"),
     text(".brindlenav-nav.brindlenav-nav :where(a, img) {\n\tdisplay: inline;\n}\n"),

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace brindle {
 
 QString decimal(qint64 value) {
@@ -85,16 +87,17 @@ QString stackForEveryScript(const QString& family) {
     for (QString& name : families)
         name = name.trimmed();
     families.removeAll(QString());
-    const QLatin1String sansSerif("sans-serif"), systemUi("system-ui");
-    const bool endsInSansSerif = !families.isEmpty() && families.last() == sansSerif;
-    if (!families.contains(systemUi)) {
-        if (endsInSansSerif)
-            families.insert(families.size() - 1, systemUi);
-        else
-            families << systemUi;
-    }
-    if (!families.endsWith(sansSerif))
-        families << sansSerif;
+    // After the designer's families: the glyphs they lack come from the system's interface
+    // font, while the text they have keeps its look.
+    const QLatin1String systemUi("system-ui");
+    if (!families.contains(systemUi))
+        families << systemUi;
+    static const QStringList generic = {QStringLiteral("serif"), QStringLiteral("sans-serif"),
+                                        QStringLiteral("monospace"), QStringLiteral("cursive"),
+                                        QStringLiteral("fantasy")};
+    if (std::none_of(families.cbegin(), families.cend(),
+                     [](const QString& name) { return generic.contains(name); }))
+        families << QStringLiteral("sans-serif");
     return families.join(QLatin1String(", "));
 }
 

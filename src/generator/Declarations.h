@@ -33,8 +33,8 @@ QString pixelWidthDeclaration(qint64 width);
 QString paddingDeclaration(qint64 top, qint64 right, qint64 bottom, qint64 left,
                            bool logicalSides = false);
 QString fontFamilyDeclaration(const QString& family);
-// The stack ending in "system-ui, sans-serif": a final "sans-serif" gets "system-ui" before it,
-// any other stack both after it; a stack naming system-ui already only gets "sans-serif" last.
+// The stack with "system-ui" after the designer's families, and "sans-serif" when it names no
+// generic family: titles in any script find a font, Latin ones keep theirs.
 QString stackForEveryScript(const QString& family);
 QString colorDeclaration(const Color& color);
 QString fontSizeDeclaration(qint64 size);

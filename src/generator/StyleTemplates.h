@@ -30,7 +30,7 @@ struct StyleTemplates {
     // so the menu mirrors in a right-to-left page; otherwise left and right. Titles are
     // isolated from each other's direction too.
     bool logicalSides;
-    // The font stack ends in "system-ui, sans-serif": titles in any script find a font.
+    // The font stack ends in the system's interface font: titles in any script find a font.
     bool fontsForEveryScript;
 };
 

@@ -21,5 +21,8 @@ mkdir -p "$HOME"
     "$source_dir/fuzz/corpus/project/v3-icons.brindleprj" "$work/icons"
 "$export_tool" --output-style modern "$source_dir/fuzz/corpus/project/v31-svg-icons.brindleprj" \
     "$work/svg-icons"
+# The same menu reading right to left, its direction set on the menu.
+"$export_tool" --output-style modern --direction rtl \
+    "$source_dir/fuzz/corpus/project/v31-svg-icons.brindleprj" "$work/right-to-left"
 xvfb-run -a -s "-screen 0 1400x900x24" node "$web/check-engines.mjs" "$work/design" "$work/icons" \
-    "$work/svg-icons"
+    "$work/svg-icons" "$work/right-to-left"

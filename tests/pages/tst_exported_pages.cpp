@@ -21,6 +21,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -29,6 +30,8 @@
 #include <unistd.h>
 
 using namespace brindle;
+
+Q_DECLARE_METATYPE(brindle::MenuDirection)
 using namespace testsupport;
 using namespace Qt::StringLiterals;
 
@@ -111,6 +114,8 @@ private slots:
     void hostPage_leavesTheMenuAsItIs();
     void bar_staysInsideItsContainer();
     void twoMenus_withTheirOwnClassNames_keepToThemselves();
+    void direction_mirrorsTheMenu_data();
+    void direction_mirrorsTheMenu();
     void menuScript_tellsWhatIsShownAndLetsGo();
     void svgIcon_isDrawnAsQtDrawsIt_data();
     void svgIcon_isDrawnAsQtDrawsIt();
@@ -700,6 +705,105 @@ void ExportedPagesTest::everyDesign_iconsOnTheLineAndPhoneColumns() {
     }
     if (findings.isEmpty())
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void ExportedPagesTest::direction_mirrorsTheMenu_data() {
+    QTest::addColumn<QString>("pageDirection"); // the host page's <html dir>, empty: none
+    QTest::addColumn<MenuDirection>("menuDirection");
+    QTest::addColumn<bool>("rightToLeft"); // how the menu must read
+    QTest::newRow("right-to-left page") << u"rtl"_s << MenuDirection::Page << true;
+    QTest::newRow("menu set right to left") << QString() << MenuDirection::RightToLeft << true;
+    QTest::newRow("menu set left to right in a right-to-left page")
+        << u"rtl"_s << MenuDirection::LeftToRight << false;
+    QTest::newRow("left-to-right page") << u"ltr"_s << MenuDirection::Page << false;
+}
+
+// The shop menu with icons: in a right-to-left menu the first item stands at the right, the
+// items run leftwards, each drop-down hangs from its owner's right edge, an icon stands at its
+// title's right and the arrow at its left; a title keeps its link's look inside its isolating
+// wrapper; the checker finds nothing, the phone menu's columns measured from the right.
+void ExportedPagesTest::direction_mirrorsTheMenu() {
+    QFETCH(QString, pageDirection);
+    QFETCH(MenuDirection, menuDirection);
+    QFETCH(bool, rightToLeft);
+    QTemporaryDir icons, folder;
+    GlobalData data;
+    fillShopMenu(data, icons.path());
+    OutputOptions options = data.outputOptions();
+    options.direction = menuDirection;
+    data.setOutputOptions(options);
+    QVERIFY(exportShop(data, icons.path(), folder.path()));
+    if (!pageDirection.isEmpty()) {
+        QFile page(folder.filePath(u"index.html"_s));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(page.readAll());
+        page.close();
+        text.replace(u"<html lang=\"en\">"_s,
+                     u"<html lang=\"en\" dir=\"%1\">"_s.arg(pageDirection));
+        QVERIFY(writeFile(folder.filePath(u"index.html"_s), text));
+    }
+    QWebEngineView view;
+    view.resize(1280, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(loadPage(view, folder.filePath(u"index.html"_s)));
+    QWebEnginePage* page = view.page();
+    evaluate(page, u"document.querySelector('nav > ul > li:nth-child(3)').classList"
+                   ".add('brindlenav-open'); true"_s);
+    const QString measured = evaluate(page, uR"((() => { try {
+        const box = e => e.getBoundingClientRect();
+        const items = [...document.querySelectorAll('nav > ul > li')].map(li => box(li));
+        const owner = document.querySelector('nav > ul > li:nth-child(3)');
+        const link = owner.querySelector(':scope > a'), title = link.querySelector('bdi');
+        const list = owner.querySelector(':scope > ul'), button = owner.querySelector('button');
+        const iconLink = document.querySelector('nav > ul > li:first-child > a');
+        const iconStyle = getComputedStyle(iconLink);
+        const iconX = parseFloat(iconStyle.backgroundPositionX);
+        const linkTitle = box(iconLink.querySelector('bdi'));
+        const look = e => { const s = getComputedStyle(e);
+                            return [s.textShadow, s.whiteSpace, s.letterSpacing].join('|'); };
+        return JSON.stringify({
+            firstLeft: items[0].left, firstRight: items[0].right,
+            secondLeft: items[1].left, secondRight: items[1].right,
+            ownerLeft: box(owner).left, ownerRight: box(owner).right,
+            listLeft: box(list).left, listRight: box(list).right,
+            buttonCentre: box(button).left + box(button).width / 2,
+            titleCentre: box(title).left + box(title).width / 2,
+            iconAtRight: iconStyle.backgroundPositionX.startsWith('calc') ||
+                         iconStyle.backgroundPosition.includes('right'),
+            iconX, linkTitleLeft: linkTitle.left, linkTitleRight: linkTitle.right,
+            linkLeft: box(iconLink).left, linkRight: box(iconLink).right,
+            same: look(title) === look(link), shadow: getComputedStyle(link).textShadow });
+    } catch (e) { return String(e); } })())"_s)
+                                 .toString();
+    const QJsonObject shown = QJsonDocument::fromJson(measured.toUtf8()).object();
+    QVERIFY2(!shown.isEmpty(), qPrintable(measured));
+    const auto at = [&shown](const char* key) {
+        return shown.value(QLatin1String(key)).toDouble();
+    };
+    if (rightToLeft) {
+        QVERIFY2(at("firstRight") > at("secondRight"),
+                 qPrintable(QString::number(at("firstRight"))));
+        QVERIFY(std::abs(at("listRight") - at("ownerRight")) <= 1.0);
+        QVERIFY(at("buttonCentre") < at("titleCentre"));
+    } else {
+        QVERIFY(at("firstLeft") < at("secondLeft"));
+        QVERIFY(std::abs(at("listLeft") - at("ownerLeft")) <= 1.0);
+        QVERIFY(at("buttonCentre") > at("titleCentre"));
+    }
+    // The picture stands 20 px in from the line's start: right of the title, or left of it.
+    QCOMPARE(shown.value(u"iconAtRight"_s).toBool(), rightToLeft);
+    QVERIFY(shown.value(u"same"_s).toBool());
+    QVERIFY(shown.value(u"shadow"_s).toString() != u"none"_s);
+
+    const MenuCheckReport report = MenuChecker(view).check(folder.path());
+    QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+    QStringList found;
+    for (const MenuFinding& finding : report.findings)
+        found << u"%1 px, %2: %3"_s.arg(finding.width).arg(finding.state, finding.text);
+    // Where icons and titles stand; the shop's own colours are no matter of direction.
+    found = found.filter(QRegularExpression(u"stands|start"_s));
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
 int main(int argc, char* argv[]) {
