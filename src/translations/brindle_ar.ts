@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>ينتهي الملف قبل أوانه: فيه %1 من العناصر فقط، وهذا أقل مما تحتاجه الإعدادات وعدد عناصر القائمة</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>اتجاه القائمة ليس «page» أو «ltr» أو «rtl»</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>«%1» ليس اسم فئة صالحًا: يجب أن يبدأ بحرف؛ ويبقى «%2»</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>حسب الصفحة</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>حسب الصفحة: تُقرأ القائمة كما تُقرأ الصفحة المحيطة بها، أي من اليمين إلى اليسار في صفحة عربية أو عبرية. أما الخياران الآخران فيثبّتان الاتجاه على القائمة نفسها.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>الاتجاه</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>die Datei endet vorzeitig: Sie hat %1 Elemente, zu wenige für die Einstellungen und die Anzahl der Menüpunkte</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>die Richtung des Menüs ist nicht „page“, „ltr“ oder „rtl“</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Modern: Standard-CSS in einer Navigations-Landmark, bedienbar mit der Tastatur, 
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>„%1“ ist kein Klassenname: Er muss mit einem Buchstaben beginnen; es bleibt bei „%2“</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>Wie die Seite</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>Links nach rechts</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>Rechts nach links</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>Wie die Seite: Das Menü liest sich wie die Seite um es herum, auf einer arabischen oder hebräischen Seite also von rechts nach links. Die anderen beiden legen die Richtung am Menü selbst fest.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
     </message>
 </context>
 <context>

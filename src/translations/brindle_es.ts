@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>el archivo termina antes de lo previsto: tiene %1 elementos, demasiado pocos para los ajustes y el número de elementos de menú</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>la dirección del menú no es «page», «ltr» ni «rtl»</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Moderno: CSS estándar en un punto de referencia de navegación, utilizable con 
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>«%1» no es un nombre de clase: debe empezar por una letra; se mantiene «%2»</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>La de la página</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>De izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>De derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>La de la página: el menú se lee como la página que lo rodea, de derecha a izquierda en una página en árabe o hebreo. Las otras dos fijan la dirección en el propio menú.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>

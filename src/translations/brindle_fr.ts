@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>le fichier se termine trop tôt&#xa0;: ses %1 entrées ne suffisent pas pour les réglages et le nombre d’éléments de menu</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>la direction du menu n’est pas « page », « ltr » ou « rtl »</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Moderne&#xa0;: du CSS standard dans un repère de navigation, utilisable au clav
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un nom de classe&#xa0;: il doit commencer par une lettre&#xa0;; le nom reste «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>Celle de la page</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>De gauche à droite</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>De droite à gauche</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>Celle de la page : le menu se lit comme la page qui l’entoure, de droite à gauche sur une page en arabe ou en hébreu. Les deux autres fixent la direction sur le menu lui-même.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
     </message>
 </context>
 <context>

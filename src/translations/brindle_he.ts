@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>הקובץ מסתיים מוקדם מדי: יש בו %1 רכיבים, מעט מדי עבור ההגדרות ומספר פריטי התפריט</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>כיוון התפריט אינו ”page“, ”ltr“ או ”rtl“</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>”%1“ אינו שם מחלקה: עליו להתחיל באות; השם נשאר ”%2“</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>לפי הדף</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>משמאל לימין</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>מימין לשמאל</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>לפי הדף: התפריט נקרא כמו הדף שסביבו, כלומר מימין לשמאל בדף בערבית או בעברית. שתי האפשרויות האחרות קובעות את הכיוון בתפריט עצמו.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>כיוון</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>כיוון</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>ファイルが途中で終わっています：要素が %1 個しかなく、設定とメニュー項目の数に足りません</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>メニューの方向が「page」「ltr」「rtl」のいずれでもありません</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>「%1」はクラス名として使えません。先頭は英字にしてください。「%2」のままになります</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>ページに従う</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>左から右</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>右から左</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>ページに従う: メニューは周囲のページと同じ向きで表示されます。アラビア語やヘブライ語のページでは右から左になります。ほかの 2 つはメニュー自体に方向を固定します。</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
     </message>
 </context>
 <context>

@@ -480,6 +480,10 @@
         <source>the file ends early: it has %1 elements, too few for the settings and the number of menu items</source>
         <translation>o arquivo termina antes do esperado: tem %1 elementos, poucos demais para as configurações e o número de itens de menu</translation>
     </message>
+    <message>
+        <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
+        <translation>a direção do menu não é “page”, “ltr” nem “rtl”</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -1579,6 +1583,30 @@ Moderno: CSS padrão em uma região de navegação, utilizável com o teclado, e
     <message>
         <source>“%1” is not a class name: it must begin with a letter; it stays “%2”</source>
         <translation>“%1” não é um nome de classe válido: ele deve começar com uma letra; o nome continua “%2”</translation>
+    </message>
+    <message>
+        <source>From the page</source>
+        <translation>A da página</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>Da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>Da direita para a esquerda</translation>
+    </message>
+    <message>
+        <source>From the page: the menu reads as the page around it does, right to left on an Arabic or Hebrew page. The other two fix the direction on the menu itself.</source>
+        <translation>A da página: o menu é lido como a página ao redor, da direita para a esquerda numa página em árabe ou hebraico. As outras duas fixam a direção no próprio menu.</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>direção</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
     </message>
 </context>
 <context>

@@ -422,6 +422,7 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
         compareWithFreshBuild(data, documents);
     };
     QVERIFY(!panel->navLabelField()->isEnabled());
+    QVERIFY(!panel->directionComboBox()->isEnabled());
     // The page's frame changes with every option below: the preview must load it afresh.
     QSignalSpy reloads(window.controller(), &CSSNavMenu::previewReloadRequested);
     QSignalSpy inPlace(window.controller(), &CSSNavMenu::menuMarkupRewritten);
@@ -453,6 +454,18 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     panel->breakpointField()->setValue(900);
     QVERIFY(documents.cssText().contains(QStringLiteral("@media (max-width: 899.98px) {")));
     verifyShown(true);
+
+    // The direction is written on the menu, and taken back with "From the page".
+    QVERIFY(panel->directionComboBox()->isEnabled());
+    panel->directionComboBox()->setCurrentIndex(2);
+    emit panel->directionComboBox()->activated(2);
+    QCOMPARE(data.outputOptions().direction, MenuDirection::RightToLeft);
+    QVERIFY(documents.htmlText().contains(QStringLiteral("aria-label=\"Main\" dir=\"rtl\">")));
+    verifyShown(true);
+    panel->directionComboBox()->setCurrentIndex(0);
+    emit panel->directionComboBox()->activated(0);
+    QCOMPARE(data.outputOptions().direction, MenuDirection::Page);
+    QVERIFY(documents.htmlText().contains(QStringLiteral("aria-label=\"Main\">")));
 
     // A class name of one's own names every class and id; one that is not a class name is
     // refused with a word, and the menu keeps its name.
@@ -523,8 +536,9 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QVERIFY(documents.cssText().contains(QStringLiteral("\t-moz-border-radius: 7px;\n")));
     QVERIFY(!documents.htmlText().contains(QStringLiteral("<nav")));
     verifyShown(false);
-    // Style, name twice, class name and style again; the breakpoint leaves the page as it was.
-    QCOMPARE(reloads.count(), 5);
+    // Style, name twice, direction twice, class name and style again; the breakpoint leaves
+    // the page as it was.
+    QCOMPARE(reloads.count(), 7);
     QCOMPARE(inPlace.count(), 1);
 }
 

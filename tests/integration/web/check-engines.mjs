@@ -89,14 +89,17 @@ async function webkit() {
 const subLinkProbe = `(() => { const a = document.activeElement;
   const r = a.getBoundingClientRect();
   const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
-  return a.closest("li li") && r.width > 0 && hit === a ?
+  return a.closest("li li") && r.width > 0 && hit?.closest("a") === a ?
     [...document.querySelectorAll("li li a")].indexOf(a) : -1; })()`;
 const centre = selector => `(() => { const e = document.querySelector(${JSON.stringify(selector)});
   const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()`;
 
 const iconState = `(() => { const s = document.querySelector("nav a > svg"), a = s.parentElement;
   const r = s.getBoundingClientRect(), l = a.getBoundingClientRect();
-  return [Math.round(r.left - l.left), Math.round(r.top - l.top), Math.round(r.width),
+  // Counted from the edge the line starts at: the right in a right-to-left menu.
+  const rtl = getComputedStyle(a).direction === "rtl";
+  return [Math.round(rtl ? l.right - r.right : r.left - l.left), Math.round(r.top - l.top),
+          Math.round(r.width),
           getComputedStyle(s).color, getComputedStyle(a).color]; })()`;
 
 const checks = {
