@@ -425,6 +425,12 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav li.brindlenav-closed > ul {\n"),
     text("\tdisplay: none;\n"),
     text("}\n"),
+    // The script turns a drop-down that would cross the window's far edge to hang from its
+    // owner's other edge.
+    text(".brindlenav-nav .brindlenav li.brindlenav-flip > ul {\n"
+         "\tinset-inline-start: auto;\n"
+         "\tinset-inline-end: 0;\n"
+         "}\n"),
     text(".brindlenav-nav .brindlenav ul {\n"),
     text("\tlist-style: none;\n"),
     text("\tmargin: 0;\n"),

@@ -55,8 +55,9 @@ MenuClassNames menuClassNames(const OutputOptions& options) {
 
 QString menuScriptText(const QString& className) {
     // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, closing
-    // on a press elsewhere, aria-expanded on the buttons). Hover, focus and a tap open the
-    // sub-menus without it. The token stands for the menu's class name, written once.
+    // on a press elsewhere, aria-expanded on the buttons, keeping an open drop-down inside the
+    // window). Hover, focus and a tap open the sub-menus without it. The token stands for the
+    // menu's class name, written once.
     // setOpen() leaves at most one item open; one still under the pointer or the focus stays
     // shut until they leave it. After the pointer or the focus has left, the state is read a
     // frame later and again a quarter second later: an engine under load may still match
@@ -74,9 +75,23 @@ QString menuScriptText(const QString& className) {
 	function shown(li) {
 		return getComputedStyle(li.querySelector(":scope > ul")).display !== "none";
 	}
+	function place(li) {
+		var ul = li.querySelector(":scope > ul"), w = document.documentElement.clientWidth;
+		function out() {
+			var r = ul.getBoundingClientRect();
+			return Math.max(0, r.right - w) + Math.max(0, -r.left);
+		}
+		li.classList.remove(flip);
+		var before = out();
+		if (!before) return;
+		li.classList.add(flip);
+		if (out() >= before) li.classList.remove(flip);
+	}
 	function sync() {
 		owners.forEach(function (li) {
-			li.querySelector(":scope > button").setAttribute("aria-expanded", String(shown(li)));
+			var on = shown(li);
+			li.querySelector(":scope > button").setAttribute("aria-expanded", String(on));
+			if (on) place(li);
 		});
 	}
 	function later() {
@@ -123,6 +138,7 @@ QString menuScriptText(const QString& className) {
 		if (li.contains(document.activeElement)) li.querySelector(":scope > button").focus();
 	});
 	addEventListener("load", sync);
+	addEventListener("resize", sync);
 	sync();
 })();
 )js");

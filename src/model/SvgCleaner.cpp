@@ -185,7 +185,7 @@ private:
             } else if (svg && child.name == QLatin1String("switch")) {
                 keepShownChoice(child);
             } else if (!svg || !isAllowedElement(child.name)) {
-                leftOut(child.qualifiedName + QStringLiteral(" element"));
+                leftOut(Texts::tr("%1 element").arg(child.qualifiedName));
                 it = children.erase(it);
                 continue;
             }
@@ -227,7 +227,7 @@ private:
             if (it == shown)
                 kept = std::move(*it);
             else if (!(*it)->inSvgNamespace || (*it)->name != QLatin1String("style"))
-                leftOut((*it)->qualifiedName + QStringLiteral(" element"));
+                leftOut(Texts::tr("%1 element").arg((*it)->qualifiedName));
         }
         children.clear();
         if (kept)
@@ -285,7 +285,7 @@ private:
             if (!attribute.namespaceUri.isEmpty() ||
                 (!isAllowedAttribute(attribute.name) && attribute.name != QLatin1String("class") &&
                  attribute.name != QLatin1String("style"))) {
-                leftOut(attribute.qualifiedName + QStringLiteral(" attribute"));
+                leftOut(Texts::tr("%1 attribute").arg(attribute.qualifiedName));
                 continue;
             }
             if (attribute.name == QLatin1String("class"))

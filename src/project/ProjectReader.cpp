@@ -158,7 +158,7 @@ bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
         const Setting setting = static_cast<Setting>(i);
         const SettingInfo& info = settingInfo(setting);
         const QString what =
-            QStringLiteral("setting ") + quotedForMessage(QLatin1String(info.name));
+            Texts::tr("setting %1").arg(quotedForMessage(QLatin1String(info.name)));
         SettingValue& value = design.settings[static_cast<size_t>(i)];
         switch (info.kind) {
         case SettingKind::Integer:
@@ -203,7 +203,7 @@ QString iconFileNameProblem(const PlistElement& name) {
 }
 
 bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
-    const auto present = cursor.takeBoolean(what + QStringLiteral(", present"));
+    const auto present = cursor.takeBoolean(what + Texts::tr(", present"));
     if (!present)
         return false;
     icon.present = *present;
@@ -218,7 +218,7 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
                         .arg(what, quotedForMessage(fileName->text), problem));
         return false;
     }
-    const PlistElement* bytes = cursor.take(Kind::Data, what + QStringLiteral(", image"));
+    const PlistElement* bytes = cursor.take(Kind::Data, what + Texts::tr(", image"));
     if (!bytes)
         return false;
     icon.fileName = fileName->text;
@@ -228,11 +228,11 @@ bool readIcon(ElementCursor& cursor, const QString& what, ProjectIcon& icon) {
 
 bool readItemFields(ElementCursor& cursor, const RecordLayout& layout, const QString& what,
                     ProjectItem& item) {
-    const auto name = cursor.takeText(what + QStringLiteral(", title"));
+    const auto name = cursor.takeText(what + Texts::tr(", title"));
     const auto iconID = cursor.takeText(what + Texts::tr(", icon class"));
     std::optional<QString> link = QString(QLatin1String(""));
     if (layout.hasLink)
-        link = cursor.takeText(what + QStringLiteral(", link"));
+        link = cursor.takeText(what + Texts::tr(", link"));
     const auto gap = cursor.takeInteger(what + Texts::tr(", icon gap"));
     if (cursor.failed())
         return false;
@@ -240,7 +240,7 @@ bool readItemFields(ElementCursor& cursor, const RecordLayout& layout, const QSt
     item.iconID = *iconID;
     item.link = *link;
     item.paddingRight = *gap;
-    return readIcon(cursor, what + QStringLiteral(", icon"), item.image) &&
+    return readIcon(cursor, what + Texts::tr(", icon"), item.image) &&
            readIcon(cursor, what + Texts::tr(", double-resolution icon"), item.retinaImage);
 }
 
@@ -260,7 +260,7 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
             return false;
         for (qint64 j = 0; j < *subItemCount; ++j) {
             ProjectItem subItem;
-            const QString subWhat = QStringLiteral("sub-item %1 of %2").arg(j + 1).arg(what);
+            const QString subWhat = Texts::tr("sub-item %1 of %2").arg(j + 1).arg(what);
             if (!readItemFields(cursor, layout, subWhat, subItem))
                 return false;
             item.children.append(std::move(subItem));

@@ -48,17 +48,17 @@ private:
 QString otherKindName(plist_type type) {
     switch (type) {
     case PLIST_ARRAY:
-        return QStringLiteral("array");
+        return Texts::tr("an array");
     case PLIST_DICT:
-        return QStringLiteral("dictionary");
+        return Texts::tr("a dictionary");
     case PLIST_DATE:
-        return QStringLiteral("date");
+        return Texts::tr("a date");
     case PLIST_KEY:
-        return QStringLiteral("key");
+        return Texts::tr("a key");
     case PLIST_UID:
-        return QStringLiteral("identifier");
+        return Texts::tr("an identifier");
     default:
-        return Texts::tr("unknown element");
+        return Texts::tr("an unknown element");
     }
 }
 
@@ -209,7 +209,7 @@ const PlistElement* PlistElement::valueForKey(const QString& key) const {
 QString plistKindName(const PlistElement& element) {
     switch (element.kind) {
     case PlistElement::Kind::String:
-        return QStringLiteral("text");
+        return Texts::tr("text");
     case PlistElement::Kind::Integer:
         return Texts::tr("an integer");
     case PlistElement::Kind::Real:
@@ -217,13 +217,13 @@ QString plistKindName(const PlistElement& element) {
     case PlistElement::Kind::Boolean:
         return Texts::tr("a boolean");
     case PlistElement::Kind::Data:
-        return QStringLiteral("data");
+        return Texts::tr("data");
     case PlistElement::Kind::Dictionary:
         return Texts::tr("a dictionary");
     case PlistElement::Kind::Other:
         break;
     }
-    return QStringLiteral("a ") + element.otherKindName;
+    return element.otherKindName;
 }
 
 PlistArrayReadResult readPlistArray(const QByteArray& bytes) {

@@ -25,7 +25,7 @@ struct PlistElement {
     double real = 0.0;
     bool boolean = false;
     QByteArray data;
-    QString otherKindName; // for `Other`: "date", "array", …
+    QString otherKindName; // for `Other`: "a date", "an array", …
     // For `Dictionary`: the keys and their values, in the file's order.
     QStringList keys;
     std::vector<PlistElement> values;

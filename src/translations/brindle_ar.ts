@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>اتجاه القائمة ليس «page» أو «ltr» أو «rtl»</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>الإعداد %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>، الوجود</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>، الصورة</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>، العنوان</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>، الرابط</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>، الأيقونة</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>العنصر الفرعي %1 من %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>عنصر غير معروف</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>عدد صحيح</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>قاموس</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>مصفوفة</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>تاريخ</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>مفتاح</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>معرّف</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>عنصر غير معروف</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>بيانات</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>سترسم مراجعها عناصر يتجاوز عددها %1</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>العنصر %1</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>السمة %1</translation>
     </message>
 </context>
 <context>

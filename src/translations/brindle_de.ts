@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>die Richtung des Menüs ist nicht „page“, „ltr“ oder „rtl“</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>Einstellung %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>, vorhanden</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>, Bild</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>, Titel</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>, Link</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>, Symbol</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>Untermenüpunkt %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>unbekanntes Element</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>eine Ganzzahl</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>ein Wörterbuch</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>ein Array</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>ein Datum</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>ein Schlüssel</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>eine Kennung</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>ein unbekanntes Element</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>Binärdaten</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>Verweise würden mehr als %1 Elemente zeichnen</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>%1-Element</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>%1-Attribut</translation>
     </message>
 </context>
 <context>

@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>la dirección del menú no es «page», «ltr» ni «rtl»</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>ajuste %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>, presente</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>, imagen</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>, título</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>, enlace</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>, icono</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>subelemento %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>elemento desconocido</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>un número entero</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>un diccionario</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>una matriz</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>una fecha</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>una clave</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>un identificador</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>un elemento desconocido</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>datos</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>sus referencias dibujarían más de %1 elementos</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>elemento %1</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>atributo %1</translation>
     </message>
 </context>
 <context>

@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>la direction du menu n’est pas « page », « ltr » ou « rtl »</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>réglage %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>, présence</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>, image</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>, titre</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>, lien</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>, icône</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>sous-élément %1 dans %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>entrée inconnue</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>un entier</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>un dictionnaire</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>un tableau</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>une date</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>une clé</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>un identifiant</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>un élément inconnu</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>du texte</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>des données</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>ses références dessineraient plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>élément %1</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>attribut %1</translation>
     </message>
 </context>
 <context>

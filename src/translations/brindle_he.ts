@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>כיוון התפריט אינו ”page“, ”ltr“ או ”rtl“</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>ההגדרה %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>, קיום</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>, תמונה</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>, כותרת</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>, קישור</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>, סמל</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>פריט משנה %1 של %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>רכיב לא ידוע</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>מספר שלם</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>מילון</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>מערך</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>תאריך</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>מפתח</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>מזהה</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>רכיב לא ידוע</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>טקסט</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>נתונים</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>ההפניות שלו היו מציירות יותר מ-%1 רכיבים</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>רכיב %1</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>מאפיין %1</translation>
     </message>
 </context>
 <context>

@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>メニューの方向が「page」「ltr」「rtl」のいずれでもありません</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>設定 %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>、有無</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>、画像</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>、タイトル</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>、リンク</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>、アイコン</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>%2 のサブ項目 %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>不明な要素</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>整数</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>辞書</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>配列</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>識別子</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>不明な要素</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>バイナリデータ</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>参照によって描画される要素が %1 個を超えます</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>%1 要素</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>%1 属性</translation>
     </message>
 </context>
 <context>

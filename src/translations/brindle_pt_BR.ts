@@ -484,13 +484,37 @@
         <source>the menu&apos;s direction is not “page”, “ltr” or “rtl”</source>
         <translation>a direção do menu não é “page”, “ltr” nem “rtl”</translation>
     </message>
+    <message>
+        <source>setting %1</source>
+        <translation>configuração %1</translation>
+    </message>
+    <message>
+        <source>, present</source>
+        <translation>, presente</translation>
+    </message>
+    <message>
+        <source>, image</source>
+        <translation>, imagem</translation>
+    </message>
+    <message>
+        <source>, title</source>
+        <translation>, título</translation>
+    </message>
+    <message>
+        <source>, link</source>
+        <translation>, link</translation>
+    </message>
+    <message>
+        <source>, icon</source>
+        <translation>, ícone</translation>
+    </message>
+    <message>
+        <source>sub-item %1 of %2</source>
+        <translation>subitem %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
-    <message>
-        <source>unknown element</source>
-        <translation>elemento desconhecido</translation>
-    </message>
     <message>
         <source>an integer</source>
         <translation>um número inteiro</translation>
@@ -506,6 +530,34 @@
     <message>
         <source>a dictionary</source>
         <translation>um dicionário</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>uma matriz</translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation>uma data</translation>
+    </message>
+    <message>
+        <source>a key</source>
+        <translation>uma chave</translation>
+    </message>
+    <message>
+        <source>an identifier</source>
+        <translation>um identificador</translation>
+    </message>
+    <message>
+        <source>an unknown element</source>
+        <translation>um elemento desconhecido</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>dados</translation>
     </message>
 </context>
 <context>
@@ -560,6 +612,14 @@
     <message>
         <source>its references would draw more than %1 elements</source>
         <translation>suas referências desenhariam mais de %1 elementos</translation>
+    </message>
+    <message>
+        <source>%1 element</source>
+        <translation>elemento %1</translation>
+    </message>
+    <message>
+        <source>%1 attribute</source>
+        <translation>atributo %1</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "controller/ContrastWindow.h"
 #include "controller/MainWindow.h"
 #include "model/GlobalData.h"
+#include "model/SvgCleaner.h"
 #include "platform/NotificationCenter.h"
+#include "project/ProjectFile.h"
 #include "translations/Translations.h"
 #include "widgets/SideBarContainer.h"
 #include "widgets/TabStripView.h"
@@ -158,6 +160,8 @@ private slots:
     void everyWindow_speaksTheLanguage();
     void language_followsTheLocale_data();
     void language_followsTheLocale();
+    void damagedFile_isToldInTheLanguage_data() { everyWindow_speaksTheLanguage_data(); }
+    void damagedFile_isToldInTheLanguage();
 };
 
 void LanguagesTest::everyWindow_speaksTheLanguage_data() {
@@ -287,6 +291,36 @@ void LanguagesTest::language_followsTheLocale() {
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
     QCOMPARE(QCoreApplication::translate("brindle::MainWindow", "&File"), u"&File"_qs);
     QVERIFY(!useLanguage(*qApp, u"xx"_qs));
+}
+
+// A refused file's message names the element in the designer's words, every piece of it;
+// so does the list of what an icon had to leave out.
+void LanguagesTest::damagedFile_isToldInTheLanguage() {
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(*qApp, language));
+    GlobalData data;
+    Node* products = data.addMenuRootNodeChild(Node::make(u"Products"_qs, u"icon1"_qs));
+    products->setIsGroup(true);
+    data.insertMenuRootNodeChild(Node::make(u"Laptops"_qs, u"icon2"_qs), products, -1);
+    QByteArray bytes = projectData(data);
+    QVERIFY(bytes.contains("<string>Laptops</string>"));
+    bytes.replace("<string>Laptops</string>", "<date>2026-01-01T00:00:00Z</date>");
+    QTemporaryDir preview;
+    GlobalData opened;
+    const OpenResult result = openProjectData(opened, bytes, preview.path());
+    QVERIFY(!result.ok);
+    const auto cleaned = cleanSvgIcon("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 "
+                                      "4\"><script>x()</script><rect onclick=\"x()\" width=\"4\" "
+                                      "height=\"4\"/></svg>");
+    QVERIFY(std::holds_alternative<CleanSvg>(cleaned));
+    const QString told = result.error + u'\n' + std::get<CleanSvg>(cleaned).removed.join(u", "_qs);
+    // The names in the file and the markup stay as they are; everything around them is told.
+    static const QRegularExpression english(
+        u"\\b(sub-item|of|title|text|a date|element|attribute|setting)\\b"_qs);
+    QString words = told;
+    words.remove(QRegularExpression(u"\\b(script|onclick)\\b"_qs));
+    QVERIFY2(!english.match(words).hasMatch(), qPrintable(told));
+    QVERIFY2(told.contains(u"script"_qs) && told.contains(u"onclick"_qs), qPrintable(told));
 }
 
 int main(int argc, char* argv[]) {

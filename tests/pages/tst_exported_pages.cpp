@@ -721,7 +721,8 @@ void ExportedPagesTest::direction_mirrorsTheMenu_data() {
 // The shop menu with icons: in a right-to-left menu the first item stands at the right, the
 // items run leftwards, each drop-down hangs from its owner's right edge, an icon stands at its
 // title's right and the arrow at its left; a title keeps its link's look inside its isolating
-// wrapper; the checker finds nothing, the phone menu's columns measured from the right.
+// wrapper; the checker finds nothing, the phone menu's columns measured from the right; near
+// the window's far edge a drop-down turns to stay inside it.
 void ExportedPagesTest::direction_mirrorsTheMenu() {
     QFETCH(QString, pageDirection);
     QFETCH(MenuDirection, menuDirection);
@@ -795,6 +796,30 @@ void ExportedPagesTest::direction_mirrorsTheMenu() {
     QCOMPARE(shown.value(u"iconAtRight"_s).toBool(), rightToLeft);
     QVERIFY(shown.value(u"same"_s).toBool());
     QVERIFY(shown.value(u"shadow"_s).toString() != u"none"_s);
+
+    // Moved until its owner ends 10 px before the window's far edge, the drop-down (wider
+    // than its owner) opened by the keyboard hangs from the owner's other edge and stays
+    // inside the window; moved back, it hangs from its own start again.
+    const QString placed = evaluate(page, uR"((() => {
+        const nav = document.querySelector('nav');
+        const owner = document.querySelector('nav > ul > li:nth-child(3)');
+        owner.classList.remove('brindlenav-open');
+        const list = owner.querySelector(':scope > ul');
+        const ltr = getComputedStyle(nav).direction === 'ltr', o = owner.getBoundingClientRect();
+        nav.style.position = 'relative';
+        nav.style.insetInlineStart = (ltr ? innerWidth - 10 - o.right : o.left - 10) + 'px';
+        owner.querySelector('button').focus();
+        const r = list.getBoundingClientRect(), moved = owner.getBoundingClientRect();
+        const result = [r.left >= 0 && r.right <= document.documentElement.clientWidth,
+                        Math.abs(ltr ? r.right - moved.right : r.left - moved.left) <= 1,
+                        r.width > o.width + 10];
+        nav.style.insetInlineStart = '0px';
+        dispatchEvent(new Event('resize'));
+        const back = list.getBoundingClientRect(), home = owner.getBoundingClientRect();
+        result.push(Math.abs(ltr ? back.left - home.left : back.right - home.right) <= 1);
+        return result.join(); })())"_s)
+                               .toString();
+    QCOMPARE(placed, u"true,true,true,true"_s);
 
     const MenuCheckReport report = MenuChecker(view).check(folder.path());
     QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
