@@ -66,7 +66,8 @@ QString menuScriptText(const QString& className) {
     static const QString script = QStringLiteral(
         R"js((function () {
 	"use strict";
-	var name = "brindlenav", open = name + "-open", closed = name + "-closed";
+	var name = "brindlenav", open = name + "-open", closed = name + "-closed",
+		flip = name + "-flip";
 	var menu = document.querySelector("." + name + "-nav ." + name);
 	if (!menu) return;
 	var owners = [].filter.call(menu.children, function (li) {

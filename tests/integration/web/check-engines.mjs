@@ -143,6 +143,24 @@ const checks = {
                              "window.openList.parentElement.querySelector(':scope > button')");
     return (closed && back) || `closed: ${closed}, focus on the button: ${back}`;
   },
+  // A drop-down opened from the keyboard next to the window's far edge stays inside the window.
+  async edge(b, url) {
+    await b.size(1280, 800);
+    await b.goto(url);
+    const result = await b.run(`(() => {
+      const nav = document.querySelector("nav");
+      const owner = [...document.querySelectorAll("nav > ul > li > button")].pop().parentElement;
+      const list = owner.querySelector(":scope > ul"), o = owner.getBoundingClientRect();
+      const ltr = getComputedStyle(nav).direction === "ltr";
+      list.style.minWidth = (o.width + 100) + "px";
+      nav.style.position = "relative";
+      nav.style.insetInlineStart = (ltr ? innerWidth - 10 - o.right : o.left - 10) + "px";
+      owner.querySelector(":scope > button").focus();
+      const r = list.getBoundingClientRect();
+      return r.left >= 0 && r.right <= document.documentElement.clientWidth ? "" :
+        "the drop-down stands from " + r.left + " to " + r.right + " px"; })()`);
+    return result === "" || result;
+  },
   // 375 px: a toggle of 44 px, a menu without sideways scrolling, 44 px targets.
   async phone(b, url) {
     await b.size(375, 700);
