@@ -6,7 +6,7 @@ PACKAGES=(
     cmake g++ make pkg-config
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-image-formats-plugins qt6-svg-dev
-    libplist-dev libgl-dev zlib1g-dev libtiff-dev
+    libplist-dev libgl-dev zlib1g-dev libtiff-dev libgumbo-dev
     libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     locales

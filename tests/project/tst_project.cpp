@@ -2,6 +2,7 @@
 #include "TestFiles.h"
 #include "model/GlobalData.h"
 #include "project/DesignGallery.h"
+#include "project/MenuImport.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 
@@ -16,6 +17,7 @@
 #include <sys/stat.h>
 
 using namespace brindle;
+using namespace Qt::StringLiterals;
 
 using Mutation = std::function<void(PlistTestFile&)>;
 Q_DECLARE_METATYPE(Mutation)
@@ -150,6 +152,15 @@ QStringList classesInTree(const GlobalData& store) {
 
 } // namespace
 
+// An imported menu as one line: "Title>link(Sub>link | …) | …".
+QString described(const QList<ImportedItem>& items) {
+    QStringList parts;
+    for (const ImportedItem& item : items)
+        parts << item.title + u'>' + item.link +
+                     (item.children.isEmpty() ? QString() : u'(' + described(item.children) + u')');
+    return parts.join(QStringLiteral(" | "));
+}
+
 class ProjectTest : public QObject {
     Q_OBJECT
 
@@ -189,6 +200,8 @@ private slots:
     void galleryDesign_keepsOrReplacesTheMenu();
     void untitledItems_areOpenedAndNamedByPlace();
     void svgIcons_roundTripExactly();
+    void importedMenu_takesTheSitesOwnMenu_data();
+    void importedMenu_takesTheSitesOwnMenu();
 };
 
 void ProjectTest::initTestCase() {
@@ -1292,4 +1305,138 @@ void ProjectTest::svgIcons_roundTripExactly() {
     GlobalData reopened;
     QVERIFY(openProjectData(reopened, withoutBox.xml(), targetPreview.path()).ok);
     QVERIFY(!reopened.getMenuRootNode()->childAt(1)->childAt(1)->hasSvgIcon());
+}
+
+void ProjectTest::importedMenu_takesTheSitesOwnMenu_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("menu");     // empty: refused
+    QTest::addColumn<QString>("notTaken"); // what the report says, or the refusal's words
+    // Pages, as sites write them.
+    QTest::newRow("nav of nested lists, entities, unclosed tags")
+        << u"page.html"_s
+        << QByteArray("<!DOCTYPE html><title>x</title><header><a href=\"/\">Logo</a></header>"
+                      "<nav><ul><li><a href=\"/\">Home &amp; News</a><li><a href=\" /shop \">"
+                      "  Shop\n   all </a><ul><li><a href=\"/shop/a\">A&eacute;</a><li><a "
+                      "href=\"/shop/b\">B</a></ul><li><a href=\"/about\">About</a></ul></nav>")
+        << u"Home & News>/ | Shop all>/shop(Aé>/shop/a | B>/shop/b) | About>/about"_s << QString();
+    QTest::newRow("navbar whose buttons own lists")
+        << u"page.htm"_s
+        << QByteArray("<nav class=navbar><ul><li><a href=index.html>Start</a></li><li "
+                      "class=dropdown><button aria-expanded=false>Products</button><ul><li><a "
+                      "href=p1.html>One</a></li><li><hr></li><li><a href=p2.html>Two</a></li></ul>"
+                      "</li><li><details><summary>More</summary><ul><li><a href=m.html>Mine</a>"
+                      "</ul></details></ul></nav>")
+        << u"Start>index.html | Products>(One>p1.html | Two>p2.html) | More>(Mine>m.html)"_s
+        << QString();
+    QTest::newRow("links of a picture, a hidden title, a label; a script link")
+        << u"page.html"_s
+        << QByteArray("<nav><a href=\"/\"><img src=logo.png alt=\"Home page\"></a><a href=/x>"
+                      "<svg><title>Icon</title></svg><span> X  ray </span></a><a href=\"  "
+                      "JavaScript:alert(1)\">Run</a><a href=/y aria-label=Why><i "
+                      "class=icon></i></a><a href=/z></a></nav>")
+        << u"Home page>/ | X ray>/x | Run> | Why>/y"_s
+        << u"Items without a title, left out: 1\nScript links, left out (their items kept without "
+           u"a link): 1"_s;
+    QTest::newRow("the first of two navs that holds links")
+        << u"page.html"_s
+        << QByteArray("<nav aria-label=crumbs></nav><nav><ul><li><a href=/a>A</a></ul></nav>"
+                      "<nav><a href=/b>B</a></nav>")
+        << u"A>/a"_s << QString();
+    QTest::newRow("no nav: the largest list")
+        << u"page.html"_s
+        << QByteArray("<ul><li><a href=/1>1</a></ul><div><ul><li><a href=/x>X</a><ul><li><a "
+                      "href=/y>Y</a></ul><li><a href=/z>Z</a></ul></div>")
+        << u"X>/x(Y>/y) | Z>/z"_s << QString();
+    QTest::newRow("deeper than the menu goes")
+        << u"page.html"_s
+        << QByteArray("<nav><ul><li><a href=/a>A</a><ul><li><a href=/b>B</a><ul><li><a href=/c>C"
+                      "</a><ul><li><a href=/d>D</a></ul></ul><li><a href=/e>E</a></ul></ul></nav>")
+        << u"A>/a(B>/b | C>/c | D>/d | E>/e)"_s
+        << u"Items deeper than 2 levels, placed in level 2: 2"_s;
+    QTest::newRow("a page in Latin-1")
+        << u"page.html"_s
+        << QByteArray("<meta charset=iso-8859-1><nav><a href=/c>Caf\xe9</a></nav>") << u"Café>/c"_s
+        << QString();
+    QTest::newRow("no menu at all") << u"page.html"_s << QByteArray("<p>Nothing <b>here</b>")
+                                    << QString() << u"no navigation"_s;
+    // Sitemaps.
+    QTest::newRow("sitemap of nested paths")
+        << u"sitemap.xml"_s
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset xmlns=\"http://"
+                      "www.sitemaps.org/schemas/sitemap/0.9\">"
+                      "<url><loc>https://shop.example/</loc></url>"
+                      "<url><loc> https://shop.example/products/laptops-and-tablets/ </loc></url>"
+                      "<url><loc>https://shop.example/products/</loc></url>"
+                      "<url><loc>https://shop.example/products/phones.html</loc></url>"
+                      "<url><loc>https://shop.example/about-us/index.html</loc></url>"
+                      "<url><loc>https://shop.example/products/</loc></url>"
+                      "<url><loc>https://shop.example/search?q=a&amp;b=1</loc></url>"
+                      "<url><loc>https://shop.example/search?q=c</loc></url>"
+                      "<url><loc>mailto:shop@example.org</loc></url></urlset>")
+        << u"Home>/ | Products>/products/(Laptops and Tablets>/products/laptops-and-tablets/ | "
+           u"Phones>/products/phones.html) | About Us>/about-us/index.html | Search>/search?q=a&b=1"_s
+        << u"Addresses listed twice, taken once: 2\nEntries that are not web addresses, left "
+           u"out: 1"_s;
+    QTest::newRow("sitemap of two sites")
+        << u"sitemap.xml"_s
+        << QByteArray("<urlset><url><loc>https://a.example/the-end</loc></url><url><loc>http://"
+                      "b.example/y/</loc></url></urlset>")
+        << u"The End>https://a.example/the-end | Y>http://b.example/y/"_s << QString();
+    QTest::newRow("sitemap index")
+        << u"sitemap.xml"_s
+        << QByteArray("<sitemapindex><sitemap><loc>https://a.example/s1.xml</loc></sitemap>"
+                      "</sitemapindex>")
+        << QString() << u"sitemap index"_s;
+    // Outlines.
+    QTest::newRow("Markdown list")
+        << u"menu.md"_s
+        << QByteArray("# Our menu\n\n- [Home](/)\n- [Products](/products)\n    - [Laptops & "
+                      "more](/products/laptops \"Our laptops\")\n    - Phones\n1. [Back "
+                      "\\[up\\]](javascript:void(0))\n")
+        << u"Home>/ | Products>/products(Laptops & more>/products/laptops | Phones>) | Back [up]>"_s
+        << u"Script links, left out (their items kept without a link): 1"_s;
+    QTest::newRow("indented titles")
+        << u"menu.txt"_s
+        << QByteArray("Home\r\nServices\r\n\tDesign\r\n\tHosting\r\n\t\tShared\r\n"
+                      "About\r\n")
+        << u"Home> | Services>(Design> | Hosting> | Shared>) | About>"_s
+        << u"Items deeper than 2 levels, placed in level 2: 1"_s;
+    QByteArray many;
+    for (int i = 0; i <= kMostImportedItems; ++i)
+        many += "Item " + QByteArray::number(i) + '\n';
+    QTest::newRow("1,001 items") << u"menu.txt"_s << many << QString() << u"at most 1000"_s;
+    QTest::newRow("nothing") << u"menu.md"_s << QByteArray("\n# Title only\n") << QString()
+                             << u"No menu items"_s;
+}
+
+// The menu a site already has, from its page, its sitemap or an outline: titles as a visitor
+// reads them, links as written, the nesting kept to the menu's depth; what was left out said.
+void ProjectTest::importedMenu_takesTheSitesOwnMenu() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, menu);
+    QFETCH(QString, notTaken);
+    const MenuImport imported = importMenu(fileName, source);
+    if (menu.isEmpty()) {
+        QVERIFY(!imported);
+        QVERIFY(imported.items.isEmpty());
+        QVERIFY2(imported.error.contains(notTaken), qPrintable(imported.error));
+        return;
+    }
+    QVERIFY2(imported, qPrintable(imported.error));
+    QCOMPARE(described(imported.items), menu);
+    QCOMPARE(imported.notTaken.join(u'\n'), notTaken);
+    // The store's tree: every item numbered, owners of sub-items marked, links kept.
+    const auto root = menuTreeOf(imported.items);
+    QCOMPARE(root->childCount(), imported.items.size());
+    QCOMPARE(root->childAt(0)->iconID(), u"icon1"_s);
+    for (int i = 0; i < root->childCount(); ++i) {
+        const Node* item = root->childAt(i);
+        QCOMPARE(item->parent(), root.get());
+        QCOMPARE(item->isGroup(), item->childCount() > 0);
+        QCOMPARE(item->link(), imported.items.at(i).link);
+        for (int j = 0; j < item->childCount(); ++j)
+            QCOMPARE(item->childAt(j)->parent(), item);
+    }
 }
