@@ -30,6 +30,9 @@ QString usageText() {
         "  --direction page|ltr|rtl       which way a Modern menu reads: as its page does,\n"
         "                                 or always left or right to left (default: the\n"
         "                                 design's own)\n"
+        "  --menu FILE                    the menu of a site's page, sitemap or outline\n"
+        "                                 (HTML, sitemap XML, Markdown or indented text)\n"
+        "                                 instead of the design's own\n"
         "  --snippet                      the menu alone, to put into a page of your own:\n"
         "                                 NAME.html, NAME.css, NAME.js and the images,\n"
         "                                 always in the Modern style; files of the folder\n"
@@ -55,8 +58,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption direction(QStringLiteral("direction"), QString(),
                                        QStringLiteral("DIRECTION"));
     const QCommandLineOption snippet(QStringLiteral("snippet"));
+    const QCommandLineOption menu(QStringLiteral("menu"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption force(QStringLiteral("force"));
-    parser.addOptions({help, version, defaults, style, className, direction, snippet, force});
+    parser.addOptions({help, version, defaults, style, className, direction, snippet, force, menu});
     // The program name goes first for the parser.
     if (!parser.parse(QStringList{QStringLiteral("brindle-export")} + arguments))
         return usageError(parser.errorText().remove(QLatin1Char('\n')));
@@ -97,6 +101,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         request.direction = menuDirectionOfName(name);
         if (!request.direction)
             return usageError(QStringLiteral("unknown direction %1 (page, ltr or rtl)").arg(name));
+    }
+    if (parser.isSet(menu)) {
+        request.menuPath = parser.value(menu);
+        if (request.menuPath.isEmpty())
+            return usageError(QStringLiteral("the menu file name is empty"));
     }
     request.snippet = parser.isSet(snippet);
     request.force = parser.isSet(force);

@@ -14,6 +14,7 @@ enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
 // What to export and where.
 struct ExportRequest {
     QString projectPath; // empty: the default design
+    QString menuPath;    // a page, sitemap or outline whose menu replaces the design's
     QString outputDirectory;
     std::optional<OutputStyle> outputStyle = std::nullopt; // absent: the design's own style
     std::optional<QString> className = std::nullopt;       // absent: the design's own name
@@ -32,6 +33,7 @@ struct ParsedCommandLine {
 // `arguments` without the program name. Accepted forms:
 //   [OPTIONS] --defaults OUTDIR        the default design
 //   [OPTIONS] PROJECT OUTDIR           a saved project
+// --menu FILE takes the menu of a site's page, sitemap or outline instead of the design's.
 //   --help, -h
 //   --version, -v
 // OPTIONS, in any order, each at most once: --output-style classic|modern, --class-name NAME

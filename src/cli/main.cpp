@@ -2,6 +2,8 @@
 
 #include "cli/CommandLine.h"
 #include "model/GlobalData.h"
+#include "model/Node.h"
+#include "project/MenuImport.h"
 #include "project/ProjectFile.h"
 #include "workspace/Export.h"
 #include "workspace/PreviewFolder.h"
@@ -55,6 +57,17 @@ int runExport(const ExportRequest& request) {
         }
         for (const QString& warning : opened.warnings)
             printWarning(warning);
+    }
+    if (!request.menuPath.isEmpty()) {
+        const MenuImport imported = importMenuFile(request.menuPath);
+        if (!imported) {
+            printError(QStringLiteral("cannot take a menu from %1: %2")
+                           .arg(QDir::toNativeSeparators(request.menuPath), imported.error));
+            return kExitFailure;
+        }
+        for (const QString& line : imported.notTaken)
+            printWarning(line);
+        data.replaceMenu(menuTreeOf(imported.items));
     }
     OutputOptions options = data.outputOptions();
     if (request.outputStyle)

@@ -3,6 +3,7 @@
 #include "controller/ContrastWindow.h"
 #include "controller/Document.h"
 #include "controller/GalleryActions.h"
+#include "controller/MenuImportActions.h"
 #include "controller/PreviewArea.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
                                    QLatin1String(kBuiltInDesignsFolder));
     buildLayout();
     buildModeViews();
+    m_menuImport = new MenuImportActions(m_menuStructureView, m_projectActions, this);
     buildFileMenu();
     buildHelpMenu();
     statusBar();
@@ -106,6 +108,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
         connect(quick, &QuickBackgroundPanel::statusMessage, this, showStatus);
     connect(m_menuStructureView, &MenuStructureView::statusMessage, this, showStatus);
     connect(m_gallery, &GalleryActions::statusMessage, this, showStatus);
+    connect(m_menuImport, &MenuImportActions::statusMessage, this, showStatus);
     m_panels.sizeViewContainer->setPreviewAddress([this] { return m_preview->previewUrl(); });
     connect(m_document, &Document::designReplaced, this, [this] { reloadFromStore(true); });
     connect(m_document, &Document::designRestored, this, &MainWindow::reloadFromStore);
@@ -325,6 +328,8 @@ void MainWindow::buildFileMenu() {
     file->addAction(m_document->saveAction());
     file->addAction(m_document->saveAsAction());
     file->addAction(m_gallery->saveDesignAction());
+    file->addSeparator();
+    file->addAction(m_menuImport->importAction());
     file->addSeparator();
     file->addAction(tr("Export &HTML…"), m_projectActions, &ProjectActions::exportHTMLFile);
     file->addAction(tr("Export &CSS…"), m_projectActions, &ProjectActions::exportCSSFile);

@@ -22,6 +22,7 @@ class AboutSheet;
 class ContrastWindow;
 class Document;
 class GalleryActions;
+class MenuImportActions;
 class GlobalData;
 class MenuStructureView;
 class NotificationCenter;
@@ -63,6 +64,7 @@ public:
     ProjectActions* projectActions() const { return m_projectActions; }
     Document* document() const { return m_document; }
     GalleryActions* gallery() const { return m_gallery; }
+    MenuImportActions* menuImport() const { return m_menuImport; }
     RecentMenuController* recentProjects() const { return m_recentProjects; }
     QToolBar* mainToolbar() const { return m_toolbar; }
     QSplitter* mainSplitter() const { return m_mainSplitter; }
@@ -115,6 +117,7 @@ private:
     ProjectActions* m_projectActions;
     Document* m_document = nullptr;
     GalleryActions* m_gallery = nullptr;
+    MenuImportActions* m_menuImport = nullptr;
     ContrastWindow* m_contrastWindow = nullptr;
     QPushButton* m_contrastWarning = nullptr; // in the status bar while a text is hard to read
     RecentMenuController* m_recentProjects = nullptr;

@@ -328,6 +328,16 @@ void ProjectActions::chooseProjectFileToOpen(const std::function<void(const QStr
     dialog->open();
 }
 
+void ProjectActions::chooseMenuSource(const std::function<void(const QString&)>& chosen) {
+    QFileDialog* dialog = makeDialog(
+        tr("Import Menu"), StartFolder::Kind::Exports, QString(), QFileDialog::AcceptOpen,
+        QFileDialog::ExistingFile,
+        tr("Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;"
+           "All files (*)"));
+    connect(dialog, &QFileDialog::fileSelected, this, chosen);
+    dialog->open();
+}
+
 void ProjectActions::exportHTMLFile() {
     // What is exported is what the fields show.
     commitFieldBeingEdited(m_window);

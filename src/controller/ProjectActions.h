@@ -51,6 +51,8 @@ public:
                                  const std::function<void(const QString&)>& chosen);
     // Asks for a project file to open, then calls `chosen` with it.
     void chooseProjectFileToOpen(const std::function<void(const QString&)>& chosen);
+    // A site's page, sitemap or outline to take a menu from.
+    void chooseMenuSource(const std::function<void(const QString&)>& chosen);
     void showError(const QString& title, const QString& message);
     void showInformation(const QString& title, const QString& message);
     void showStatus(const QString& message) { emit statusMessage(message); }

@@ -151,6 +151,15 @@ void MenuStructureView::reloadData() {
     outlineSelectionDidChange();
 }
 
+void MenuStructureView::replaceMenu(std::unique_ptr<Node> menu, const QString& editName) {
+    m_form->close();
+    m_editedItem = QPersistentModelIndex();
+    m_model->replaceMenu(std::move(menu), editName);
+    m_iconIndex.catchUp(*m_model->rootNode());
+    m_outline->expandAll();
+    outlineSelectionDidChange();
+}
+
 void MenuStructureView::outlineSelectionDidChange() {
     const Node* node = currentNode();
     const bool selected = node != m_model->rootNode();

@@ -7,6 +7,8 @@
 #include <QPersistentModelIndex>
 #include <QWidget>
 
+#include <memory>
+
 class QMessageBox;
 class QToolButton;
 class QTreeView;
@@ -37,11 +39,12 @@ public:
 
     // The selected item; the menu root when nothing is selected.
     Node* currentNode() const;
+    // The whole menu gives way to `menu`'s items (under an invisible root), as one edit.
+    void replaceMenu(std::unique_ptr<Node> menu, const QString& editName);
 
 public slots:
     // The whole tree was replaced (a project was opened).
     void reloadData() override;
-
     void showAddMenuPopOver();
     void showEditMenuPopOver();
     void saveButtonClicked();

@@ -301,6 +301,14 @@ void MenuTreeModel::itemEdited(const QModelIndex& index) {
     emit menuChanged(tr("Edit Item"));
 }
 
+void MenuTreeModel::replaceMenu(std::unique_ptr<Node> menu, const QString& editName) {
+    beginResetModel();
+    m_store.replaceMenu(std::move(menu));
+    repairParents();
+    endResetModel();
+    emit menuChanged(editName);
+}
+
 void MenuTreeModel::reload() {
     beginResetModel();
     repairParents();

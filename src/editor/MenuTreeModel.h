@@ -70,6 +70,8 @@ public:
     void itemEdited(const QModelIndex& index);
     // The tree was replaced behind our back (a project was opened); not an edit.
     void reload();
+    // Every item gives way to the items of `menu` (an invisible root): one edit, `editName`.
+    void replaceMenu(std::unique_ptr<Node> menu, const QString& editName);
 
 signals:
     // One user edit of the tree has finished; the name says what it was ("Delete Item").

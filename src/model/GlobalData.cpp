@@ -104,6 +104,12 @@ void GlobalData::setValue(Setting setting, const SettingValue& value) {
     m_values[static_cast<size_t>(setting)] = value;
 }
 
+void GlobalData::replaceMenu(std::unique_ptr<Node> menu) {
+    m_menuRootNode->clearChildren();
+    while (menu->childCount() > 0)
+        m_menuRootNode->appendChild(menu->takeChild(0))->setParent(m_menuRootNode.get());
+}
+
 Node* GlobalData::addMenuRootNodeChild(std::unique_ptr<Node> node) {
     return m_menuRootNode->appendChild(std::move(node));
 }

@@ -130,6 +130,8 @@ public:
     // A negative index appends and makes the parent a group; otherwise inserts, group unchanged.
     Node* insertMenuRootNodeChild(std::unique_ptr<Node> node, Node* parent, qint64 index);
     std::unique_ptr<Node> removeMenuRootNodeChild(const Node* node);
+    // Every item gives way to the items of `menu` (an invisible root); their parent is set.
+    void replaceMenu(std::unique_ptr<Node> menu);
 
 private:
     std::unique_ptr<Node> m_menuRootNode;

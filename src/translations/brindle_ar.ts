@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>تتعذر قراءة الصفحة.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>لا تحتوي الصفحة على تنقل ولا على قائمة روابط.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>حجم الملف أكبر من %1 ميغابايت.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>لم يُعثر على عناصر قائمة في الملف.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>تحتوي القائمة على %1 عنصرًا؛ والحد الأقصى للقائمة %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>عناصر أعمق من %1 مستويات، وُضعت في المستوى %1: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>عناصر بلا عنوان، أُغفلت: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>روابط نصوص برمجية، أُغفلت (وبقيت عناصرها بلا رابط): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>تتعذر قراءة الملف: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>الملف فهرس لخرائط الموقع: استورد إحدى الخرائط المدرجة فيه.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>الملف ليس خريطة موقع (urlset وفق sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>تتعذر قراءة خريطة الموقع: %1 (السطر %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>عناوين مكررة، أُخذت مرة واحدة: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>إدخالات ليست عناوين ويب، أُغفلت: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>لا تحتوي خريطة الموقع على عناوين ويب.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ kept %2 — %3: %4</source>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>ا&amp;ستيراد قائمة…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>أخذ القائمة من صفحة الموقع أو خريطته أو مخطط تفصيلي؛ ويبقى النمط كما هو</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>لم تُستورد القائمة</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>تعذر أخذ قائمة من «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>استيراد قائمة</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>استُوردت قائمة «%1»؛ والتراجع يعيد القائمة السابقة.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>استُوردت القائمة</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>استُوردت قائمة «%1». تعذر أخذ بعضها كما هو:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1”</source>
         <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>استيراد قائمة</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>صفحات وخرائط مواقع ومخططات (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;كل الملفات (*)</translation>
     </message>
 </context>
 <context>

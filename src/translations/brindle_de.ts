@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>Die Seite kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>Die Seite hat keine Navigation und keine Liste von Links.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>Die Datei ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>In der Datei wurden keine Menüpunkte gefunden.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>Das Menü hat %1 Menüpunkte; ein Menü fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>Menüpunkte tiefer als %1 Ebenen, in Ebene %1 eingeordnet: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>Menüpunkte ohne Titel, ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>Skript-Links, ausgelassen (ihre Menüpunkte bleiben ohne Link erhalten): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>Die Datei ist ein Sitemap-Index: Importieren Sie eine der darin aufgeführten Sitemaps.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>Die Datei ist keine Sitemap (ein urlset nach sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>Die Sitemap kann nicht gelesen werden: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>Doppelt aufgeführte Adressen, einmal übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>Einträge, die keine Webadressen sind, ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>Die Sitemap führt keine Webadressen auf.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ gesichert am %2 – %3: %4</translation>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>Menü &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>Das Menü aus einer Seite, Sitemap oder Gliederung einer Website übernehmen; der Stil bleibt</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>Menü nicht importiert</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>Aus „%1“ konnte kein Menü übernommen werden: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Menü importieren</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>Das Menü von „%1“ wurde importiert; „Rückgängig“ stellt das vorherige wieder her.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>Menü importiert</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>Das Menü von „%1“ wurde importiert. Nicht alles konnte unverändert übernommen werden:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Modern: Standard-CSS in einer Navigations-Landmark, bedienbar mit der Tastatur, 
     <message>
         <source>“%1”</source>
         <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Menü importieren</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>Seiten, Sitemaps und Gliederungen (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>No se puede leer la página.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>La página no tiene navegación ni lista de enlaces.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>El archivo supera los %1 MB.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>No se encontraron elementos de menú en el archivo.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>El menú tiene %1 elementos; un menú admite como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>Elementos a más de %1 niveles, colocados en el nivel %1: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>Elementos sin título, omitidos: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>Enlaces de script, omitidos (sus elementos se conservan sin enlace): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>El archivo es un índice de mapas del sitio: importe uno de los mapas que enumera.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>El archivo no es un mapa del sitio (un urlset de sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>No se puede leer el mapa del sitio: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>Direcciones repetidas, tomadas una sola vez: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>Entradas que no son direcciones web, omitidas: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>El mapa del sitio no contiene direcciones web.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ conservado el %2 — %3: %4</translation>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>&amp;Importar menú…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>Tomar el menú de una página, un mapa del sitio o un esquema; el estilo se mantiene</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>Menú no importado</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>No se pudo tomar ningún menú de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importar menú</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>Se importó el menú de «%1»; Deshacer recupera el anterior.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>Menú importado</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>Se importó el menú de «%1». No todo pudo tomarse tal como estaba:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Moderno: CSS estándar en un punto de referencia de navegación, utilizable con 
     <message>
         <source>“%1”</source>
         <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importar menú</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>Páginas, mapas del sitio y esquemas (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>

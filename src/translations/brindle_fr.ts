@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>La page ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>La page n’a ni navigation ni liste de liens.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>Le fichier dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>Aucun élément de menu n’a été trouvé dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>Le menu compte %1 éléments ; un menu en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>Éléments au-delà de %1 niveaux, placés au niveau %1 : %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>Éléments sans titre, écartés : %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>Liens de script, écartés (leurs éléments sont gardés sans lien) : %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>Le fichier est un index de plans de site : importez l’un des plans qu’il répertorie.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>Le fichier n’est pas un plan de site (un urlset de sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>Le plan de site ne peut pas être lu : %1 (ligne %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>Adresses répétées, reprises une seule fois : %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>Entrées qui ne sont pas des adresses web, écartées : %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>Le plan de site ne contient aucune adresse web.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ conservé le %2 — %3&#xa0;: %4</translation>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>&amp;Importer un menu…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>Reprendre le menu d’une page, d’un plan de site ou d’une liste ; le style reste</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>Menu non importé</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>Aucun menu n’a pu être repris de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importer un menu</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>Le menu de « %1 » a été importé ; Annuler rétablit le précédent.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>Menu importé</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>Le menu de « %1 » a été importé. Tout n’a pas pu être repris tel quel :
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Moderne&#xa0;: du CSS standard dans un repère de navigation, utilisable au clav
     <message>
         <source>“%1”</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importer un menu</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>Pages, plans de site et listes (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

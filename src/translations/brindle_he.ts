@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>לא ניתן לקרוא את הדף.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>בדף אין ניווט ואין רשימת קישורים.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>הקובץ גדול מ־%1 MB.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>לא נמצאו פריטי תפריט בקובץ.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>בתפריט %1 פריטים; תפריט מכיל לכל היותר %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>פריטים עמוקים מ־%1 רמות, שהוצבו ברמה %1: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>פריטים ללא כותרת, שהושמטו: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>קישורי סקריפט שהושמטו (הפריטים נשמרו ללא קישור): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>לא ניתן לקרוא את הקובץ: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>הקובץ הוא אינדקס של מפות אתר: יש לייבא את אחת המפות הרשומות בו.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>הקובץ אינו מפת אתר (urlset לפי sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>לא ניתן לקרוא את מפת האתר: %1 (שורה %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>דף הבית</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>כתובות שהופיעו פעמיים ונלקחו פעם אחת: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>רשומות שאינן כתובות אינטרנט, שהושמטו: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>במפת האתר אין כתובות אינטרנט.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ kept %2 — %3: %4</source>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>&amp;ייבוא תפריט…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>לקחת את התפריט מדף, ממפת אתר או מראשי פרקים; הסגנון נשאר</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>התפריט לא יובא</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>לא ניתן היה לקחת תפריט מתוך „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>ייבוא תפריט</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>התפריט של „%1” יובא; ביטול מחזיר את התפריט הקודם.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>התפריט יובא</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>התפריט של „%1” יובא. לא הכול נלקח כפי שהיה:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1”</source>
         <translation>”%1“</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>ייבוא תפריט</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>דפים, מפות אתר וראשי פרקים (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;כל הקבצים (*)</translation>
     </message>
 </context>
 <context>

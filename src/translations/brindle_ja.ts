@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>ページを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>このページにはナビゲーションもリンクのリストもありません。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>ファイルが %1 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>ファイルにメニュー項目が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>メニューの項目数は %1 です。メニューに入れられるのは最大 %2 項目です。</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>%1 階層より深く、第 %1 階層に置いた項目: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>タイトルがなく、省いた項目: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>省いたスクリプトのリンク(項目はリンクなしで残しています): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>このファイルはサイトマップのインデックスです。一覧にあるサイトマップのどれかをインポートしてください。</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>このファイルはサイトマップ(sitemaps.org の urlset)ではありません。</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>サイトマップを読み込めません: %1(%2 行目)。</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>重複していて一度だけ取り込んだアドレス: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>ウェブアドレスではなく省いた項目: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>サイトマップにウェブアドレスがありません。</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ kept %2 — %3: %4</source>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>メニューをインポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>サイトのページ、サイトマップ、アウトラインからメニューを取り込みます。スタイルはそのままです</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>メニューをインポートできませんでした</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>「%1」からメニューを取り込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>メニューのインポート</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>「%1」のメニューをインポートしました。元に戻すと以前のメニューに戻ります。</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>メニューをインポートしました</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>「%1」のメニューをインポートしました。一部はそのままの形では取り込めませんでした:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>“%1”</source>
         <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>メニューのインポート</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>ページ、サイトマップ、アウトライン (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>

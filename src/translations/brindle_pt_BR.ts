@@ -261,6 +261,73 @@
     </message>
 </context>
 <context>
+    <name>MenuImport</name>
+    <message>
+        <source>The page cannot be read.</source>
+        <translation>Não é possível ler a página.</translation>
+    </message>
+    <message>
+        <source>The page has no navigation and no list of links.</source>
+        <translation>A página não tem navegação nem lista de links.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation>O arquivo tem mais de %1 MB.</translation>
+    </message>
+    <message>
+        <source>No menu items were found in the file.</source>
+        <translation>Nenhum item de menu foi encontrado no arquivo.</translation>
+    </message>
+    <message>
+        <source>The menu has %1 items; a menu holds at most %2.</source>
+        <translation>O menu tem %1 itens; um menu comporta no máximo %2.</translation>
+    </message>
+    <message>
+        <source>Items deeper than %1 levels, placed in level %1: %2</source>
+        <translation>Itens além de %1 níveis, colocados no nível %1: %2</translation>
+    </message>
+    <message>
+        <source>Items without a title, left out: %1</source>
+        <translation>Itens sem título, deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>Script links, left out (their items kept without a link): %1</source>
+        <translation>Links de script, deixados de fora (os itens foram mantidos sem link): %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Não é possível ler o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>The file is a sitemap index: import one of the sitemaps it lists.</source>
+        <translation>O arquivo é um índice de sitemaps: importe um dos sitemaps que ele lista.</translation>
+    </message>
+    <message>
+        <source>The file is not a sitemap (a urlset of sitemaps.org).</source>
+        <translation>O arquivo não é um sitemap (um urlset do sitemaps.org).</translation>
+    </message>
+    <message>
+        <source>The sitemap cannot be read: %1 (line %2).</source>
+        <translation>Não é possível ler o sitemap: %1 (linha %2).</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Addresses listed twice, taken once: %1</source>
+        <translation>Endereços repetidos, aproveitados uma vez: %1</translation>
+    </message>
+    <message>
+        <source>Entries that are not web addresses, left out: %1</source>
+        <translation>Entradas que não são endereços web, deixadas de fora: %1</translation>
+    </message>
+    <message>
+        <source>The sitemap lists no web addresses.</source>
+        <translation>O sitemap não lista endereços web.</translation>
+    </message>
+</context>
+<context>
     <name>MenuStructureView</name>
     <message>
         <source>A menu item needs a title: a link without one says nothing to visitors.</source>
@@ -1360,6 +1427,45 @@ guardado em %2 — %3: %4</translation>
     </message>
 </context>
 <context>
+    <name>brindle::MenuImportActions</name>
+    <message>
+        <source>&amp;Import Menu…</source>
+        <translation>&amp;Importar menu…</translation>
+    </message>
+    <message>
+        <source>Take the menu of a site&apos;s page, sitemap or outline; the style stays</source>
+        <translation>Usar o menu de uma página, sitemap ou estrutura de tópicos do site; o estilo permanece</translation>
+    </message>
+    <message>
+        <source>Menu Not Imported</source>
+        <translation>Menu não importado</translation>
+    </message>
+    <message>
+        <source>No menu could be taken from “%1”: %2</source>
+        <translation>Não foi possível obter um menu de “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importar menu</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported; Undo brings the previous one back.</source>
+        <translation>O menu de “%1” foi importado; Desfazer traz de volta o anterior.</translation>
+    </message>
+    <message>
+        <source>Menu Imported</source>
+        <translation>Menu importado</translation>
+    </message>
+    <message>
+        <source>The menu of “%1” was imported. Not all of it could be taken as it was:
+
+%2</source>
+        <translation>O menu de “%1” foi importado. Nem tudo pôde ser aproveitado como estava:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brindle::MenuItemForm</name>
     <message>
         <source>Icon &amp;follows the text colour</source>
@@ -1859,6 +1965,14 @@ Moderno: CSS padrão em uma região de navegação, utilizável com o teclado, e
     <message>
         <source>“%1”</source>
         <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Importar menu</translation>
+    </message>
+    <message>
+        <source>Pages, sitemaps and outlines (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;All files (*)</source>
+        <translation>Páginas, sitemaps e estruturas de tópicos (*.html *.htm *.xhtml *.xml *.md *.markdown *.txt);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>

@@ -77,8 +77,8 @@ void CliTest::informationOptions_printAndExitWithZero_data() {
         QByteArrayLiteral("usage: brindle-export [OPTIONS] --defaults OUTDIR\n");
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version << 1;
     QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version << 1;
-    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 16;
-    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 16;
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << usage << 19;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << usage << 19;
 }
 
 void CliTest::informationOptions_printAndExitWithZero() {
@@ -131,6 +131,12 @@ void CliTest::usageErrors_exitWithTwo_data() {
         QStringLiteral("--force"), QStringLiteral("--snippet"), QStringLiteral("--force"),
         QStringLiteral("--defaults"), QStringLiteral("a")};
     QTest::newRow("help with more") << QStringList{QStringLiteral("--help"), QStringLiteral("a")};
+    QTest::newRow("menu without a file") << QStringList{QStringLiteral("--menu")};
+    QTest::newRow("menu of an empty name") << QStringList{
+        QStringLiteral("--menu="), QStringLiteral("--defaults"), QStringLiteral("a")};
+    QTest::newRow("menu twice") << QStringList{QStringLiteral("--menu=a.md"),
+                                               QStringLiteral("--menu=b.md"),
+                                               QStringLiteral("--defaults"), QStringLiteral("a")};
 }
 
 void CliTest::usageErrors_exitWithTwo() {

@@ -10,6 +10,7 @@
 #include "controller/GalleryActions.h"
 #include "controller/LeftWorkDialog.h"
 #include "controller/MainWindow.h"
+#include "controller/MenuImportActions.h"
 #include "controller/PreviewView.h"
 #include "controller/ProjectActions.h"
 #include "editor/MenuItemForm.h"
@@ -557,6 +558,7 @@ private slots:
     void recoveryList_worksByKeyboardAndIsNamed();
     void contrastWindow_worksByKeyboardAndIsNamed();
     void gallery_worksByKeyboardAndKeepsOrReplacesTheMenu();
+    void importMenu_replacesTheMenuAsOneStep();
     void keyboardOnly_pickColourAndHoverOpacity();
     void randomEdits_undoneAndRedoneAllTheWay_data();
     void randomEdits_undoneAndRedoneAllTheWay();
@@ -1452,6 +1454,70 @@ void PanelsInWindowTest::gallery_worksByKeyboardAndKeepsOrReplacesTheMenu() {
     QTRY_COMPARE(topTitles(w.data),
                  QStringList({u"Home"_s, u"Products"_s, u"Services"_s, u"About"_s, u"Contact"_s}));
     QVERIFY(w.data.value(Setting::mainMenufontColor) != expected.value(Setting::mainMenufontColor));
+}
+
+// File → Import Menu… takes a site's menu as one edit: the outline, the page and the preview
+// show it, the style stays, what was left out is told once, and Undo brings the old menu back.
+// A file without a menu is refused and changes nothing.
+void PanelsInWindowTest::importMenu_replacesTheMenuAsOneStep() {
+    ShownWindow w;
+    QVERIFY(w.active());
+    w.data.setBorderRadius(7);
+    QTemporaryDir site;
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const QString page = site.filePath(u"index.html"_s);
+    const QString empty = site.filePath(u"empty.html"_s);
+    QVERIFY(writeFile(page, "<nav><ul><li><a href=\"/\">Start</a><li><a href=\"/shop/\">Shop"
+                            "</a><ul><li><a href=\"/shop/a/\">Lamps</a><li><a href=\"javascript:"
+                            "x()\">Run</a></ul></ul></nav>"));
+    QVERIFY(writeFile(empty, "<p>No menu.</p>"));
+    QVERIFY(w.window.findChild<QAction*>(u"importMenu"_s));
+    const QStringList before = topTitles(w.data);
+    DesignHistory& history = w.window.document()->history();
+    history.commitPending();
+    const int steps = history.stack().count();
+    const auto shownBox = [&w](const QString& title) -> QMessageBox* {
+        for (QMessageBox* box : w.window.findChildren<QMessageBox*>())
+            if (box->isVisible() && box->windowTitle() == title)
+                return box;
+        return nullptr;
+    };
+
+    QVERIFY(!w.window.menuImport()->importFrom(empty));
+    QTRY_VERIFY(shownBox(u"Menu Not Imported"_s));
+    QVERIFY(shownBox(u"Menu Not Imported"_s)->text().contains(u"empty.html"_s));
+    shownBox(u"Menu Not Imported"_s)->accept();
+    history.commitPending();
+    QCOMPARE(history.stack().count(), steps);
+    QCOMPARE(topTitles(w.data), before);
+
+    QVERIFY(w.window.menuImport()->importFrom(page));
+    QTRY_VERIFY(shownBox(u"Menu Imported"_s));
+    QVERIFY(shownBox(u"Menu Imported"_s)->text().contains(u"Script links"_s));
+    shownBox(u"Menu Imported"_s)->accept();
+    history.commitPending();
+    QCOMPARE(history.stack().count(), steps + 1);
+    QCOMPARE(history.stack().undoText(), u"Import Menu"_s);
+    QCOMPARE(topTitles(w.data), QStringList({u"Start"_s, u"Shop"_s}));
+    MenuTreeModel* model = w.window.menuStructureView()->treeModel();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->rowCount(model->index(1, 0)), 2);
+    QCOMPARE(model->data(model->index(1, 0, model->index(1, 0))).toString(), u"Run"_s);
+    const QString html = w.window.controller()->documents().htmlText();
+    QVERIFY(html.contains(u"href=\"/shop/a/\">Lamps</a>"_s));
+    QVERIFY(!html.contains(u"javascript"_s));
+    QCOMPARE(w.data.borderRadius(), 7);
+    QVERIFY(w.window.document()->isModified());
+
+    history.undo();
+    QCOMPARE(topTitles(w.data), before);
+    QVERIFY(w.window.controller()->documents().htmlText().contains(before.at(1)));
+    QCOMPARE(model->rowCount(), before.size());
+    history.redo();
+    QCOMPARE(topTitles(w.data), QStringList({u"Start"_s, u"Shop"_s}));
 }
 
 void PanelsInWindowTest::keyboardOnly_pickColourAndHoverOpacity() {

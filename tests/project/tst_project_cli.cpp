@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace brindle;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -158,6 +160,8 @@ private slots:
     void fullDisk_failsLoudlyAndKeepsThePreviousFile();
     void outputStyle_projectsOwnOrTheOptions_data();
     void outputStyle_projectsOwnOrTheOptions();
+    void importedMenu_replacesTheMenuOnly_data();
+    void importedMenu_replacesTheMenuOnly();
     void numbers_readTheSameInEveryLocale_data();
     void numbers_readTheSameInEveryLocale();
 };
@@ -559,6 +563,72 @@ void ProjectCliTest::fullDisk_failsLoudlyAndKeepsThePreviousFile() {
     QCOMPARE(readBytes(css), previousCss);
     QCOMPARE(readBytes(project), QByteArray("previous project"));
     QCOMPARE(entries(disk), before); // no auxiliary file left behind
+}
+
+void ProjectCliTest::importedMenu_replacesTheMenuOnly_data() {
+    QTest::addColumn<bool>("fromProject"); // else --defaults
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("saysOnError"); // what standard error holds
+    QTest::addColumn<QStringList>("links");   // the page's menu links, in order
+    QTest::newRow("a page's nav into a project's style")
+        << true << u"page.html"_s
+        << QByteArray("<nav><ul><li><a href=/>Start</a><li><a href=/shop>Shop</a><ul><li><a "
+                      "href=/shop/a>A</a><ul><li><a href=/shop/a/1>One</a></ul></ul></ul></nav>")
+        << 0 << u"warning: Items deeper than 2 levels, placed in level 2: 1\n"_s
+        << QStringList{u"/"_s, u"/shop"_s, u"/shop/a"_s, u"/shop/a/1"_s};
+    QTest::newRow("an outline into the default design")
+        << false << u"menu.md"_s << QByteArray("- [Home](index.html)\n- [Blog](blog/)\n") << 0
+        << QString() << QStringList{u"index.html"_s, u"blog/"_s};
+    QTest::newRow("a file without a menu")
+        << true << u"page.html"_s << QByteArray("<p>Nothing here.</p>") << 1
+        << u"cannot take a menu from"_s << QStringList();
+    QTest::newRow("a missing file")
+        << false << QString() << QByteArray() << 1 << u"cannot be read"_s << QStringList();
+}
+
+// The menu comes from the file, everything else from the design; a refused file writes
+// nothing.
+void ProjectCliTest::importedMenu_replacesTheMenuOnly() {
+    QFETCH(bool, fromProject);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, source);
+    QFETCH(int, exitCode);
+    QFETCH(QString, saysOnError);
+    QFETCH(QStringList, links);
+    QTemporaryDir work, toolTemporary;
+    const QString project = work.filePath(u"Sample.brindleprj"_s);
+    saveSampleProject(project);
+    const QString menu = work.filePath(fileName.isEmpty() ? u"missing.html"_s : fileName);
+    if (!fileName.isEmpty()) {
+        QFile file(menu);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(source);
+    }
+    const QString out = work.filePath(u"out"_s);
+    const ToolRun run =
+        runTool(fromProject ? QStringList{u"--menu"_s, menu, project, out}
+                            : QStringList{u"--menu="_s + menu, u"--defaults"_s, out},
+                toolTemporary.path());
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY2(QString::fromUtf8(run.standardError).contains(saysOnError),
+                 run.standardError.constData());
+        QVERIFY(!QFileInfo::exists(out));
+        return;
+    }
+    QCOMPARE(QString::fromUtf8(run.standardError),
+             saysOnError.isEmpty() ? QString() : u"brindle-export: "_s + saysOnError);
+    const QString page = QString::fromUtf8(readBytes(QDir(out).filePath(u"index.html"_s)));
+    QStringList written;
+    static const QRegularExpression href(u"<a [^>]*href=\"([^\"]*)\""_s);
+    for (auto it = href.globalMatch(page); it.hasNext();)
+        written << it.next().captured(1);
+    QCOMPARE(written, links);
+    // The style is the design's: the project's rounded corners, and none of its items.
+    QCOMPARE(readBytes(QDir(out).filePath(u"styles.css"_s)).contains("9px"), fromProject);
+    QVERIFY(!page.contains(u"Forën"_s));
 }
 
 void ProjectCliTest::numbers_readTheSameInEveryLocale_data() {
