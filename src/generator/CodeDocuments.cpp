@@ -15,7 +15,20 @@ namespace {
 // One piece of a document: fixed text, a registered fragment, or the text of an output
 // option. An option is part of the document's frame: changing it rebuilds the texts.
 struct Piece {
-    enum class Kind { Fixed, Fragment, NavLabel, NavDirection, PhoneQuery, PageTitle };
+    // The Current… kinds are fixed selectors written only when the current page takes that
+    // state's look in the bar or in the drop-downs.
+    enum class Kind {
+        Fixed,
+        Fragment,
+        NavLabel,
+        NavDirection,
+        PhoneQuery,
+        PageTitle,
+        CurrentBarHover,
+        CurrentBarActive,
+        CurrentDropDownHover,
+        CurrentDropDownActive
+    };
     Kind kind;
     const char* fixed;
     Fragment fragment;
@@ -29,6 +42,9 @@ constexpr Piece frag(Fragment fragment) {
 }
 constexpr Piece option(Piece::Kind kind) {
     return {kind, nullptr, Fragment::menuStructure};
+}
+constexpr Piece whenCurrent(Piece::Kind kind, const char* selectors) {
+    return {kind, selectors, Fragment::menuStructure};
 }
 
 // The builders in the order the build runs them. Only the last three depend on it: the
@@ -389,10 +405,20 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav li:last-child {\n"),
     text("\tborder-inline-end: 0px;\n"),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav li:hover {\n"),
+    // The page being shown, and in the bar the section that holds it, look as the designer
+    // chose: the script marks them, and a page's own aria-current marks the link.
+    text(".brindlenav-nav .brindlenav li:hover"),
+    whenCurrent(Piece::Kind::CurrentBarHover,
+                ",\n.brindlenav-nav .brindlenav > li.brindlenav-current,\n.brindlenav-nav "
+                ".brindlenav > li.brindlenav-section"),
+    text(" {\n"),
     frag(Fragment::backgroundColorHover),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav li:active {\n"),
+    text(".brindlenav-nav .brindlenav li:active"),
+    whenCurrent(Piece::Kind::CurrentBarActive,
+                ",\n.brindlenav-nav .brindlenav > li.brindlenav-current,\n.brindlenav-nav "
+                ".brindlenav > li.brindlenav-section"),
+    text(" {\n"),
     frag(Fragment::backgroundColorActive),
     text("}\n"),
     // The disclosure buttons take the links' colours: the arrow they draw, and their focus
@@ -408,11 +434,20 @@ constexpr Piece kModernStylesheet[] = {
     text("\ttext-decoration: none;\n"),
     frag(Fragment::mainMenuTextShadow),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav a:hover,\n.brindlenav-nav .brindlenav li:hover > button {\n"),
+    text(".brindlenav-nav .brindlenav a:hover,\n.brindlenav-nav .brindlenav li:hover > button"),
+    whenCurrent(Piece::Kind::CurrentBarHover,
+                ",\n.brindlenav-nav .brindlenav > li > a[aria-current=\"page\"],\n.brindlenav-nav "
+                ".brindlenav > li.brindlenav-section > a,\n.brindlenav-nav .brindlenav > "
+                "li.brindlenav-section > button"),
+    text(" {\n"),
     frag(Fragment::mainMenuFontColorHover),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav a:active,\n.brindlenav-nav .brindlenav li > button:active "
-         "{\n"),
+    text(".brindlenav-nav .brindlenav a:active,\n.brindlenav-nav .brindlenav li > button:active"),
+    whenCurrent(Piece::Kind::CurrentBarActive,
+                ",\n.brindlenav-nav .brindlenav > li > a[aria-current=\"page\"],\n.brindlenav-nav "
+                ".brindlenav > li.brindlenav-section > a,\n.brindlenav-nav .brindlenav > "
+                "li.brindlenav-section > button"),
+    text(" {\n"),
     frag(Fragment::mainMenuFontColorActive),
     text("}\n"),
     // A sub-menu opens on hover, while anything in its item has focus (keyboard, or a tap on
@@ -460,10 +495,16 @@ constexpr Piece kModernStylesheet[] = {
     text(".brindlenav-nav .brindlenav ul li:last-child {\n"),
     text("\tbox-shadow: none;\n"),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav ul li:hover {\n"),
+    text(".brindlenav-nav .brindlenav ul li:hover"),
+    whenCurrent(Piece::Kind::CurrentDropDownHover,
+                ",\n.brindlenav-nav .brindlenav ul li.brindlenav-current"),
+    text(" {\n"),
     frag(Fragment::subMenuBackgroundColorHover),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav ul li:active {\n"),
+    text(".brindlenav-nav .brindlenav ul li:active"),
+    whenCurrent(Piece::Kind::CurrentDropDownActive,
+                ",\n.brindlenav-nav .brindlenav ul li.brindlenav-current"),
+    text(" {\n"),
     frag(Fragment::subMenuBackgroundColorActive),
     text("}\n"),
     text(".brindlenav-nav .brindlenav ul a {\n"),
@@ -478,10 +519,16 @@ constexpr Piece kModernStylesheet[] = {
     frag(Fragment::subMenuItemHeight),
     frag(Fragment::subMenuWidth),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav ul a:hover {\n"),
+    text(".brindlenav-nav .brindlenav ul a:hover"),
+    whenCurrent(Piece::Kind::CurrentDropDownHover,
+                ",\n.brindlenav-nav .brindlenav ul a[aria-current=\"page\"]"),
+    text(" {\n"),
     frag(Fragment::subMenuFontColorHover),
     text("}\n"),
-    text(".brindlenav-nav .brindlenav ul a:active {\n"),
+    text(".brindlenav-nav .brindlenav ul a:active"),
+    whenCurrent(Piece::Kind::CurrentDropDownActive,
+                ",\n.brindlenav-nav .brindlenav ul a[aria-current=\"page\"]"),
+    text(" {\n"),
     frag(Fragment::subMenuFontColorActive),
     text("}\n"),
     text(".brindlenav-nav .brindlenav ul li:first-child a {\n"),
@@ -672,6 +719,22 @@ QString optionText(Piece::Kind kind, const OutputOptions& options, const QString
     return phoneMediaQuery(options);
 }
 
+// Whether the current page takes the look of the piece's state where the piece stands.
+bool currentPageTakes(Piece::Kind kind, const OutputOptions& options) {
+    switch (kind) {
+    case Piece::Kind::CurrentBarHover:
+        return options.currentPageLook == CurrentPageLook::Hover;
+    case Piece::Kind::CurrentBarActive:
+        return options.currentPageLook == CurrentPageLook::Active;
+    case Piece::Kind::CurrentDropDownHover:
+        return options.subMenuCurrentPageLook == CurrentPageLook::Hover;
+    case Piece::Kind::CurrentDropDownActive:
+        return options.subMenuCurrentPageLook == CurrentPageLook::Active;
+    default:
+        return false;
+    }
+}
+
 // Lays the pieces out one after another, recording each fragment's start.
 QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
                  const OutputOptions& options, const QString& documentName = {}) {
@@ -683,6 +746,13 @@ QString assemble(std::span<const Piece> pieces, FragmentRegistry& registry,
         options.style == OutputStyle::Modern && className != QLatin1String(MenuClassNames::kToken);
     for (const Piece& piece : pieces) {
         switch (piece.kind) {
+        case Piece::Kind::CurrentBarHover:
+        case Piece::Kind::CurrentBarActive:
+        case Piece::Kind::CurrentDropDownHover:
+        case Piece::Kind::CurrentDropDownActive:
+            if (!currentPageTakes(piece.kind, options))
+                break;
+            [[fallthrough]];
         case Piece::Kind::Fixed:
             if (named)
                 result += QString(QLatin1String(piece.fixed))

@@ -56,13 +56,13 @@ MenuClassNames menuClassNames(const OutputOptions& options) {
 QString menuScriptText(const QString& className) {
     // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, closing
     // on a press elsewhere, aria-expanded on the buttons, keeping an open drop-down inside the
-    // window). Hover, focus and a tap open the sub-menus without it. The token stands for the
-    // menu's class name, written once.
-    // setOpen() leaves at most one item open; one still under the pointer or the focus stays
-    // shut until they leave it. After the pointer or the focus has left, the state is read a
-    // frame later and again a quarter second later: an engine under load may still match
-    // :hover while it tells of the leaving. The state is read once more when the page has
-    // loaded: a script run before the stylesheet applied would report every list open.
+    // window, marking the current page). Hover, focus and a tap open the sub-menus without it. The
+    // token stands for the menu's class name, written once. setOpen() leaves at most one item open;
+    // one still under the pointer or the focus stays shut until they leave it. After the pointer or
+    // the focus has left, the state is read a frame later and again a quarter second later: an
+    // engine under load may still match :hover while it tells of the leaving. The state is read
+    // once more when the page has loaded: a script run before the stylesheet applied would report
+    // every list open.
     static const QString script = QStringLiteral(
         R"js((function () {
 	"use strict";
@@ -137,6 +137,22 @@ QString menuScriptText(const QString& className) {
 		if (!li) return;
 		setOpen(li, false);
 		if (li.contains(document.activeElement)) li.querySelector(":scope > button").focus();
+	});
+	// The link to the page being shown, and the bar's item that holds it. A link keeps a
+	// mark the page wrote itself.
+	function address(u) {
+		return u.protocol + "//" + u.host + u.pathname.replace(/\/$/, "/index.html");
+	}
+	[].forEach.call(menu.querySelectorAll("a[href]"), function (a) {
+		if (a.getAttribute("href").charAt(0) !== "#" && address(a) === address(location) &&
+			(!a.search || a.search === location.search))
+			a.setAttribute("aria-current", "page");
+	});
+	[].forEach.call(menu.querySelectorAll("a[aria-current=page]"), function (a) {
+		var li = a.parentElement, top = li;
+		while (top.parentElement !== menu) top = top.parentElement;
+		li.classList.add(name + "-current");
+		if (top !== li) top.classList.add(name + "-section");
 	});
 	addEventListener("load", sync);
 	addEventListener("resize", sync);

@@ -59,6 +59,27 @@ QString menuDirectionName(MenuDirection direction) {
     return QStringLiteral("page");
 }
 
+QString currentPageLookName(CurrentPageLook look) {
+    switch (look) {
+    case CurrentPageLook::Hover:
+        return QStringLiteral("hover");
+    case CurrentPageLook::Plain:
+        return QStringLiteral("plain");
+    case CurrentPageLook::Active:
+        break;
+    }
+    return QStringLiteral("active");
+}
+
+std::optional<CurrentPageLook> currentPageLookOfName(const QString& name) {
+    for (const CurrentPageLook look :
+         {CurrentPageLook::Active, CurrentPageLook::Hover, CurrentPageLook::Plain}) {
+        if (name == currentPageLookName(look))
+            return look;
+    }
+    return std::nullopt;
+}
+
 std::optional<MenuDirection> menuDirectionOfName(const QString& name) {
     for (const MenuDirection direction :
          {MenuDirection::Page, MenuDirection::LeftToRight, MenuDirection::RightToLeft}) {

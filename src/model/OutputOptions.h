@@ -14,6 +14,10 @@ enum class OutputStyle { Classic, Modern };
 // then carries the direction).
 enum class MenuDirection { Page, LeftToRight, RightToLeft };
 
+// How a Modern menu shows the page being shown (and, in the bar, the section that holds it):
+// as an item being pressed or hovered looks, or as every other item.
+enum class CurrentPageLook { Active, Hover, Plain };
+
 // The options of the generated output that are not style settings. They travel with the
 // design (saved, undone, exported) but never change a Classic text.
 struct OutputOptions {
@@ -28,6 +32,8 @@ struct OutputOptions {
     // itself in a host page and two menus can share one.
     QString className = defaultClassName();
     MenuDirection direction = MenuDirection::Page;
+    CurrentPageLook currentPageLook = CurrentPageLook::Active;        // in the bar
+    CurrentPageLook subMenuCurrentPageLook = CurrentPageLook::Active; // in the drop-downs
 
     static QString defaultNavLabel() { return QStringLiteral("Main"); }
     static QString defaultClassName() { return QStringLiteral("brindlenav"); }
@@ -53,5 +59,9 @@ std::optional<OutputStyle> outputStyleOfName(const QString& name);
 // HTML dir attribute.
 QString menuDirectionName(MenuDirection direction);
 std::optional<MenuDirection> menuDirectionOfName(const QString& name);
+
+// "active", "hover" and "plain", as project files write them.
+QString currentPageLookName(CurrentPageLook look);
+std::optional<CurrentPageLook> currentPageLookOfName(const QString& name);
 
 } // namespace brindle

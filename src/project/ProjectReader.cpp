@@ -413,6 +413,17 @@ std::variant<OutputOptions, QString> readOutputOptions(const PlistElement& eleme
             return Texts::tr("the menu's direction is not “page”, “ltr” or “rtl”");
         options.direction = *known;
     }
+    for (const auto& [key, look] :
+         {std::pair{kCurrentPageLookKey, &options.currentPageLook},
+          std::pair{kSubMenuCurrentPageLookKey, &options.subMenuCurrentPageLook}}) {
+        if (const PlistElement* value = element.valueForKey(QLatin1String(key))) {
+            const auto known =
+                value->kind == Kind::String ? currentPageLookOfName(value->text) : std::nullopt;
+            if (!known)
+                return Texts::tr("the current page's look is not “active”, “hover” or “plain”");
+            *look = *known;
+        }
+    }
     return options;
 }
 

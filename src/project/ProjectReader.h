@@ -36,6 +36,9 @@ inline constexpr const char* kNavigationLabelKey = "navigationLabel";
 inline constexpr const char* kPhoneBreakpointKey = "phoneBreakpoint";
 inline constexpr const char* kClassNameKey = "className"; // written only when not the default
 inline constexpr const char* kDirectionKey = "direction"; // written only when not the page's
+// Written only when not "active".
+inline constexpr const char* kCurrentPageLookKey = "currentPageLook";
+inline constexpr const char* kSubMenuCurrentPageLookKey = "subMenuCurrentPageLook";
 // What items have beyond the 3.0 layout, by place: "2" is the bar's second item, "2.1" the
 // first item under it. Each holds the three SVG icon keys.
 inline constexpr const char* kItemsKey = "items";

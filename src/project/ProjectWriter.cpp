@@ -122,6 +122,14 @@ PlistElement outputOptionsElement(const OutputOptions& options) {
         keys.append(QLatin1String(kDirectionKey));
         values.push_back(PlistElement::fromString(menuDirectionName(options.direction)));
     }
+    for (const auto& [key, look] :
+         {std::pair{kCurrentPageLookKey, options.currentPageLook},
+          std::pair{kSubMenuCurrentPageLookKey, options.subMenuCurrentPageLook}}) {
+        if (look != CurrentPageLook::Active) {
+            keys.append(QLatin1String(key));
+            values.push_back(PlistElement::fromString(currentPageLookName(look)));
+        }
+    }
     return PlistElement::fromDictionary(keys, values);
 }
 

@@ -13,6 +13,7 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(brindle::MenuDirection)
+Q_DECLARE_METATYPE(brindle::CurrentPageLook)
 
 using namespace brindle;
 using testing::applySettings;
@@ -568,6 +569,70 @@ void DocumentsTest::modernStyle_readsInTheMenusDirection() {
         "\t.brindlenav-nav[dir=\"rtl\"] .brindlenav .brindlenav-sublink.brindlenav-icon2 {\n"
         "\t\tbackground-position: right 36px center;\n\t}\n")));
     QVERIFY(css.contains(QStringLiteral("\tdisplay: flex;\n\tflex-wrap: wrap;\n")));
+}
+
+void DocumentsTest::modernStyle_marksTheCurrentPage_data() {
+    QTest::addColumn<CurrentPageLook>("bar");
+    QTest::addColumn<CurrentPageLook>("dropDowns");
+    QTest::newRow("pressed, the default") << CurrentPageLook::Active << CurrentPageLook::Active;
+    QTest::newRow("hovered in the bar, pressed below")
+        << CurrentPageLook::Hover << CurrentPageLook::Active;
+    QTest::newRow("plain in the bar, hovered below")
+        << CurrentPageLook::Plain << CurrentPageLook::Hover;
+    QTest::newRow("pressed in the bar, plain below")
+        << CurrentPageLook::Active << CurrentPageLook::Plain;
+}
+
+// The current page's selectors join exactly the rules of the state whose look it takes, in
+// the bar and in the drop-downs; a plain look writes none; Classic never does.
+void DocumentsTest::modernStyle_marksTheCurrentPage() {
+    QFETCH(CurrentPageLook, bar);
+    QFETCH(CurrentPageLook, dropDowns);
+    GlobalData data;
+    CodeDocuments documents(data);
+    OutputOptions options;
+    options.currentPageLook = bar;
+    options.subMenuCurrentPageLook = dropDowns;
+    data.setOutputOptions(options);
+    buildBoth(documents);
+    QVERIFY(!documents.cssText().contains(QStringLiteral("current")));
+    options.style = OutputStyle::Modern;
+    data.setOutputOptions(options);
+    documents.rebuildForOutputOptions();
+    const QString css = documents.cssText();
+    const QString barItems =
+        QStringLiteral(",\n.brindlenav-nav .brindlenav > li.brindlenav-current,\n"
+                       ".brindlenav-nav .brindlenav > li.brindlenav-section");
+    const QString barLinks =
+        QStringLiteral(",\n.brindlenav-nav .brindlenav > li > a[aria-current=\"page\"],\n"
+                       ".brindlenav-nav .brindlenav > li.brindlenav-section > a,\n"
+                       ".brindlenav-nav .brindlenav > li.brindlenav-section > button");
+    const QString subItems =
+        QStringLiteral(",\n.brindlenav-nav .brindlenav ul li.brindlenav-current");
+    const QString subLinks =
+        QStringLiteral(",\n.brindlenav-nav .brindlenav ul a[aria-current=\"page\"]");
+    const auto rule = [](const char* state, bool current, const QString& selectors) -> QString {
+        return QLatin1String(state) + (current ? selectors : QString()) + QStringLiteral(" {\n");
+    };
+    using L = CurrentPageLook;
+    for (const L look : {L::Hover, L::Active}) {
+        const bool hover = look == L::Hover;
+        QVERIFY(css.contains(rule(hover ? "\n.brindlenav-nav .brindlenav li:hover"
+                                        : "\n.brindlenav-nav .brindlenav li:active",
+                                  bar == look, barItems)));
+        QVERIFY(css.contains(rule(hover ? ".brindlenav-nav .brindlenav li:hover > button"
+                                        : ".brindlenav-nav .brindlenav li > button:active",
+                                  bar == look, barLinks)));
+        QVERIFY(css.contains(rule(hover ? "\n.brindlenav-nav .brindlenav ul li:hover"
+                                        : "\n.brindlenav-nav .brindlenav ul li:active",
+                                  dropDowns == look, subItems)));
+        QVERIFY(css.contains(rule(hover ? "\n.brindlenav-nav .brindlenav ul a:hover"
+                                        : "\n.brindlenav-nav .brindlenav ul a:active",
+                                  dropDowns == look, subLinks)));
+    }
+    QCOMPARE(css.count(QStringLiteral("brindlenav-current")),
+             (bar != L::Plain ? 1 : 0) + (dropDowns != L::Plain ? 1 : 0));
+    QVERIFY(documents.scriptText().contains(QStringLiteral("\"aria-current\", \"page\"")));
 }
 
 void DocumentsTest::modernFonts_endInAStackForEveryScript_data() {

@@ -25,6 +25,8 @@ private slots:
     void modernStyle_writesStandardForms();
     void modernStyle_frameFollowsTheOptions_data();
     void modernStyle_frameFollowsTheOptions();
+    void modernStyle_marksTheCurrentPage_data();
+    void modernStyle_marksTheCurrentPage();
     void modernStyle_readsInTheMenusDirection_data();
     void modernStyle_readsInTheMenusDirection();
     void modernFonts_endInAStackForEveryScript_data();

@@ -22,6 +22,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -32,6 +35,7 @@
 using namespace brindle;
 
 Q_DECLARE_METATYPE(brindle::MenuDirection)
+Q_DECLARE_METATYPE(brindle::CurrentPageLook)
 using namespace testsupport;
 using namespace Qt::StringLiterals;
 
@@ -104,6 +108,38 @@ bool waitForScript(QWebEnginePage* page, const QString& condition) {
     return QTest::qWaitFor([&] { return evaluate(page, condition).toBool(); }, 5000);
 }
 
+// Serves the files of one folder over HTTP on a free local port, as a site's server would.
+class FolderServer : public QTcpServer {
+public:
+    explicit FolderServer(const QString& folder) : m_folder(folder) {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+        });
+    }
+    QString address() const { return u"http://127.0.0.1:%1/"_s.arg(serverPort()); }
+
+private:
+    void answer(QTcpSocket* socket) {
+        const QByteArray request = socket->readAll();
+        QString path = QUrl(QString::fromLatin1(request.split(' ').value(1))).path();
+        if (path.endsWith(u'/'))
+            path += u"index.html"_s;
+        QFile file(m_folder + path);
+        const bool found = !path.contains(u".."_s) && file.open(QIODevice::ReadOnly);
+        const QByteArray body = found ? file.readAll() : QByteArray("missing");
+        const QByteArray type = path.endsWith(u".css"_s)  ? "text/css"
+                                : path.endsWith(u".js"_s) ? "text/javascript"
+                                                          : "text/html; charset=utf-8";
+        socket->write(QByteArray(found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n") +
+                      "Content-Type: " + type + "\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+    QString m_folder;
+};
+
 } // namespace
 
 class ExportedPagesTest : public QObject {
@@ -117,6 +153,8 @@ private slots:
     void direction_mirrorsTheMenu_data();
     void direction_mirrorsTheMenu();
     void menuScript_tellsWhatIsShownAndLetsGo();
+    void currentPage_isMarkedWhereverThePageIs_data();
+    void currentPage_isMarkedWhereverThePageIs();
     void svgIcon_isDrawnAsQtDrawsIt_data();
     void svgIcon_isDrawnAsQtDrawsIt();
     void svgIcon_insideTheLinkTakesItsColours();
@@ -829,6 +867,108 @@ void ExportedPagesTest::direction_mirrorsTheMenu() {
     // Where icons and titles stand; the shop's own colours are no matter of direction.
     found = found.filter(QRegularExpression(u"stands|start"_s));
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs_data() {
+    QTest::addColumn<bool>("http");       // else a file
+    QTest::addColumn<QString>("address"); // in the site's folder
+    QTest::addColumn<CurrentPageLook>("look");
+    QTest::addColumn<QString>("marked");  // the marked link's title
+    QTest::addColumn<QString>("section"); // the bar's item that holds it, when another
+    const auto active = CurrentPageLook::Active;
+    QTest::newRow("index.html") << false << u"index.html"_s << active << u"Home"_s << QString();
+    QTest::newRow("a sub-item's page")
+        << false << u"lamps.html"_s << active << u"Lamps"_s << u"Products"_s;
+    QTest::newRow("the page's own query and fragment")
+        << false << u"lamps.html?size=2#top"_s << active << u"Lamps"_s << u"Products"_s;
+    QTest::newRow("a link's query the page lacks")
+        << false << u"chairs.html"_s << active << QString() << QString();
+    QTest::newRow("a link's query the page has")
+        << false << u"chairs.html?colour=red"_s << active << u"Chairs"_s << u"Products"_s;
+    QTest::newRow("a link's fragment")
+        << false << u"about.html"_s << active << u"About"_s << QString();
+    QTest::newRow("a page of no item")
+        << false << u"other.html"_s << active << QString() << QString();
+    QTest::newRow("over http") << true << u"lamps.html"_s << active << u"Lamps"_s << u"Products"_s;
+    QTest::newRow("the site's root over http")
+        << true << QString() << active << u"Home"_s << QString();
+    QTest::newRow("looking hovered")
+        << false << u"lamps.html"_s << CurrentPageLook::Hover << u"Lamps"_s << u"Products"_s;
+    QTest::newRow("looking as the others")
+        << false << u"lamps.html"_s << CurrentPageLook::Plain << u"Lamps"_s << u"Products"_s;
+}
+
+// Wherever the exported menu is shown, its script marks the link to that page (and the bar's
+// item above it) and the marks take the look chosen for the bar and the drop-downs.
+void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs() {
+    QFETCH(bool, http);
+    QFETCH(QString, address);
+    QFETCH(CurrentPageLook, look);
+    QFETCH(QString, marked);
+    QFETCH(QString, section);
+    QTemporaryDir folder;
+    GlobalData data;
+    Node* root = data.getMenuRootNode();
+    root->clearChildren();
+    const auto add = [&data](Node* parent, const QString& title, const QString& link) {
+        auto item = Node::make(title, u"icon%1"_s.arg(title.size()));
+        item->setLink(link);
+        return parent ? data.insertMenuRootNodeChild(std::move(item), parent, -1)
+                      : data.addMenuRootNodeChild(std::move(item));
+    };
+    add(nullptr, u"Home"_s, u"./"_s);
+    Node* products = add(nullptr, u"Products"_s, QString());
+    add(products, u"Lamps"_s, u"lamps.html"_s);
+    add(products, u"Chairs"_s, u"chairs.html?colour=red"_s);
+    add(nullptr, u"About"_s, u"about.html#team"_s);
+    add(nullptr, u"Contact"_s, QString());
+    // Pressed items show red in the bar and blue in the drop-downs, hovered ones green.
+    data.setMainMenufontColorActive(Color{1, 0, 0, 1});
+    data.setSubMenufontColorActive(Color{0, 0, 1, 1});
+    data.setMainMenufontColorHover(Color{0, 1, 0, 1});
+    data.setSubMenufontColorHover(Color{0, 1, 0, 1});
+    OutputOptions options = data.outputOptions();
+    options.currentPageLook = look;
+    options.subMenuCurrentPageLook = look;
+    data.setOutputOptions(options);
+    QVERIFY(exportShop(data, folder.path(), folder.path()));
+    for (const char* page : {"lamps.html", "chairs.html", "about.html", "other.html"})
+        QVERIFY(
+            QFile::copy(folder.filePath(u"index.html"_s), folder.filePath(QLatin1String(page))));
+
+    FolderServer server(folder.path());
+    const QUrl url = http ? QUrl(server.address() + address)
+                          : QUrl(QUrl::fromLocalFile(folder.path() + u'/').toString() + address);
+    QWebEngineView view;
+    view.resize(1280, 600);
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    view.load(url);
+    QVERIFY(loaded.wait(30000) && loaded.first().first().toBool());
+    const QStringList shown = evaluate(view.page(), uR"((() => {
+            const titles = s => [...document.querySelectorAll(s)].map(e => e.textContent).join();
+            const colour = s => { const e = document.querySelector(s);
+                                  return e ? getComputedStyle(e).color : ''; };
+            return [titles('nav a[aria-current=page]'), titles('nav li.brindlenav-current > a'),
+                    titles('nav li.brindlenav-section > a'),
+                    colour('nav li.brindlenav-section > a'),
+                    colour('nav ul ul a[aria-current=page]'),
+                    colour('nav > ul > li:last-child > a')]; })())"_s)
+                                  .toStringList();
+    QCOMPARE(shown.size(), 6);
+    QCOMPARE(shown.at(0), marked);
+    QCOMPARE(shown.at(1), marked);
+    QCOMPARE(shown.at(2), section);
+    if (section.isEmpty())
+        return;
+    const QString plain = shown.at(5);
+    const QString green = u"rgb(0, 255, 0)"_s;
+    QCOMPARE(shown.at(3), look == CurrentPageLook::Active  ? u"rgb(255, 0, 0)"_s
+                          : look == CurrentPageLook::Hover ? green
+                                                           : plain);
+    if (look == CurrentPageLook::Plain)
+        QVERIFY(shown.at(4) != u"rgb(0, 0, 255)"_s && shown.at(4) != green);
+    else
+        QCOMPARE(shown.at(4), look == CurrentPageLook::Active ? u"rgb(0, 0, 255)"_s : green);
 }
 
 int main(int argc, char* argv[]) {

@@ -1020,6 +1020,22 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault_data() {
         << OutputOptions{OutputStyle::Classic, QStringLiteral("Main"), 640,
                          QStringLiteral("brindlenav"), MenuDirection::LeftToRight}
         << QStringLiteral("Version 3.1");
+    QTest::newRow("current page hovered in the bar") << OutputOptions{OutputStyle::Modern,
+                                                                      QStringLiteral("Main"),
+                                                                      640,
+                                                                      QStringLiteral("brindlenav"),
+                                                                      MenuDirection::Page,
+                                                                      CurrentPageLook::Hover}
+                                                     << QStringLiteral("Version 3.1");
+    QTest::newRow("current page plain in the drop-downs alone")
+        << OutputOptions{OutputStyle::Classic,
+                         QStringLiteral("Main"),
+                         640,
+                         QStringLiteral("brindlenav"),
+                         MenuDirection::Page,
+                         CurrentPageLook::Active,
+                         CurrentPageLook::Plain}
+        << QStringLiteral("Version 3.1");
 }
 
 void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
@@ -1073,6 +1089,27 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
             QCOMPARE(text("direction"), options.direction == MenuDirection::RightToLeft
                                             ? QStringLiteral("rtl")
                                             : QStringLiteral("ltr"));
+        // And a current page's look other than the pressed one.
+        for (const auto& [key, look] :
+             {std::pair{"currentPageLook", options.currentPageLook},
+              std::pair{"subMenuCurrentPageLook", options.subMenuCurrentPageLook}}) {
+            QCOMPARE(plist_dict_get_item(dictionary, key) != nullptr,
+                     look != CurrentPageLook::Active);
+            if (look != CurrentPageLook::Active)
+                QCOMPARE(text(key), look == CurrentPageLook::Hover ? u"hover"_s : u"plain"_s);
+        }
+    }
+    // A look this version does not know refuses the file.
+    for (const char* key : {kCurrentPageLookKey, kSubMenuCurrentPageLookKey}) {
+        for (const auto& [given, known] :
+             {std::pair{u"plain"_s, true}, std::pair{u"active"_s, true},
+              std::pair{u"Hover"_s, false}, std::pair{u"bold"_s, false}}) {
+            std::vector<PlistElement> values;
+            values.push_back(PlistElement::fromString(given));
+            const auto read = readOutputOptions(
+                PlistElement::fromDictionary({QString::fromLatin1(key)}, std::move(values)));
+            QVERIFY2(std::holds_alternative<OutputOptions>(read) == known, qPrintable(given));
+        }
     }
     // A direction this version does not know refuses the file; one it knows is taken.
     for (const auto& [given, known] :
