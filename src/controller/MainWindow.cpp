@@ -266,13 +266,13 @@ void MainWindow::buildModeViews() {
         p.backgroundActiveViewContainer, p.separatorViewContainer, p.dropShadowViewContainer,
         p.innerShadowViewContainer, p.textViewContainer, p.textHoverViewContainer,
         p.textActiveViewContainer, p.textShadow1ViewContainer, p.textShadow2ViewContainer,
-        p.outputViewContainer}));
+        p.outputViewContainer, p.currentPageViewContainer}));
     m_sideBarView->setObjectName(QStringLiteral("sideBarView"));
     m_subMenuSideBarView = new SideBarView(subMenuSideBarLayout(
         SubMenuPanels{p.subMenuSizeViewContainer, p.subMenuBackgroundViewContainer,
                       p.subMenuBackgroundHoverViewContainer, p.subMenuBackgroundActiveViewContainer,
                       p.subMenuTextViewContainer, p.subMenuTextHoverViewContainer,
-                      p.subMenuTextActiveViewContainer}));
+                      p.subMenuTextActiveViewContainer, p.subMenuCurrentPageViewContainer}));
     m_subMenuSideBarView->setObjectName(QStringLiteral("subMenuSideBarView"));
     m_quickSideBarView = new SideBarView(quickSideBarLayout(
         QuickPanels{p.quickModeGeneralView, p.quickModeNormalView, p.quickModeHoverView,

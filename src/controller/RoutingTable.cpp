@@ -167,6 +167,8 @@ const std::vector<Registration>& routingTable() {
         {"QuickModeDataUpdated", "quickModeView", H::QuickMenu},
         {"MenuStructureDataUpdated", "menuStructureView", H::MenuStructure},
         {"OutputOptionsDataUpdated", "outputViewContainer", H::OutputOptions},
+        {"OutputOptionsDataUpdated", "currentPageViewContainer", H::OutputOptions},
+        {"OutputOptionsDataUpdated", "subMenuCurrentPageViewContainer", H::OutputOptions},
     };
     return table;
 }

@@ -92,7 +92,8 @@ void OutputView::showModernControls(bool modern) {
 }
 
 void OutputView::updateOutputOptions() {
-    OutputOptions options;
+    // The options other panels set stay as they are.
+    OutputOptions options = data().outputOptions();
     options.style =
         m_styleComboBox->currentIndex() == 1 ? OutputStyle::Modern : OutputStyle::Classic;
     // A landmark needs a name: an emptied field gives the default back.
@@ -124,6 +125,52 @@ void OutputView::updateOutputOptions() {
     // The field, box or list whose signal brought us here names the step.
     sendUpdateDataNotification(QStringLiteral("OutputOptionsDataUpdated"),
                                qobject_cast<const QWidget*>(sender()));
+}
+
+CurrentPageView::CurrentPageView(Level level, GlobalData& data, NotificationCenter& center,
+                                 QWidget* parent)
+    : StylePanel(tr("Current page"), data, center, parent), m_level(level),
+      m_lookComboBox(new QComboBox(this)) {
+    m_lookComboBox->setObjectName(level == Level::Bar
+                                      ? QStringLiteral("currentPageComboBox")
+                                      : QStringLiteral("subMenuCurrentPageComboBox"));
+    // In the order of CurrentPageLook.
+    m_lookComboBox->addItems({tr("As pressed"), tr("As hovered"), tr("As the others")});
+    m_lookComboBox->setToolTip(
+        level == Level::Bar
+            ? tr("How a Modern menu shows the bar's item of the page being shown, and the "
+                 "bar's item above a current sub-item. Your site's own aria-current=\"page\" "
+                 "marks work too.")
+            : tr("How a Modern menu shows the drop-down item of the page being shown."));
+    describe(m_lookComboBox, tr("current page"), addLabel(tr("Looks"), 0, 0));
+    form()->addWidget(m_lookComboBox, 0, 1);
+    form()->setColumnStretch(2, 1);
+    addReloader([this] {
+        OutputOptions options = this->data().outputOptions();
+        m_lookComboBox->setCurrentIndex(static_cast<int>(look(options)));
+        m_lookComboBox->setEnabled(options.style == OutputStyle::Modern);
+    });
+    connect(m_lookComboBox, &QComboBox::activated, this, &CurrentPageView::updateLook);
+    // The Output panel switches between Classic, which has no current page, and Modern.
+    center.addObserver(this, QStringLiteral("OutputOptionsDataUpdated"), nullptr,
+                       [this](const Notification&) { reloadData(); });
+}
+
+CurrentPageView::~CurrentPageView() {
+    center().removeObserver(this);
+}
+
+CurrentPageLook& CurrentPageView::look(OutputOptions& options) const {
+    return m_level == Level::Bar ? options.currentPageLook : options.subMenuCurrentPageLook;
+}
+
+void CurrentPageView::updateLook() {
+    OutputOptions options = data().outputOptions();
+    look(options) = static_cast<CurrentPageLook>(m_lookComboBox->currentIndex());
+    if (options == data().outputOptions())
+        return;
+    data().setOutputOptions(options);
+    sendUpdateDataNotification(QStringLiteral("OutputOptionsDataUpdated"), m_lookComboBox);
 }
 
 } // namespace brindle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/OutputOptions.h"
 #include "panels/StylePanel.h"
 
 class QComboBox;
@@ -40,6 +41,30 @@ private:
     QSpinBox* m_breakpointField;
     QLineEdit* m_classNameField;
     QComboBox* m_directionComboBox;
+};
+
+// "Current page": how a Modern menu shows the item of the page being shown — in the bar (with
+// the bar's item above a current sub-item), or in the drop-downs: as a pressed item, as a
+// hovered one, or as every other item. Each change stores the options and posts
+// "OutputOptionsDataUpdated"; it follows the output style that the Output panel sets.
+class CurrentPageView : public StylePanel {
+    Q_OBJECT
+
+public:
+    enum class Level { Bar, DropDowns };
+    CurrentPageView(Level level, GlobalData& data, NotificationCenter& center,
+                    QWidget* parent = nullptr);
+    ~CurrentPageView() override;
+
+    QComboBox* lookComboBox() const { return m_lookComboBox; }
+    // The combo box's action.
+    void updateLook();
+
+private:
+    CurrentPageLook& look(OutputOptions& options) const;
+
+    Level m_level;
+    QComboBox* m_lookComboBox;
 };
 
 } // namespace brindle

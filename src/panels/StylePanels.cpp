@@ -39,6 +39,8 @@ QList<std::pair<QString, StylePanel*>> StylePanels::namedPanels() const {
         {QStringLiteral("quickModeActiveView"), quickModeActiveView},
         {QStringLiteral("quickModeView"), quickModeView},
         {QStringLiteral("outputViewContainer"), outputViewContainer},
+        {QStringLiteral("currentPageViewContainer"), currentPageViewContainer},
+        {QStringLiteral("subMenuCurrentPageViewContainer"), subMenuCurrentPageViewContainer},
     };
 }
 
@@ -92,6 +94,10 @@ StylePanels createStylePanels(QWidget* parent, GlobalData& data, NotificationCen
     panels.quickModeActiveView = new QuickModeActiveView(data, center, parent);
     panels.quickModeView = new QuickModeView(data, center, parent);
     panels.outputViewContainer = new OutputView(data, center, parent);
+    panels.currentPageViewContainer =
+        new CurrentPageView(CurrentPageView::Level::Bar, data, center, parent);
+    panels.subMenuCurrentPageViewContainer =
+        new CurrentPageView(CurrentPageView::Level::DropDowns, data, center, parent);
     if (setUp == PanelSetUp::Run)
         panels.setUpAll();
     return panels;

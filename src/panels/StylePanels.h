@@ -10,6 +10,7 @@ class QWidget;
 namespace brindle {
 
 class BackgroundActiveView;
+class CurrentPageView;
 class BackgroundHoverView;
 class BackgroundView;
 class DropShadowView;
@@ -66,6 +67,8 @@ struct StylePanels {
     QuickModeActiveView* quickModeActiveView = nullptr;
     QuickModeView* quickModeView = nullptr;
     OutputView* outputViewContainer = nullptr;
+    CurrentPageView* currentPageViewContainer = nullptr;
+    CurrentPageView* subMenuCurrentPageViewContainer = nullptr;
 
     // Every panel with its outlet name, in the order above.
     QList<std::pair<QString, StylePanel*>> namedPanels() const;

@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>العنصر الفرعي %1 من %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>مظهر الصفحة الحالية ليس «active» أو «hover» أو «plain»</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>يبلغ ربعُ الأجزاء المرسومة منه هذا التباين؛ وتحتاج الأيقونات والأسهم إلى 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>الصفحة الحالية</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>كالمضغوط</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>كما عند التمرير</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>كالبقية</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>كيف تُظهر القائمة الحديثة عنصر الشريط الخاص بالصفحة المعروضة، وعنصر الشريط فوق عنصر فرعي حالي. وتعمل علامات aria-current=&quot;page&quot; الخاصة بموقعك أيضًا.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>كيف تُظهر القائمة الحديثة عنصر القائمة المنسدلة الخاص بالصفحة المعروضة.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>الصفحة الحالية</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>المظهر</translation>
     </message>
 </context>
 <context>

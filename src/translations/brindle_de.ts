@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>Untermenüpunkt %1 von %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>das Aussehen der aktuellen Seite ist nicht „active“, „hover“ oder „plain“</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>Mindestens ein Viertel der gezeichneten Pixel erreicht diesen Kontrast; Symbole und Pfeile brauchen 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>Aktuelle Seite</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>Wie gedrückt</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>Wie unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>Wie die anderen</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>Wie ein modernes Menü den Menüpunkt der angezeigten Seite in der Leiste zeigt, und den Menüpunkt der Leiste über einem aktuellen Untermenüpunkt. Eigene aria-current=&quot;page&quot;-Markierungen Ihrer Website wirken ebenfalls.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>Wie ein modernes Menü den Untermenüpunkt der angezeigten Seite zeigt.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>aktuelle Seite</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aussehen</translation>
     </message>
 </context>
 <context>

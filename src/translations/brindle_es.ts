@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>subelemento %1 de %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>el aspecto de la página actual no es «active», «hover» ni «plain»</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>Una cuarta parte de lo que dibuja alcanza este contraste; los iconos y las flechas necesitan 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>Página actual</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>Como pulsado</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>Como al pasar el puntero</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>Como los demás</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>Cómo muestra un menú moderno el elemento de la barra de la página que se ve, y el elemento de la barra sobre un subelemento actual. Las marcas aria-current=&quot;page&quot; de su sitio también funcionan.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>Cómo muestra un menú moderno el elemento desplegable de la página que se ve.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>página actual</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aspecto</translation>
     </message>
 </context>
 <context>

@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>sous-élément %1 dans %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>l’aspect de la page actuelle n’est pas « active », « hover » ou « plain »</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>Un quart de ce qui est dessiné atteint ce contraste&#xa0;; les icônes et les flèches demandent 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>Page actuelle</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>Comme enfoncé</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>Comme survolé</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>Comme les autres</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>Comment un menu moderne montre l’élément de la barre de la page affichée, et l’élément de la barre au-dessus d’un sous-élément actuel. Les marques aria-current=&quot;page&quot; de votre site fonctionnent aussi.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>Comment un menu moderne montre l’élément déroulant de la page affichée.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>page actuelle</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aspect</translation>
     </message>
 </context>
 <context>

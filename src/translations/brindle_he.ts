@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>פריט משנה %1 של %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>המראה של הדף הנוכחי אינו „active”, „hover” או „plain”</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>רבע ממה שהוא מצייר מגיע לניגודיות הזו; סמלים וחיצים צריכים 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>הדף הנוכחי</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>כמו בלחיצה</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>כמו במעבר עכבר</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>כמו האחרים</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>איך תפריט מודרני מציג את פריט הסרגל של הדף המוצג, ואת פריט הסרגל שמעל פריט משנה נוכחי. גם סימוני aria-current=&quot;page&quot; של האתר שלך פועלים.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>איך תפריט מודרני מציג את הפריט הנפתח של הדף המוצג.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>הדף הנוכחי</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>מראה</translation>
     </message>
 </context>
 <context>

@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>%2 のサブ項目 %1</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>現在のページの見た目が「active」「hover」「plain」のいずれでもありません</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>描画部分の 4 分の 1 がこのコントラストに達しています。アイコンと矢印には 3 : 1 が必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>現在のページ</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>押したときと同じ</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>ポインターを重ねたときと同じ</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>ほかの項目と同じ</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>モダンメニューが、表示中のページのバーの項目と、現在のサブ項目の上にあるバーの項目をどう見せるか。サイト独自の aria-current=&quot;page&quot; の印にも効きます。</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>モダンメニューが、表示中のページのドロップダウン項目をどう見せるか。</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>現在のページ</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>見た目</translation>
     </message>
 </context>
 <context>

@@ -579,6 +579,10 @@
         <source>sub-item %1 of %2</source>
         <translation>subitem %1 de %2</translation>
     </message>
+    <message>
+        <source>the current page&apos;s look is not “active”, “hover” or “plain”</source>
+        <translation>a aparência da página atual não é “active”, “hover” nem “plain”</translation>
+    </message>
 </context>
 <context>
     <name>PropertyList</name>
@@ -907,6 +911,41 @@
     <message>
         <source>A quarter of what it draws reaches this contrast; icons and arrows need 3 : 1.</source>
         <translation>Um quarto do que é desenhado atinge este contraste; ícones e setas precisam de 3 : 1.</translation>
+    </message>
+</context>
+<context>
+    <name>brindle::CurrentPageView</name>
+    <message>
+        <source>Current page</source>
+        <translation>Página atual</translation>
+    </message>
+    <message>
+        <source>As pressed</source>
+        <translation>Como pressionado</translation>
+    </message>
+    <message>
+        <source>As hovered</source>
+        <translation>Como sob o ponteiro</translation>
+    </message>
+    <message>
+        <source>As the others</source>
+        <translation>Como os demais</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the bar&apos;s item of the page being shown, and the bar&apos;s item above a current sub-item. Your site&apos;s own aria-current=&quot;page&quot; marks work too.</source>
+        <translation>Como um menu moderno mostra o item da barra da página exibida, e o item da barra acima de um subitem atual. As marcações aria-current=&quot;page&quot; do seu site também funcionam.</translation>
+    </message>
+    <message>
+        <source>How a Modern menu shows the drop-down item of the page being shown.</source>
+        <translation>Como um menu moderno mostra o item suspenso da página exibida.</translation>
+    </message>
+    <message>
+        <source>current page</source>
+        <translation>página atual</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Aparência</translation>
     </message>
 </context>
 <context>

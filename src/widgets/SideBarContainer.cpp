@@ -29,6 +29,15 @@ SideBarLayout sideBarLayout(const MainMenuPanels& p) {
         layout.pages.first().prepend(p.outputView);
         layout.reloadOrder.append(p.outputView);
     }
+    if (!p.currentPageView.isNull()) {
+        QList<SideBarPanel>& normal = layout.pages.first();
+        const auto separator =
+            std::find_if(normal.begin(), normal.end(), [&p](const SideBarPanel& panel) {
+                return panel.widget() == p.separatorView.widget();
+            });
+        normal.insert(separator == normal.end() ? normal.end() : separator + 1, p.currentPageView);
+        layout.reloadOrder.append(p.currentPageView);
+    }
     layout.strip = TabStripView::Config::SideTabView;
     return layout;
 }
@@ -47,6 +56,10 @@ SideBarLayout subMenuSideBarLayout(const SubMenuPanels& p) {
                           p.subMenuTextView,
                           p.subMenuTextHoverView,
                           p.subMenuTextActiveView};
+    if (!p.subMenuCurrentPageView.isNull()) {
+        layout.pages.first().append(p.subMenuCurrentPageView);
+        layout.reloadOrder.append(p.subMenuCurrentPageView);
+    }
     layout.strip = TabStripView::Config::SubMenuSideTabView;
     return layout;
 }

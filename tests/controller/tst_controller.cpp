@@ -354,12 +354,12 @@ void ControllerTest::previewFolder_skipsTakenNames() {
 }
 
 void ControllerTest::routingTable_hasOneRowPerNameAndSender() {
-    QCOMPARE(static_cast<int>(routingTable().size()), 49);
+    QCOMPARE(static_cast<int>(routingTable().size()), 51);
     QSet<QString> pairs;
     for (const Registration& row : routingTable())
         pairs.insert(QLatin1String(row.notification) + QLatin1Char('/') +
                      QLatin1String(row.senderOutlet));
-    QCOMPARE(pairs.size(), 49);
+    QCOMPARE(pairs.size(), 51);
     QCOMPARE(static_cast<int>(reloadOrder().size()), 35);
     // An opened design may bring another frame: the rebuild comes before every splice.
     QCOMPARE(reloadOrder().front(), UpdateHandler::OutputOptions);
@@ -467,6 +467,33 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QCOMPARE(data.outputOptions().direction, MenuDirection::Page);
     QVERIFY(documents.htmlText().contains(QStringLiteral("aria-label=\"Main\">")));
 
+    // The current page's look, chosen in the Main Menu and Sub-Menu modes, survives the
+    // Output panel's own changes; Classic has none to choose.
+    CurrentPageView* bar = window.stylePanels().currentPageViewContainer;
+    CurrentPageView* dropDowns = window.stylePanels().subMenuCurrentPageViewContainer;
+    QVERIFY(bar->lookComboBox()->isEnabled());
+    bar->lookComboBox()->setCurrentIndex(1);
+    emit bar->lookComboBox()->activated(1);
+    dropDowns->lookComboBox()->setCurrentIndex(2);
+    emit dropDowns->lookComboBox()->activated(2);
+    QCOMPARE(data.outputOptions().currentPageLook, CurrentPageLook::Hover);
+    QCOMPARE(data.outputOptions().subMenuCurrentPageLook, CurrentPageLook::Plain);
+    QVERIFY(documents.cssText().contains(
+        QStringLiteral("li:hover,\n.brindlenav-nav .brindlenav > li.brindlenav-current,\n")));
+    QVERIFY(!documents.cssText().contains(QStringLiteral("ul li.brindlenav-current")));
+    verifyShown(true);
+    panel->breakpointField()->setValue(901);
+    QCOMPARE(data.outputOptions().currentPageLook, CurrentPageLook::Hover);
+    QCOMPARE(data.outputOptions().subMenuCurrentPageLook, CurrentPageLook::Plain);
+    panel->styleComboBox()->setCurrentIndex(0);
+    emit panel->styleComboBox()->activated(0);
+    QVERIFY(!bar->lookComboBox()->isEnabled());
+    QVERIFY(!dropDowns->lookComboBox()->isEnabled());
+    QCOMPARE(bar->lookComboBox()->currentIndex(), 1);
+    panel->styleComboBox()->setCurrentIndex(1);
+    emit panel->styleComboBox()->activated(1);
+    QVERIFY(bar->lookComboBox()->isEnabled());
+
     // A class name of one's own names every class and id; one that is not a class name is
     // refused with a word, and the menu keeps its name.
     QSignalSpy said(panel, &OutputView::statusMessage);
@@ -536,10 +563,10 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     QVERIFY(documents.cssText().contains(QStringLiteral("\t-moz-border-radius: 7px;\n")));
     QVERIFY(!documents.htmlText().contains(QStringLiteral("<nav")));
     verifyShown(false);
-    // Style, name twice, direction twice, class name and style again; the breakpoint leaves
-    // the page as it was.
-    QCOMPARE(reloads.count(), 7);
-    QCOMPARE(inPlace.count(), 1);
+    // Style, name twice, direction twice, style twice more, class name and style again; the
+    // breakpoint and the current page's looks leave the page as it was.
+    QCOMPARE(reloads.count(), 9);
+    QCOMPARE(inPlace.count(), 4);
 }
 
 void ControllerTest::sourceViews_showTheFilesExactly_data() {
