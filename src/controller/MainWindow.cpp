@@ -150,6 +150,8 @@ void MainWindow::updatePreviewPins() {
             return PinnedState::Hover;
         case 2:
             return PinnedState::Active;
+        case 3:
+            return PinnedState::Current;
         default:
             return PinnedState::None;
         }

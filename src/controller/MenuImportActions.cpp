@@ -14,7 +14,7 @@ namespace brindle {
 MenuImportActions::MenuImportActions(MenuStructureView* editor, ProjectActions* actions,
                                      QObject* parent)
     : QObject(parent), m_editor(editor), m_actions(actions),
-      m_import(new QAction(tr("&Import Menu…"), this)) {
+      m_import(new QAction(tr("Import &Menu…"), this)) {
     m_import->setObjectName(QStringLiteral("importMenu"));
     m_import->setStatusTip(
         tr("Take the menu of a site's page, sitemap or outline; the style stays"));

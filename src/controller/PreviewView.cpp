@@ -73,18 +73,32 @@ const char* const kPinScript = R"((function (args) {
   }
   pins.textContent = args[0];
   var hover = args[1], active = args[2];
-  document.querySelectorAll('.' + hover + ', .' + active).forEach(function (e) {
-    e.classList.remove(hover, active);
-    if (!e.classList.length) e.removeAttribute('class'); // as the page had it
+  var bar = brindleMenuBar();
+  // A Modern bar's first class is the menu's name; its script marks the current page with it.
+  var current = bar && bar.classList.length ? bar.classList[0] + '-current' : 'brindle-none';
+  var section = bar && bar.classList.length ? bar.classList[0] + '-section' : 'brindle-none';
+  document.querySelectorAll('.' + hover + ', .' + active + ', .' + current + ', .' + section)
+    .forEach(function (e) {
+      e.classList.remove(hover, active, current, section);
+      if (!e.classList.length) e.removeAttribute('class'); // as the page had it
+    });
+  document.querySelectorAll('[aria-current]').forEach(function (e) {
+    e.removeAttribute('aria-current');
   });
   var pin = function (item, state) {
     if (!item || !state) return;
+    var link = item.querySelector(':scope > a');
+    if (state === 3) {
+      item.classList.add(current);
+      if (link) link.setAttribute('aria-current', 'page');
+      var owner = item.parentElement.closest('li');
+      if (owner) owner.classList.add(section);
+      return;
+    }
     var cls = state === 1 ? hover : active;
     item.classList.add(cls);
-    var link = item.querySelector(':scope > a');
     if (link) link.classList.add(cls);
   };
-  var bar = brindleMenuBar();
   if (!bar) return;
   var items = Array.prototype.filter.call(bar.children, function (e) { return e.tagName === 'LI'; });
   pin(items[0], args[3]);

@@ -788,6 +788,10 @@
         <source>Utilities</source>
         <translation>Dienstprogramme</translation>
     </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCache</name>
@@ -1468,7 +1472,7 @@ gesichert am %2 – %3: %4</translation>
 <context>
     <name>brindle::MenuImportActions</name>
     <message>
-        <source>&amp;Import Menu…</source>
+        <source>Import &amp;Menu…</source>
         <translation>Menü &amp;importieren…</translation>
     </message>
     <message>

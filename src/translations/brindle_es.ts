@@ -788,6 +788,10 @@
         <source>Utilities</source>
         <translation>Utilidades</translation>
     </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCache</name>
@@ -1468,7 +1472,7 @@ conservado el %2 — %3: %4</translation>
 <context>
     <name>brindle::MenuImportActions</name>
     <message>
-        <source>&amp;Import Menu…</source>
+        <source>Import &amp;Menu…</source>
         <translation>&amp;Importar menú…</translation>
     </message>
     <message>

@@ -788,6 +788,10 @@
         <source>Utilities</source>
         <translation>Utilitaires</translation>
     </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuel</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCache</name>
@@ -1468,7 +1472,7 @@ conservé le %2 — %3&#xa0;: %4</translation>
 <context>
     <name>brindle::MenuImportActions</name>
     <message>
-        <source>&amp;Import Menu…</source>
+        <source>Import &amp;Menu…</source>
         <translation>&amp;Importer un menu…</translation>
     </message>
     <message>

@@ -788,6 +788,10 @@
         <source>Utilities</source>
         <translation>ユーティリティ</translation>
     </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCache</name>
@@ -1468,7 +1472,7 @@ kept %2 — %3: %4</source>
 <context>
     <name>brindle::MenuImportActions</name>
     <message>
-        <source>&amp;Import Menu…</source>
+        <source>Import &amp;Menu…</source>
         <translation>メニューをインポート(&amp;I)…</translation>
     </message>
     <message>

@@ -29,13 +29,9 @@ SideBarLayout sideBarLayout(const MainMenuPanels& p) {
         layout.pages.first().prepend(p.outputView);
         layout.reloadOrder.append(p.outputView);
     }
+    // The current page is a state of its own: its page pins it in the preview.
     if (!p.currentPageView.isNull()) {
-        QList<SideBarPanel>& normal = layout.pages.first();
-        const auto separator =
-            std::find_if(normal.begin(), normal.end(), [&p](const SideBarPanel& panel) {
-                return panel.widget() == p.separatorView.widget();
-            });
-        normal.insert(separator == normal.end() ? normal.end() : separator + 1, p.currentPageView);
+        layout.pages.append({p.currentPageView});
         layout.reloadOrder.append(p.currentPageView);
     }
     layout.strip = TabStripView::Config::SideTabView;
@@ -57,7 +53,7 @@ SideBarLayout subMenuSideBarLayout(const SubMenuPanels& p) {
                           p.subMenuTextHoverView,
                           p.subMenuTextActiveView};
     if (!p.subMenuCurrentPageView.isNull()) {
-        layout.pages.first().append(p.subMenuCurrentPageView);
+        layout.pages.append({p.subMenuCurrentPageView});
         layout.reloadOrder.append(p.subMenuCurrentPageView);
     }
     layout.strip = TabStripView::Config::SubMenuSideTabView;

@@ -47,13 +47,13 @@ struct MainMenuPanels {
         textShadow2View;
     // The output style and options; at the end of the normal page when given.
     SideBarPanel outputView;
-    // How the current page looks; after the separator when given.
+    // How the current page looks; a page of its own when given.
     SideBarPanel currentPageView;
 };
 struct SubMenuPanels {
     SideBarPanel subMenuSizeView, subMenuBackgroundView, subMenuBackgroundHoverView,
         subMenuBackgroundActiveView, subMenuTextView, subMenuTextHoverView, subMenuTextActiveView;
-    // How the current page looks; at the end of the normal page when given.
+    // How the current page looks; a page of its own when given.
     SideBarPanel subMenuCurrentPageView;
 };
 struct QuickPanels {

@@ -7,7 +7,8 @@ namespace brindle {
 // The state the preview pins on its representative items while the designer edits it, so
 // that hover, active and open looks show without the mouse. Preview-only: nothing of it
 // reaches the files.
-enum class PinnedState { None, Hover, Active };
+// Current marks the item as the page being shown, as the page's script would.
+enum class PinnedState { None, Hover, Active, Current };
 
 struct PreviewPins {
     PinnedState topLevel = PinnedState::None; // on the first top-level item

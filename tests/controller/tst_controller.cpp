@@ -765,6 +765,28 @@ void ControllerTest::preview_showsTheChange() {
     window.modes()->showMenuStructureMode();
     QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
 
+    // In a Modern design the Current tab marks the sub-item as the page being shown, its
+    // owner as the section, in their current look; the Normal tab takes the marks away.
+    OutputView* output = window.stylePanels().outputViewContainer;
+    output->styleComboBox()->setCurrentIndex(1);
+    emit output->styleComboBox()->activated(1);
+    QVERIFY(loaded.wait(20000));
+    window.modes()->showSubMenuMode();
+    QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("block"));
+    const QString marks =
+        QStringLiteral("[document.querySelector('li li > a').getAttribute('aria-current'), "
+                       "document.querySelector('li li').className, "
+                       "document.querySelector('li li').parentElement.parentElement.classList"
+                       ".contains('brindlenav-section')].join('|')");
+    const QString plainLook = askPage(view, subItemBackground).toString();
+    window.subMenuSideBarView()->tabStrip()->selectTab(3);
+    QTRY_COMPARE(askPage(view, marks).toString(), QStringLiteral("page|brindlenav-current|true"));
+    QVERIFY(askPage(view, subItemBackground).toString() != plainLook);
+    window.subMenuSideBarView()->tabStrip()->selectTab(0);
+    QTRY_COMPARE(askPage(view, marks).toString(), QStringLiteral("||false"));
+    window.modes()->showMenuStructureMode();
+    QTRY_COMPARE(askPage(view, subMenuShown).toString(), QStringLiteral("none"));
+
     // Tablet width in an area narrower than a tablet: the window keeps its size, the page is
     // laid out 768 px wide and shown smaller.
     const int windowWidth = window.width();

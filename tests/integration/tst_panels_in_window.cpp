@@ -1157,13 +1157,16 @@ bool tabTo(const QWidget* goal, QStringList& passed, bool backwards = false) {
 // Rows for every side bar page: each mode, and each Normal, Hover or Active tab.
 void addSideBarPageRows(bool withMenuStructure) {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("page"); // the Normal, Hover or Active tab of a side bar
+    QTest::addColumn<int>("page"); // the Normal, Hover, Active or Current tab of a side bar
     using Mode = WorkspaceModes::Mode;
     if (withMenuStructure)
         QTest::newRow("menu structure") << int(Mode::MenuStructure) << 0;
     QTest::newRow("quick mode") << int(Mode::Quick) << 0;
-    for (int page = 0; page < 3; ++page) {
-        const char* tab = page == 0 ? "normal" : page == 1 ? "hover" : "active";
+    for (int page = 0; page < 4; ++page) {
+        const char* tab = page == 0   ? "normal"
+                          : page == 1 ? "hover"
+                          : page == 2 ? "active"
+                                      : "current";
         QTest::addRow("main menu, %s", tab) << int(Mode::MainMenu) << page;
         QTest::addRow("sub-menu, %s", tab) << int(Mode::SubMenu) << page;
     }

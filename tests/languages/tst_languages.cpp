@@ -197,7 +197,7 @@ void LanguagesTest::everyWindow_speaksTheLanguage() {
         collectMenu(menu, texts);
     for (int mode = 0; mode < WorkspaceModes::kModeCount; ++mode) {
         window.modes()->showMode(WorkspaceModes::Mode(mode));
-        for (int tab = 0; tab < 3; ++tab) {
+        for (int tab = 0; tab < 4; ++tab) {
             for (SideBarView* side : {window.sideBarView(), window.subMenuSideBarView()})
                 if (side->isVisible())
                     side->tabStrip()->setSelectIndex(tab);
