@@ -2,6 +2,7 @@
 // with a 32 × 32 icon and every second one also with a 64 × 64 double-resolution icon.
 
 #include "model/GlobalData.h"
+#include "project/MenuImport.h"
 #include "project/ProjectFile.h"
 
 #include <QCoreApplication>
@@ -131,6 +132,75 @@ void BM_CheckVersion(benchmark::State& state) {
         benchmark::DoNotOptimize(checkProjectFileVersion(f.path));
 }
 BENCHMARK(BM_CheckVersion)->Unit(benchmark::kMillisecond);
+
+// A shop's sitemap of 1,000 addresses: 10 sections of 10 categories of 9 products, with their
+// section and category pages, three levels of paths.
+QByteArray thousandUrlSitemap() {
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset xmlns=\"http://"
+                     "www.sitemaps.org/schemas/sitemap/0.9\">\n";
+    int count = 0;
+    const auto add = [&](const QByteArray& path) {
+        xml += "<url><loc>https://shop.example/" + path +
+               "</loc><lastmod>2026-12-01</lastmod>"
+               "</url>\n";
+        ++count;
+    };
+    for (int section = 0; section < 10 && count < 1000; ++section) {
+        const QByteArray s = "section-" + QByteArray::number(section) + '/';
+        add(s);
+        for (int category = 0; category < 10 && count < 1000; ++category) {
+            const QByteArray c = s + "category-and-more-" + QByteArray::number(category) + '/';
+            add(c);
+            for (int product = 0; product < 9 && count < 1000; ++product)
+                add(c + "product-" + QByteArray::number(product) + ".html");
+        }
+    }
+    return xml + "</urlset>\n";
+}
+
+// A site's page whose nav holds 300 links in nested lists (20 × 14 + 20), with the markup
+// around it a real page has.
+QByteArray threeHundredItemPage() {
+    QByteArray html = "<!DOCTYPE html><html lang=en><head><meta charset=utf-8><title>Shop"
+                      "</title><link rel=stylesheet href=site.css></head><body><header><a "
+                      "href=/><img src=logo.svg alt=Shop></a></header><nav aria-label=Main><ul>";
+    for (int item = 0; item < 20; ++item) {
+        html += "<li class=\"nav-item dropdown\"><a class=nav-link href=\"/s" +
+                QByteArray::number(item) + "/\">Section &amp; " + QByteArray::number(item) +
+                "</a><ul class=dropdown-menu>";
+        for (int sub = 0; sub < 14; ++sub)
+            html += "<li><a class=dropdown-item href=\"/s" + QByteArray::number(item) + "/p" +
+                    QByteArray::number(sub) + ".html\"><i class=icon></i> Product " +
+                    QByteArray::number(sub) + "</a></li>";
+        html += "</ul></li>";
+    }
+    html += "</ul></nav><main>";
+    for (int paragraph = 0; paragraph < 200; ++paragraph)
+        html += "<p>Text of the page, with <a href=/x>a link</a> and <b>bold</b> words.</p>";
+    return html + "</main></body></html>";
+}
+
+void BM_ImportSitemapOf1000Urls(benchmark::State& state) {
+    const QByteArray sitemap = thousandUrlSitemap();
+    for (auto _ : state) {
+        const MenuImport imported = importMenu(QStringLiteral("sitemap.xml"), sitemap);
+        if (!imported)
+            state.SkipWithError("the sitemap was refused");
+        benchmark::DoNotOptimize(imported.items.size());
+    }
+}
+BENCHMARK(BM_ImportSitemapOf1000Urls)->Unit(benchmark::kMillisecond);
+
+void BM_ImportNavOf300Items(benchmark::State& state) {
+    const QByteArray page = threeHundredItemPage();
+    for (auto _ : state) {
+        const MenuImport imported = importMenu(QStringLiteral("index.html"), page);
+        if (!imported)
+            state.SkipWithError("the page was refused");
+        benchmark::DoNotOptimize(imported.items.size());
+    }
+}
+BENCHMARK(BM_ImportNavOf300Items)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

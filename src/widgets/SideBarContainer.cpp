@@ -175,12 +175,7 @@ void SideBarContainer::selectIndexDidChange(qint64 index) {
     // The focused field may leave with its page; the focus stays in the side bar.
     const FocusKeeper keeper(this);
     removeAllViews();
-    if (index == 1)
-        showHoverSettings();
-    else if (index == 0)
-        showNormalSettings();
-    else
-        showActiveSettings();
+    showPage(index);
 }
 
 void SideBarContainer::resizeEvent(QResizeEvent* event) {

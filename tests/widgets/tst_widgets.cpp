@@ -494,7 +494,7 @@ void TestWidgets::tabStrip_tabSets_data() {
     QTest::addColumn<TabStripView::Config>("config");
     QTest::addColumn<QStringList>("tabs");
     QTest::addColumn<QString>("name");
-    const QStringList states{"Normal", "Hover", "Active"};
+    const QStringList states{"Normal", "Hover", "Active", "Current"};
     QTest::newRow("side") << TabStripView::Config::SideTabView << states << "sideTabView";
     QTest::newRow("sub-menu side")
         << TabStripView::Config::SubMenuSideTabView << states << "subMenuSideTabView";
@@ -554,9 +554,9 @@ void TestWidgets::tabStrip_keysChooseTabsAsATabBar_data() {
     QTest::newRow("right") << 0 << int(Qt::Key_Right) << 1;
     QTest::newRow("left") << 2 << int(Qt::Key_Left) << 1;
     QTest::newRow("left on the first") << 0 << int(Qt::Key_Left) << -1;
-    QTest::newRow("right on the last") << 2 << int(Qt::Key_Right) << -1;
-    QTest::newRow("end") << 0 << int(Qt::Key_End) << 2;
-    QTest::newRow("home") << 2 << int(Qt::Key_Home) << 0;
+    QTest::newRow("right on the last") << 3 << int(Qt::Key_Right) << -1;
+    QTest::newRow("end") << 0 << int(Qt::Key_End) << 3;
+    QTest::newRow("home") << 3 << int(Qt::Key_Home) << 0;
     QTest::newRow("other keys pass") << 1 << int(Qt::Key_Down) << -1;
 }
 
@@ -583,10 +583,10 @@ void TestWidgets::tabStrip_keysChooseTabsAsATabBar() {
     QVERIFY(list != nullptr);
     QCOMPARE(list->role(), QAccessible::PageTabList);
     QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Menu bar state"));
-    QCOMPARE(list->childCount(), 3);
+    QCOMPARE(list->childCount(), 4);
     const QStringList titles{QStringLiteral("Normal"), QStringLiteral("Hover"),
-                             QStringLiteral("Active")};
-    for (int i = 0; i < 3; ++i) {
+                             QStringLiteral("Active"), QStringLiteral("Current")};
+    for (int i = 0; i < 4; ++i) {
         QAccessibleInterface* tab = list->child(i);
         QVERIFY(tab != nullptr);
         QCOMPARE(tab->role(), QAccessible::PageTab);
@@ -596,7 +596,7 @@ void TestWidgets::tabStrip_keysChooseTabsAsATabBar() {
         QCOMPARE(list->indexOfChild(tab), i);
     }
     // A screen reader's press chooses the tab as a click would.
-    const int other = (selected + 1) % 3;
+    const int other = (selected + 1) % 4;
     list->child(other)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(strip.selectIndex(), other);
     QCOMPARE(recorder.indexes.last(), other);
