@@ -24,5 +24,8 @@ mkdir -p "$HOME"
 # The same menu reading right to left, its direction set on the menu.
 "$export_tool" --output-style modern --direction rtl \
     "$source_dir/fuzz/corpus/project/v31-svg-icons.brindleprj" "$work/right-to-left"
+# A site's menu whose sub-item links to the page shown: it is the current page.
+"$export_tool" --output-style modern --menu "$source_dir/tests/pages/current-page-menu.md" \
+    --defaults "$work/current-page"
 xvfb-run -a -s "-screen 0 1400x900x24" node "$web/check-engines.mjs" "$work/design" "$work/icons" \
-    "$work/svg-icons" "$work/right-to-left"
+    "$work/svg-icons" "$work/right-to-left" "$work/current-page"

@@ -161,6 +161,23 @@ const checks = {
         "the drop-down stands from " + r.left + " to " + r.right + " px"; })()`);
     return result === "" || result;
   },
+  // The link to the page shown is the one marked current, and the bar's item above it is the
+  // current section. Pages with no link to themselves pass.
+  async current(b, url) {
+    await b.size(1280, 800);
+    await b.goto(url);
+    const result = await b.run(`(() => {
+      const here = [...document.querySelectorAll("nav a[href]")]
+        .filter(a => a.getAttribute("href") === "index.html");
+      const marked = [...document.querySelectorAll("nav a[aria-current=page]")];
+      if (marked.length !== here.length || marked[0] !== here[0])
+        return "marked: " + (marked.map(a => a.textContent).join() || "none");
+      if (!here.length) return "";
+      const top = here[0].closest("nav > ul > li");
+      return top.querySelector(":scope > a") === here[0] || /-section\\b/.test(top.className)
+        ? "" : "the section is not marked"; })()`);
+    return result === "" || result;
+  },
   // 375 px: a toggle of 44 px, a menu without sideways scrolling, 44 px targets.
   async phone(b, url) {
     await b.size(375, 700);
