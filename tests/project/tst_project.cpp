@@ -1099,27 +1099,26 @@ void ProjectTest::outputOptions_areSavedOnlyWhenNotDefault() {
                 QCOMPARE(text(key), look == CurrentPageLook::Hover ? u"hover"_s : u"plain"_s);
         }
     }
-    // A look this version does not know refuses the file.
-    for (const char* key : {kCurrentPageLookKey, kSubMenuCurrentPageLookKey}) {
-        for (const auto& [given, known] :
-             {std::pair{u"plain"_s, true}, std::pair{u"active"_s, true},
-              std::pair{u"Hover"_s, false}, std::pair{u"bold"_s, false}}) {
-            std::vector<PlistElement> values;
-            values.push_back(PlistElement::fromString(given));
-            const auto read = readOutputOptions(
-                PlistElement::fromDictionary({QString::fromLatin1(key)}, std::move(values)));
-            QVERIFY2(std::holds_alternative<OutputOptions>(read) == known, qPrintable(given));
-        }
-    }
-    // A direction this version does not know refuses the file; one it knows is taken.
-    for (const auto& [given, known] :
-         {std::pair{QStringLiteral("rtl"), true}, std::pair{QStringLiteral("page"), true},
-          std::pair{QStringLiteral("RTL"), false}, std::pair{QStringLiteral("up"), false}}) {
+    // A direction or a current page's look this version does not know refuses the file; one
+    // it knows is taken.
+    struct Given {
+        const char* key;
+        QString value;
+        bool known;
+    };
+    for (const Given& given :
+         {Given{kDirectionKey, u"rtl"_s, true}, Given{kDirectionKey, u"page"_s, true},
+          Given{kDirectionKey, u"RTL"_s, false}, Given{kDirectionKey, u"up"_s, false},
+          Given{kCurrentPageLookKey, u"plain"_s, true},
+          Given{kCurrentPageLookKey, u"Hover"_s, false},
+          Given{kSubMenuCurrentPageLookKey, u"active"_s, true},
+          Given{kSubMenuCurrentPageLookKey, u"bold"_s, false}}) {
         std::vector<PlistElement> values;
-        values.push_back(PlistElement::fromString(given));
+        values.push_back(PlistElement::fromString(given.value));
         const auto read = readOutputOptions(
-            PlistElement::fromDictionary({QString::fromLatin1(kDirectionKey)}, std::move(values)));
-        QVERIFY2(std::holds_alternative<OutputOptions>(read) == known, qPrintable(given));
+            PlistElement::fromDictionary({QString::fromLatin1(given.key)}, std::move(values)));
+        QVERIFY2(std::holds_alternative<OutputOptions>(read) == given.known,
+                 qPrintable(given.value));
     }
     // A class name the page could not carry as it is refuses the file.
     for (const QString& bad : {QStringLiteral("2nav"), QStringLiteral("top nav"), QString(),
