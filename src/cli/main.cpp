@@ -102,6 +102,8 @@ int runExport(const ExportRequest& request) {
                        .arg(shownOutput, written.error.section(QLatin1Char('\n'), 0, 0)));
         return kExitFailure;
     }
+    if (!written.note.isEmpty())
+        printWarning(written.note);
     return kExitSuccess;
 }
 

@@ -211,7 +211,7 @@ bool ProjectActions::reportExport(const ExportResult& result, const QString& fol
                                            .arg(QDir::toNativeSeparators(folder), result.error));
         return false;
     }
-    emit statusMessage(done);
+    emit statusMessage(result.note.isEmpty() ? done : done + QLatin1String(". ") + result.note);
     return true;
 }
 

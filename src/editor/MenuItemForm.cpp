@@ -21,16 +21,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace brindle {
 
 namespace {
 
-// The kinds an item may be, as the form offers them.
-QString mainMenuKind() {
-    return MenuItemForm::tr("Main Menu");
-}
-QString subMenuKind() {
-    return MenuItemForm::tr("Sub Menu");
+// The kinds an item may be, as the form offers them: one per menu level, from the bar down.
+QStringList levelKinds(int deepest) {
+    const QStringList kinds = {MenuItemForm::tr("Main Menu"), MenuItemForm::tr("Sub Menu"),
+                               MenuItemForm::tr("Third Level")};
+    return kinds.first(std::clamp(deepest, 1, int(kinds.size())));
 }
 
 // A label that leads to its field: the field is named after it, and Alt with the label's
@@ -110,7 +111,7 @@ MenuItemForm::MenuItemForm(QWidget* parent)
     grid->setColumnStretch(1, 1);
     setMinimumWidth(300);
 
-    m_kind->addItems({mainMenuKind(), subMenuKind()});
+    m_kind->addItems(levelKinds(2));
     m_gap->setValue(0);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_confirm, &QPushButton::clicked, this, &MenuItemForm::confirmed);
@@ -143,12 +144,10 @@ void MenuItemForm::addIconRow(QGridLayout* grid, int row, IconSlot slot, const Q
     connect(icon.clear, &QPushButton::clicked, this, [this, slot] { clearIconFile(slot); });
 }
 
-void MenuItemForm::prepareForAdd(bool offerSubMenu) {
+void MenuItemForm::prepareForAdd(int deepestLevel) {
     m_editing = false;
     m_kind->clear();
-    m_kind->addItem(mainMenuKind());
-    if (offerSubMenu)
-        m_kind->addItem(subMenuKind());
+    m_kind->addItems(levelKinds(deepestLevel));
     m_kind->setCurrentIndex(m_kind->count() - 1);
     m_kind->setEnabled(true);
     m_title->clear();
@@ -164,11 +163,11 @@ void MenuItemForm::prepareForAdd(bool offerSubMenu) {
     m_confirm->setEnabled(true);
 }
 
-void MenuItemForm::prepareForEdit(const Node& item, bool isSubItem) {
+void MenuItemForm::prepareForEdit(const Node& item, int level) {
     m_editing = true;
     m_kind->clear();
-    m_kind->addItems({mainMenuKind(), subMenuKind()});
-    m_kind->setCurrentIndex(isSubItem ? 1 : 0);
+    m_kind->addItems(levelKinds(kDeepestMenuLevel));
+    m_kind->setCurrentIndex(std::clamp(level, 1, kDeepestMenuLevel) - 1);
     m_kind->setEnabled(false);
     m_title->setText(item.name());
     m_icons[index(IconSlot::Normal)].choice = {};
@@ -215,8 +214,8 @@ QString MenuItemForm::title() const {
     return m_title->text();
 }
 
-bool MenuItemForm::isSubMenuKind() const {
-    return m_kind->currentIndex() > 0;
+int MenuItemForm::level() const {
+    return m_kind->currentIndex() + 1;
 }
 
 QString MenuItemForm::link() const {

@@ -43,11 +43,12 @@ public:
 
     explicit MenuItemForm(QWidget* parent = nullptr);
 
-    // Fills the form for a new item; "Sub Menu" is offered (and preselected) only when the
-    // new item can go below the selected top-level item. The link field keeps its text.
-    void prepareForAdd(bool offerSubMenu);
-    // Fills the form from an existing item; its kind cannot be changed here.
-    void prepareForEdit(const Node& item, bool isSubItem);
+    // Fills the form for a new item; the kinds offered are the levels from the bar down to
+    // `deepestLevel`, the deepest preselected. The link field keeps its text.
+    void prepareForAdd(int deepestLevel);
+    // Fills the form from an existing item at `level` (1: the bar); its kind cannot be changed
+    // here.
+    void prepareForEdit(const Node& item, int level);
     // Shows the form under `anchor`, kept on the anchor's screen.
     void showUnder(QWidget* anchor);
 
@@ -55,7 +56,8 @@ public:
     QString title() const;
     // Puts the keyboard in the title field, its text selected.
     void focusTitle();
-    bool isSubMenuKind() const;
+    // The chosen kind as a menu level: 1 for the bar, 2 for a drop-down, 3 inside one.
+    int level() const;
     QString link() const;
     qint64 iconGap() const;
     IconChoice iconChoice(IconSlot slot) const { return m_icons[index(slot)].choice; }

@@ -176,7 +176,8 @@ void MenuStructureView::showAddMenuPopOver() {
     }
     m_editedItem = QPersistentModelIndex();
     m_form->setFollowingOffered(m_store.outputOptions().style == OutputStyle::Modern);
-    m_form->prepareForAdd(m_model->isTopLevel(currentNode()));
+    // Below the selected item, beside it, or at any level above it.
+    m_form->prepareForAdd(std::min(menuLevelOf(*currentNode()) + 1, kDeepestMenuLevel));
     m_form->showUnder(m_addButton);
 }
 
@@ -190,7 +191,7 @@ void MenuStructureView::showEditMenuPopOver() {
     }
     m_editedItem = m_model->indexOfNode(node);
     m_form->setFollowingOffered(m_store.outputOptions().style == OutputStyle::Modern);
-    m_form->prepareForEdit(*node, !m_model->isTopLevel(node));
+    m_form->prepareForEdit(*node, menuLevelOf(*node));
     m_form->showUnder(m_editButton);
 }
 
@@ -225,9 +226,11 @@ void MenuStructureView::addMenu() {
     item->setPaddingRight(m_form->iconGap());
     item->setLink(m_form->link());
 
-    // New top-level items always go to the end of the bar, whatever is selected.
-    Node* current = currentNode();
-    Node* parent = m_form->isSubMenuKind() && m_model->isTopLevel(current) ? current : root;
+    // A new item goes to the end of its level's list that holds the selection: a new
+    // top-level item to the end of the bar, whatever is selected.
+    Node* parent = currentNode();
+    while (parent != root && menuLevelOf(*parent) >= m_form->level())
+        parent = parent->parent();
     const QModelIndex added = m_model->appendItem(std::move(item), parent);
     if (parent != root) {
         m_outline->expand(added.parent());

@@ -37,16 +37,34 @@ bool MenuTreeModel::isTopLevel(const Node* node) const {
     return node && node != rootNode() && node->parent() == rootNode();
 }
 
-bool MenuTreeModel::contains(const Node* node) const {
-    if (!node)
-        return false;
-    const Node* root = rootNode();
-    for (int i = 0; i < root->childCount(); ++i) {
-        const Node* item = root->childAt(i);
-        if (item == node || item->indexOfChild(node) >= 0)
+namespace {
+
+// Searched from the root down: `node` may be a pointer to an item deleted since.
+bool holds(const Node& parent, const Node* node) {
+    for (int i = 0; i < parent.childCount(); ++i) {
+        const Node* child = parent.childAt(i);
+        if (child == node || holds(*child, node))
             return true;
     }
     return false;
+}
+
+void setParentsBelow(Node& parent) {
+    for (int i = 0; i < parent.childCount(); ++i) {
+        Node* child = parent.childAt(i);
+        child->setParent(&parent);
+        setParentsBelow(*child);
+    }
+}
+
+} // namespace
+
+bool MenuTreeModel::contains(const Node* node) const {
+    return node && holds(*rootNode(), node);
+}
+
+bool MenuTreeModel::takesSubItems(const Node* node) const {
+    return node == rootNode() || menuLevelOf(*node) < kDeepestMenuLevel;
 }
 
 QModelIndex MenuTreeModel::indexOfNode(const Node* node) const {
@@ -61,22 +79,15 @@ QModelIndex MenuTreeModel::indexOfNode(const Node* node) const {
 // Parent references are how the model finds rows; make them match the lists, whoever built
 // the tree (the default menu, a project reader, older code that left them unset).
 void MenuTreeModel::repairParents() {
-    Node* root = rootNode();
-    for (int i = 0; i < root->childCount(); ++i) {
-        Node* item = root->childAt(i);
-        item->setParent(root);
-        for (int j = 0; j < item->childCount(); ++j)
-            item->childAt(j)->setParent(item);
-    }
+    rootNode()->setParent(nullptr);
+    setParentsBelow(*rootNode());
 }
 
 QModelIndex MenuTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (column != 0 || row < 0)
         return {};
     const Node* node = nodeFromIndex(parent);
-    if (node != rootNode() && !isTopLevel(node))
-        return {}; // two levels only
-    if (row >= node->childCount())
+    if (!takesSubItems(node) || row >= node->childCount())
         return {};
     return createIndex(row, column, node->childAt(row));
 }
@@ -94,9 +105,7 @@ int MenuTreeModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0)
         return 0;
     const Node* node = nodeFromIndex(parent);
-    if (node != rootNode() && !isTopLevel(node))
-        return 0;
-    return node->childCount();
+    return takesSubItems(node) ? node->childCount() : 0;
 }
 
 int MenuTreeModel::columnCount(const QModelIndex& parent) const {
@@ -177,9 +186,9 @@ Qt::ItemFlags MenuTreeModel::flags(const QModelIndex& index) const {
         return Qt::ItemIsDropEnabled; // the top level
     Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable |
                            Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
-    if (isTopLevel(nodeFromIndex(index))) {
-        // Only top-level items take drops onto themselves; over a sub-item the outline
-        // proposes the gap above or below it instead.
+    if (takesSubItems(nodeFromIndex(index))) {
+        // Only items that can hold sub-items take drops onto themselves; over an item of the
+        // deepest level the outline proposes the gap above or below it instead.
         result |= Qt::ItemIsDropEnabled;
         result &= ~Qt::ItemNeverHasChildren;
     }
@@ -209,8 +218,8 @@ Qt::DropActions MenuTreeModel::supportedDropActions() const {
 }
 
 // The one place that decides a drop. Refused: anything not dragged from this outline, a drop
-// onto the item itself or onto a sub-item, an item with sub-items onto another item (the
-// tree keeps two levels and no sub-item is lost), and a drop that would leave the item where
+// onto the item itself or below it, a drop that would take the item or its sub-items deeper
+// than the menu's levels (no sub-item is lost), and a drop that would leave the item where
 // it is. Below the last row of the outline (row -1 on the top level) means the end of the bar.
 std::optional<MenuTreeModel::Move> MenuTreeModel::planDrop(const QMimeData* data,
                                                            Qt::DropAction action, int row,
@@ -220,8 +229,7 @@ std::optional<MenuTreeModel::Move> MenuTreeModel::planDrop(const QMimeData* data
         return std::nullopt;
     Node* node = item->node();
     Node* target = nodeFromIndex(parent);
-    const bool ontoTopLevel = target == rootNode();
-    if (!ontoTopLevel && (!isTopLevel(target) || target == node || node->childCount() > 0))
+    if (isWithin(*target, *node) || menuLevelOf(*target) + levelsSpannedBy(*node) > kDeepestMenuLevel)
         return std::nullopt;
     if (row < 0 || row > target->childCount())
         row = target->childCount();
@@ -269,7 +277,7 @@ void MenuTreeModel::move(const Move& plan) {
 }
 
 QModelIndex MenuTreeModel::appendItem(std::unique_ptr<Node> node, Node* parent) {
-    Q_ASSERT(parent == rootNode() || isTopLevel(parent));
+    Q_ASSERT(takesSubItems(parent));
     const int row = parent->childCount();
     beginInsertRows(indexOfNode(parent), row, row);
     node->setParent(parent);

@@ -28,8 +28,8 @@ private:
     Node* m_node;
 };
 
-// The outline's data source: one column over the menu tree of the store, two levels below
-// the invisible root. Every edit of the tree goes through here so that views stay in step,
+// The outline's data source: one column over the menu tree of the store, kDeepestMenuLevel
+// levels below the invisible root. Every edit of the tree goes through here so that views stay in step,
 // and each finished edit is announced once with menuChanged().
 class MenuTreeModel : public QAbstractItemModel {
     Q_OBJECT
@@ -61,8 +61,10 @@ public:
     QModelIndex indexOfNode(const Node* node) const;
     bool isTopLevel(const Node* node) const;
     bool contains(const Node* node) const;
+    // The root and every item above the menu's deepest level.
+    bool takesSubItems(const Node* node) const;
 
-    // Appends `node` to `parent` (the root or a top-level item).
+    // Appends `node` to `parent` (the root or an item that takes sub-items).
     QModelIndex appendItem(std::unique_ptr<Node> node, Node* parent);
     // Removes the item with all its sub-items.
     void removeItem(const QModelIndex& index);

@@ -232,7 +232,8 @@ void CodeBuilders::constructMenuStructureCommand() {
                 menuItemLine(item, classNames(), templates().svgIcons, templates().logicalSides);
         else
             markup += subMenuBlock(item, templates().disclosureButtons, classNames(),
-                                   templates().svgIcons, templates().logicalSides);
+                                   templates().svgIcons, templates().logicalSides,
+                                   templates().menuLevels);
     }
     store(Fragment::menuStructure, std::move(markup));
 }
@@ -244,11 +245,12 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
     m_registry.appendText(Fragment::menuStructure,
                           subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons,
                                        classNames(), templates().svgIcons,
-                                       templates().logicalSides));
+                                       templates().logicalSides, templates().menuLevels));
 }
 
 void CodeBuilders::getLineHeight() {
-    const LineHeights heights = computeLineHeights(*m_data.getMenuRootNode());
+    const LineHeights heights =
+        computeLineHeights(*m_data.getMenuRootNode(), templates().menuLevels);
     m_currentMainMenuLineHeight = heights.mainMenu;
     m_currentSubMenuLineHeight = heights.subMenu;
 }
@@ -275,23 +277,38 @@ void CodeBuilders::constructMenuIconCommand() {
                         templates().logicalSides));
     // A drop-down's sub-items come before the item that owns them.
     const Node& root = *m_data.getMenuRootNode();
+    const bool thirdLevel = showsThirdLevel(root, templates().menuLevels);
     for (int i = 0; i < root.childCount(); ++i) {
         const Node& item = *root.childAt(i);
-        for (int j = 0; j < item.childCount(); ++j)
-            appendItemIconRules(*item.childAt(j), false);
+        for (int j = 0; j < item.childCount(); ++j) {
+            const Node& subItem = *item.childAt(j);
+            if (thirdLevel) {
+                for (int k = 0; k < subItem.childCount(); ++k)
+                    appendItemIconRules(*subItem.childAt(k), false);
+            }
+            appendItemIconRules(subItem, false, thirdLevel);
+        }
         appendItemIconRules(item, true);
     }
+    if (thirdLevel)
+        m_registry.appendText(Fragment::menuIcon,
+                              thirdLevelRules({m_currentSubMenuLineHeight,
+                                               colorDeclaration(m_data.subMenufontColor()),
+                                               colorDeclaration(m_data.subMenufontColorHover()),
+                                               colorDeclaration(m_data.subMenufontColorActive())},
+                                              phoneMediaQuery(options()), classNames()));
     if (templates().phoneIconColumns)
         m_registry.appendText(Fragment::menuIcon,
                               phoneIconColumns(root, phoneMediaQuery(options()), classNames()));
 }
 
-void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
+void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu, bool opensList) {
     IconRule rule;
     rule.iconID = item.iconID();
     rule.paddingRight = item.paddingRight();
     rule.isMainMenu = isMainMenu;
-    rule.childCount = item.childCount();
+    // A sub-item's items count only where the page shows them.
+    rule.childCount = isMainMenu || opensList ? item.childCount() : 0;
     if (templates().svgIcons && item.hasSvgIcon() && item.imageWidth() > 0) {
         // Sharp at every scale: one rule, no double-resolution picture.
         rule.fileName = item.svgIcon().fileName;
@@ -318,15 +335,16 @@ void CodeBuilders::appendItemIconRules(const Node& item, bool isMainMenu) {
         constructMenuIconCommand(rule);
     }
     if (!item.hasIcon() && rule.childCount >= 1)
-        constructMainMenuWithChildIconCommand(item.iconID());
+        constructMainMenuWithChildIconCommand(item.iconID(), isMainMenu);
 }
 
 void CodeBuilders::constructMenuIconCommand(const IconRule& rule) {
     m_registry.appendText(Fragment::menuIcon, iconRule(rule, templates(), classNames()));
 }
 
-void CodeBuilders::constructMainMenuWithChildIconCommand(const QString& iconID) {
-    m_registry.appendText(Fragment::menuIcon, arrowRule(iconID, templates(), classNames()));
+void CodeBuilders::constructMainMenuWithChildIconCommand(const QString& iconID, bool isMainMenu) {
+    m_registry.appendText(Fragment::menuIcon,
+                          arrowRule(iconID, templates(), classNames(), isMainMenu));
 }
 
 } // namespace brindle

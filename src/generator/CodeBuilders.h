@@ -61,7 +61,8 @@ public:
     void constructSubMenuItemHeightCommand();
     void constructMenuIconCommand();
     void constructMenuIconCommand(const IconRule& rule);               // appends one icon rule
-    void constructMainMenuWithChildIconCommand(const QString& iconID); // appends one arrow rule
+    // Appends one arrow rule; a sub-item's (Modern's third level) names the sub-menu links.
+    void constructMainMenuWithChildIconCommand(const QString& iconID, bool isMainMenu = true);
 
     // -1 until computed; the icon build recomputes them, top and height reuse them.
     qint64 currentMainMenuLineHeight() const { return m_currentMainMenuLineHeight; }
@@ -82,7 +83,8 @@ private:
     const StyleTemplates& templates() const;
     void store(Fragment fragment, QString text);
     void buildGradient(Fragment fragment, GradientGroupId group);
-    void appendItemIconRules(const Node& item, bool isMainMenu);
+    // `opensList`: a sub-item whose items the page shows in a list below it.
+    void appendItemIconRules(const Node& item, bool isMainMenu, bool opensList = false);
 
     const GlobalData& m_data;
     std::optional<OutputOptions> m_optionsOverride;

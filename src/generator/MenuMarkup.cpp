@@ -61,44 +61,105 @@ QString menuItemLine(const Node& item, const MenuClassNames& names, bool svgIcon
            QLatin1String("</li>\n");
 }
 
+namespace {
+
+struct ListWriter {
+    bool disclosureButtons;
+    const MenuClassNames& names;
+    bool svgIcons;
+    bool isolatedTitles;
+    int levels;
+
+    // An item that shows the items below it, at `level` (1: the bar), its tags `indent` tabs in.
+    QString ownerBlock(const Node& item, int level, int indent) const {
+        const QString tabs(indent, QLatin1Char('\t'));
+        // The owner's icon class is written even without an icon: the arrow rule selects on it.
+        QString markup = tabs + QLatin1String("<li>\n") + tabs + QLatin1Char('\t') +
+                         anchor(level == 1 ? names.link : names.subLink, &item.iconID(), item,
+                                names, svgIcons, isolatedTitles) +
+                         QLatin1Char('\n');
+        if (disclosureButtons) {
+            const QString name = item.name().trimmed().isEmpty()
+                                     ? QStringLiteral("Sub-menu")
+                                     : item.name().trimmed() + QStringLiteral(" sub-menu");
+            markup += tabs + QLatin1String("\t<button type=\"button\" aria-label=\"") +
+                      escapeHtmlAttribute(name) + QLatin1String("\"></button>\n");
+        }
+        markup += tabs + QLatin1String("\t<ul>\n");
+        for (int i = 0; i < item.childCount(); ++i) {
+            const Node& subItem = *item.childAt(i);
+            if (subItem.childCount() > 0 && level + 1 < levels) {
+                markup += ownerBlock(subItem, level + 1, indent + 2);
+                continue;
+            }
+            markup += tabs + QLatin1String("\t\t<li>") +
+                      anchor(names.subLink, iconClassIfIcon(subItem), subItem, names, svgIcons,
+                             isolatedTitles) +
+                      QLatin1String("</li>\n");
+        }
+        return markup + tabs + QLatin1String("\t</ul>\n") + tabs + QLatin1String("</li>\n");
+    }
+};
+
+} // namespace
+
 QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names,
-                     bool svgIcons, bool isolatedTitles) {
-    // The owner's icon class is written even without an icon: the arrow rule selects on it.
-    QString markup = QLatin1String("\t<li>\n\t\t") +
-                     anchor(names.link, &item.iconID(), item, names, svgIcons, isolatedTitles) +
-                     QLatin1Char('\n');
-    if (disclosureButton) {
-        const QString name = item.name().trimmed().isEmpty()
-                                 ? QStringLiteral("Sub-menu")
-                                 : item.name().trimmed() + QStringLiteral(" sub-menu");
-        markup += QLatin1String("\t\t<button type=\"button\" aria-label=\"") +
-                  escapeHtmlAttribute(name) + QLatin1String("\"></button>\n");
-    }
-    markup += QLatin1String("\t\t<ul>\n");
-    for (int i = 0; i < item.childCount(); ++i) {
-        const Node& subItem = *item.childAt(i);
-        markup += QLatin1String("\t\t\t<li>") +
-                  anchor(names.subLink, iconClassIfIcon(subItem), subItem, names, svgIcons,
-                         isolatedTitles) +
-                  QLatin1String("</li>\n");
-    }
-    markup += QLatin1String("\t\t</ul>\n\t</li>\n");
-    return markup;
+                     bool svgIcons, bool isolatedTitles, int levels) {
+    return ListWriter{disclosureButton, names, svgIcons, isolatedTitles, levels}.ownerBlock(item, 1,
+                                                                                           1);
 }
 
-LineHeights computeLineHeights(const Node& menuRoot) {
+LineHeights computeLineHeights(const Node& menuRoot, int levels) {
     LineHeights heights;
+    const auto visit = [&heights, levels](auto& self, const Node& parent, int level) -> void {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            const Node& item = *parent.childAt(i);
+            qint64& height = level == 1 ? heights.mainMenu : heights.subMenu;
+            height = std::max({height, item.imageHeight(), item.retinaImageHeight()});
+            if (level < levels)
+                self(self, item, level + 1);
+        }
+    };
+    visit(visit, menuRoot, 1);
+    return heights;
+}
+
+bool showsThirdLevel(const Node& menuRoot, int levels) {
+    if (levels < 3)
+        return false;
     for (int i = 0; i < menuRoot.childCount(); ++i) {
         const Node& item = *menuRoot.childAt(i);
         for (int j = 0; j < item.childCount(); ++j) {
-            const Node& subItem = *item.childAt(j);
-            heights.subMenu =
-                std::max({heights.subMenu, subItem.imageHeight(), subItem.retinaImageHeight()});
+            if (item.childAt(j)->childCount() > 0)
+                return true;
         }
-        heights.mainMenu =
-            std::max({heights.mainMenu, item.imageHeight(), item.retinaImageHeight()});
     }
-    return heights;
+    return false;
+}
+
+QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
+                        const MenuClassNames& names) {
+    const QString menu = names.scope + QLatin1Char('.') + names.bar + QLatin1Char(' ');
+    const QString button = menu + QLatin1String("ul li > button");
+    // Inside a drop-down a list opens in place, indented, and only from its button: the
+    // script marks the button expanded or not. Without the script every list stands open and
+    // the buttons, which could do nothing, are not shown.
+    return QLatin1Char('\n') + menu + QLatin1String("ul ul {\n\tdisplay: block;\n\tposition: static;\n"
+                                                    "\tpadding-inline-start: 16px;\n\tborder: 0;\n"
+                                                    "\tborder-radius: 0;\n}\n") +
+           menu + QLatin1String("ul button[aria-expanded=\"false\"] + ul,\n") + button +
+           QLatin1String(":not([aria-expanded]) {\n\tdisplay: none;\n}\n") + menu +
+           QLatin1String("ul ul a {\n\twidth: auto;\n}\n") +
+           // The button stands beside its item's link, not over the list below it, and draws
+           // its arrow in the drop-down's text colours.
+           button + QLatin1String(" {\n\tbottom: auto;\n\theight: ") +
+           pixels(look.subMenuLineHeight + 20) + QLatin1String(";\n") + look.color +
+           QLatin1String("}\n") + menu + QLatin1String("ul li:hover > button {\n") +
+           look.hoverColor + QLatin1String("}\n") + button + QLatin1String(":active {\n") +
+           look.activeColor + QLatin1String("}\n") + button +
+           QLatin1String("[aria-expanded=\"true\"]::after {\n\ttransform: rotate(180deg);\n}\n") +
+           QLatin1Char('\n') + phoneQuery + QLatin1Char('\t') + button +
+           QLatin1String(" {\n\t\theight: 44px;\n\t}\n}\n");
 }
 
 QString baseIconRules(const LineHeights& heights, const MenuClassNames& names, bool logicalSides) {
@@ -213,8 +274,12 @@ QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
     for (int i = 0; i < menuRoot.childCount(); ++i) {
         const Node* item = menuRoot.childAt(i);
         items.push_back(item);
-        for (int j = 0; j < item->childCount(); ++j)
-            subItems.push_back(item->childAt(j));
+        for (int j = 0; j < item->childCount(); ++j) {
+            const Node* subItem = item->childAt(j);
+            subItems.push_back(subItem);
+            for (int k = 0; k < subItem->childCount(); ++k)
+                subItems.push_back(subItem->childAt(k));
+        }
     }
     const qint64 column = titleColumn(items, kIconLeft, 10);
     const qint64 subColumn = titleColumn(subItems, kIconLeft + kSubIndent, column + kSubIndent);
@@ -248,10 +313,10 @@ QString phoneIconColumns(const Node& menuRoot, const QString& phoneQuery,
 }
 
 QString arrowRule(const QString& iconID, const StyleTemplates& templates,
-                  const MenuClassNames& names) {
-    // Always the top-level class, also when asked for a sub-item.
-    const QString selector = QLatin1Char('\n') + names.scope + QLatin1Char('.') + names.link +
-                             QLatin1Char('.') + names.iconPrefix + iconID;
+                  const MenuClassNames& names, bool isMainMenu) {
+    const QString selector = QLatin1Char('\n') + names.scope + QLatin1Char('.') +
+                             (isMainMenu ? names.link : names.subLink) + QLatin1Char('.') +
+                             names.iconPrefix + iconID;
     if (!templates.arrowOnLink)
         return selector + QLatin1String(" {\n\t") + sideName(SideProperty::PaddingEnd, templates) +
                QLatin1String(": 18px;\n}\n");

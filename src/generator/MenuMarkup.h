@@ -15,9 +15,11 @@ QString menuItemLine(const Node& item, const MenuClassNames& names = {}, bool sv
 // With a disclosure button, the owner's link is followed by a button that opens the sub-menu
 // (named after the owner for assistive technology).
 // Isolated titles stand in <bdi>: a Latin name in an Arabic menu keeps its own direction.
+// With three `levels`, a sub-item with items of its own is a block of the same form inside the
+// drop-down; with two, its items are not written.
 QString subMenuBlock(const Node& item, bool disclosureButton = false,
                      const MenuClassNames& names = {}, bool svgIcons = false,
-                     bool isolatedTitles = false);
+                     bool isolatedTitles = false, int levels = 2);
 // Whether the item's icon stands inside its link in a style that writes SVG icons.
 bool isInlineIcon(const Node& item, bool svgIcons);
 
@@ -27,7 +29,21 @@ struct LineHeights {
     qint64 mainMenu = 16;
     qint64 subMenu = 16;
 };
-LineHeights computeLineHeights(const Node& menuRoot);
+// Items below the `levels` the page shows do not count.
+LineHeights computeLineHeights(const Node& menuRoot, int levels = 2);
+
+// Whether a page of that many levels shows a list inside a drop-down.
+bool showsThirdLevel(const Node& menuRoot, int levels);
+// The rules of the lists inside drop-downs, desktop and phone: each opens in place below its
+// item, from the button beside the item's link. Colours are whole declarations.
+struct ThirdLevelLook {
+    qint64 subMenuLineHeight = 16;
+    QString color;
+    QString hoverColor;
+    QString activeColor;
+};
+QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
+                        const MenuClassNames& names);
 
 // The two rules every icon fragment starts with, after two newlines.
 QString baseIconRules(const LineHeights& heights, const MenuClassNames& names = {},
@@ -65,6 +81,6 @@ QString rightToLeftRule(const MenuClassNames& names, const QString& selector,
 
 QString arrowRule(const QString& iconID,
                   const StyleTemplates& templates = styleTemplates(OutputStyle::Classic),
-                  const MenuClassNames& names = {});
+                  const MenuClassNames& names = {}, bool isMainMenu = true);
 
 } // namespace brindle

@@ -11,9 +11,9 @@ namespace {
 constexpr std::array<StyleTemplates, 2> kStyles = {{
     // Classic
     {true, "@media only screen and (-webkit-min-device-pixel-ratio: 2)", true, false, false, false,
-     false, false, false},
+     false, false, false, 2},
     // Modern
-    {false, "@media (min-resolution: 2dppx)", false, true, true, true, true, true, true},
+    {false, "@media (min-resolution: 2dppx)", false, true, true, true, true, true, true, 3},
 }};
 
 } // namespace
@@ -56,7 +56,8 @@ MenuClassNames menuClassNames(const OutputOptions& options) {
 QString menuScriptText(const QString& className) {
     // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, closing
     // on a press elsewhere, aria-expanded on the buttons, keeping an open drop-down inside the
-    // window, marking the current page). Hover, focus and a tap open the sub-menus without it. The
+    // window, marking the current page, the lists inside drop-downs, which open only from their
+    // buttons and start shut but for the one that holds the current page). Hover, focus and a tap open the sub-menus without it. The
     // token stands for the menu's class name, written once. setOpen() leaves at most one item open;
     // one still under the pointer or the focus stays shut until they leave it. After the pointer or
     // the focus has left, the state is read a frame later and again a quarter second later: an
@@ -70,9 +71,21 @@ QString menuScriptText(const QString& className) {
 		flip = name + "-flip";
 	var menu = document.querySelector("." + name + "-nav ." + name);
 	if (!menu) return;
-	var owners = [].filter.call(menu.children, function (li) {
+	function owning(list) {
+		return [].filter.call(list, function (li) {
+			return button(li);
+		});
+	}
+	var owners = owning(menu.children), inner = owning(menu.querySelectorAll(":scope li li"));
+	function button(li) {
 		return li.querySelector(":scope > button");
-	});
+	}
+	function expanded(li) {
+		return button(li).getAttribute("aria-expanded") === "true";
+	}
+	function expand(li, on) {
+		button(li).setAttribute("aria-expanded", String(on));
+	}
 	function shown(li) {
 		return getComputedStyle(li.querySelector(":scope > ul")).display !== "none";
 	}
@@ -91,7 +104,7 @@ QString menuScriptText(const QString& className) {
 	function sync() {
 		owners.forEach(function (li) {
 			var on = shown(li);
-			li.querySelector(":scope > button").setAttribute("aria-expanded", String(on));
+			expand(li, on);
 			if (on) place(li);
 		});
 	}
@@ -108,7 +121,7 @@ QString menuScriptText(const QString& className) {
 		sync();
 	}
 	owners.forEach(function (li) {
-		li.querySelector(":scope > button").addEventListener("click", function () {
+		button(li).addEventListener("click", function () {
 			setOpen(li, !li.classList.contains(open));
 		});
 		li.addEventListener("mouseenter", sync);
@@ -126,17 +139,32 @@ QString menuScriptText(const QString& className) {
 			later();
 		});
 	});
+	inner.forEach(function (li) {
+		expand(li, false);
+		button(li).addEventListener("click", function () {
+			expand(li, !expanded(li));
+			sync();
+		});
+	});
 	document.addEventListener("pointerdown", function (event) {
 		if (!menu.contains(event.target)) setOpen(null, false);
 	});
 	document.addEventListener("keydown", function (event) {
 		if (event.key !== "Escape") return;
+		var list = inner.filter(function (o) {
+			return expanded(o) && o.contains(document.activeElement);
+		})[0];
+		if (list) {
+			expand(list, false);
+			button(list).focus();
+			return;
+		}
 		var li = owners.filter(function (o) {
 			return o.contains(document.activeElement);
 		})[0] || owners.filter(shown)[0];
 		if (!li) return;
 		setOpen(li, false);
-		if (li.contains(document.activeElement)) li.querySelector(":scope > button").focus();
+		if (li.contains(document.activeElement)) button(li).focus();
 	});
 	// The link to the page being shown, and the bar's item that holds it. A link keeps a
 	// mark the page wrote itself.
@@ -153,6 +181,9 @@ QString menuScriptText(const QString& className) {
 		while (top.parentElement !== menu) top = top.parentElement;
 		li.classList.add(name + "-current");
 		if (top !== li) top.classList.add(name + "-section");
+		inner.forEach(function (o) {
+			if (o !== li && o.contains(li)) expand(o, true);
+		});
 	});
 	addEventListener("load", sync);
 	addEventListener("resize", sync);

@@ -32,6 +32,8 @@ struct StyleTemplates {
     bool logicalSides;
     // The font stack ends in the system's interface font: titles in any script find a font.
     bool fontsForEveryScript;
+    // The levels of the menu the page shows: 2, or 3 with lists inside the drop-downs.
+    int menuLevels;
 };
 
 // The side properties the builders write, by the line's start and end.

@@ -42,6 +42,37 @@ std::unique_ptr<Node> Node::make(const QString& name, const QString& iconID, Nod
     return node;
 }
 
+int menuLevelOf(const Node& node) {
+    int level = 0;
+    for (const Node* above = node.parent(); above; above = above->parent())
+        ++level;
+    return level;
+}
+
+int levelsSpannedBy(const Node& node) {
+    int below = 0;
+    for (int i = 0; i < node.childCount(); ++i)
+        below = std::max(below, levelsSpannedBy(*node.childAt(i)));
+    return below + 1;
+}
+
+int itemsOnLevel(const Node& root, int level) {
+    if (level <= 0)
+        return 0;
+    int count = 0;
+    for (int i = 0; i < root.childCount(); ++i)
+        count += level == 1 ? 1 : itemsOnLevel(*root.childAt(i), level - 1);
+    return count;
+}
+
+bool isWithin(const Node& node, const Node& ancestor) {
+    for (const Node* n = &node; n; n = n->parent()) {
+        if (n == &ancestor)
+            return true;
+    }
+    return false;
+}
+
 bool isBlankTitle(const QString& title) {
     return title.trimmed().isEmpty();
 }

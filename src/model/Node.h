@@ -103,6 +103,18 @@ private:
     QString m_link{QLatin1String("")};
 };
 
+// The levels a menu has: the bar (1), its drop-downs (2) and lists inside a drop-down (3).
+inline constexpr int kDeepestMenuLevel = 3;
+
+// The node's level: 0 for the invisible root (or a node without a parent), 1 on the bar.
+int menuLevelOf(const Node& node);
+// How many levels the node and its descendants span: 1 for an item without sub-items.
+int levelsSpannedBy(const Node& node);
+// The number of items on `level` below `root` (1: the bar).
+int itemsOnLevel(const Node& root, int level);
+// Whether `node` is `ancestor` or lies below it.
+bool isWithin(const Node& node, const Node& ancestor);
+
 // A title that is empty or only white space: the link it makes would say nothing to anyone,
 // and screen readers announce an empty link. The editor refuses one.
 bool isBlankTitle(const QString& title);

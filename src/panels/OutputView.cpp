@@ -4,6 +4,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -17,7 +18,10 @@ OutputView::OutputView(QWidget* parent)
 OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent)
     : StylePanel(tr("Output"), data, center, parent), m_styleComboBox(new QComboBox(this)),
       m_navLabelField(new QLineEdit(this)), m_breakpointField(new QSpinBox(this)),
-      m_classNameField(new QLineEdit(this)), m_directionComboBox(new QComboBox(this)) {
+      m_classNameField(new QLineEdit(this)), m_directionComboBox(new QComboBox(this)),
+      m_levelNote(new QLabel(tr("Classic pages show two levels: the menu’s third level stays in "
+                                "the design but is not on the page."),
+                             this)) {
     m_styleComboBox->setObjectName(QStringLiteral("outputStyleComboBox"));
     m_styleComboBox->addItems({tr("Classic"), tr("Modern")});
     m_styleComboBox->setToolTip(tr("Classic: the original page, opened by mouse hover.\n"
@@ -60,6 +64,9 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     form()->addWidget(m_classNameField, 3, 1);
     describe(m_directionComboBox, tr("direction"), addLabel(tr("Direction"), 4, 0));
     form()->addWidget(m_directionComboBox, 4, 1);
+    m_levelNote->setObjectName(QStringLiteral("levelNoteLabel"));
+    m_levelNote->setWordWrap(true);
+    form()->addWidget(m_levelNote, 5, 0, 1, 2);
     form()->setColumnStretch(1, 1);
 
     addReloader([this] {
@@ -72,6 +79,9 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
         m_breakpointField->setValue(static_cast<int>(options.breakpoint));
         showModernControls(options.style == OutputStyle::Modern);
     });
+    // The menu's levels change in the menu editor.
+    center.addObserver(this, QStringLiteral("MenuStructureDataUpdated"), nullptr,
+                       [this](const Notification&) { showLevelNote(); });
     connect(m_styleComboBox, &QComboBox::activated, this, &OutputView::updateOutputOptions);
     connect(m_navLabelField, &QLineEdit::editingFinished, this, &OutputView::updateOutputOptions);
     connect(m_breakpointField, &QSpinBox::valueChanged, this, &OutputView::updateOutputOptions);
@@ -84,11 +94,21 @@ OutputView::OutputView(GlobalData& data, NotificationCenter& center, QWidget* pa
     });
 }
 
+OutputView::~OutputView() {
+    center().removeObserver(this);
+}
+
 void OutputView::showModernControls(bool modern) {
     m_navLabelField->setEnabled(modern);
     m_breakpointField->setEnabled(modern);
     m_directionComboBox->setEnabled(modern);
     // The class name also names the menu that Export Snippet and Copy HTML write.
+    showLevelNote();
+}
+
+void OutputView::showLevelNote() {
+    m_levelNote->setVisible(m_styleComboBox->currentIndex() == 0 &&
+                            itemsOnLevel(*data().getMenuRootNode(), kDeepestMenuLevel) > 0);
 }
 
 void OutputView::updateOutputOptions() {

@@ -19,12 +19,15 @@ class OutputView : public StylePanel {
 public:
     explicit OutputView(QWidget* parent = nullptr);
     OutputView(GlobalData& data, NotificationCenter& center, QWidget* parent = nullptr);
+    ~OutputView() override;
 
     QComboBox* styleComboBox() const { return m_styleComboBox; }
     QLineEdit* navLabelField() const { return m_navLabelField; }
     QSpinBox* breakpointField() const { return m_breakpointField; }
     QLineEdit* classNameField() const { return m_classNameField; }
     QComboBox* directionComboBox() const { return m_directionComboBox; }
+    // Says that Classic shows two levels, while the style is Classic and the menu has three.
+    QLabel* levelNote() const { return m_levelNote; }
 
     // The controls' actions: store what they show and post, when it changed.
     void updateOutputOptions();
@@ -35,12 +38,14 @@ signals:
 
 private:
     void showModernControls(bool modern);
+    void showLevelNote();
 
     QComboBox* m_styleComboBox;
     QLineEdit* m_navLabelField;
     QSpinBox* m_breakpointField;
     QLineEdit* m_classNameField;
     QComboBox* m_directionComboBox;
+    QLabel* m_levelNote;
 };
 
 // "Current page": how a Modern menu shows the item of the page being shown — in the bar (with

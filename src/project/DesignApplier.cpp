@@ -53,14 +53,14 @@ QHash<QString, PreparedIcon> prepareIcons(const QList<ProjectItem>& items) {
         if (!prepared.contains(key))
             prepared.insert(key, PreparedIcon{icon.bytes, suffix, {}, {}});
     };
-    for (const ProjectItem& item : items) {
-        want(item.image);
-        want(item.retinaImage);
-        for (const ProjectItem& child : item.children) {
-            want(child.image);
-            want(child.retinaImage);
+    const auto walk = [&want](auto& self, const QList<ProjectItem>& list) -> void {
+        for (const ProjectItem& item : list) {
+            want(item.image);
+            want(item.retinaImage);
+            self(self, item.children);
         }
-    }
+    };
+    walk(walk, items);
     QList<PreparedIcon*> jobs;
     for (PreparedIcon& icon : prepared)
         jobs.append(&icon);
@@ -77,6 +77,15 @@ class TreeBuilder {
 public:
     TreeBuilder(const QString& previewFolder, QHash<QString, PreparedIcon> prepared)
         : m_previewFolder(previewFolder), m_prepared(std::move(prepared)) {}
+
+    // The item with the items below it.
+    std::unique_ptr<Node> makeTree(const ProjectItem& item, Node* parent) {
+        auto node = makeNode(item, parent);
+        for (const ProjectItem& child : item.children)
+            node->appendChild(makeTree(child, node.get()));
+        node->setIsGroup(node->childCount() > 0);
+        return node;
+    }
 
     std::unique_ptr<Node> makeNode(const ProjectItem& item, Node* parent) {
         auto node = Node::make(item.name, item.iconID, parent);
@@ -179,8 +188,16 @@ QStringList untitledItems(const QList<ProjectItem>& items) {
         if (isBlankTitle(item.name))
             places << owner;
         for (qsizetype j = 0; j < item.children.size(); ++j) {
-            if (isBlankTitle(item.children.at(j).name))
-                places << Texts::tr("item %1 under %2").arg(j + 1).arg(owner);
+            const ProjectItem& subItem = item.children.at(j);
+            const QString subOwner = isBlankTitle(subItem.name)
+                                         ? Texts::tr("item %1 under %2").arg(j + 1).arg(owner)
+                                         : QStringLiteral("“%1”").arg(subItem.name.trimmed());
+            if (isBlankTitle(subItem.name))
+                places << subOwner;
+            for (qsizetype k = 0; k < subItem.children.size(); ++k) {
+                if (isBlankTitle(subItem.children.at(k).name))
+                    places << Texts::tr("item %1 under %2").arg(k + 1).arg(subOwner);
+            }
         }
     }
     return places;
@@ -198,13 +215,8 @@ AppliedDesign applyProjectDesign(GlobalData& data, const ProjectDesign& design,
     root->clearChildren();
     TreeBuilder builder(previewFolder, previewFolder.isEmpty() ? QHash<QString, PreparedIcon>()
                                                                : prepareIcons(design.items));
-    for (const ProjectItem& item : design.items) {
-        auto node = builder.makeNode(item, root);
-        for (const ProjectItem& child : item.children)
-            node->appendChild(builder.makeNode(child, node.get()));
-        node->setIsGroup(node->childCount() > 0);
-        data.addMenuRootNodeChild(std::move(node));
-    }
+    for (const ProjectItem& item : design.items)
+        data.addMenuRootNodeChild(builder.makeTree(item, root));
     return {builder.warnings(), builder.renamed(), untitledItems(design.items)};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Node.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -38,8 +40,7 @@ enum class MenuSourceKind { Html, Sitemap, Outline };
 // The limits of an import: larger files and menus are refused with the reason.
 inline constexpr qint64 kLargestMenuSourceBytes = 5 * 1024 * 1024;
 inline constexpr int kMostImportedItems = 1000;
-// Levels a menu has; deeper items are placed in the deepest one, after their ancestor there.
-inline constexpr int kDeepestMenuLevel = 2;
+// Items deeper than kDeepestMenuLevel are placed in that level, after their ancestor there.
 
 // The kind of a source by its name and its first bytes: a sitemap's urlset, an HTML page, or
 // else an outline.

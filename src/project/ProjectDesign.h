@@ -15,6 +15,10 @@ namespace brindle {
 // what items have beyond that layout: SVG icons); it is written only for a design whose
 // output options are not all at their defaults or that has an SVG icon.
 inline constexpr const char* kProjectVersion31 = "Version 3.1";
+// Version 3.2 is Version 3.1 with a count of items after each sub-item, and those items: the
+// menu's third level. It is written only for a design that has one, so that readers of the
+// earlier versions refuse the file with its version instead of dropping a level unseen.
+inline constexpr const char* kProjectVersion32 = "Version 3.2";
 inline constexpr const char* kProjectVersion3 = "Version 3.0";
 inline constexpr const char* kProjectVersion2 = "Version 2.0";
 // Reported for a file that carries no version string at all.
@@ -45,7 +49,7 @@ struct ProjectItem {
     ProjectIcon image;
     ProjectIcon retinaImage;
     ProjectSvgIcon svgIcon;
-    QList<ProjectItem> children; // sub-items; always empty below the top level
+    QList<ProjectItem> children; // sub-items; always empty on the menu's deepest level
 };
 
 // A whole design read from a file and validated, before it touches the settings store.

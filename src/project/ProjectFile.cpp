@@ -109,6 +109,8 @@ std::optional<ProjectSummary> summarizeProjectFile(const QString& path, int titl
     ProjectSummary summary;
     for (const ProjectItem& item : valid->items) {
         summary.itemCount += 1 + int(item.children.size());
+        for (const ProjectItem& child : item.children)
+            summary.itemCount += int(child.children.size());
         if (summary.firstTitles.size() < titleCount)
             summary.firstTitles.append(item.name);
     }

@@ -142,15 +142,19 @@ private:
 
 struct RecordLayout {
     bool hasLink;
-    qsizetype minimumSubItemLength;  // fields without icons
+    bool thirdLevel;                 // each sub-item is followed by its items
+    qsizetype minimumInnerLength;    // fields without icons
+    qsizetype minimumSubItemLength;  // … and the count of items below, in a three-level file
     qsizetype minimumTopLevelLength; // … and the sub-item count
 };
 
 RecordLayout layoutOf(const QString& version) {
-    const bool hasLink =
-        version == QLatin1String(kProjectVersion3) || version == QLatin1String(kProjectVersion31);
+    const bool thirdLevel = version == QLatin1String(kProjectVersion32);
+    const bool hasLink = thirdLevel || version == QLatin1String(kProjectVersion3) ||
+                         version == QLatin1String(kProjectVersion31);
     const qsizetype fields = hasLink ? 6 : 5;
-    return {hasLink, fields, fields + 1};
+    const qsizetype subItem = thirdLevel ? fields + 1 : fields;
+    return {hasLink, thirdLevel, fields, subItem, fields + 1};
 }
 
 bool readSettings(ElementCursor& cursor, ProjectDesign& design) {
@@ -263,6 +267,20 @@ bool readItems(ElementCursor& cursor, const RecordLayout& layout, ProjectDesign&
             const QString subWhat = Texts::tr("sub-item %1 of %2").arg(j + 1).arg(what);
             if (!readItemFields(cursor, layout, subWhat, subItem))
                 return false;
+            if (layout.thirdLevel) {
+                const auto innerCount = cursor.takeCount(
+                    subWhat + Texts::tr(", number of sub-items"), layout.minimumInnerLength);
+                if (!innerCount)
+                    return false;
+                for (qint64 k = 0; k < *innerCount; ++k) {
+                    ProjectItem innerItem;
+                    if (!readItemFields(cursor, layout,
+                                        Texts::tr("sub-item %1 of %2").arg(k + 1).arg(subWhat),
+                                        innerItem))
+                        return false;
+                    subItem.children.append(std::move(innerItem));
+                }
+            }
             item.children.append(std::move(subItem));
         }
         design.items.append(std::move(item));
@@ -323,8 +341,12 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
     QHash<QString, ProjectItem*> byPlace;
     for (qsizetype i = 0; i < items.size(); ++i) {
         byPlace.insert(itemPlaceKey(i), &items[i]);
-        for (qsizetype j = 0; j < items.at(i).children.size(); ++j)
-            byPlace.insert(itemPlaceKey(i, j), &items[i].children[j]);
+        for (qsizetype j = 0; j < items.at(i).children.size(); ++j) {
+            ProjectItem& subItem = items[i].children[j];
+            byPlace.insert(itemPlaceKey(i, j), &subItem);
+            for (qsizetype k = 0; k < subItem.children.size(); ++k)
+                byPlace.insert(itemPlaceKey(i, j, k), &subItem.children[k]);
+        }
     }
     for (qsizetype k = 0; k < section->keys.size(); ++k) {
         const QString& place = section->keys.at(k);
@@ -346,9 +368,14 @@ QString readItemSection(const PlistElement& options, QList<ProjectItem>& items) 
 
 } // namespace
 
-QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex) {
-    return subIndex < 0 ? QString::number(topLevelIndex + 1)
-                        : QStringLiteral("%1.%2").arg(topLevelIndex + 1).arg(subIndex + 1);
+QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex, qsizetype innerIndex) {
+    QString key = QString::number(topLevelIndex + 1);
+    for (const qsizetype index : {subIndex, innerIndex}) {
+        if (index < 0)
+            break;
+        key += QLatin1Char('.') + QString::number(index + 1);
+    }
+    return key;
 }
 
 QString quotedForMessage(const QString& text) {
@@ -432,13 +459,13 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
         return Texts::tr("the file has no version, so it is not a project file");
     const QString& version = allElements.first().text;
     if (version != QLatin1String(kProjectVersion3) && version != QLatin1String(kProjectVersion2) &&
-        version != QLatin1String(kProjectVersion31))
+        version != QLatin1String(kProjectVersion31) && version != QLatin1String(kProjectVersion32))
         return Texts::tr("the file has the version %1, which this application cannot read")
             .arg(quotedForMessage(version));
     QList<PlistElement> elements = allElements;
     OutputOptions options;
     PlistElement optionsElement;
-    if (version == QLatin1String(kProjectVersion31)) {
+    if (version == QLatin1String(kProjectVersion31) || version == QLatin1String(kProjectVersion32)) {
         // The options come last, so the 3.0 layout before them reads unchanged.
         optionsElement = elements.takeLast();
         auto read = readOutputOptions(optionsElement);
@@ -463,13 +490,15 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
 }
 
 void repairIconClasses(QList<ProjectItem>& items) {
-    // File order: each top-level item, then its sub-items.
+    // File order: each item, then the items below it.
     QList<ProjectItem*> ordered;
-    for (ProjectItem& item : items) {
-        ordered.append(&item);
-        for (ProjectItem& child : item.children)
-            ordered.append(&child);
-    }
+    const auto walk = [&ordered](auto& self, QList<ProjectItem>& list) -> void {
+        for (ProjectItem& item : list) {
+            ordered.append(&item);
+            self(self, item.children);
+        }
+    };
+    walk(walk, items);
     qint64 next = 0;
     for (const ProjectItem* item : ordered)
         next = std::max(next, iconClassNumber(item->iconID) + 1);

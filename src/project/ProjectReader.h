@@ -19,7 +19,7 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
 QString projectVersionOf(const PlistArrayReadResult& read);
 
 // Gives every item a class "icon<1–9 digits>" unique in the design, in file order
-// (top-level item, then its sub-items): a malformed class or a repeat becomes icon<N>, N
+// (top-level item, then its sub-items, each followed by its own): a malformed class or a repeat becomes icon<N>, N
 // counting up from one more than the largest valid number (0 when there is none).
 void repairIconClasses(QList<ProjectItem>& items);
 
@@ -46,8 +46,8 @@ inline constexpr const char* kSvgIconKey = "svgIcon";
 inline constexpr const char* kSvgFileNameKey = "svgFileName";
 inline constexpr const char* kSvgFollowsTextColourKey = "svgFollowsTextColour";
 
-// "2", "2.1": an item's place in the items section.
-QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex = -1);
+// "2", "2.1", "2.1.3": an item's place in the items section.
+QString itemPlaceKey(qsizetype topLevelIndex, qsizetype subIndex = -1, qsizetype innerIndex = -1);
 
 // The options from that dictionary: absent keys keep their defaults, unknown keys are
 // ignored, a value of the wrong kind or out of range refuses the file.

@@ -144,6 +144,10 @@ QList<PlistElement> projectElements(const GlobalData& data) {
     elements.append(PlistElement::fromInteger(root->childCount()));
     RecordWriter writer(elements, data.tempFolderPath());
     ItemSection items;
+    bool thirdLevel = false;
+    for (int i = 0; i < root->childCount(); ++i)
+        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
+            thirdLevel = thirdLevel || root->childAt(i)->childAt(j)->childCount() > 0;
     for (int i = 0; i < root->childCount(); ++i) {
         const Node* item = root->childAt(i);
         items.add(*item, itemPlaceKey(i), writer.appendItem(*item));
@@ -151,13 +155,20 @@ QList<PlistElement> projectElements(const GlobalData& data) {
         for (int j = 0; j < item->childCount(); ++j) {
             const Node* subItem = item->childAt(j);
             items.add(*subItem, itemPlaceKey(i, j), writer.appendItem(*subItem));
+            if (!thirdLevel)
+                continue;
+            elements.append(PlistElement::fromInteger(subItem->childCount()));
+            for (int k = 0; k < subItem->childCount(); ++k) {
+                const Node* innerItem = subItem->childAt(k);
+                items.add(*innerItem, itemPlaceKey(i, j, k), writer.appendItem(*innerItem));
+            }
         }
     }
-    // A design at the default options and without SVG icons saves exactly what Version 3.0
-    // files always held.
-    const bool withOptions = !options.isDefault() || !items.isEmpty();
-    elements.first() =
-        PlistElement::fromString(QLatin1String(withOptions ? kProjectVersion31 : kProjectVersion3));
+    // A design at the default options, without SVG icons and without a third level saves
+    // exactly what Version 3.0 files always held.
+    const bool withOptions = thirdLevel || !options.isDefault() || !items.isEmpty();
+    elements.first() = PlistElement::fromString(QLatin1String(
+        thirdLevel ? kProjectVersion32 : withOptions ? kProjectVersion31 : kProjectVersion3));
     if (withOptions) {
         PlistElement dictionary = outputOptionsElement(options);
         if (!items.isEmpty()) {

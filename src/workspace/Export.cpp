@@ -2,6 +2,7 @@
 
 #include "generator/CodeDocuments.h"
 #include "generator/Snippet.h"
+#include "generator/StyleTemplates.h"
 #include "model/GlobalData.h"
 #include "model/IconFileName.h"
 #include "model/Node.h"
@@ -149,6 +150,7 @@ ExportResult exportDesign(const GlobalData& data, const QString& iconFolder, con
         plan = planExport(documents.cssText(), documents.htmlText(), documents.scriptText(), names,
                           *data.getMenuRootNode(), iconFolder, identity);
         result.pageName = names.page;
+        result.note = hiddenLevelNote(data);
     }
     if (existing == ExistingFiles::Keep) {
         const QDir destination(folder);
@@ -182,11 +184,24 @@ QStringList exportedIconFileNames(const Node& menuRoot, bool svgIcons) {
     QStringList names;
     for (int i = 0; i < menuRoot.childCount(); ++i) {
         const Node* item = menuRoot.childAt(i);
-        for (int j = 0; j < item->childCount(); ++j)
-            appendIconNames(*item->childAt(j), names, svgIcons);
+        for (int j = 0; j < item->childCount(); ++j) {
+            const Node* subItem = item->childAt(j);
+            // Only Modern pages, which write SVG icons, show the third level.
+            for (int k = 0; svgIcons && k < subItem->childCount(); ++k)
+                appendIconNames(*subItem->childAt(k), names, svgIcons);
+            appendIconNames(*subItem, names, svgIcons);
+        }
         appendIconNames(*item, names, svgIcons);
     }
     return names;
+}
+
+QString hiddenLevelNote(const GlobalData& data) {
+    if (styleTemplates(data.outputOptions().style).menuLevels >= kDeepestMenuLevel ||
+        itemsOnLevel(*data.getMenuRootNode(), kDeepestMenuLevel) == 0)
+        return {};
+    return Texts::tr("Classic pages show two levels: the menu’s third level stays in the design "
+                     "but is not on the page. The Modern style shows it.");
 }
 
 bool needsArrowImage(const Node& menuRoot) {

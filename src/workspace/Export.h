@@ -19,11 +19,16 @@ WriteResult exportHTMLTextToFile(const QString& htmlText, const QString& path);
 WriteResult exportCSSTextToFile(const QString& cssText, const QString& path);
 
 // The icon file names that the menu uses, each once, in export order: for each top-level
-// item, its sub-items' icons (normal, then double-resolution), then its own. With `svgIcons`,
-// an SVG icon is its SVG file (none when it stands inside the page), else its two pictures.
+// item, its sub-items' icons (normal, then double-resolution), then its own. With `svgIcons`
+// (Modern), an SVG icon is its SVG file (none when it stands inside the page), else its two
+// pictures, and a sub-item's own items come before it.
 QStringList exportedIconFileNames(const Node& menuRoot, bool svgIcons = false);
 // True when some top-level item has sub-items, so the page needs the arrow image.
 bool needsArrowImage(const Node& menuRoot);
+class GlobalData;
+// Why the page does not show every item of the design (a Classic page and a three-level
+// menu), or empty.
+QString hiddenLevelNote(const GlobalData& data);
 
 // The names the two texts are written under: the whole page, or the menu alone.
 struct ExportFileNames {
@@ -48,6 +53,7 @@ struct ExportResult {
     // With ExistingFiles::Keep: the files that hold something else. Nothing was written.
     QStringList clashes;
     QString pageName; // the page (or the menu's page) in the folder
+    QString note;     // what the export left off the page on purpose, for the user; or empty
     explicit operator bool() const { return ok; }
 };
 
