@@ -1,3 +1,4 @@
+#include "MenuText.h"
 #include "TestFiles.h"
 #include "editor/IconClassCounter.h"
 #include "editor/IconImporter.h"
@@ -51,33 +52,25 @@ struct NotificationLog {
     QList<const void*> senders;
 };
 
-// The tree as text: titles in order, sub-items in brackets.
+using testsupport::describeMenu;
+
 QString describe(const Node& node) {
-    QStringList parts;
-    for (int i = 0; i < node.childCount(); ++i) {
-        const Node* child = node.childAt(i);
-        QString part = child->name();
-        if (child->childCount() > 0)
-            part += QLatin1Char('[') + describe(*child) + QLatin1Char(']');
-        parts << part;
-    }
-    return parts.join(QLatin1Char(','));
+    return describeMenu(node);
 }
 
-// Every parent reference and group flag agrees with the lists.
-bool treeIsConsistent(const Node& root) {
-    for (int i = 0; i < root.childCount(); ++i) {
-        const Node* item = root.childAt(i);
-        if (item->parent() != &root || item->isGroup() != (item->childCount() > 0))
+// Every parent reference and group flag agrees with the lists, and no item lies deeper than
+// the menu's levels.
+bool treeIsConsistent(const Node& parent, int level = 1) {
+    for (int i = 0; i < parent.childCount(); ++i) {
+        const Node* item = parent.childAt(i);
+        if (level > kDeepestMenuLevel || item->parent() != &parent ||
+            item->isGroup() != (item->childCount() > 0) || !treeIsConsistent(*item, level + 1))
             return false;
-        for (int j = 0; j < item->childCount(); ++j) {
-            const Node* sub = item->childAt(j);
-            if (sub->parent() != item || sub->childCount() != 0)
-                return false;
-        }
     }
     return true;
 }
+
+const QString kThreeLevels = QStringLiteral("Home,Products[Tessaly,Brindle[Deep]],Forums");
 
 // "Products/Brindle" → the index of that item; "" → the top level.
 QModelIndex indexAt(const MenuTreeModel& model, const QString& path) {
@@ -106,7 +99,10 @@ bool writePicture(const QString& path, QSize size, QColor colour, const char* fo
 
 // A store with the default menu, a preview folder, its own notification centre and a view.
 struct Fixture {
-    Fixture() {
+    // The default menu, or the one `tree` describes.
+    explicit Fixture(const QString& tree = {}) {
+        if (!tree.isEmpty())
+            store.replaceMenu(testsupport::menuOfText(tree));
         store.setTempFolderPath(preview.path());
         view = std::make_unique<MenuStructureView>(store, center);
         tester = std::make_unique<QAbstractItemModelTester>(
@@ -145,11 +141,13 @@ struct Fixture {
     }
     QList<Node*> allItems() const {
         QList<Node*> items;
-        for (int i = 0; i < root().childCount(); ++i) {
-            items << root().childAt(i);
-            for (int j = 0; j < root().childAt(i)->childCount(); ++j)
-                items << root().childAt(i)->childAt(j);
-        }
+        const auto walk = [&items](auto& self, Node& parent) -> void {
+            for (int i = 0; i < parent.childCount(); ++i) {
+                items << parent.childAt(i);
+                self(self, *parent.childAt(i));
+            }
+        };
+        walk(walk, root());
         return items;
     }
     // The item that the last add placed in the tree.
@@ -228,16 +226,19 @@ void EditorTest::addForm_offersKindsBySelection_data() {
     QTest::addColumn<QString>("preselected");
     const QStringList mainOnly{QStringLiteral("Main Menu")};
     const QStringList both{QStringLiteral("Main Menu"), QStringLiteral("Sub Menu")};
+    const QStringList all = both + QStringList{QStringLiteral("Third Level")};
     QTest::newRow("nothing selected") << "" << mainOnly << "Main Menu";
     QTest::newRow("top-level item") << "Products" << both << "Sub Menu";
-    QTest::newRow("sub-item") << "Products/Brindle" << mainOnly << "Main Menu";
+    QTest::newRow("sub-item") << "Products/Tessaly" << all << "Third Level";
+    QTest::newRow("sub-item with items") << "Products/Brindle" << all << "Third Level";
+    QTest::newRow("third-level item") << "Products/Brindle/Deep" << all << "Third Level";
 }
 
 void EditorTest::addForm_offersKindsBySelection() {
     QFETCH(QString, selection);
     QFETCH(QStringList, kinds);
     QFETCH(QString, preselected);
-    Fixture f;
+    Fixture f(kThreeLevels);
     f.select(selection);
     f.view->showAddMenuPopOver();
     QVERIFY(f.form().isVisible());
@@ -257,27 +258,45 @@ void EditorTest::addMenu_placesItemByKind_data() {
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("tree");
-    QTest::newRow("main menu, nothing selected") << ""
-                                                 << "Main Menu"
-                                                 << "Home,Products[Tessaly,Brindle],Forums,New";
-    QTest::newRow("main menu goes last whatever is selected")
-        << "Home"
+    QTest::newRow("main menu, nothing selected")
+        << ""
         << "Main Menu"
-        << "Home,Products[Tessaly,Brindle],Forums,New";
+        << "Home,Products[Tessaly,Brindle[Deep]],Forums,New";
+    QTest::newRow("main menu goes last whatever is selected")
+        << "Products/Brindle/Deep"
+        << "Main Menu"
+        << "Home,Products[Tessaly,Brindle[Deep]],Forums,New";
     QTest::newRow("sub menu under the selected item")
         << "Home"
         << "Sub Menu"
-        << "Home[New],Products[Tessaly,Brindle],Forums";
-    QTest::newRow("sub menu appended to the list") << "Products"
-                                                   << "Sub Menu"
-                                                   << "Home,Products[Tessaly,Brindle,New],Forums";
+        << "Home[New],Products[Tessaly,Brindle[Deep]],Forums";
+    QTest::newRow("sub menu appended to the list")
+        << "Products"
+        << "Sub Menu"
+        << "Home,Products[Tessaly,Brindle[Deep],New],Forums";
+    QTest::newRow("sub menu beside the selected sub-item")
+        << "Products/Tessaly"
+        << "Sub Menu"
+        << "Home,Products[Tessaly,Brindle[Deep],New],Forums";
+    QTest::newRow("sub menu from the third level goes to its drop-down")
+        << "Products/Brindle/Deep"
+        << "Sub Menu"
+        << "Home,Products[Tessaly,Brindle[Deep],New],Forums";
+    QTest::newRow("third level under the selected sub-item")
+        << "Products/Tessaly"
+        << "Third Level"
+        << "Home,Products[Tessaly[New],Brindle[Deep]],Forums";
+    QTest::newRow("third level beside the selected third-level item")
+        << "Products/Brindle/Deep"
+        << "Third Level"
+        << "Home,Products[Tessaly,Brindle[Deep,New]],Forums";
 }
 
 void EditorTest::addMenu_placesItemByKind() {
     QFETCH(QString, selection);
     QFETCH(QString, kind);
     QFETCH(QString, tree);
-    Fixture f;
+    Fixture f(kThreeLevels);
     f.select(selection);
     f.view->showAddMenuPopOver();
     f.form()
@@ -736,71 +755,104 @@ void EditorTest::drop_data() {
     QTest::addColumn<QString>("target"); // "" for the top level
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("tree");
+    QTest::addColumn<QString>("start"); // the menu before the drop; empty: the default one
     const QString unchanged = QStringLiteral("Home,Products[Tessaly,Brindle],Forums");
     QTest::newRow("sub-item onto another top-level item")
         << "Products/Tessaly"
-        << "Home" << -1 << "Home[Tessaly],Products[Brindle],Forums";
+        << "Home" << -1 << "Home[Tessaly],Products[Brindle],Forums" << QString();
     QTest::newRow("sub-item between top-level items")
         << "Products/Tessaly"
-        << "" << 2 << "Home,Products[Brindle],Tessaly,Forums";
-    QTest::newRow("onto a sub-item refused") << "Home"
-                                             << "Products/Brindle" << -1 << unchanged;
-    QTest::newRow("between a sub-item's children refused") << "Home"
-                                                           << "Products/Brindle" << 0 << unchanged;
+        << "" << 2 << "Home,Products[Brindle],Tessaly,Forums" << QString();
+    QTest::newRow("onto a sub-item makes a third level")
+        << "Home"
+        << "Products/Brindle" << -1 << "Products[Tessaly,Brindle[Home]],Forums" << QString();
+    QTest::newRow("into a sub-item's list")
+        << "Home"
+        << "Products/Brindle" << 0 << "Products[Tessaly,Brindle[Home]],Forums" << QString();
     QTest::newRow("first of three after the third")
         << "Home"
-        << "" << 3 << "Products[Tessaly,Brindle],Forums,Home";
+        << "" << 3 << "Products[Tessaly,Brindle],Forums,Home" << QString();
     QTest::newRow("last of three to the front")
         << "Forums"
-        << "" << 0 << "Forums,Home,Products[Tessaly,Brindle]";
+        << "" << 0 << "Forums,Home,Products[Tessaly,Brindle]" << QString();
     QTest::newRow("item with sub-items moved within the top level keeps them")
         << "Products"
-        << "" << 0 << "Products[Tessaly,Brindle],Home,Forums";
+        << "" << 0 << "Products[Tessaly,Brindle],Home,Forums" << QString();
     QTest::newRow("item with sub-items moved to the end keeps them")
         << "Products"
-        << "" << 3 << "Home,Forums,Products[Tessaly,Brindle]";
-    QTest::newRow("item with sub-items onto another item refused") << "Products"
-                                                                   << "Home" << -1 << unchanged;
-    QTest::newRow("item with sub-items between sub-items refused") << "Products"
-                                                                   << "Home" << 0 << unchanged;
+        << "" << 3 << "Home,Forums,Products[Tessaly,Brindle]" << QString();
+    QTest::newRow("item with sub-items onto another item takes them one level down")
+        << "Products"
+        << "Home" << -1 << "Home[Products[Tessaly,Brindle]],Forums" << QString();
+    QTest::newRow("item with sub-items onto a sub-item refused: four levels")
+        << "Products"
+        << "Products/Brindle" << -1 << unchanged << QString();
     QTest::newRow("top-level item onto itself refused") << "Home"
-                                                        << "Home" << -1 << unchanged;
+                                                        << "Home" << -1 << unchanged << QString();
     QTest::newRow("top-level item into its own list refused") << "Home"
-                                                              << "Home" << 0 << unchanged;
+                                                              << "Home" << 0 << unchanged << QString();
     QTest::newRow("top-level item becomes a sub-item")
         << "Forums"
-        << "Products" << -1 << "Home,Products[Tessaly,Brindle,Forums]";
+        << "Products" << -1 << "Home,Products[Tessaly,Brindle,Forums]" << QString();
     QTest::newRow("top-level item between sub-items")
         << "Forums"
-        << "Products" << 1 << "Home,Products[Tessaly,Forums,Brindle]";
+        << "Products" << 1 << "Home,Products[Tessaly,Forums,Brindle]" << QString();
     QTest::newRow("sub-items reordered")
         << "Products/Brindle"
-        << "Products" << 0 << "Home,Products[Brindle,Tessaly],Forums";
+        << "Products" << 0 << "Home,Products[Brindle,Tessaly],Forums" << QString();
     QTest::newRow("sub-item onto its own parent goes last")
         << "Products/Tessaly"
-        << "Products" << -1 << "Home,Products[Brindle,Tessaly],Forums";
+        << "Products" << -1 << "Home,Products[Brindle,Tessaly],Forums" << QString();
     QTest::newRow("same place before itself") << "Home"
-                                              << "" << 0 << unchanged;
+                                              << "" << 0 << unchanged << QString();
     QTest::newRow("same place after itself") << "Home"
-                                             << "" << 1 << unchanged;
+                                             << "" << 1 << unchanged << QString();
     QTest::newRow("last sub-item onto its own parent") << "Products/Brindle"
-                                                       << "Products" << -1 << unchanged;
+                                                       << "Products" << -1 << unchanged << QString();
     // Below the last row of the outline the view offers the top level without a row.
     QTest::newRow("below the last row goes to the end of the bar")
         << "Home"
-        << "" << -1 << "Products[Tessaly,Brindle],Forums,Home";
+        << "" << -1 << "Products[Tessaly,Brindle],Forums,Home" << QString();
     QTest::newRow("sub-item below the last row")
         << "Products/Tessaly"
-        << "" << -1 << "Home,Products[Brindle],Forums,Tessaly";
+        << "" << -1 << "Home,Products[Brindle],Forums,Tessaly" << QString();
     QTest::newRow("item with sub-items below the last row")
         << "Products"
-        << "" << -1 << "Home,Forums,Products[Tessaly,Brindle]";
+        << "" << -1 << "Home,Forums,Products[Tessaly,Brindle]" << QString();
     QTest::newRow("last item below the last row stays") << "Forums"
-                                                        << "" << -1 << unchanged;
+                                                        << "" << -1 << unchanged << QString();
     // Downward within one list: the slot is counted before the item leaves its row.
     QTest::newRow("first of three into the middle")
         << "Home"
-        << "" << 2 << "Products[Tessaly,Brindle],Home,Forums";
+        << "" << 2 << "Products[Tessaly,Brindle],Home,Forums" << QString();
+    // A menu of three levels keeps three: nothing is taken deeper, nothing is lost.
+    const QString three = kThreeLevels;
+    QTest::newRow("third-level item onto a top-level item")
+        << "Products/Brindle/Deep"
+        << "Home" << -1 << "Home[Deep],Products[Tessaly,Brindle],Forums" << three;
+    QTest::newRow("third-level item to the end of the bar")
+        << "Products/Brindle/Deep"
+        << "" << -1 << "Home,Products[Tessaly,Brindle],Forums,Deep" << three;
+    QTest::newRow("third-level item into another sub-item")
+        << "Products/Brindle/Deep"
+        << "Products/Tessaly" << -1 << "Home,Products[Tessaly[Deep],Brindle],Forums" << three;
+    QTest::newRow("onto a third-level item refused")
+        << "Home"
+        << "Products/Brindle/Deep" << -1 << three << three;
+    QTest::newRow("sub-item with items onto another sub-item refused")
+        << "Products/Brindle"
+        << "Products/Tessaly" << -1 << three << three;
+    QTest::newRow("sub-item with items onto a top-level item keeps them")
+        << "Products/Brindle"
+        << "Forums" << -1 << "Home,Products[Tessaly],Forums[Brindle[Deep]]" << three;
+    QTest::newRow("three levels onto another item refused") << "Products"
+                                                            << "Home" << -1 << three << three;
+    QTest::newRow("three levels along the bar")
+        << "Products"
+        << "" << 0 << "Products[Tessaly,Brindle[Deep]],Home,Forums" << three;
+    QTest::newRow("an item into its own sub-item refused")
+        << "Products"
+        << "Products/Tessaly" << -1 << three << three;
 }
 
 void EditorTest::drop() {
@@ -808,7 +860,8 @@ void EditorTest::drop() {
     QFETCH(QString, target);
     QFETCH(int, row);
     QFETCH(QString, tree);
-    Fixture f;
+    QFETCH(QString, start);
+    Fixture f(start);
     const bool changes = tree != describe(f.root());
     const QModelIndex source = indexAt(f.model(), dragged);
     QVERIFY(source.isValid());

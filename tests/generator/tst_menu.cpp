@@ -243,16 +243,27 @@ void MenuTest::iconRule() {
     QCOMPARE(registry.text(Fragment::menuIcon), QStringLiteral("before") + expected);
 }
 
-void MenuTest::arrowRule_alwaysTopLevelClass() {
+void MenuTest::arrowRule_onlyWhereThePageOpensAList() {
     GlobalData data;
-    // A sub-item that has children of its own (not made by the editor, but readable).
+    // A sub-item that has items of its own: a Classic page shows two levels, so no arrow.
     Node* subItem = topLevel(data, 1)->childAt(1);
     subItem->appendChild(Node::make(QStringLiteral("Deep"), QStringLiteral("icon9"), subItem));
     FragmentRegistry registry;
     CodeBuilders builders(data, registry);
     builders.constructMenuIconCommand();
     QCOMPARE(registry.text(Fragment::menuIcon),
-             QString::fromLatin1(kBaseRules16) + arrowFor("icon3") + arrowFor("icon1"));
+             QString::fromLatin1(kBaseRules16) + arrowFor("icon1"));
+    // A Modern page opens its list: room for the button on the sub-item's own link class.
+    OutputOptions modern;
+    modern.style = OutputStyle::Modern;
+    data.setOutputOptions(modern);
+    builders.constructMenuIconCommand();
+    const QString rules = registry.text(Fragment::menuIcon);
+    QVERIFY(rules.contains(u"\n.brindlenav-nav .brindlenav-sublink.brindlenav-icon3 {\n"
+                           "\tpadding-inline-end: 18px;\n}\n"));
+    QVERIFY(rules.contains(u"\n.brindlenav-nav .brindlenav-link.brindlenav-icon1 {\n"
+                           "\tpadding-inline-end: 18px;\n}\n"));
+    QVERIFY(!rules.contains(u"icon9 {"));
 }
 
 void MenuTest::menuIcon_rulesInTreeOrder() {

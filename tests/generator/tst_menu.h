@@ -13,7 +13,7 @@ private slots:
     void markup_escapesTitlesAndLinks();
     void iconRule_data();
     void iconRule();
-    void arrowRule_alwaysTopLevelClass();
+    void arrowRule_onlyWhereThePageOpensAList();
     void menuIcon_rulesInTreeOrder();
     void menuIcon_emptyTreeHasBaseRulesOnly();
     void svgIcon_eachStyle_data();

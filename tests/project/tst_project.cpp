@@ -1,3 +1,4 @@
+#include "MenuText.h"
 #include "PlistTestFile.h"
 #include "TestFiles.h"
 #include "model/GlobalData.h"
@@ -22,6 +23,7 @@ using namespace Qt::StringLiterals;
 using Mutation = std::function<void(PlistTestFile&)>;
 Q_DECLARE_METATYPE(Mutation)
 Q_DECLARE_METATYPE(brindle::OutputOptions)
+Q_DECLARE_METATYPE(brindle::OutputStyle)
 
 namespace {
 
@@ -200,6 +202,8 @@ private slots:
     void galleryDesign_keepsOrReplacesTheMenu();
     void untitledItems_areOpenedAndNamedByPlace();
     void svgIcons_roundTripExactly();
+    void thirdLevel_isSavedOnlyWhenTheMenuHasOne_data();
+    void thirdLevel_isSavedOnlyWhenTheMenuHasOne();
     void importedMenu_takesTheSitesOwnMenu_data();
     void importedMenu_takesTheSitesOwnMenu();
 };
@@ -605,7 +609,7 @@ void ProjectTest::hostileFile_isRefusedAndChangesNothing_data() {
         << QStringLiteral("unexpected elements");
     QTest::newRow("unknown version") << setText(0, "Version 4.0") << QStringLiteral("Version 4.0");
     QTest::newRow("next unknown version")
-        << setText(0, "Version 3.2") << QStringLiteral("Version 3.2");
+        << setText(0, "Version 3.3") << QStringLiteral("Version 3.3");
     QTest::newRow("3.1 without its dictionary")
         << setText(0, "Version 3.1") << QStringLiteral("dictionary");
     QTest::newRow("dictionary in a 3.0 file")
@@ -1277,6 +1281,99 @@ void ProjectTest::untitledItems_areOpenedAndNamedByPlace() {
     QCOMPARE(opened.getMenuRootNode()->childAt(1)->childCount(), 2);
 }
 
+void ProjectTest::thirdLevel_isSavedOnlyWhenTheMenuHasOne_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<OutputStyle>("style");
+    QTest::addColumn<QString>("version");
+    // Its SVG icon needs the dictionary of Version 3.1, no more.
+    QTest::newRow("two levels") << u"Home,Products[Tessaly,Brindle],Forums"_s
+                                << OutputStyle::Classic << u"Version 3.1"_s;
+    QTest::newRow("three levels in a Classic design")
+        << u"Home,Products[Tessaly,Brindle[Deep,Deeper]],Forums[Talk[Chat]]"_s
+        << OutputStyle::Classic << u"Version 3.2"_s;
+    QTest::newRow("three levels in a Modern design")
+        << u"Products[Tessaly,Brindle[Deep]]"_s << OutputStyle::Modern << u"Version 3.2"_s;
+}
+
+// A file without a third level is the file it always was; one with a third level names a
+// version that older readers refuse with their message, rather than dropping a level unseen.
+void ProjectTest::thirdLevel_isSavedOnlyWhenTheMenuHasOne() {
+    QFETCH(QString, menu);
+    QFETCH(OutputStyle, style);
+    QFETCH(QString, version);
+    QTemporaryDir sourcePreview, targetPreview;
+    GlobalData source;
+    source.setTempFolderPath(sourcePreview.path());
+    source.replaceMenu(testsupport::menuOfText(menu));
+    OutputOptions options;
+    options.style = style;
+    source.setOutputOptions(options);
+    // An SVG icon on an item of the deepest level the menu has, kept under its place.
+    const Node* root = source.getMenuRootNode();
+    Node* deepest = root->childAt(version == u"Version 3.2"_s && root->childCount() > 1 ? 1 : 0);
+    while (deepest->childCount() > 0)
+        deepest = deepest->childAt(deepest->childCount() - 1);
+    // As the cleaner writes it: the file holds nothing else.
+    const QByteArray document = "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 4 "
+                                "4\"><rect width=\"4\" height=\"2\"/></svg>\n";
+    for (const char* name : {"d.png", "d@2x.png"})
+        writeBytes(sourcePreview.filePath(QLatin1String(name)),
+                   testsupport::encodedImage(solidImage(8, 8, Qt::black), "PNG"));
+    deepest->setImageFileName(u"d.png"_s);
+    deepest->setRetinaImageFileName(u"d@2x.png"_s);
+    deepest->setSvgIcon({document, u"d.svg"_s, false});
+
+    const QByteArray bytes = projectData(source);
+    const PlistTestFile file(bytes);
+    QCOMPARE(file.stringAt(0), version);
+    GlobalData target;
+    const OpenResult opened = openProjectData(target, bytes, targetPreview.path());
+    QVERIFY2(opened.ok, qPrintable(opened.error));
+    QCOMPARE(testsupport::describeMenu(*target.getMenuRootNode()), menu);
+    QCOMPARE(target.outputOptions().style, style);
+    const auto walk = [](auto& self, const Node& parent, QStringList& svgs) -> void {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            const Node& item = *parent.childAt(i);
+            QCOMPARE(item.parent(), &parent);
+            QCOMPARE(item.isGroup(), item.childCount() > 0);
+            if (item.hasSvgIcon())
+                svgs << item.name();
+            self(self, item, svgs);
+        }
+    };
+    QStringList svgs;
+    walk(walk, *target.getMenuRootNode(), svgs);
+    QCOMPARE(svgs, QStringList{deepest->name()});
+    target.setTempFolderPath(targetPreview.path());
+    QCOMPARE(projectData(target), bytes);
+    if (version != u"Version 3.2"_s)
+        return;
+    // Each sub-item's record ends with the count of its own items: Tessaly has none.
+    int tessaly = 0;
+    while (file.stringAt(tessaly) != u"Tessaly"_s)
+        ++tessaly;
+    QCOMPARE(file.integerAt(tessaly + 6), qint64(0));
+    QCOMPARE(file.stringAt(tessaly + 7), u"Brindle"_s);
+    // Read as an earlier layout, the counts stand where titles belong: refused, never read
+    // as a menu of two levels.
+    PlistTestFile earlier(bytes);
+    earlier.set(0, plist_new_string("Version 3.1"));
+    GlobalData refused;
+    const OpenResult asEarlier = openProjectData(refused, earlier.xml(), targetPreview.path());
+    QVERIFY(!asEarlier.ok);
+    QVERIFY2(asEarlier.error.contains(u"should be text but is an integer"_s),
+             qPrintable(asEarlier.error));
+    // A count of more items than the file holds is refused.
+    PlistTestFile claiming(bytes);
+    claiming.set(tessaly + 6, plist_new_uint(1000));
+    const OpenResult claimed = openProjectData(refused, claiming.xml(), targetPreview.path());
+    QVERIFY(!claimed.ok);
+    QVERIFY2(claimed.error.contains(u"sub-item 1 of menu item"_s) &&
+                 claimed.error.contains(u"claims 1000 items"_s),
+             qPrintable(claimed.error));
+}
+
 void ProjectTest::svgIcons_roundTripExactly() {
     QTemporaryDir sourcePreview, targetPreview;
     GlobalData source;
@@ -1388,8 +1485,8 @@ void ProjectTest::importedMenu_takesTheSitesOwnMenu_data() {
         << u"page.html"_s
         << QByteArray("<nav><ul><li><a href=/a>A</a><ul><li><a href=/b>B</a><ul><li><a href=/c>C"
                       "</a><ul><li><a href=/d>D</a></ul></ul><li><a href=/e>E</a></ul></ul></nav>")
-        << u"A>/a(B>/b | C>/c | D>/d | E>/e)"_s
-        << u"Items deeper than 2 levels, placed in level 2: 2"_s;
+        << u"A>/a(B>/b(C>/c | D>/d) | E>/e)"_s
+        << u"Items deeper than 3 levels, placed in level 3: 1"_s;
     QTest::newRow("a page in Latin-1")
         << u"page.html"_s
         << QByteArray("<meta charset=iso-8859-1><nav><a href=/c>Caf\xe9</a></nav>") << u"Café>/c"_s
@@ -1435,9 +1532,9 @@ void ProjectTest::importedMenu_takesTheSitesOwnMenu_data() {
     QTest::newRow("indented titles")
         << u"menu.txt"_s
         << QByteArray("Home\r\nServices\r\n\tDesign\r\n\tHosting\r\n\t\tShared\r\n"
-                      "About\r\n")
-        << u"Home> | Services>(Design> | Hosting> | Shared>) | About>"_s
-        << u"Items deeper than 2 levels, placed in level 2: 1"_s;
+                      "\t\t\tBasic\r\n\t\tCloud\r\nAbout\r\n")
+        << u"Home> | Services>(Design> | Hosting>(Shared> | Basic> | Cloud>)) | About>"_s
+        << u"Items deeper than 3 levels, placed in level 3: 1"_s;
     QByteArray many;
     for (int i = 0; i <= kMostImportedItems; ++i)
         many += "Item " + QByteArray::number(i) + '\n';
