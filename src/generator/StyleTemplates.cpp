@@ -126,7 +126,8 @@ QString menuScriptText(const QString& className) {
 		});
 		li.addEventListener("mouseenter", sync);
 		li.addEventListener("mouseleave", function () {
-			li.classList.remove(closed);
+			// Shut by Escape, it stays shut while the focus is still inside.
+			if (!li.matches(":focus-within")) li.classList.remove(closed);
 			later();
 		});
 		li.addEventListener("focusin", function (event) {
@@ -152,7 +153,7 @@ QString menuScriptText(const QString& className) {
 	document.addEventListener("keydown", function (event) {
 		if (event.key !== "Escape") return;
 		var list = inner.filter(function (o) {
-			return expanded(o) && o.contains(document.activeElement);
+			return expanded(o) && o.querySelector(":scope > ul").contains(document.activeElement);
 		})[0];
 		if (list) {
 			expand(list, false);

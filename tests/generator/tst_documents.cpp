@@ -1,5 +1,6 @@
 #include "tst_documents.h"
 
+#include "MenuText.h"
 #include "TestSupport.h"
 #include "generator/CodeDocuments.h"
 #include "generator/Declarations.h"
@@ -16,6 +17,7 @@ Q_DECLARE_METATYPE(brindle::MenuDirection)
 Q_DECLARE_METATYPE(brindle::CurrentPageLook)
 
 using namespace brindle;
+using namespace Qt::StringLiterals;
 using testing::applySettings;
 using testing::readTestData;
 
@@ -633,6 +635,90 @@ void DocumentsTest::modernStyle_marksTheCurrentPage() {
     QCOMPARE(css.count(QStringLiteral("brindlenav-current")),
              (bar != L::Plain ? 1 : 0) + (dropDowns != L::Plain ? 1 : 0));
     QVERIFY(documents.scriptText().contains(QStringLiteral("\"aria-current\", \"page\"")));
+}
+
+void DocumentsTest::thirdLevel_opensInPlaceInModernOnly_data() {
+    QTest::addColumn<bool>("modern");
+    QTest::newRow("classic") << false;
+    QTest::newRow("modern") << true;
+}
+
+// A Modern page writes a sub-item's items as a list inside its drop-down, opened by a button;
+// a Classic page shows two levels and its texts are those of the menu without the third.
+// Both texts, spliced from two levels to three, are the texts built afresh.
+void DocumentsTest::thirdLevel_opensInPlaceInModernOnly() {
+    QFETCH(bool, modern);
+    GlobalData data;
+    OutputOptions options;
+    options.style = modern ? OutputStyle::Modern : OutputStyle::Classic;
+    data.setOutputOptions(options);
+    data.setSubMenufontColor(Color::fromBytes(0x12, 0x34, 0x56));
+    data.setSubMenufontColorHover(Color::fromBytes(0xab, 0xcd, 0xef));
+    data.setSubMenufontColorActive(Color::fromBytes(0xfe, 0xdc, 0xba));
+    data.replaceMenu(testsupport::menuOfText(u"Products[Tessaly,Brindle]"));
+    CodeDocuments documents(data);
+    buildBoth(documents);
+    const QString twoLevelPage = documents.htmlText(), twoLevelCss = documents.cssText();
+    QVERIFY(!twoLevelCss.contains(u"ul ul"));
+    QVERIFY(!twoLevelCss.contains(u"aria-expanded"));
+
+    Node* brindle = data.getMenuRootNode()->childAt(0)->childAt(1);
+    auto deep = Node::make(u"Deep"_s, u"icon3"_s, brindle);
+    deep->setLink(u"deep.html"_s);
+    brindle->appendChild(std::move(deep));
+    brindle->setIsGroup(true);
+    for (const Fragment f : {Fragment::menuStructure, Fragment::menuIcon, Fragment::subMenuTop,
+                             Fragment::subMenuItemHeight})
+        documents.spliceFragment(f);
+    verifyRegistry(documents);
+    CodeDocuments fresh(data);
+    buildBoth(fresh);
+    QCOMPARE(documents.htmlText(), fresh.htmlText());
+    QCOMPARE(documents.cssText(), fresh.cssText());
+    if (!modern) {
+        QCOMPARE(documents.htmlText(), twoLevelPage);
+        QCOMPARE(documents.cssText(), twoLevelCss);
+        return;
+    }
+    QVERIFY(documents.htmlText().contains(
+        u"\t\t<ul>\n"
+        "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\"><bdi>Tessaly</bdi></a></li>\n"
+        "\t\t\t<li>\n"
+        "\t\t\t\t<a class=\"brindlenav-sublink brindlenav-icon2\" href=\"#\"><bdi>Brindle</bdi></a>\n"
+        "\t\t\t\t<button type=\"button\" aria-label=\"Brindle sub-menu\"></button>\n"
+        "\t\t\t\t<ul>\n"
+        "\t\t\t\t\t<li><a class=\"brindlenav-sublink\" href=\"deep.html\"><bdi>Deep</bdi></a></li>\n"
+        "\t\t\t\t</ul>\n"
+        "\t\t\t</li>\n"
+        "\t\t</ul>\n"
+        "\t</li>\n"_s));
+    const QString css = documents.cssText();
+    // Shut until the script marks its button expanded; open, with no button, without the
+    // script; never by hover (the hiding rule outweighs the drop-down's :hover rule).
+    QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul ul {\n\tdisplay: block;\n"
+                         "\tposition: static;\n\tpadding-inline-start: 16px;\n"_s));
+    QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul button[aria-expanded=\"false\"] + ul,\n"
+                         ".brindlenav-nav .brindlenav ul li > button:not([aria-expanded]) {\n"
+                         "\tdisplay: none;\n}\n"_s));
+    // Beside the sub-item's link (16px line + 20px padding), in the drop-downs' text colours.
+    QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul li > button {\n\tbottom: auto;\n"
+                         "\theight: 36px;\n\tcolor: #123456;\n}\n"
+                         ".brindlenav-nav .brindlenav ul li:hover > button {\n"
+                         "\tcolor: #abcdef;\n}\n"
+                         ".brindlenav-nav .brindlenav ul li > button:active {\n"
+                         "\tcolor: #fedcba;\n}\n"_s));
+    QVERIFY(css.contains(u"\t.brindlenav-nav .brindlenav ul li > button {\n\t\theight: 44px;\n"_s));
+    // The rules stand after the drop-downs' own, which they override.
+    QVERIFY(css.indexOf(u"ul ul {"_s) > css.indexOf(u".brindlenav-nav .brindlenav li > button {"_s));
+    // The owner keeps room for its button in its own class.
+    QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav-sublink.brindlenav-icon2 {\n"
+                         "\tpadding-inline-end: 18px;\n}\n"_s));
+    // Taken out again, the texts are the two-level ones.
+    data.replaceMenu(testsupport::menuOfText(u"Products[Tessaly,Brindle]"));
+    for (const Fragment f : {Fragment::menuStructure, Fragment::menuIcon})
+        documents.spliceFragment(f);
+    QCOMPARE(documents.htmlText(), twoLevelPage);
+    QCOMPARE(documents.cssText(), twoLevelCss);
 }
 
 void DocumentsTest::modernFonts_endInAStackForEveryScript_data() {

@@ -27,6 +27,8 @@ private slots:
     void modernStyle_frameFollowsTheOptions();
     void modernStyle_marksTheCurrentPage_data();
     void modernStyle_marksTheCurrentPage();
+    void thirdLevel_opensInPlaceInModernOnly_data();
+    void thirdLevel_opensInPlaceInModernOnly();
     void modernStyle_readsInTheMenusDirection_data();
     void modernStyle_readsInTheMenusDirection();
     void modernFonts_endInAStackForEveryScript_data();

@@ -77,7 +77,8 @@ async function webkit() {
       await driver.manage().window().setRect({ width: Math.max(width, 800), height: height + 100 });
     },
     run,
-    key: name => driver.actions().sendKeys(name === "Tab" ? Key.TAB : Key.ESCAPE).perform(),
+    key: name => driver.actions()
+      .sendKeys({ Tab: Key.TAB, Escape: Key.ESCAPE, Enter: Key.ENTER }[name]).perform(),
     click: press,
     hover: (x, y) => driver.actions({ async: true })
       .move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).perform(),
@@ -117,14 +118,17 @@ const checks = {
     return (hovered === hoveredLink && hovered !== colour) ||
       `on hover the icon is ${hovered}, its link ${hoveredLink} (before: ${colour})`;
   },
-  // Tab reaches every sub-menu link while it is on screen.
+  // Tab reaches every sub-menu link while it is on screen; Enter opens a list inside a
+  // drop-down from its button.
   async keyboard(b, url) {
     await b.size(1280, 800);
     await b.goto(url);
     const count = await b.run("document.querySelectorAll('li li a').length");
     const reached = new Set();
-    for (let i = 0; i < 120 && reached.size < count; ++i) {
+    for (let i = 0; i < 160 && reached.size < count; ++i) {
       await b.key("Tab");
+      if (await b.run("document.activeElement.matches('li li > button[aria-expanded=false]')"))
+        await b.key("Enter");
       const index = await b.run(subLinkProbe);
       if (index >= 0) reached.add(index);
     }
@@ -178,6 +182,45 @@ const checks = {
         ? "" : "the section is not marked"; })()`);
     return result === "" || result;
   },
+  // A list inside a drop-down opens only from its button, never on hover; Enter opens it and
+  // its links take the focus; Escape shuts it and gives the focus back to its button while the
+  // drop-down stays open; a second Escape shuts the drop-down. Pages without one pass.
+  async nested(b, url) {
+    await b.size(1280, 800);
+    await b.goto(url);
+    const find = `(window.owner = [...document.querySelectorAll("li li > button")]
+      .find(x => x.getAttribute("aria-expanded") === "false")?.parentElement, !!window.owner)`;
+    if (!(await b.run(find))) return true;
+    const state = `(() => { const o = window.owner, list = o.querySelector(":scope > ul");
+      return [o.querySelector(":scope > button").getAttribute("aria-expanded"),
+              getComputedStyle(list).display !== "none",
+              getComputedStyle(o.closest("nav > ul > li").querySelector(":scope > ul")).display
+                !== "none",
+              document.activeElement === o.querySelector(":scope > button"),
+              list.contains(document.activeElement)].join(); })()`;
+    await b.hover(...(await b.run(`(() => { const r = window.owner.closest("nav > ul > li")
+      .querySelector("a").getBoundingClientRect(); return [r.left + 5, r.top + r.height / 2];
+      })()`)));
+    await b.hover(...(await b.run(`(() => { const r = window.owner.querySelector("a")
+      .getBoundingClientRect(); return [r.left + 5, r.top + r.height / 2]; })()`)));
+    let now = await b.run(state);
+    if (now !== "false,false,true,false,false") return `on hover: ${now}`;
+    await b.goto(url);
+    await b.run(find);
+    for (let i = 0; i < 60 && !(await b.run(state)).endsWith("true,false"); ++i) await b.key("Tab");
+    await b.key("Enter");
+    now = await b.run(state);
+    if (now !== "true,true,true,true,false") return `after Enter on its button: ${now}`;
+    await b.key("Tab");
+    now = await b.run(state);
+    if (now !== "true,true,true,false,true") return `after Tab: ${now}`;
+    await b.key("Escape");
+    now = await b.run(state);
+    if (now !== "false,false,true,true,false") return `after Escape: ${now}`;
+    await b.key("Escape");
+    now = await b.run(state);
+    return now.startsWith("false,false,false") || `after a second Escape: ${now}`;
+  },
   // 375 px: a toggle of 44 px, a menu without sideways scrolling, 44 px targets.
   async phone(b, url) {
     await b.size(375, 700);
@@ -214,7 +257,25 @@ const checks = {
       if (!shown) return `the sub-menu of item ${i + 1} with sub-items did not open`;
       if ((await b.run("location.href")) !== url) return "the tap left the page";
     }
-    return true;
+    // A tap on the button of a list inside a drop-down opens it where it stands.
+    const inner = await b.run(`[...document.querySelectorAll("li li > button")]
+      .findIndex(x => x.getAttribute("aria-expanded") === "false")`);
+    if (inner < 0) return true;
+    const top = await b.run(`(() => { const e = document.querySelectorAll("li li > button")[${inner}]
+      .closest("nav > ul > li").querySelector(":scope > button"); e.scrollIntoView({block: "center"});
+      const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
+    if (!(await b.run(`getComputedStyle(document.querySelectorAll("li li > button")[${inner}]
+      .closest("nav > ul > li > ul")).display !== "none"`)))
+      await b.tap(...top);
+    const at = await b.run(`(() => { const e = document.querySelectorAll("li li > button")[${inner}];
+      e.scrollIntoView({block: "center"}); const r = e.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
+    await b.tap(...at);
+    const open = await b.run(`(() => { const e = document.querySelectorAll("li li > button")[${inner}];
+      return getComputedStyle(e.parentElement.querySelector(":scope > ul")).display !== "none" &&
+        e.getBoundingClientRect().height >= 44; })()`);
+    if (!open) return "a tap did not open the list inside a drop-down, or its button is small";
+    return (await b.run("location.href")) === url || "the tap left the page";
   },
 };
 
