@@ -142,13 +142,12 @@ QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
     const QString menu = names.scope + QLatin1Char('.') + names.bar + QLatin1Char(' ');
     const QString button = menu + QLatin1String("ul li > button");
     // Inside a drop-down a list opens in place, indented, and only from its button: the
-    // script marks the button expanded or not. Without the script every list stands open and
-    // the buttons, which could do nothing, are not shown.
-    return QLatin1Char('\n') + menu + QLatin1String("ul ul {\n\tdisplay: block;\n\tposition: static;\n"
-                                                    "\tpadding-inline-start: 16px;\n\tborder: 0;\n"
-                                                    "\tborder-radius: 0;\n}\n") +
-           menu + QLatin1String("ul button[aria-expanded=\"false\"] + ul,\n") + button +
-           QLatin1String(":not([aria-expanded]) {\n\tdisplay: none;\n}\n") + menu +
+    // script marks the button expanded or not. Without the script every list stands open.
+    return QLatin1Char('\n') + menu +
+           QLatin1String("ul ul {\n\tdisplay: block;\n\tposition: static;\n"
+                         "\tpadding-inline-start: 16px;\n\tborder: 0;\n\tborder-radius: 0;\n}\n") +
+           menu + QLatin1String("ul button[aria-expanded=\"false\"] + ul {\n\tdisplay: none;\n}\n") +
+           menu +
            QLatin1String("ul ul a {\n\twidth: auto;\n}\n") +
            // The button stands beside its item's link, not over the list below it, and draws
            // its arrow in the drop-down's text colours.
@@ -157,7 +156,7 @@ QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
            QLatin1String("}\n") + menu + QLatin1String("ul li:hover > button {\n") +
            look.hoverColor + QLatin1String("}\n") + button + QLatin1String(":active {\n") +
            look.activeColor + QLatin1String("}\n") + button +
-           QLatin1String("[aria-expanded=\"true\"]::after {\n\ttransform: rotate(180deg);\n}\n") +
+           QLatin1String(":not([aria-expanded=\"false\"])::after {\n\ttransform: rotate(180deg);\n}\n") +
            QLatin1Char('\n') + phoneQuery + QLatin1Char('\t') + button +
            QLatin1String(" {\n\t\theight: 44px;\n\t}\n}\n");
 }
