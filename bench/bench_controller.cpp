@@ -6,7 +6,8 @@
 //                                        rewritten;
 //   BM_MenuChangeToPreviewPainted      — a menu change (rename, add, delete, move, icon) until
 //                                        the preview has drawn the next frame with it in place,
-//                                        on the default menu and on a 60-item menu;
+//                                        on the default menu, on a 60-item menu and on a
+//                                        300-item menu of three levels;
 //   BM_PreviewReload                   — a reload of the preview page until it has loaded;
 //   BM_UndoToStylesheetWritten         — undoing one setting change until styles.css is
 //                                        rewritten;
@@ -142,7 +143,10 @@ struct LoadedWindow {
     QEventLoop loop;
     QTimer guard; // never hang on a lost frame or load
 
-    LoadedWindow() {
+    explicit LoadedWindow(OutputStyle style = OutputStyle::Classic) {
+        OutputOptions options;
+        options.style = style;
+        data.setOutputOptions(options);
         window.resize(1000, 700);
         const QMetaObject::Connection first = QObject::connect(
             window.previewView(), &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
@@ -197,14 +201,19 @@ public:
     MenuEdits(GlobalData& data, NotificationCenter& center, QList<ImportedIcon> icons)
         : m_data(data), m_center(center), m_icons(std::move(icons)) {}
 
-    // Makes the menu `topLevel` items wide, each with `subItems` sub-items.
-    void fill(int topLevel, int subItems) {
+    // Makes the menu `topLevel` items wide, each with `subItems` sub-items, each of those with
+    // `innerItems` items of its own.
+    void fill(int topLevel, int subItems, int innerItems = 0) {
         Node* root = m_data.getMenuRootNode();
         root->clearChildren();
         for (int i = 0; i < topLevel; ++i) {
             Node* top = m_data.addMenuRootNodeChild(newItem(root));
-            for (int j = 0; j < subItems; ++j)
-                top->appendChild(newItem(top));
+            for (int j = 0; j < subItems; ++j) {
+                Node* sub = top->appendChild(newItem(top));
+                for (int k = 0; k < innerItems; ++k)
+                    sub->appendChild(newItem(sub));
+                sub->setIsGroup(innerItems > 0);
+            }
             top->setIsGroup(subItems > 0);
         }
     }
@@ -255,12 +264,13 @@ private:
                           QStringLiteral("icon%1").arg(m_made), parent);
     }
 
+    // An item of any level: each level down is taken half of the time.
     Node* randomItem() {
-        const Node* root = m_data.getMenuRootNode();
-        Node* top = root->childAt(below(root->childCount()));
-        if (top->childCount() == 0 || below(2) == 0)
-            return top;
-        return top->childAt(below(top->childCount()));
+        Node* item = m_data.getMenuRootNode();
+        do
+            item = item->childAt(below(item->childCount()));
+        while (item->childCount() > 0 && below(2) == 1);
+        return item;
     }
 
     GlobalData& m_data;
@@ -286,11 +296,16 @@ QList<ImportedIcon> importedIcons(const QString& previewFolder, const QTemporary
 
 // A menu change at a random moment of a 60 Hz frame until the frame that shows it.
 void BM_MenuChangeToPreviewPainted(benchmark::State& state) {
-    LoadedWindow w;
+    // Three levels are a Modern page's: Classic pages show two.
+    LoadedWindow w(state.range(1) == 3 ? OutputStyle::Modern : OutputStyle::Classic);
     QTemporaryDir pictures;
     MenuEdits edits(w.data, w.center, importedIcons(w.data.tempFolderPath(), pictures));
     if (state.range(0) > 0) {
-        edits.fill(int(state.range(0)) / 5, 4);
+        // 60 items in two levels (12 × 5), or 300 in three (12 + 12 × 4 + 48 × 5).
+        if (state.range(1) == 3)
+            edits.fill(12, 4, 5);
+        else
+            edits.fill(int(state.range(0)) / 5, 4);
         w.center.post(QStringLiteral("MenuStructureDataUpdated"), &editorStandIn);
         QObject::connect(w.window.previewView(), &QWebEngineView::loadFinished, &w.loop,
                          &QEventLoop::quit);
@@ -302,9 +317,10 @@ void BM_MenuChangeToPreviewPainted(benchmark::State& state) {
     state.counters["reloads"] = loads;
 }
 BENCHMARK(BM_MenuChangeToPreviewPainted)
-    ->ArgName("items")
-    ->Arg(0)
-    ->Arg(60)
+    ->ArgNames({"items", "levels"})
+    ->Args({0, 2})
+    ->Args({60, 2})
+    ->Args({300, 3})
     ->Iterations(300)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -229,7 +229,8 @@ std::optional<MenuTreeModel::Move> MenuTreeModel::planDrop(const QMimeData* data
         return std::nullopt;
     Node* node = item->node();
     Node* target = nodeFromIndex(parent);
-    if (isWithin(*target, *node) || menuLevelOf(*target) + levelsSpannedBy(*node) > kDeepestMenuLevel)
+    if (isWithin(*target, *node) ||
+        menuLevelOf(*target) + levelsSpannedBy(*node) > kDeepestMenuLevel)
         return std::nullopt;
     if (row < 0 || row > target->childCount())
         row = target->childCount();

@@ -29,8 +29,8 @@ private:
 };
 
 // The outline's data source: one column over the menu tree of the store, kDeepestMenuLevel
-// levels below the invisible root. Every edit of the tree goes through here so that views stay in step,
-// and each finished edit is announced once with menuChanged().
+// levels below the invisible root. Every edit of the tree goes through here so that views stay in
+// step, and each finished edit is announced once with menuChanged().
 class MenuTreeModel : public QAbstractItemModel {
     Q_OBJECT
 public:

@@ -244,8 +244,8 @@ void CodeBuilders::constructSubMenuStructureCommand(int topLevelIndex) {
         return;
     m_registry.appendText(Fragment::menuStructure,
                           subMenuBlock(*root.childAt(topLevelIndex), templates().disclosureButtons,
-                                       classNames(), templates().svgIcons,
-                                       templates().logicalSides, templates().menuLevels));
+                                       classNames(), templates().svgIcons, templates().logicalSides,
+                                       templates().menuLevels));
 }
 
 void CodeBuilders::getLineHeight() {

@@ -60,7 +60,7 @@ public:
     void constructSubMenuTopCommand();
     void constructSubMenuItemHeightCommand();
     void constructMenuIconCommand();
-    void constructMenuIconCommand(const IconRule& rule);               // appends one icon rule
+    void constructMenuIconCommand(const IconRule& rule); // appends one icon rule
     // Appends one arrow rule; a sub-item's (Modern's third level) names the sub-menu links.
     void constructMainMenuWithChildIconCommand(const QString& iconID, bool isMainMenu = true);
 

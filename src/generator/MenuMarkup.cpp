@@ -106,7 +106,7 @@ struct ListWriter {
 QString subMenuBlock(const Node& item, bool disclosureButton, const MenuClassNames& names,
                      bool svgIcons, bool isolatedTitles, int levels) {
     return ListWriter{disclosureButton, names, svgIcons, isolatedTitles, levels}.ownerBlock(item, 1,
-                                                                                           1);
+                                                                                            1);
 }
 
 LineHeights computeLineHeights(const Node& menuRoot, int levels) {
@@ -146,9 +146,9 @@ QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
     return QLatin1Char('\n') + menu +
            QLatin1String("ul ul {\n\tdisplay: block;\n\tposition: static;\n"
                          "\tpadding-inline-start: 16px;\n\tborder: 0;\n\tborder-radius: 0;\n}\n") +
-           menu + QLatin1String("ul button[aria-expanded=\"false\"] + ul {\n\tdisplay: none;\n}\n") +
            menu +
-           QLatin1String("ul ul a {\n\twidth: auto;\n}\n") +
+           QLatin1String("ul button[aria-expanded=\"false\"] + ul {\n\tdisplay: none;\n}\n") +
+           menu + QLatin1String("ul ul a {\n\twidth: auto;\n}\n") +
            // The button stands beside its item's link, not over the list below it, and draws
            // its arrow in the drop-down's text colours.
            button + QLatin1String(" {\n\tbottom: auto;\n\theight: ") +
@@ -156,7 +156,8 @@ QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,
            QLatin1String("}\n") + menu + QLatin1String("ul li:hover > button {\n") +
            look.hoverColor + QLatin1String("}\n") + button + QLatin1String(":active {\n") +
            look.activeColor + QLatin1String("}\n") + button +
-           QLatin1String(":not([aria-expanded=\"false\"])::after {\n\ttransform: rotate(180deg);\n}\n") +
+           QLatin1String(
+               ":not([aria-expanded=\"false\"])::after {\n\ttransform: rotate(180deg);\n}\n") +
            QLatin1Char('\n') + phoneQuery + QLatin1Char('\t') + button +
            QLatin1String(" {\n\t\theight: 44px;\n\t}\n}\n");
 }

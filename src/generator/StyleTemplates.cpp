@@ -57,13 +57,13 @@ QString menuScriptText(const QString& className) {
     // Kept small and free of dependencies: it only adds what CSS cannot do (Escape, closing
     // on a press elsewhere, aria-expanded on the buttons, keeping an open drop-down inside the
     // window, marking the current page, the lists inside drop-downs, which open only from their
-    // buttons and start shut but for the one that holds the current page). Hover, focus and a tap open the sub-menus without it. The
-    // token stands for the menu's class name, written once. setOpen() leaves at most one item open;
-    // one still under the pointer or the focus stays shut until they leave it. After the pointer or
-    // the focus has left, the state is read a frame later and again a quarter second later: an
-    // engine under load may still match :hover while it tells of the leaving. The state is read
-    // once more when the page has loaded: a script run before the stylesheet applied would report
-    // every list open.
+    // buttons and start shut but for the one that holds the current page). Hover, focus and a tap
+    // open the sub-menus without it. The token stands for the menu's class name, written once.
+    // setOpen() leaves at most one item open; one still under the pointer or the focus stays shut
+    // until they leave it. After the pointer or the focus has left, the state is read a frame later
+    // and again a quarter second later: an engine under load may still match :hover while it tells
+    // of the leaving. The state is read once more when the page has loaded: a script run before the
+    // stylesheet applied would report every list open.
     static const QString script = QStringLiteral(
         R"js((function () {
 	"use strict";

@@ -4,8 +4,8 @@
 #include "platform/NotificationCenter.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>

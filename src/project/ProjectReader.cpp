@@ -465,7 +465,8 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
     QList<PlistElement> elements = allElements;
     OutputOptions options;
     PlistElement optionsElement;
-    if (version == QLatin1String(kProjectVersion31) || version == QLatin1String(kProjectVersion32)) {
+    if (version == QLatin1String(kProjectVersion31) ||
+        version == QLatin1String(kProjectVersion32)) {
         // The options come last, so the 3.0 layout before them reads unchanged.
         optionsElement = elements.takeLast();
         auto read = readOutputOptions(optionsElement);

@@ -19,8 +19,9 @@ std::variant<ProjectDesign, QString> readProjectDesign(const QList<PlistElement>
 QString projectVersionOf(const PlistArrayReadResult& read);
 
 // Gives every item a class "icon<1–9 digits>" unique in the design, in file order
-// (top-level item, then its sub-items, each followed by its own): a malformed class or a repeat becomes icon<N>, N
-// counting up from one more than the largest valid number (0 when there is none).
+// (top-level item, then its sub-items, each followed by its own): a malformed class or a repeat
+// becomes icon<N>, N counting up from one more than the largest valid number (0 when there is
+// none).
 void repairIconClasses(QList<ProjectItem>& items);
 
 // Text from a file, quoted for a one-line message: control characters are replaced and

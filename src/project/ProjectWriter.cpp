@@ -167,8 +167,9 @@ QList<PlistElement> projectElements(const GlobalData& data) {
     // A design at the default options, without SVG icons and without a third level saves
     // exactly what Version 3.0 files always held.
     const bool withOptions = thirdLevel || !options.isDefault() || !items.isEmpty();
-    elements.first() = PlistElement::fromString(QLatin1String(
-        thirdLevel ? kProjectVersion32 : withOptions ? kProjectVersion31 : kProjectVersion3));
+    elements.first() = PlistElement::fromString(QLatin1String(thirdLevel    ? kProjectVersion32
+                                                              : withOptions ? kProjectVersion31
+                                                                            : kProjectVersion3));
     if (withOptions) {
         PlistElement dictionary = outputOptionsElement(options);
         if (!items.isEmpty()) {

@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>يحتوي %1 بالفعل على ملفات بالأسماء نفسها: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>تعرض الصفحات الكلاسيكية مستويين: يبقى المستوى الثالث من القائمة في التصميم لكنه لا يظهر في الصفحة. النمط الحديث يعرضه.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ kept %2 — %3: %4</source>
         <source>Sub Menu</source>
         <translation>القائمة الفرعية</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>المستوى الثالث</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>Direction</source>
         <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>تعرض الصفحات الكلاسيكية مستويين: يبقى المستوى الثالث من القائمة في التصميم لكنه لا يظهر في الصفحة.</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>%1 enthält bereits gleichnamige Dateien: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>Klassische Seiten zeigen zwei Ebenen: Die dritte Ebene des Menüs bleibt im Entwurf, steht aber nicht auf der Seite. Der Stil „Modern“ zeigt sie.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ gesichert am %2 – %3: %4</translation>
         <source>Sub Menu</source>
         <translation>Untermenü</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>Dritte Ebene</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Modern: Standard-CSS in einer Navigations-Landmark, bedienbar mit der Tastatur, 
     <message>
         <source>Direction</source>
         <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>Klassische Seiten zeigen zwei Ebenen: Die dritte Ebene des Menüs bleibt im Entwurf, steht aber nicht auf der Seite.</translation>
     </message>
 </context>
 <context>

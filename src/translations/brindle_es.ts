@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>%1 ya contiene archivos con el mismo nombre: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>Las páginas clásicas muestran dos niveles: el tercer nivel del menú se queda en el diseño, pero no está en la página. El estilo Moderno lo muestra.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ conservado el %2 — %3: %4</translation>
         <source>Sub Menu</source>
         <translation>Submenú</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>Tercer nivel</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Moderno: CSS estándar en un punto de referencia de navegación, utilizable con 
     <message>
         <source>Direction</source>
         <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>Las páginas clásicas muestran dos niveles: el tercer nivel del menú se queda en el diseño, pero no está en la página.</translation>
     </message>
 </context>
 <context>

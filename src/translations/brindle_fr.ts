@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>%1 contient déjà des fichiers du même nom&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>Les pages classiques montrent deux niveaux : le troisième niveau du menu reste dans le modèle mais n’est pas sur la page. Le style Moderne le montre.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ conservé le %2 — %3&#xa0;: %4</translation>
         <source>Sub Menu</source>
         <translation>Sous-menu</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>Troisième niveau</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Moderne&#xa0;: du CSS standard dans un repère de navigation, utilisable au clav
     <message>
         <source>Direction</source>
         <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>Les pages classiques montrent deux niveaux : le troisième niveau du menu reste dans le modèle mais n’est pas sur la page.</translation>
     </message>
 </context>
 <context>

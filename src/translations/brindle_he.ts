@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>בתיקייה %1 כבר יש קבצים באותם שמות: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>דפים קלאסיים מציגים שתי רמות: הרמה השלישית של התפריט נשארת בעיצוב אך אינה מופיעה בדף. הסגנון המודרני מציג אותה.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ kept %2 — %3: %4</source>
         <source>Sub Menu</source>
         <translation>תפריט משנה</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>רמה שלישית</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>Direction</source>
         <translation>כיוון</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>דפים קלאסיים מציגים שתי רמות: הרמה השלישית של התפריט נשארת בעיצוב אך אינה מופיעה בדף.</translation>
     </message>
 </context>
 <context>

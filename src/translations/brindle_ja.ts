@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>%1 には同じ名前のファイルがあります：%2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>クラシックのページは2階層までを表示します。メニューの第3階層はデザインに残りますが、ページには載りません。モダンのスタイルでは表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ kept %2 — %3: %4</source>
         <source>Sub Menu</source>
         <translation>サブメニュー</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>第3階層</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Modern: standard CSS in a navigation landmark, usable with the keyboard, on touc
     <message>
         <source>Direction</source>
         <translation>方向</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>クラシックのページは2階層までを表示します。メニューの第3階層はデザインに残りますが、ページには載りません。</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,10 @@
         <source>%1 holds files of the same name: %2</source>
         <translation>%1 já contém arquivos com os mesmos nomes: %2</translation>
     </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page. The Modern style shows it.</source>
+        <translation>Páginas clássicas mostram dois níveis: o terceiro nível do menu fica no design, mas não está na página. O estilo Moderno o mostra.</translation>
+    </message>
 </context>
 <context>
     <name>GradientSettings</name>
@@ -1626,6 +1630,10 @@ guardado em %2 — %3: %4</translation>
         <source>Sub Menu</source>
         <translation>Submenu</translation>
     </message>
+    <message>
+        <source>Third Level</source>
+        <translation>Terceiro nível</translation>
+    </message>
 </context>
 <context>
     <name>brindle::MenuStructureView</name>
@@ -1816,6 +1824,10 @@ Moderno: CSS padrão em uma região de navegação, utilizável com o teclado, e
     <message>
         <source>Direction</source>
         <translation>Direção</translation>
+    </message>
+    <message>
+        <source>Classic pages show two levels: the menu’s third level stays in the design but is not on the page.</source>
+        <translation>Páginas clássicas mostram dois níveis: o terceiro nível do menu fica no design, mas não está na página.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -423,6 +424,17 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     };
     QVERIFY(!panel->navLabelField()->isEnabled());
     QVERIFY(!panel->directionComboBox()->isEnabled());
+    // A Classic design says that its page shows two levels while the menu has a third.
+    QVERIFY(panel->levelNote()->isHidden());
+    MenuTreeModel* model = window.menuStructureView()->treeModel();
+    Node* firstSubItem = model->rootNode()->childAt(1)->childAt(0);
+    const QModelIndex deep = model->appendItem(
+        Node::make(QStringLiteral("Deep"), QStringLiteral("icon9")), firstSubItem);
+    QVERIFY(!panel->levelNote()->isHidden());
+    QVERIFY(!documents.htmlText().contains(QStringLiteral("Deep")));
+    model->removeItem(deep);
+    QVERIFY(panel->levelNote()->isHidden());
+    model->appendItem(Node::make(QStringLiteral("Deep"), QStringLiteral("icon9")), firstSubItem);
     // The page's frame changes with every option below: the preview must load it afresh.
     QSignalSpy reloads(window.controller(), &CSSNavMenu::previewReloadRequested);
     QSignalSpy inPlace(window.controller(), &CSSNavMenu::menuMarkupRewritten);
@@ -430,6 +442,8 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     panel->styleComboBox()->setCurrentIndex(1);
     emit panel->styleComboBox()->activated(1);
     QCOMPARE(data.outputOptions().style, OutputStyle::Modern);
+    QVERIFY(panel->levelNote()->isHidden());
+    QVERIFY(documents.htmlText().contains(QStringLiteral("<bdi>Deep</bdi>")));
     QVERIFY(panel->navLabelField()->isEnabled());
     QVERIFY(documents.htmlText().contains(
         QStringLiteral("<nav class=\"brindlenav-nav\" aria-label=\"Main\">")));

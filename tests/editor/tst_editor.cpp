@@ -789,8 +789,9 @@ void EditorTest::drop_data() {
         << "Products/Brindle" << -1 << unchanged << QString();
     QTest::newRow("top-level item onto itself refused") << "Home"
                                                         << "Home" << -1 << unchanged << QString();
-    QTest::newRow("top-level item into its own list refused") << "Home"
-                                                              << "Home" << 0 << unchanged << QString();
+    QTest::newRow("top-level item into its own list refused")
+        << "Home"
+        << "Home" << 0 << unchanged << QString();
     QTest::newRow("top-level item becomes a sub-item")
         << "Forums"
         << "Products" << -1 << "Home,Products[Tessaly,Brindle,Forums]" << QString();
@@ -807,8 +808,9 @@ void EditorTest::drop_data() {
                                               << "" << 0 << unchanged << QString();
     QTest::newRow("same place after itself") << "Home"
                                              << "" << 1 << unchanged << QString();
-    QTest::newRow("last sub-item onto its own parent") << "Products/Brindle"
-                                                       << "Products" << -1 << unchanged << QString();
+    QTest::newRow("last sub-item onto its own parent")
+        << "Products/Brindle"
+        << "Products" << -1 << unchanged << QString();
     // Below the last row of the outline the view offers the top level without a row.
     QTest::newRow("below the last row goes to the end of the bar")
         << "Home"

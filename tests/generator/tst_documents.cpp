@@ -684,10 +684,12 @@ void DocumentsTest::thirdLevel_opensInPlaceInModernOnly() {
         u"\t\t<ul>\n"
         "\t\t\t<li><a class=\"brindlenav-sublink\" href=\"#\"><bdi>Tessaly</bdi></a></li>\n"
         "\t\t\t<li>\n"
-        "\t\t\t\t<a class=\"brindlenav-sublink brindlenav-icon2\" href=\"#\"><bdi>Brindle</bdi></a>\n"
+        "\t\t\t\t<a class=\"brindlenav-sublink brindlenav-icon2\" "
+        "href=\"#\"><bdi>Brindle</bdi></a>\n"
         "\t\t\t\t<button type=\"button\" aria-label=\"Brindle sub-menu\"></button>\n"
         "\t\t\t\t<ul>\n"
-        "\t\t\t\t\t<li><a class=\"brindlenav-sublink\" href=\"deep.html\"><bdi>Deep</bdi></a></li>\n"
+        "\t\t\t\t\t<li><a class=\"brindlenav-sublink\" "
+        "href=\"deep.html\"><bdi>Deep</bdi></a></li>\n"
         "\t\t\t\t</ul>\n"
         "\t\t\t</li>\n"
         "\t\t</ul>\n"
@@ -697,8 +699,9 @@ void DocumentsTest::thirdLevel_opensInPlaceInModernOnly() {
     // hover (the hiding rule outweighs the drop-down's :hover rule).
     QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul ul {\n\tdisplay: block;\n"
                          "\tposition: static;\n\tpadding-inline-start: 16px;\n"_s));
-    QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul button[aria-expanded=\"false\"] + ul {\n"
-                         "\tdisplay: none;\n}\n"_s));
+    QVERIFY(
+        css.contains(u"\n.brindlenav-nav .brindlenav ul button[aria-expanded=\"false\"] + ul {\n"
+                     "\tdisplay: none;\n}\n"_s));
     // Beside the sub-item's link (16px line + 20px padding), in the drop-downs' text colours.
     QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav ul li > button {\n\tbottom: auto;\n"
                          "\theight: 36px;\n\tcolor: #123456;\n}\n"
@@ -708,7 +711,8 @@ void DocumentsTest::thirdLevel_opensInPlaceInModernOnly() {
                          "\tcolor: #fedcba;\n}\n"_s));
     QVERIFY(css.contains(u"\t.brindlenav-nav .brindlenav ul li > button {\n\t\theight: 44px;\n"_s));
     // The rules stand after the drop-downs' own, which they override.
-    QVERIFY(css.indexOf(u"ul ul {"_s) > css.indexOf(u".brindlenav-nav .brindlenav li > button {"_s));
+    QVERIFY(css.indexOf(u"ul ul {"_s) >
+            css.indexOf(u".brindlenav-nav .brindlenav li > button {"_s));
     // The owner keeps room for its button in its own class.
     QVERIFY(css.contains(u"\n.brindlenav-nav .brindlenav-sublink.brindlenav-icon2 {\n"
                          "\tpadding-inline-end: 18px;\n}\n"_s));

@@ -405,14 +405,15 @@ QString outlineProblem(const MenuStructureView& view, const Node& root) {
     const QTreeView* outline = view.outLineView();
     const MenuTreeModel* model = view.treeModel();
     QList<const Node*> expected;
-    for (int i = 0; i < root.childCount(); ++i) {
-        const Node* item = root.childAt(i);
-        expected << item;
-        if (item->childCount() > 0 && outline->isExpanded(model->indexOfNode(item))) {
-            for (int j = 0; j < item->childCount(); ++j)
-                expected << item->childAt(j);
+    const auto walk = [&](auto& self, const Node& parent) -> void {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            const Node* item = parent.childAt(i);
+            expected << item;
+            if (item->childCount() > 0 && outline->isExpanded(model->indexOfNode(item)))
+                self(self, *item);
         }
-    }
+    };
+    walk(walk, root);
     QList<const Node*> shown;
     for (QModelIndex row = model->index(0, 0); row.isValid(); row = outline->indexBelow(row))
         shown << model->nodeFromIndex(row);

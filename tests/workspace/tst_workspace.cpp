@@ -306,12 +306,19 @@ void WorkspaceTest::iconFileNames_followExportOrder() {
     Node root;
     Node* first =
         addItem(&root, QStringLiteral("First"), QStringLiteral("f.png"), QStringLiteral("f2.png"));
-    addItem(first, QStringLiteral("A"), QStringLiteral("a.png"));
+    Node* a = addItem(first, QStringLiteral("A"), QStringLiteral("a.png"));
     addItem(first, QStringLiteral("B"), QString(), QStringLiteral("b2.png"));
     addItem(&root, QStringLiteral("Second"), QStringLiteral("a.png"));
+    // A third-level item's icon: only Modern pages (which write SVG icons) show it, before
+    // its owner's.
+    addItem(a, QStringLiteral("Deep"), QStringLiteral("d.png"));
     QCOMPARE(exportedIconFileNames(root),
              QStringList({QStringLiteral("a.png"), QStringLiteral("b2.png"),
                           QStringLiteral("f.png"), QStringLiteral("f2.png")}));
+    QCOMPARE(
+        exportedIconFileNames(root, true),
+        QStringList({QStringLiteral("d.png"), QStringLiteral("a.png"), QStringLiteral("b2.png"),
+                     QStringLiteral("f.png"), QStringLiteral("f2.png")}));
     QVERIFY(needsArrowImage(root));
     first->clearChildren();
     QVERIFY(!needsArrowImage(root));
