@@ -5,9 +5,11 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace brindle {
 
@@ -158,27 +160,69 @@ QList<Color> backgroundsOf(const StateContrast& check) {
 
 namespace brindle {
 
-double graphicContrast(const QImage& picture, const Color& background,
-                       const std::optional<Color>& ink) {
+namespace {
+
+// A picture's drawn pixels as the checks read them: each distinct value with how often the
+// sampling meets it. Icons hold few values, so each background's check works out a few ratios
+// instead of one per pixel (the checks run at every menu edit).
+struct PixelTally {
+    std::vector<std::pair<QRgb, int>> values;
+    int total = 0;
+};
+
+PixelTally tallyPixels(const QImage& picture) {
     const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
     // Large pictures are sampled: an icon's share of pixels does not need each one.
     const int step =
         std::max(1, int(std::sqrt(double(pixels.width()) * pixels.height() / 65536.0)));
-    QList<double> ratios;
+    QHash<QRgb, int> counts;
+    PixelTally tally;
     for (int y = 0; y < pixels.height(); y += step) {
         const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
         for (int x = 0; x < pixels.width(); x += step) {
-            const QRgb pixel = line[x];
-            const double alpha = qAlpha(pixel) / 255.0;
-            if (alpha < 0.1)
+            if (qAlpha(line[x]) / 255.0 < 0.1)
                 continue;
-            const Color colour =
-                ink ? *ink
-                    : Color{qRed(pixel) / 255.0, qGreen(pixel) / 255.0, qBlue(pixel) / 255.0, 1.0};
-            ratios.append(contrastRatio(composite(colour, alpha, background), background));
+            ++counts[line[x]];
+            ++tally.total;
         }
     }
-    return ratios.isEmpty() ? 21.0 : contrastReachedByAQuarter(ratios);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        tally.values.emplace_back(it.key(), it.value());
+    return tally;
+}
+
+// The ratio that a quarter of the tallied pixels reach: the one at place (total - 1) / 4 when
+// they are ordered from the highest ratio down.
+double graphicContrast(const PixelTally& tally, const Color& background,
+                       const std::optional<Color>& ink) {
+    if (tally.total == 0)
+        return 21.0;
+    std::vector<std::pair<double, int>> ratios;
+    ratios.reserve(tally.values.size());
+    for (const auto& [pixel, count] : tally.values) {
+        const Color colour =
+            ink ? *ink
+                : Color{qRed(pixel) / 255.0, qGreen(pixel) / 255.0, qBlue(pixel) / 255.0, 1.0};
+        ratios.emplace_back(
+            contrastRatio(composite(colour, qAlpha(pixel) / 255.0, background), background),
+            count);
+    }
+    std::sort(ratios.begin(), ratios.end(), std::greater<>());
+    const int place = (tally.total - 1) / 4;
+    int passed = 0;
+    for (const auto& [ratio, count] : ratios) {
+        passed += count;
+        if (passed > place)
+            return ratio;
+    }
+    return ratios.back().first;
+}
+
+} // namespace
+
+double graphicContrast(const QImage& picture, const Color& background,
+                       const std::optional<Color>& ink) {
+    return graphicContrast(tallyPixels(picture), background, ink);
 }
 
 double contrastReachedByAQuarter(QList<double>& ratios) {
@@ -236,6 +280,7 @@ QList<GraphicContrast> checkGraphicContrast(const GlobalData& data,
     collectIcons(*root, MenuLevel::Main, modern, graphics);
     QList<GraphicContrast> checks;
     for (const DrawnGraphic& graphic : graphics) {
+        const PixelTally tally = tallyPixels(graphic.picture);
         GraphicContrast check{graphic.subject, graphic.level, MenuState::Normal, 21.0, {}};
         for (const StateContrast& state : text) {
             if (state.level != graphic.level)
@@ -246,7 +291,7 @@ QList<GraphicContrast> checkGraphicContrast(const GlobalData& data,
                                                                  : state.pairs.first().text)
                     : std::nullopt;
             for (const ContrastPair& pair : state.pairs) {
-                const double ratio = graphicContrast(graphic.picture, pair.background, ink);
+                const double ratio = graphicContrast(tally, pair.background, ink);
                 if (ratio < check.ratio)
                     check = {graphic.subject, graphic.level, state.state, ratio, pair.place};
             }
