@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every Modern export is valid: the Nu HTML checker finds no error in its pages and the CSS
 # grammar check none in its stylesheets (the menu alone, page and stylesheet, included). Designs: the default, the
-# gallery's, a project with icons, one with SVG icons (inside the links and as files), and a
-# class name of the designer's own.
+# gallery's, a project with icons, one with SVG icons (inside the links and as files), a class
+# name of the designer's own, and a site's menu of three levels whose page is in it.
 # usage: validate-exports.sh BRINDLE_EXPORT SOURCE_DIR
 set -euo pipefail
 export_tool=$1
@@ -23,6 +23,8 @@ modern=(--output-style modern)
     "$source_dir/fuzz/corpus/project/v3-icons.brindleprj" "$work/icons"
 "$export_tool" --snippet "$source_dir/fuzz/corpus/project/v3-icons.brindleprj" "$work/snippet"
 "$export_tool" "${modern[@]}" "$source_dir/fuzz/corpus/project/v31-svg-icons.brindleprj" "$work/svg"
+"$export_tool" "${modern[@]}" --menu "$source_dir/tests/pages/current-page-menu.md" \
+    "$source_dir/fuzz/corpus/project/v3-icons.brindleprj" "$work/three-levels"
 n=0
 for design in "$source_dir"/src/resources/designs/*.brindleprj; do
     n=$((n + 1))

@@ -141,15 +141,21 @@ QByteArray fileWithClasses(const QList<QStringList>& classes, const QString& fon
     return file.xml();
 }
 
+// Each item's class, or title, in file order: an item, then the items below it.
+QStringList inFileOrder(const GlobalData& store, const std::function<QString(const Node&)>& of) {
+    QStringList values;
+    const auto walk = [&](auto& self, const Node& parent) -> void {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            values.append(of(*parent.childAt(i)));
+            self(self, *parent.childAt(i));
+        }
+    };
+    walk(walk, *store.getMenuRootNode());
+    return values;
+}
+
 QStringList classesInTree(const GlobalData& store) {
-    QStringList classes;
-    const Node* root = store.getMenuRootNode();
-    for (int i = 0; i < root->childCount(); ++i) {
-        classes.append(root->childAt(i)->iconID());
-        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
-            classes.append(root->childAt(i)->childAt(j)->iconID());
-    }
-    return classes;
+    return inFileOrder(store, [](const Node& item) { return item.iconID(); });
 }
 
 } // namespace
@@ -809,6 +815,14 @@ void ProjectTest::seedFiles_open_data() {
         << seeds.filePath(QStringLiteral("v2-icons.brindleprj")) << QStringLiteral("Version 2.0")
         << QStringList{"Old", "Child", "Plain"} << QStringList{"icon0", "icon1", "icon2"}
         << QStringList{".brindle-written", "o@2x.gif"};
+    // A Modern design whose sub-item has items of its own.
+    QTest::newRow("three levels") << seeds.filePath(QStringLiteral("v32-three-levels.brindleprj"))
+                                  << QStringLiteral("Version 3.2")
+                                  << QStringList{"Home", "Products", "Tessaly", "Brindle",
+                                                 "Gaming", "Office", "Forums"}
+                                  << QStringList{"icon0", "icon1", "icon2", "icon3", "icon5",
+                                                 "icon6", "icon4"}
+                                  << QStringList();
     // Made in the window: an SVG icon inside a link, one beside the page, one that was cleaned.
     QTest::newRow("SVG icons") << seeds.filePath(QStringLiteral("v31-svg-icons.brindleprj"))
                                << QStringLiteral("Version 3.1")
@@ -834,14 +848,7 @@ void ProjectTest::seedFiles_open() {
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QVERIFY2(opened.warnings.isEmpty(), qPrintable(opened.warnings.join(QLatin1Char('\n'))));
     QCOMPARE(classesInTree(target), classes);
-    QStringList readTitles;
-    const Node* root = target.getMenuRootNode();
-    for (int i = 0; i < root->childCount(); ++i) {
-        readTitles.append(root->childAt(i)->name());
-        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
-            readTitles.append(root->childAt(i)->childAt(j)->name());
-    }
-    QCOMPARE(readTitles, titles);
+    QCOMPARE(inFileOrder(target, [](const Node& item) { return item.name(); }), titles);
     QCOMPARE(entries(preview.path()), previewFiles);
     QCOMPARE(target.borderRadius(), qint64(25));
 }
