@@ -134,6 +134,8 @@ QRectF boxOf(const QJsonValue& value) {
 }
 
 QString levelOf(const QJsonObject& item) {
+    if (item.value(u"inner").toBool())
+        return tr("list inside a drop-down");
     return item.value(u"sub").toBool() ? tr("sub-menu") : tr("bar");
 }
 
@@ -174,7 +176,7 @@ public:
 
     // Icons on their title's line; on the phone, one start per level, sub-items further in.
     void geometry(const QJsonArray& links, bool phone) {
-        double barStart = -1, subStart = -1;
+        double barStart = -1, subStart = -1, innerStart = -1;
         for (const QJsonValue& value : links) {
             const QJsonObject link = value.toObject();
             const QString title = link.value(u"title").toString();
@@ -189,8 +191,9 @@ public:
             }
             if (!phone)
                 continue;
-            const bool sub = link.value(u"sub").toBool();
-            double& start = sub ? subStart : barStart;
+            double& start = link.value(u"inner").toBool() ? innerStart
+                            : link.value(u"sub").toBool() ? subStart
+                                                          : barStart;
             const double x = link.value(u"start").toDouble();
             if (start < 0)
                 start = x;
@@ -206,6 +209,12 @@ public:
             add(tr("sub-items start at %1 px, not further in than the bar's %2 px")
                     .arg(subStart, 0, 'f', 1)
                     .arg(barStart, 0, 'f', 1),
+                false);
+        if (phone && subStart >= 0 && innerStart >= 0 && innerStart <= subStart + 1.0)
+            add(tr("the items of lists inside drop-downs start at %1 px, not further in than "
+                   "the sub-items' %2 px")
+                    .arg(innerStart, 0, 'f', 1)
+                    .arg(subStart, 0, 'f', 1),
                 false);
     }
 

@@ -108,6 +108,7 @@
                 if (svg) { const b = svg.getBoundingClientRect(); icon = b.top + b.height / 2; }
                 else if (/url\(/.test(s.backgroundImage)) icon = r.top + r.height / 2;
                 return { title: a.textContent.trim(), sub: !!a.closest('ul ul'),
+                         inner: !!a.closest('ul ul ul'),
                          line: top + parseFloat(s.lineHeight) / 2, icon,
                          start: rtl ? edge.right - r.right + parseFloat(s.paddingRight)
                                     : r.left - edge.left + parseFloat(s.paddingLeft),

@@ -879,6 +879,8 @@ void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs_data() {
     QTest::newRow("index.html") << false << u"index.html"_s << active << u"Home"_s << QString();
     QTest::newRow("a sub-item's page")
         << false << u"lamps.html"_s << active << u"Lamps"_s << u"Products"_s;
+    QTest::newRow("a third-level item's page")
+        << false << u"desk.html"_s << active << u"Desk lamps"_s << u"Products"_s;
     QTest::newRow("the page's own query and fragment")
         << false << u"lamps.html?size=2#top"_s << active << u"Lamps"_s << u"Products"_s;
     QTest::newRow("a link's query the page lacks")
@@ -918,7 +920,8 @@ void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs() {
     };
     add(nullptr, u"Home"_s, u"./"_s);
     Node* products = add(nullptr, u"Products"_s, QString());
-    add(products, u"Lamps"_s, u"lamps.html"_s);
+    Node* lamps = add(products, u"Lamps"_s, u"lamps.html"_s);
+    add(lamps, u"Desk lamps"_s, u"desk.html"_s);
     add(products, u"Chairs"_s, u"chairs.html?colour=red"_s);
     add(nullptr, u"About"_s, u"about.html#team"_s);
     add(nullptr, u"Contact"_s, QString());
@@ -932,7 +935,7 @@ void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs() {
     options.subMenuCurrentPageLook = look;
     data.setOutputOptions(options);
     QVERIFY(exportShop(data, folder.path(), folder.path()));
-    for (const char* page : {"lamps.html", "chairs.html", "about.html", "other.html"})
+    for (const char* page : {"lamps.html", "desk.html", "chairs.html", "about.html", "other.html"})
         QVERIFY(
             QFile::copy(folder.filePath(u"index.html"_s), folder.filePath(QLatin1String(page))));
 
@@ -952,9 +955,14 @@ void ExportedPagesTest::currentPage_isMarkedWhereverThePageIs() {
                     titles('nav li.brindlenav-section > a'),
                     colour('nav li.brindlenav-section > a'),
                     colour('nav ul ul a[aria-current=page]'),
-                    colour('nav > ul > li:last-child > a')]; })())"_s)
+                    colour('nav > ul > li:last-child > a'),
+                    [...document.querySelectorAll('nav li li > button')].map(b =>
+                        b.getAttribute('aria-expanded') + ':' +
+                        getComputedStyle(b.nextElementSibling).display).join()]; })())"_s)
                                   .toStringList();
-    QCOMPARE(shown.size(), 6);
+    QCOMPARE(shown.size(), 7);
+    // The list inside the drop-down starts open only when it holds the page shown.
+    QCOMPARE(shown.at(6), marked == u"Desk lamps"_s ? u"true:block"_s : u"false:none"_s);
     QCOMPARE(shown.at(0), marked);
     QCOMPARE(shown.at(1), marked);
     QCOMPARE(shown.at(2), section);
