@@ -29,10 +29,16 @@ void ContrastBadge::showContrast(const QList<StateContrast>& checks) {
         const QString ratio = contrastText(check.worst());
         // Marked by a sign as well as a colour: the colour alone says nothing to everyone.
         setText(check.passes() ? ratio : QStringLiteral("⚠ ") + ratio);
-        setStyleSheet(check.passes() ? QString() : QStringLiteral("color: #b00020;"));
+        // Checked at every edit of the design: a style sheet set again, even the same one,
+        // polishes the badge anew.
+        const QString sheet = check.passes() ? QString() : QStringLiteral("color: #b00020;");
+        if (sheet != styleSheet())
+            setStyleSheet(sheet);
         const QString why = explanation(check);
-        setToolTip(why);
-        setAccessibleDescription(why);
+        if (why != toolTip()) {
+            setToolTip(why);
+            setAccessibleDescription(why);
+        }
     }
 }
 

@@ -66,14 +66,34 @@ bool CustomTextView::replaceCharacters(qint64 position, qint64 length, const QSt
     const qint64 textLength = m_text.size();
     if (position < 0 || length < 0 || position > textLength || length > textLength - position)
         return false;
+    // Only what differs reaches the document: a menu edit rewrites a fragment of hundreds of
+    // lines and changes a few. Characters stand for themselves one to one (displayText()), so
+    // positions agree; a surrogate pair is never cut.
+    const QStringView old = QStringView(m_text).mid(position, length);
+    qsizetype same = 0;
+    while (same < old.size() && same < text.size() && old[same] == text[same])
+        ++same;
+    if (same > 0 && same < text.size() && text[same - 1].isHighSurrogate())
+        --same;
+    qsizetype sameEnd = 0;
+    while (sameEnd < old.size() - same && sameEnd < text.size() - same &&
+           old[old.size() - 1 - sameEnd] == text[text.size() - 1 - sameEnd])
+        ++sameEnd;
+    if (sameEnd > 0 && text.size() - sameEnd > same && text[text.size() - sameEnd].isLowSurrogate())
+        --sameEnd;
+    const QString changed = text.mid(same, text.size() - same - sameEnd);
+    const qint64 start = position + same;
+    const qint64 removed = length - same - sameEnd;
     m_text.replace(position, length, text);
+    if (removed == 0 && changed.isEmpty())
+        return true;
     QTextDocument* doc = document();
     const int horizontal = horizontalScrollBar()->value();
     const int vertical = verticalScrollBar()->value();
     QTextCursor cursor(doc);
-    cursor.setPosition(static_cast<int>(position));
-    cursor.setPosition(static_cast<int>(position + length), QTextCursor::KeepAnchor);
-    cursor.insertText(displayText(text));
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(start + removed), QTextCursor::KeepAnchor);
+    cursor.insertText(displayText(changed));
     verticalScrollBar()->setValue(vertical);
     horizontalScrollBar()->setValue(horizontal);
     return true;

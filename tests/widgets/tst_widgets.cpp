@@ -438,6 +438,19 @@ void TestWidgets::sourceView_spliceKeepsScrollPosition_data() {
         << qint64(-1) << qint64(0) << QStringLiteral("\n/**/") << true;
     QTest::newRow("range past the end") << qint64(-1) << qint64(1) << QStringLiteral("x") << false;
     QTest::newRow("negative position") << qint64(-5) << qint64(0) << QStringLiteral("x") << false;
+    // A fragment rewritten whole, as a menu edit rewrites one: only the change reaches the
+    // document. {same} is the replaced text, {head} and {tail} its halves.
+    QTest::newRow("rewritten with one line changed")
+        << qint64(100) << qint64(300) << QStringLiteral("{head}changed\n{tail}") << true;
+    QTest::newRow("rewritten unchanged") << qint64(100) << qint64(300) << QStringLiteral("{same}")
+                                         << true;
+    QTest::newRow("rewritten twice over") << qint64(100) << qint64(7)
+                                          << QStringLiteral("{same}{same}") << true;
+    QTest::newRow("rewritten shorter") << qint64(100) << qint64(300) << QStringLiteral("{head}")
+                                       << true;
+    // The text ends in "\U0001F600\n": a neighbour shares its first half only.
+    QTest::newRow("one emoji for its neighbour")
+        << qint64(-3) << qint64(2) << QStringLiteral("\U0001F601") << true;
 }
 
 void TestWidgets::sourceView_spliceKeepsScrollPosition() {
@@ -445,9 +458,15 @@ void TestWidgets::sourceView_spliceKeepsScrollPosition() {
     QFETCH(qint64, length);
     QFETCH(QString, replacement);
     QFETCH(bool, accepted);
-    const QString text = numbered(400);
+    const QString text = numbered(400) + QStringLiteral("\U0001F600\n");
     if (position == -1)
         position = text.size();
+    else if (position == -3)
+        position = text.size() - 3;
+    const QString same = text.mid(position, length);
+    replacement.replace(QStringLiteral("{same}"), same)
+        .replace(QStringLiteral("{head}"), same.left(same.size() / 2))
+        .replace(QStringLiteral("{tail}"), same.mid(same.size() / 2));
     CustomTextView view;
     new MarkerLineNumberView(&view);
     view.resize(300, 200);
