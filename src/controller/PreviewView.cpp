@@ -30,6 +30,51 @@ const char* const kMenuBarFunction = R"(function brindleMenuBar() {
 }
 )";
 
+// Where each top-level item of the menu's list content stands: from its "<li>", which starts a
+// line after one tab (deeper items have more), to the end of its "</li>".
+struct ItemBounds {
+    qsizetype start;
+    qsizetype end;
+};
+
+QList<ItemBounds> topLevelItems(const QString& content) {
+    static const QString kItemLine = QStringLiteral("\n\t<li>");
+    QList<ItemBounds> items;
+    for (qsizetype at = content.indexOf(kItemLine); at >= 0;) {
+        const qsizetype next = content.indexOf(kItemLine, at + 1);
+        qsizetype end = next >= 0 ? next : content.size();
+        while (end > at && content.at(end - 1).isSpace())
+            --end;
+        items.append({at + 2, end});
+        at = next;
+    }
+    return items;
+}
+
+// The change from the list content `shown` to `now` as the top-level items it replaces: a
+// rename or a new icon rewrites one item of the bar, not all of them. Null when either has no
+// items.
+QJsonValue listSplice(const QString& shown, const QString& now) {
+    const QList<ItemBounds> before = topLevelItems(shown), after = topLevelItems(now);
+    if (before.isEmpty() || after.isEmpty())
+        return QJsonValue(QJsonValue::Null);
+    const auto sameItem = [&](qsizetype old, qsizetype current) {
+        const ItemBounds a = before.at(old), b = after.at(current);
+        return QStringView(shown).mid(a.start, a.end - a.start) ==
+               QStringView(now).mid(b.start, b.end - b.start);
+    };
+    qsizetype kept = 0;
+    while (kept < before.size() && kept < after.size() && sameItem(kept, kept))
+        ++kept;
+    qsizetype keptAfter = 0;
+    while (keptAfter < before.size() - kept && keptAfter < after.size() - kept &&
+           sameItem(before.size() - 1 - keptAfter, after.size() - 1 - keptAfter))
+        ++keptAfter;
+    const qsizetype from = kept > 0 ? after.at(kept - 1).end : 0;
+    const qsizetype to = keptAfter > 0 ? after.at(after.size() - keptAfter).start : now.size();
+    return QJsonArray{int(before.size()), int(kept), int(keptAfter), now.mid(from, to - from)};
+}
+
 // Arguments for a page script, as a JavaScript array literal.
 QString scriptArguments(const QJsonArray& values) {
     return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
@@ -37,7 +82,8 @@ QString scriptArguments(const QJsonArray& values) {
 
 // Puts the stylesheet text (when given) into a style element that takes the place of the
 // page's link to styles.css (so the cascade keeps its order) and the menu markup (when given)
-// into the menu's list, then reports the next frame. False when the page has no menu list.
+// into the menu's list, or only the items that changed (a splice), then reports the next
+// frame. False when the page has no menu list, or not the items the splice expects.
 const char* const kShowChangesScript = R"((function (args) {
   if (args[0] !== null) {
     var live = document.getElementById('brindle-preview-live');
@@ -54,6 +100,18 @@ const char* const kShowChangesScript = R"((function (args) {
     var bar = brindleMenuBar();
     if (!bar) return false;
     bar.innerHTML = args[1];
+  }
+  // [items shown, items kept before, items kept after, markup between them]
+  var splice = args[3];
+  if (splice !== null) {
+    var list = brindleMenuBar();
+    if (!list || list.children.length !== splice[0]) return false;
+    var items = list.children, range = document.createRange();
+    if (splice[1] > 0) range.setStartAfter(items[splice[1] - 1]); else range.setStart(list, 0);
+    if (splice[2] > 0) range.setEndBefore(items[items.length - splice[2]]);
+    else range.setEnd(list, list.childNodes.length);
+    range.deleteContents();
+    range.insertNode(range.createContextualFragment(splice[3]));
   }
   requestAnimationFrame(function () { console.log(args[2]); });
   return true;
@@ -280,15 +338,32 @@ void PreviewView::applyInPlaceChanges() {
         }
         m_shownPictures = pictures;
     }
-    const auto textOrNull = [](bool wanted, const std::function<QString()>& source) {
-        return wanted && source ? QJsonValue(source()) : QJsonValue(QJsonValue::Null);
+    // A text the page already shows is not sent again: the engine would parse and lay out
+    // the same stylesheet or markup anew (a rename leaves the stylesheet as it was).
+    const auto textOrNull = [](bool wanted, const std::function<QString()>& source,
+                               QString& shown) {
+        if (!wanted || !source)
+            return QJsonValue(QJsonValue::Null);
+        QString text = source();
+        if (!shown.isNull() && text == shown)
+            return QJsonValue(QJsonValue::Null);
+        shown = text;
+        return QJsonValue(std::move(text));
     };
     ++m_changeSerial;
+    // The menu's items that changed, where the page shows the list that was last sent.
+    const QString shownMenu = m_shownMenuMarkup;
+    QJsonValue markup = textOrNull(menu, m_menuMarkupSource, m_shownMenuMarkup);
+    QJsonValue splice(QJsonValue::Null);
+    if (markup.isString() && !shownMenu.isNull()) {
+        splice = listSplice(shownMenu, m_shownMenuMarkup);
+        if (!splice.isNull())
+            markup = QJsonValue(QJsonValue::Null);
+    }
     const QString script =
         QLatin1String(kMenuBarFunction) + QLatin1String(kShowChangesScript) + u'(' +
-        scriptArguments({textOrNull(stylesheet, m_stylesheetSource),
-                         textOrNull(menu, m_menuMarkupSource),
-                         QJsonValue(kFrameMessage + QString::number(m_changeSerial))}) +
+        scriptArguments({textOrNull(stylesheet, m_stylesheetSource, m_shownStylesheet), markup,
+                         QJsonValue(kFrameMessage + QString::number(m_changeSerial)), splice}) +
         u')';
     page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                           [view = QPointer<PreviewView>(this)](const QVariant& shown) {
@@ -355,6 +430,8 @@ void PreviewView::startLoad() {
     // in the page that is going away.
     m_loading = true;
     m_shownPictures = pictureStamps();
+    // The page reads both texts from their files.
+    m_shownStylesheet = m_shownMenuMarkup = QString();
     // Past any link click the page still shows index.html; bypass every cache.
     if (url() != m_previewUrl)
         load(m_previewUrl);

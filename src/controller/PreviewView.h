@@ -84,6 +84,9 @@ private:
     std::function<QString()> m_menuMarkupSource;
     qint64 m_changeSerial = 0;
     FileStamps m_shownPictures; // the picture files as the page last read them
+    // The texts last shown in place; null after a load, which reads the files.
+    QString m_shownStylesheet;
+    QString m_shownMenuMarkup;
     PreviewPins m_pins;
 };
 
