@@ -125,16 +125,7 @@ LineHeights computeLineHeights(const Node& menuRoot, int levels) {
 }
 
 bool showsThirdLevel(const Node& menuRoot, int levels) {
-    if (levels < 3)
-        return false;
-    for (int i = 0; i < menuRoot.childCount(); ++i) {
-        const Node& item = *menuRoot.childAt(i);
-        for (int j = 0; j < item.childCount(); ++j) {
-            if (item.childAt(j)->childCount() > 0)
-                return true;
-        }
-    }
-    return false;
+    return levels >= 3 && itemsOnLevel(menuRoot, 3) > 0;
 }
 
 QString thirdLevelRules(const ThirdLevelLook& look, const QString& phoneQuery,

@@ -178,28 +178,25 @@ namespace {
 
 // "item 2 of the bar", "item 1 under “Products”": where a designer finds an item without a
 // title (a link that says nothing) in the outline.
-QStringList untitledItems(const QList<ProjectItem>& items) {
-    QStringList places;
+// An untitled owner is named by its place in turn. `owner` is empty for the bar.
+void collectUntitledItems(const QList<ProjectItem>& items, const QString& owner,
+                          QStringList& places) {
     for (qsizetype i = 0; i < items.size(); ++i) {
         const ProjectItem& item = items.at(i);
-        const QString owner = isBlankTitle(item.name)
-                                  ? Texts::tr("item %1 of the bar").arg(i + 1)
-                                  : QStringLiteral("“%1”").arg(item.name.trimmed());
-        if (isBlankTitle(item.name))
-            places << owner;
-        for (qsizetype j = 0; j < item.children.size(); ++j) {
-            const ProjectItem& subItem = item.children.at(j);
-            const QString subOwner = isBlankTitle(subItem.name)
-                                         ? Texts::tr("item %1 under %2").arg(j + 1).arg(owner)
-                                         : QStringLiteral("“%1”").arg(subItem.name.trimmed());
-            if (isBlankTitle(subItem.name))
-                places << subOwner;
-            for (qsizetype k = 0; k < subItem.children.size(); ++k) {
-                if (isBlankTitle(subItem.children.at(k).name))
-                    places << Texts::tr("item %1 under %2").arg(k + 1).arg(subOwner);
-            }
-        }
+        const bool untitled = isBlankTitle(item.name);
+        const QString name = !untitled ? QStringLiteral("“%1”").arg(item.name.trimmed())
+                             : owner.isEmpty()
+                                 ? Texts::tr("item %1 of the bar").arg(i + 1)
+                                 : Texts::tr("item %1 under %2").arg(i + 1).arg(owner);
+        if (untitled)
+            places << name;
+        collectUntitledItems(item.children, name, places);
     }
+}
+
+QStringList untitledItems(const QList<ProjectItem>& items) {
+    QStringList places;
+    collectUntitledItems(items, QString(), places);
     return places;
 }
 

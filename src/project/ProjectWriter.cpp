@@ -144,10 +144,7 @@ QList<PlistElement> projectElements(const GlobalData& data) {
     elements.append(PlistElement::fromInteger(root->childCount()));
     RecordWriter writer(elements, data.tempFolderPath());
     ItemSection items;
-    bool thirdLevel = false;
-    for (int i = 0; i < root->childCount(); ++i)
-        for (int j = 0; j < root->childAt(i)->childCount(); ++j)
-            thirdLevel = thirdLevel || root->childAt(i)->childAt(j)->childCount() > 0;
+    const bool thirdLevel = itemsOnLevel(*root, kDeepestMenuLevel) > 0;
     for (int i = 0; i < root->childCount(); ++i) {
         const Node* item = root->childAt(i);
         items.add(*item, itemPlaceKey(i), writer.appendItem(*item));
