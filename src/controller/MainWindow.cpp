@@ -82,9 +82,9 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_controller, &CSSNavMenu::menuMarkupRewritten, m_preview,
             &PreviewView::menuMarkupChanged);
     // Every style change, undo included, rewrites the stylesheet: the contrast follows.
-    connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::showContrast);
+    connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::scheduleContrast);
     // A menu change may add an icon or the first sub-menu, and with it the arrow.
-    connect(m_controller, &CSSNavMenu::htmlFileWritten, this, &MainWindow::showContrast);
+    connect(m_controller, &CSSNavMenu::htmlFileWritten, this, &MainWindow::scheduleContrast);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
     for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
         // The strips announce on the process-wide centre.
@@ -458,6 +458,21 @@ void MainWindow::setUp(const CSSNavMenu::SenderDirectory& senders, const QString
     m_modes->showMenuStructureMode();
     // What start-up wrote is the untouched design, not a change.
     m_document->history().reset();
+}
+
+void MainWindow::scheduleContrast() {
+    // A menu change rewrites the stylesheet three times and the page once, an undo may rewrite
+    // them many times: the contrast is worked out once, when they are all written.
+    if (m_contrastScheduled)
+        return;
+    m_contrastScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_contrastScheduled = false;
+        // The page's engine draws the change on the other core while the contrast is worked
+        // out here.
+        m_preview->showPendingChanges();
+        showContrast();
+    });
 }
 
 void MainWindow::showContrast() {

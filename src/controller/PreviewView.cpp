@@ -3,6 +3,7 @@
 #include <QChildEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
@@ -13,6 +14,9 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
+
+#include <algorithm>
+#include <vector>
 
 namespace brindle {
 
@@ -51,28 +55,71 @@ QList<ItemBounds> topLevelItems(const QString& content) {
     return items;
 }
 
-// The change from the list content `shown` to `now` as the top-level items it replaces: a
-// rename or a new icon rewrites one item of the bar, not all of them. Null when either has no
-// items.
+// The old items that keep their place when the list becomes `order` (old indexes, or -1 for a
+// new item): the longest run of old items still in their old order. Every other item moves.
+std::vector<char> itemsInPlace(const QList<qsizetype>& order) {
+    // Patience sorting: tails[k] ends the best run of length k + 1 found so far.
+    QList<qsizetype> tails, before(order.size(), -1);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (order.at(i) < 0)
+            continue;
+        const auto at =
+            std::lower_bound(tails.begin(), tails.end(), i,
+                             [&](qsizetype a, qsizetype) { return order.at(a) < order.at(i); });
+        if (at != tails.begin())
+            before[i] = *(at - 1);
+        if (at == tails.end())
+            tails.append(i);
+        else
+            *at = i;
+    }
+    std::vector<char> inPlace(size_t(order.size()), 0);
+    for (qsizetype i = tails.isEmpty() ? -1 : tails.last(); i >= 0; i = before.at(i))
+        inPlace[size_t(i)] = 1;
+    return inPlace;
+}
+
+// The change from the list content `shown` to `now` as a recipe for the bar's items: for each
+// item of `now`, the old item that stays where it is (its index), the old item that moves there
+// (-1 - index) or the markup of a new one. A rename rewrites one item, a move moves one, and
+// the engine parses and lays out only those. Null when either has no items or the items are
+// not laid out one to a line as the recipe expects.
 QJsonValue listSplice(const QString& shown, const QString& now) {
     const QList<ItemBounds> before = topLevelItems(shown), after = topLevelItems(now);
     if (before.isEmpty() || after.isEmpty())
         return QJsonValue(QJsonValue::Null);
-    const auto sameItem = [&](qsizetype old, qsizetype current) {
-        const ItemBounds a = before.at(old), b = after.at(current);
-        return QStringView(shown).mid(a.start, a.end - a.start) ==
-               QStringView(now).mid(b.start, b.end - b.start);
+    const auto laidOutAsExpected = [](const QString& content, const QList<ItemBounds>& items) {
+        qsizetype gapStart = 0;
+        for (const ItemBounds& item : items) {
+            if (QStringView(content).mid(gapStart, item.start - gapStart) != u"\n\t")
+                return false;
+            gapStart = item.end;
+        }
+        return QStringView(content).mid(gapStart).trimmed().isEmpty();
     };
-    qsizetype kept = 0;
-    while (kept < before.size() && kept < after.size() && sameItem(kept, kept))
-        ++kept;
-    qsizetype keptAfter = 0;
-    while (keptAfter < before.size() - kept && keptAfter < after.size() - kept &&
-           sameItem(before.size() - 1 - keptAfter, after.size() - 1 - keptAfter))
-        ++keptAfter;
-    const qsizetype from = kept > 0 ? after.at(kept - 1).end : 0;
-    const qsizetype to = keptAfter > 0 ? after.at(after.size() - keptAfter).start : now.size();
-    return QJsonArray{int(before.size()), int(kept), int(keptAfter), now.mid(from, to - from)};
+    if (!laidOutAsExpected(shown, before) || !laidOutAsExpected(now, after))
+        return QJsonValue(QJsonValue::Null);
+    const auto text = [](const QString& content, const ItemBounds& item) {
+        return QStringView(content).mid(item.start, item.end - item.start);
+    };
+    // Equal items are matched in order: the first old one to the first new one.
+    QHash<QStringView, QList<qsizetype>> unmatched;
+    for (qsizetype i = before.size() - 1; i >= 0; --i)
+        unmatched[text(shown, before.at(i))].append(i);
+    QList<qsizetype> order;
+    for (const ItemBounds& item : after) {
+        auto found = unmatched.find(text(now, item));
+        order.append(found == unmatched.end() || found->isEmpty() ? -1 : found->takeLast());
+    }
+    const std::vector<char> inPlace = itemsInPlace(order);
+    QJsonArray recipe;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (order.at(i) < 0)
+            recipe.append(text(now, after.at(i)).toString());
+        else
+            recipe.append(int(inPlace.at(size_t(i)) ? order.at(i) : -1 - order.at(i)));
+    }
+    return QJsonArray{int(before.size()), recipe};
 }
 
 // Arguments for a page script, as a JavaScript array literal.
@@ -101,17 +148,44 @@ const char* const kShowChangesScript = R"((function (args) {
     if (!bar) return false;
     bar.innerHTML = args[1];
   }
-  // [items shown, items kept before, items kept after, markup between them]
+  // [items shown, recipe]: each item of the new list is an old one that stays (its index),
+  // an old one that moves there (-1 - index) or the markup of a new one. Each item follows
+  // its line's indent, a text node; the list ends in one.
   var splice = args[3];
   if (splice !== null) {
     var list = brindleMenuBar();
-    if (!list || list.children.length !== splice[0]) return false;
-    var items = list.children, range = document.createRange();
-    if (splice[1] > 0) range.setStartAfter(items[splice[1] - 1]); else range.setStart(list, 0);
-    if (splice[2] > 0) range.setEndBefore(items[items.length - splice[2]]);
-    else range.setEnd(list, list.childNodes.length);
-    range.deleteContents();
-    range.insertNode(range.createContextualFragment(splice[3]));
+    if (!list || list.children.length !== splice[0] || !list.lastChild ||
+        list.lastChild.nodeType !== Node.TEXT_NODE) return false;
+    var old = Array.prototype.slice.call(list.children);
+    if (old.some(function (item) {
+      return !item.previousSibling || item.previousSibling.nodeType !== Node.TEXT_NODE;
+    })) return false;
+    var kept = [];
+    splice[1].forEach(function (step) {
+      if (typeof step === 'number') kept[step < 0 ? -1 - step : step] = true;
+    });
+    old.forEach(function (item, index) {
+      if (kept[index]) return;
+      item.previousSibling.remove();
+      item.remove();
+    });
+    var next = list.lastChild, range = document.createRange();
+    range.selectNodeContents(list);
+    for (var i = splice[1].length - 1; i >= 0; --i) {
+      var step = splice[1][i], item;
+      if (typeof step === 'number' && step >= 0) {
+        item = old[step];
+      } else if (typeof step === 'number') {
+        item = old[-1 - step];
+        list.insertBefore(item.previousSibling, next);
+        list.insertBefore(item, next);
+      } else {
+        var fresh = range.createContextualFragment('\n\t' + step);
+        item = fresh.lastChild;
+        list.insertBefore(fresh, next);
+      }
+      next = item.previousSibling;
+    }
   }
   requestAnimationFrame(function () { console.log(args[2]); });
   return true;
@@ -314,16 +388,20 @@ void PreviewView::scheduleInPlaceChange() {
     if (m_inPlaceScheduled || m_previewUrl.isEmpty())
         return;
     m_inPlaceScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_inPlaceScheduled = false;
-        if (m_reloadPending) {
-            // The reload reads every file afresh.
-            m_stylesheetPending = m_menuPending = false;
-            return;
-        }
-        if (!m_loading)
-            applyInPlaceChanges();
-    });
+    QTimer::singleShot(0, this, &PreviewView::showPendingChanges);
+}
+
+void PreviewView::showPendingChanges() {
+    if (!m_inPlaceScheduled)
+        return;
+    m_inPlaceScheduled = false;
+    if (m_reloadPending) {
+        // The reload reads every file afresh.
+        m_stylesheetPending = m_menuPending = false;
+        return;
+    }
+    if (!m_loading)
+        applyInPlaceChanges();
 }
 
 void PreviewView::applyInPlaceChanges() {

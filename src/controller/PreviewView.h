@@ -45,6 +45,9 @@ public:
     // has no menu to replace.
     void stylesheetChanged();
     void menuMarkupChanged();
+    // Sends the changes of this pass to the page now rather than when the event loop comes
+    // round to them; nothing when none is waiting.
+    void showPendingChanges();
     // True while nothing is waiting to be shown: no reload, load or in-place change pending.
     bool isShowingLatest() const;
     // The state shown on the representative items; kept across reloads.
