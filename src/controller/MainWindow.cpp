@@ -62,14 +62,9 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     statusBar();
 
     CodeDocuments& documents = m_controller->documents();
-    connect(&documents, &CodeDocuments::cssSpliced, this,
-            [this](qint64 position, qint64 oldLength, const QString& text) {
-                css3TextView()->replaceCharacters(position, oldLength, text);
-            });
-    connect(&documents, &CodeDocuments::htmlSpliced, this,
-            [this](qint64 position, qint64 oldLength, const QString& text) {
-                htmlTextView()->replaceCharacters(position, oldLength, text);
-            });
+    // The source views follow a change once its fragments are all spliced.
+    connect(&documents, &CodeDocuments::cssSpliced, this, &MainWindow::scheduleFollowUp);
+    connect(&documents, &CodeDocuments::htmlSpliced, this, &MainWindow::scheduleFollowUp);
     connect(&documents, &CodeDocuments::textsRebuilt, this, [this] {
         css3TextView()->setText(m_controller->documents().cssText());
         htmlTextView()->setText(m_controller->documents().htmlText());
@@ -82,9 +77,9 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
     connect(m_controller, &CSSNavMenu::menuMarkupRewritten, m_preview,
             &PreviewView::menuMarkupChanged);
     // Every style change, undo included, rewrites the stylesheet: the contrast follows.
-    connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::scheduleContrast);
+    connect(m_controller, &CSSNavMenu::cssFileWritten, this, &MainWindow::scheduleFollowUp);
     // A menu change may add an icon or the first sub-menu, and with it the arrow.
-    connect(m_controller, &CSSNavMenu::htmlFileWritten, this, &MainWindow::scheduleContrast);
+    connect(m_controller, &CSSNavMenu::htmlFileWritten, this, &MainWindow::scheduleFollowUp);
     connect(m_modes, &WorkspaceModes::modeChanged, this, &MainWindow::updatePreviewPins);
     for (SideBarView* sideBar : {m_sideBarView, m_subMenuSideBarView}) {
         // The strips announce on the process-wide centre.
@@ -460,19 +455,23 @@ void MainWindow::setUp(const CSSNavMenu::SenderDirectory& senders, const QString
     m_document->history().reset();
 }
 
-void MainWindow::scheduleContrast() {
-    // A menu change rewrites the stylesheet three times and the page once, an undo may rewrite
-    // them many times: the contrast is worked out once, when they are all written.
-    if (m_contrastScheduled)
+void MainWindow::scheduleFollowUp() {
+    // A menu change splices four fragments and writes four files, an undo may write many:
+    // what follows them is done once, when they are all written.
+    if (m_followUpScheduled)
         return;
-    m_contrastScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_contrastScheduled = false;
-        // The page's engine draws the change on the other core while the contrast is worked
-        // out here.
-        m_preview->showPendingChanges();
-        showContrast();
-    });
+    m_followUpScheduled = true;
+    QTimer::singleShot(0, this, &MainWindow::followTextChanges);
+}
+
+void MainWindow::followTextChanges() {
+    m_followUpScheduled = false;
+    // The preview first: the page's engine draws the change on the other core while the rest
+    // is done here.
+    m_preview->showPendingChanges();
+    css3TextView()->updateText(m_controller->documents().cssText());
+    htmlTextView()->updateText(m_controller->documents().htmlText());
+    showContrast();
 }
 
 void MainWindow::showContrast() {

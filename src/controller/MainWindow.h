@@ -99,10 +99,12 @@ private:
     // Refills the side bars marked stale that are in view now.
     void reloadStaleSideBarsInView();
     void updatePreviewPins();
-    // The text contrast beside each text colour well and in the Check Contrast window, now or
-    // once the files of a change are all written.
+    // The text contrast beside each text colour well and in the Check Contrast window.
     void showContrast();
-    void scheduleContrast();
+    // Once the texts of a change are all spliced and written, in the same pass of the event
+    // loop: the preview, the source views and the contrast show it.
+    void scheduleFollowUp();
+    void followTextChanges();
     QList<GraphicContrast> graphicChecks(const QList<StateContrast>& checks) const;
     // The mode, tab and text colour well where the level's and state's text is set.
     void showTextColourControl(MenuLevel level, MenuState state);
@@ -122,7 +124,7 @@ private:
     MenuImportActions* m_menuImport = nullptr;
     ContrastWindow* m_contrastWindow = nullptr;
     QPushButton* m_contrastWarning = nullptr; // in the status bar while a text is hard to read
-    bool m_contrastScheduled = false;
+    bool m_followUpScheduled = false;
     RecentMenuController* m_recentProjects = nullptr;
     QToolBar* m_toolbar = nullptr;
     QSplitter* m_mainSplitter = nullptr;

@@ -32,6 +32,9 @@ public:
     // leaving the scroll position and the user's selection where they were. Returns false and
     // changes nothing when the range lies outside the text.
     bool replaceCharacters(qint64 position, qint64 length, const QString& text);
+    // Shows `text` in place of the whole text, changing only what differs: the scroll position
+    // and the selection stay.
+    void updateText(const QString& text) { replaceCharacters(0, m_text.size(), text); }
 
     const QColor& textViewSelectColor() const { return m_textViewSelectColor; }
     const QColor& textViewSelectColorBorder() const { return m_textViewSelectColorBorder; }

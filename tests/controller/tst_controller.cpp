@@ -385,6 +385,9 @@ void ControllerTest::sourceViews_mirrorSplicesAndRefuseTyping() {
     center.post(QStringLiteral("SubMenuWidthDataUpdated"), &senders.subMenuSizeView);
     data.setBorderRadius(123456);
     center.post(QStringLiteral("BorderRadiusDataUpdated"), &senders.sizeView);
+    // The views follow once the change's fragments are all spliced, in the same pass of the
+    // event loop.
+    QCoreApplication::processEvents();
     QCOMPARE(css->toPlainText(), window.controller()->documents().cssText());
     QCOMPARE(window.htmlTextView()->toPlainText(), window.controller()->documents().htmlText());
 
@@ -415,6 +418,7 @@ void ControllerTest::outputPanel_rebuildsSourceViewsAndPreviewFiles() {
     };
     // Every view and file shows the current texts; the page's script is there for Modern.
     const auto verifyShown = [&](bool modern) {
+        QCoreApplication::processEvents(); // the views follow in the same pass of the loop
         QCOMPARE(window.css3TextView()->toPlainText(), documents.cssText());
         QCOMPARE(window.htmlTextView()->toPlainText(), documents.htmlText());
         QCOMPARE(file("styles.css"), documents.cssText());
@@ -633,6 +637,7 @@ void ControllerTest::sourceViews_showTheFilesExactly() {
     const QString htmlPath = window.controller()->previewFolder()->htmlPath();
     MenuTreeModel* model = window.menuStructureView()->treeModel();
     const auto check = [&](const char* after) {
+        QCoreApplication::processEvents(); // the view follows in the same pass of the loop
         const QString file = testsupport::readText(htmlPath);
         QVERIFY2(file.contains(title), after);
         QVERIFY2(view->text() == file, after);

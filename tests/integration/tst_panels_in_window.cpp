@@ -427,6 +427,7 @@ QString outlineProblem(const MenuStructureView& view, const Node& root) {
 // Where the preview folder, the source views or the outline differ from a fresh build from
 // the store; empty when nothing does.
 QString differenceFromFreshBuild(const MainWindow& window, const GlobalData& data) {
+    QCoreApplication::processEvents(); // the source views follow in the same pass of the loop
     const PreviewFolder& folder = *window.controller()->previewFolder();
     CodeDocuments fresh(data);
     fresh.insertHTML5Code();
@@ -480,6 +481,7 @@ struct ShownTexts {
     QString htmlView;
 
     static ShownTexts of(const MainWindow& window) {
+        QCoreApplication::processEvents(); // the source views follow in the same pass
         const PreviewFolder& folder = *window.controller()->previewFolder();
         return {testsupport::readBytes(folder.cssPath()), testsupport::readBytes(folder.htmlPath()),
                 window.css3TextView()->document()->toRawText(),

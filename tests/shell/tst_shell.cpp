@@ -110,6 +110,7 @@ struct Window {
     }
     // The texts, the source views and the preview folder all show what the store says.
     void verifyEveryViewFollowsTheStore() const {
+        QCoreApplication::processEvents(); // the views follow in the same pass of the loop
         CodeDocuments fresh(data);
         fresh.insertHTML5Code();
         fresh.insertCSS3Code();
