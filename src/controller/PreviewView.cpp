@@ -1,9 +1,10 @@
 #include "controller/PreviewView.h"
 
+#include "generator/MenuListChange.h"
+
 #include <QChildEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPointer>
@@ -14,9 +15,6 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
-
-#include <algorithm>
-#include <vector>
 
 namespace brindle {
 
@@ -34,92 +32,27 @@ const char* const kMenuBarFunction = R"(function brindleMenuBar() {
 }
 )";
 
-// Where each top-level item of the menu's list content stands: from its "<li>", which starts a
-// line after one tab (deeper items have more), to the end of its "</li>".
-struct ItemBounds {
-    qsizetype start;
-    qsizetype end;
-};
-
-QList<ItemBounds> topLevelItems(const QString& content) {
-    static const QString kItemLine = QStringLiteral("\n\t<li>");
-    QList<ItemBounds> items;
-    for (qsizetype at = content.indexOf(kItemLine); at >= 0;) {
-        const qsizetype next = content.indexOf(kItemLine, at + 1);
-        qsizetype end = next >= 0 ? next : content.size();
-        while (end > at && content.at(end - 1).isSpace())
-            --end;
-        items.append({at + 2, end});
-        at = next;
-    }
-    return items;
-}
-
-// The old items that keep their place when the list becomes `order` (old indexes, or -1 for a
-// new item): the longest run of old items still in their old order. Every other item moves.
-std::vector<char> itemsInPlace(const QList<qsizetype>& order) {
-    // Patience sorting: tails[k] ends the best run of length k + 1 found so far.
-    QList<qsizetype> tails, before(order.size(), -1);
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        if (order.at(i) < 0)
-            continue;
-        const auto at =
-            std::lower_bound(tails.begin(), tails.end(), i,
-                             [&](qsizetype a, qsizetype) { return order.at(a) < order.at(i); });
-        if (at != tails.begin())
-            before[i] = *(at - 1);
-        if (at == tails.end())
-            tails.append(i);
-        else
-            *at = i;
-    }
-    std::vector<char> inPlace(size_t(order.size()), 0);
-    for (qsizetype i = tails.isEmpty() ? -1 : tails.last(); i >= 0; i = before.at(i))
-        inPlace[size_t(i)] = 1;
-    return inPlace;
-}
-
-// The change from the list content `shown` to `now` as a recipe for the bar's items: for each
-// item of `now`, the old item that stays where it is (its index), the old item that moves there
-// (-1 - index) or the markup of a new one. A rename rewrites one item, a move moves one, and
-// the engine parses and lays out only those. Null when either has no items or the items are
-// not laid out one to a line as the recipe expects.
+// A menu list's change as the page script below takes it: for each item of the new list, the
+// old item that stays (its index), the old item that moves there (-1 - index) or new markup.
 QJsonValue listSplice(const QString& shown, const QString& now) {
-    const QList<ItemBounds> before = topLevelItems(shown), after = topLevelItems(now);
-    if (before.isEmpty() || after.isEmpty())
+    const std::optional<ListChange> change = menuListChange(shown, now);
+    if (!change)
         return QJsonValue(QJsonValue::Null);
-    const auto laidOutAsExpected = [](const QString& content, const QList<ItemBounds>& items) {
-        qsizetype gapStart = 0;
-        for (const ItemBounds& item : items) {
-            if (QStringView(content).mid(gapStart, item.start - gapStart) != u"\n\t")
-                return false;
-            gapStart = item.end;
-        }
-        return QStringView(content).mid(gapStart).trimmed().isEmpty();
-    };
-    if (!laidOutAsExpected(shown, before) || !laidOutAsExpected(now, after))
-        return QJsonValue(QJsonValue::Null);
-    const auto text = [](const QString& content, const ItemBounds& item) {
-        return QStringView(content).mid(item.start, item.end - item.start);
-    };
-    // Equal items are matched in order: the first old one to the first new one.
-    QHash<QStringView, QList<qsizetype>> unmatched;
-    for (qsizetype i = before.size() - 1; i >= 0; --i)
-        unmatched[text(shown, before.at(i))].append(i);
-    QList<qsizetype> order;
-    for (const ItemBounds& item : after) {
-        auto found = unmatched.find(text(now, item));
-        order.append(found == unmatched.end() || found->isEmpty() ? -1 : found->takeLast());
-    }
-    const std::vector<char> inPlace = itemsInPlace(order);
     QJsonArray recipe;
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        if (order.at(i) < 0)
-            recipe.append(text(now, after.at(i)).toString());
-        else
-            recipe.append(int(inPlace.at(size_t(i)) ? order.at(i) : -1 - order.at(i)));
+    for (const ListStep& step : change->steps) {
+        switch (step.kind) {
+        case ListStep::Kind::Stays:
+            recipe.append(int(step.oldIndex));
+            break;
+        case ListStep::Kind::Moves:
+            recipe.append(int(-1 - step.oldIndex));
+            break;
+        case ListStep::Kind::New:
+            recipe.append(step.markup);
+            break;
+        }
     }
-    return QJsonArray{int(before.size()), recipe};
+    return QJsonArray{int(change->itemsBefore), recipe};
 }
 
 // Arguments for a page script, as a JavaScript array literal.

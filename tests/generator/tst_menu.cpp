@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "generator/CodeBuilders.h"
+#include "generator/MenuListChange.h"
 #include "generator/TextEscaping.h"
 #include "model/SvgCleaner.h"
 
@@ -506,4 +507,80 @@ void MenuTest::svgIcon_eachStyle() {
     const QString icons = registry.text(Fragment::menuIcon);
     QVERIFY2(icons.contains(rules), qPrintable(icons));
     QCOMPARE(icons.count(QLatin1String("icon0")), rules.count(QLatin1String("icon0")));
+}
+
+namespace {
+
+// A list content as the menu writes it: each item on a line of its own after one tab.
+QString listOf(const QStringList& titles) {
+    QString content;
+    for (const QString& title : titles)
+        content += QStringLiteral("\n\t<li>") + title + QStringLiteral("</li>");
+    return content + u'\n';
+}
+
+// "=2" an old item that stays, ">2" one that moves here, "+X" new markup "<li>X</li>".
+QString describe(const std::optional<ListChange>& change) {
+    if (!change)
+        return QStringLiteral("none");
+    QStringList steps;
+    for (const ListStep& step : change->steps) {
+        switch (step.kind) {
+        case ListStep::Kind::Stays:
+            steps << u'=' + QString::number(step.oldIndex);
+            break;
+        case ListStep::Kind::Moves:
+            steps << u'>' + QString::number(step.oldIndex);
+            break;
+        case ListStep::Kind::New:
+            steps << u'+' + step.markup;
+            break;
+        }
+    }
+    return QString::number(change->itemsBefore) + u':' + steps.join(u' ');
+}
+
+} // namespace
+
+void MenuTest::listChange_movesAndRewritesOnlyWhatChanged_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("steps");
+    const auto row = [](const char* name, const QStringList& shown, const QStringList& now,
+                        const char* steps) {
+        QTest::newRow(name) << listOf(shown) << listOf(now) << QString::fromUtf8(steps);
+    };
+    row("rename", {"A", "B", "C"}, {"A", "X", "C"}, "3:=0 +<li>X</li> =2");
+    row("added at the end", {"A", "B"}, {"A", "B", "C"}, "2:=0 =1 +<li>C</li>");
+    row("removed", {"A", "B", "C"}, {"A", "C"}, "3:=0 =2");
+    row("first moved to the end", {"A", "B", "C", "D"}, {"B", "C", "D", "A"}, "4:=1 =2 =3 >0");
+    row("last moved to the front", {"A", "B", "C", "D"}, {"D", "A", "B", "C"}, "4:>3 =0 =1 =2");
+    row("reversed: all but one move", {"A", "B", "C"}, {"C", "B", "A"}, "3:>2 >1 =0");
+    row("equal items matched in order", {"A", "A", "B"}, {"A", "B", "A"}, "3:=0 >2 =1");
+    row("renamed and moved", {"A", "B", "C"}, {"X", "A", "B"}, "3:+<li>X</li> =0 =1");
+    // A sub-item is part of its owner's item: its line has two tabs.
+    QTest::newRow("sub-item renamed")
+        << QStringLiteral(
+               "\n\t<li>A\n\t\t<ul>\n\t\t\t<li>a</li>\n\t\t</ul>\n\t</li>\n\t<li>B</li>\n")
+        << QStringLiteral(
+               "\n\t<li>A\n\t\t<ul>\n\t\t\t<li>b</li>\n\t\t</ul>\n\t</li>\n\t<li>B</li>\n")
+        << QStringLiteral("2:+<li>A\n\t\t<ul>\n\t\t\t<li>b</li>\n\t\t</ul>\n\t</li> =1");
+    // The page could not be told where the items go: it is given the whole list.
+    row("no items before", {}, {"A"}, "none");
+    row("no items after", {"A"}, {}, "none");
+    QTest::newRow("a blank line between items")
+        << QStringLiteral("\n\t<li>A</li>\n\n\t<li>B</li>\n") << listOf({"B", "A"})
+        << QStringLiteral("none");
+    QTest::newRow("text after the last item")
+        << listOf({"A"}) << QStringLiteral("\n\t<li>A</li>\n\t<!-- x -->\n")
+        << QStringLiteral("none");
+}
+
+// What the preview is sent for a menu edit: the old items that stay, the fewest moves, and
+// markup only for items that changed.
+void MenuTest::listChange_movesAndRewritesOnlyWhatChanged() {
+    QFETCH(QString, shown);
+    QFETCH(QString, now);
+    QFETCH(QString, steps);
+    QCOMPARE(describe(menuListChange(shown, now)), steps);
 }

@@ -21,4 +21,6 @@ private slots:
     void lineHeights_data();
     void lineHeights();
     void lineHeights_topAndHeightReuseTheLastIconBuild();
+    void listChange_movesAndRewritesOnlyWhatChanged_data();
+    void listChange_movesAndRewritesOnlyWhatChanged();
 };
