@@ -175,6 +175,10 @@ void ControllerTest::registeredSender_splicesAndRewritesOnlyTheStylesheet() {
     QCOMPARE(css, h.controller.documents().cssText());
     QVERIFY(modified(folder.cssPath()) > htmlTime);
     QCOMPARE(modified(folder.htmlPath()), htmlTime);
+    // The stylesheet it replaced is gone: no scratch file is left beside the files.
+    QCOMPARE(QDir(folder.folderPath())
+                 .entryList({QLatin1String(kScratchFilePrefix) + u'*'}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 void ControllerTest::otherSender_changesNothing() {
