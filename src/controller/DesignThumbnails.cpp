@@ -124,7 +124,7 @@ void DesignThumbnails::startNext() {
             continue;
         const QString css = QString::fromUtf8(stylesheet.readAll());
         m_drawing = design.thumbnailKey();
-        view()->setStylesheetSource([css] { return css; });
+        view()->setStylesheetSource([css] { return QStringList{css}; });
         view()->loadPreview(QDir(page).filePath(QStringLiteral("index.html")));
         return;
     }

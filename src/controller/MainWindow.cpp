@@ -70,7 +70,7 @@ MainWindow::MainWindow(GlobalData& data, NotificationCenter& center, QWidget* pa
         htmlTextView()->setText(m_controller->documents().htmlText());
     });
     connect(m_controller, &CSSNavMenu::previewFolderCreated, m_preview, &PreviewView::loadPreview);
-    m_preview->setStylesheetSource([this] { return m_controller->documents().cssText(); });
+    m_preview->setStylesheetSource([this] { return m_controller->documents().stylesheetParts(); });
     m_preview->setMenuMarkupSource([this] { return m_controller->documents().menuListContent(); });
     connect(m_controller, &CSSNavMenu::stylesheetRewritten, m_preview,
             &PreviewView::stylesheetChanged);

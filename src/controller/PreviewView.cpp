@@ -65,16 +65,26 @@ QString scriptArguments(const QJsonArray& values) {
 // into the menu's list, or only the items that changed (a splice), then reports the next
 // frame. False when the page has no menu list, or not the items the splice expects.
 const char* const kShowChangesScript = R"((function (args) {
+  // The stylesheet's parts, each text or null where the page shows it already.
   if (args[0] !== null) {
-    var live = document.getElementById('brindle-preview-live');
-    if (!live) {
-      live = document.createElement('style');
-      live.id = 'brindle-preview-live';
+    var live = document.querySelectorAll('style.brindle-preview-live');
+    if (live.length !== args[0].length) {
+      if (args[0].indexOf(null) >= 0) return false;
       var link = document.querySelector('link[rel="stylesheet"][href="styles.css"]');
-      if (link) { link.parentNode.insertBefore(live, link); link.remove(); }
-      else { document.head.insertBefore(live, document.getElementById('brindle-preview-pins')); }
+      var place = link || live[0] || document.getElementById('brindle-preview-pins');
+      var made = args[0].map(function () {
+        var part = document.createElement('style');
+        part.className = 'brindle-preview-live';
+        (place ? place.parentNode : document.head).insertBefore(part, place);
+        return part;
+      });
+      if (link) link.remove();
+      Array.prototype.forEach.call(live, function (part) { part.remove(); });
+      live = made;
     }
-    live.textContent = args[0];
+    args[0].forEach(function (text, index) {
+      if (text !== null) live[index].textContent = text;
+    });
   }
   if (args[1] !== null) {
     var bar = brindleMenuBar();
@@ -373,8 +383,9 @@ void PreviewView::applyInPlaceChanges() {
     }
     const QString script =
         QLatin1String(kMenuBarFunction) + QLatin1String(kShowChangesScript) + u'(' +
-        scriptArguments({textOrNull(stylesheet, m_stylesheetSource, m_shownStylesheet), markup,
-                         QJsonValue(kFrameMessage + QString::number(m_changeSerial)), splice}) +
+        scriptArguments({stylesheet ? changedStylesheetParts() : QJsonValue(QJsonValue::Null),
+                         markup, QJsonValue(kFrameMessage + QString::number(m_changeSerial)),
+                         splice}) +
         u')';
     page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                           [view = QPointer<PreviewView>(this)](const QVariant& shown) {
@@ -383,6 +394,25 @@ void PreviewView::applyInPlaceChanges() {
                                   view->requestReload();
                           });
     applyPins();
+}
+
+QJsonValue PreviewView::changedStylesheetParts() {
+    if (!m_stylesheetSource)
+        return QJsonValue(QJsonValue::Null);
+    const QStringList parts = m_stylesheetSource();
+    // The page shows no parts after a load, or other ones: all are sent.
+    const bool whole = parts.size() != m_shownStylesheet.size();
+    QJsonArray changed;
+    bool any = false;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool sent = whole || parts.at(i) != m_shownStylesheet.at(i);
+        changed.append(sent ? QJsonValue(parts.at(i)) : QJsonValue(QJsonValue::Null));
+        any = any || sent;
+    }
+    if (!any)
+        return QJsonValue(QJsonValue::Null);
+    m_shownStylesheet = parts;
+    return changed;
 }
 
 FileStamps PreviewView::pictureStamps() const {
@@ -411,8 +441,9 @@ void PreviewView::forgetVisitorState() {
 
 void PreviewView::applyPins() {
     const bool pinned = m_pins.topLevel != PinnedState::None || m_pins.openFirstSubMenu;
-    const QString rules =
-        pinned && m_stylesheetSource ? pinnedStateRules(m_stylesheetSource()) : QString();
+    const QString rules = pinned && m_stylesheetSource
+                              ? pinnedStateRules(m_stylesheetSource().join(QString()))
+                              : QString();
     runInPage(
         QLatin1String(kMenuBarFunction) + QLatin1String(kPinScript) + u'(' +
         scriptArguments({QJsonValue(rules), QJsonValue(QLatin1String(kPinnedHoverClass)),
@@ -442,7 +473,8 @@ void PreviewView::startLoad() {
     m_loading = true;
     m_shownPictures = pictureStamps();
     // The page reads both texts from their files.
-    m_shownStylesheet = m_shownMenuMarkup = QString();
+    m_shownStylesheet.clear();
+    m_shownMenuMarkup = QString();
     // Past any link click the page still shows index.html; bypass every cache.
     if (url() != m_previewUrl)
         load(m_previewUrl);

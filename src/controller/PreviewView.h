@@ -3,6 +3,7 @@
 #include "workspace/FileStamps.h"
 #include "workspace/PreviewStates.h"
 
+#include <QJsonValue>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -29,8 +30,10 @@ public:
     void requestReload();
     const QUrl& previewUrl() const { return m_previewUrl; }
 
-    // Where the current stylesheet text and menu markup come from (the controller's document).
-    void setStylesheetSource(std::function<QString()> source) {
+    // Where the current stylesheet and menu markup come from (the controller's document). The
+    // stylesheet comes in parts that join to it, in cascade order: the page parses again only
+    // the parts that changed, and restyles only what their rules select.
+    void setStylesheetSource(std::function<QStringList()> source) {
         m_stylesheetSource = std::move(source);
     }
     void setMenuMarkupSource(std::function<QString()> source) {
@@ -72,6 +75,8 @@ private:
     void startLoad();
     void scheduleInPlaceChange();
     void applyInPlaceChanges();
+    // The stylesheet's parts the page does not show yet (null for those it shows), or null.
+    QJsonValue changedStylesheetParts();
     void applyPins();
     FileStamps pictureStamps() const;
     void runInPage(const QString& script);
@@ -83,12 +88,12 @@ private:
     bool m_inPlaceScheduled = false;
     bool m_stylesheetPending = false;
     bool m_menuPending = false;
-    std::function<QString()> m_stylesheetSource;
+    std::function<QStringList()> m_stylesheetSource;
     std::function<QString()> m_menuMarkupSource;
     qint64 m_changeSerial = 0;
     FileStamps m_shownPictures; // the picture files as the page last read them
     // The texts last shown in place; null after a load, which reads the files.
-    QString m_shownStylesheet;
+    QStringList m_shownStylesheet; // in parts
     QString m_shownMenuMarkup;
     PreviewPins m_pins;
 };

@@ -832,6 +832,14 @@ void CodeDocuments::spliceFragment(Fragment f) {
     }
 }
 
+QStringList CodeDocuments::stylesheetParts() const {
+    const qint64 position = m_registry.index(Fragment::menuIcon);
+    if (position < 0)
+        return {m_cssText};
+    const qint64 end = position + m_registry.text(Fragment::menuIcon).size();
+    return {m_cssText.left(position), m_cssText.mid(position, end - position), m_cssText.mid(end)};
+}
+
 QString CodeDocuments::pageFrame() const {
     const qint64 position = m_registry.index(Fragment::menuStructure);
     if (position < 0)

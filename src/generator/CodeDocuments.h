@@ -34,6 +34,10 @@ public:
     void rebuildForOutputOptions();
 
     const QString& cssText() const { return m_cssText; }
+    // The stylesheet in parts that join to it, in cascade order: before the icon rules, the
+    // icon rules, after them (a menu edit changes the middle one). Whole rules each; the
+    // whole text alone while the icon rules are not placed.
+    QStringList stylesheetParts() const;
     // The script the page loads ("menu.js"), or nothing when the page loads none.
     QString scriptText() const;
     // Whether the page shows SVG icons as SVG (as a file or inside it) rather than as pictures.

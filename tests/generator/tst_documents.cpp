@@ -671,6 +671,14 @@ void DocumentsTest::thirdLevel_opensInPlaceInModernOnly() {
                              Fragment::subMenuItemHeight})
         documents.spliceFragment(f);
     verifyRegistry(documents);
+    // The parts the preview parses one by one join to the stylesheet; the middle one is the
+    // icon rules (the third level's among them), and each holds whole rules.
+    const QStringList parts = documents.stylesheetParts();
+    QCOMPARE(parts.size(), 3);
+    QCOMPARE(parts.join(QString()), documents.cssText());
+    QCOMPARE(parts.at(1), documents.fragmentText(Fragment::menuIcon));
+    for (const QString& part : parts)
+        QCOMPARE(part.count(u'{'), part.count(u'}'));
     CodeDocuments fresh(data);
     buildBoth(fresh);
     QCOMPARE(documents.htmlText(), fresh.htmlText());
