@@ -60,10 +60,11 @@ QString scriptArguments(const QJsonArray& values) {
     return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
 }
 
-// Puts the stylesheet text (when given) into a style element that takes the place of the
-// page's link to styles.css (so the cascade keeps its order) and the menu markup (when given)
-// into the menu's list, or only the items that changed (a splice), then reports the next
-// frame. False when the page has no menu list, or not the items the splice expects.
+// Puts the stylesheet's changed parts (when given) into style elements, one per part, that
+// take the place of the page's link to styles.css (so the cascade keeps its order) and the
+// menu markup (when given) into the menu's list, or only the items that changed (a splice),
+// then reports the next frame. False when the page has no menu list, not the items the splice
+// expects, or not the parts that some are left out of.
 const char* const kShowChangesScript = R"((function (args) {
   // The stylesheet's parts, each text or null where the page shows it already.
   if (args[0] !== null) {
